@@ -1,0 +1,138 @@
+#include "installer/Installer.h"
+
+#include "platform/db/ServerFolder.h"
+#include "platform/db/SqliteFunctions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextStream>
+#include <sqlite3.h>
+
+namespace installer {
+
+namespace {
+
+void writeTextFile(const QString& path, const QString& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        throw InstallError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    QTextStream(&file) << text;
+}
+
+QString databasePath(const QString& serverFolder, const QString& name)
+{
+    return serverFolder + QLatin1Char('/') + name + QLatin1String(db::ServerFolder::kDatabaseSuffix);
+}
+
+void execOn(sqlite3* handle, const QString& file, const QByteArray& sql)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(handle, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(message);
+        sqlite3_free(message);
+        throw InstallError(QStringLiteral("%1: %2").arg(file, text).toStdString());
+    }
+}
+
+void buildServers(const QString& root, const QDate& today)
+{
+    const QString branch = root + QStringLiteral("/servers/") + QLatin1String(Names::kBranchServer);
+    const QString headOffice = root + QStringLiteral("/servers/") + QLatin1String(Names::kHeadOfficeServer);
+    for (const QString& folder : {branch, headOffice, root + QStringLiteral("/C/NVX"), root + QStringLiteral("/ConvertedExcelFile")})
+        if (!QDir().mkpath(folder))
+            throw InstallError(QStringLiteral("cannot create the folder %1").arg(folder).toStdString());
+
+    createDatabase(databasePath(branch, QLatin1String(Names::kAdminDatabase)), QStringLiteral("admin"));
+    createDatabase(databasePath(branch, QLatin1String(Names::kTrackingDatabase)), QStringLiteral("tracking"));
+    createDatabase(databasePath(branch, QLatin1String(Names::kPhoneBookDatabase)), QStringLiteral("admindb"));
+    for (const QString& month : initialMonths(today))
+        createDatabase(databasePath(branch, month), QStringLiteral("month"));
+    createDatabase(databasePath(headOffice, QLatin1String(Names::kHeadOfficeDatabase)), QStringLiteral("headoffice"));
+
+    // The head office as the branch server sees it: a linked server, and the settings row that names it.
+    writeTextFile(branch + QStringLiteral("/linked-servers.ini"),
+                  QStringLiteral("# linked server name = server folder\n%1 = %2\n%2 = %2\n")
+                      .arg(QLatin1String(Names::kHeadOfficeLink), QLatin1String(Names::kHeadOfficeServer)));
+    sqlite3* admin = nullptr;
+    const QString adminFile = databasePath(branch, QLatin1String(Names::kAdminDatabase));
+    sqlite3_open_v2(adminFile.toUtf8().constData(), &admin, SQLITE_OPEN_READWRITE, nullptr);
+    db::registerServerFunctions(admin);
+    try {
+        execOn(admin, adminFile,
+               QStringLiteral("INSERT INTO tab_Settings (Software, Description, Status, Remarks) VALUES "
+                              "('QUERY', 'HO SERVER', 1, '%1')").arg(QLatin1String(Names::kHeadOfficeLink)).toUtf8());
+    } catch (...) {
+        sqlite3_close(admin);
+        throw;
+    }
+    sqlite3_close(admin);
+
+    writeTextFile(root + QStringLiteral("/C/NVX/NVX_ZEL_CONFIG.ini"),
+                  QStringLiteral("[SERVER]\nPRIMARY_SERVER=%1\nALTER_SERVER=%1\n").arg(QLatin1String(Names::kBranchServer)));
+}
+
+} // namespace
+
+QString monthDatabaseName(const QDate& date)
+{
+    return QLatin1String(Names::kStation) + QLocale(QLocale::English).toString(date, QStringLiteral("MMM")).toUpper()
+           + date.toString(QStringLiteral("yy"));
+}
+
+QStringList initialMonths(const QDate& today)
+{
+    const QDate first(today.year(), today.month(), 1);
+    return {monthDatabaseName(first), monthDatabaseName(first.addMonths(-1)), monthDatabaseName(first.addMonths(-2))};
+}
+
+void createDatabase(const QString& file, const QString& schemaName)
+{
+    if (QFileInfo::exists(file))
+        throw InstallError(QStringLiteral("%1 already exists").arg(file).toStdString());
+    QFile schema(QStringLiteral(":/schema/%1.sql").arg(schemaName));
+    if (!schema.open(QIODevice::ReadOnly))
+        throw InstallError(QStringLiteral("the schema %1 is missing from the program").arg(schemaName).toStdString());
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(file.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        sqlite3_close(handle);
+        throw InstallError(QStringLiteral("cannot create %1").arg(file).toStdString());
+    }
+    db::registerServerFunctions(handle);
+    try {
+        // Write-ahead logging lets the program's several connections read while one writes.
+        execOn(handle, file, "PRAGMA journal_mode=WAL;");
+        execOn(handle, file, "BEGIN;" + schema.readAll() + "\n;COMMIT;");
+    } catch (...) {
+        sqlite3_close(handle);
+        throw;
+    }
+    sqlite3_close(handle);
+}
+
+void createInstallation(const QString& root, const QDate& today)
+{
+    const QFileInfo target(root);
+    if (target.exists() && !(target.isDir() && QDir(root).isEmpty()))
+        throw InstallError(QStringLiteral("%1 already exists and is not empty; an installation is never overwritten").arg(root).toStdString());
+    const QString absolute = target.absoluteFilePath();
+    const QString partial = absolute + QStringLiteral(".partial");
+    if (QFileInfo::exists(partial))
+        QDir(partial).removeRecursively();
+    try {
+        buildServers(partial, today);
+    } catch (...) {
+        QDir(partial).removeRecursively();
+        throw;
+    }
+    if (target.exists())
+        QDir().rmdir(absolute);
+    if (!QDir().rename(partial, absolute)) {
+        QDir(partial).removeRecursively();
+        throw InstallError(QStringLiteral("cannot move the new installation to %1").arg(absolute).toStdString());
+    }
+}
+
+} // namespace installer

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+// Lays out a new installation: what the database server's own tools do for a real branch.
+namespace installer {
+
+// The names a new installation uses.
+struct Names {
+    static constexpr const char* kStation = "ZEL";
+    static constexpr const char* kBranchServer = "ZELSERVER";
+    static constexpr const char* kHeadOfficeServer = "KWDHO";
+    // The head office as the branch server's linked server (name and port).
+    static constexpr const char* kHeadOfficeLink = "KWDHO,2301";
+    static constexpr const char* kAdminDatabase = "ZELAdminConfig";
+    static constexpr const char* kTrackingDatabase = "Tracking";
+    static constexpr const char* kPhoneBookDatabase = "ZELADMINDB";
+    static constexpr const char* kHeadOfficeDatabase = "KWD32Server";
+    static constexpr const char* kConfigFile = "C:\\NVX\\NVX_ZEL_CONFIG.ini";
+};
+
+class InstallError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The month database of a date: station + upper-case month abbreviation + two-digit year.
+QString monthDatabaseName(const QDate& date);
+// The month databases a new installation has: the month of today and the two before it, newest first.
+QStringList initialMonths(const QDate& today);
+
+// Creates an installation in root, which must not exist or be an empty folder: the branch server
+// with empty administration, tracking, phone-book and month databases, the head-office server and
+// its link, and the configuration file. Builds beside root and moves it in place only when
+// complete, so a failure leaves nothing behind. Throws InstallError.
+void createInstallation(const QString& root, const QDate& today);
+
+// Creates one database file from a schema resource (":/schema/<name>.sql"). Throws InstallError.
+void createDatabase(const QString& file, const QString& schemaName);
+
+} // namespace installer

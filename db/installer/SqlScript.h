@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace db {
+class Connection;
+}
+
+namespace installer {
+
+// Splits a script into batches at lines that hold only "GO" (any case), as the server's
+// command-line client does.
+QStringList splitBatches(const QString& script);
+
+// Runs each batch on the connection; prints the rows of a batch that returns any, tab-separated
+// under a heading line, and "Msg <number>: <description>" for a batch that fails.
+// Returns the number of failed batches.
+int runScript(db::Connection& connection, const QString& script, QTextStream& out);
+
+} // namespace installer

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/db/Connection.h"
+#include "platform/db/ResultSet.h"
+
+#include <QVariant>
+
+namespace db {
+
+enum class CursorType { ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
+enum class LockType { ReadOnly = 1, Pessimistic = 2, Optimistic = 3, BatchOptimistic = 4 };
+
+// One column of the current record.
+struct Field {
+    QString name;
+    QVariant value; // invalid QVariant: Null (distinct from "")
+    bool isNull() const { return !value.isValid(); }
+};
+
+// The rows of a query with a current-record position, as the windows walk them. The rows are read
+// completely when the recordset opens; the cursor and lock arguments are accepted as given.
+class Recordset {
+public:
+    void open(const QString& sql, Connection& connection, CursorType cursor = CursorType::ForwardOnly,
+              LockType lock = LockType::ReadOnly);
+    void close();
+    ObjectState state() const { return m_open ? ObjectState::Open : ObjectState::Closed; }
+
+    bool eof() const;
+    bool bof() const;
+    void moveFirst();
+    void moveNext();
+    void movePrevious();
+    void moveLast();
+    qsizetype recordCount() const;
+    // The position of the current record, to come back to it with setBookmark.
+    qsizetype bookmark() const;
+    void setBookmark(qsizetype bookmark);
+
+    int fieldCount() const;
+    // Fields of the current record by position or by name (case-insensitive; the first of
+    // duplicate names wins). Throw DbError 3265 for an unknown field, 3021 at BOF or EOF.
+    Field field(int index) const;
+    Field field(const QString& name) const;
+    QVariant value(int index) const { return field(index).value; }
+    QVariant value(const QString& name) const { return field(name).value; }
+    // The column names, in order.
+    const QStringList& fieldNames() const;
+
+private:
+    void requireOpen() const;
+    const std::vector<QVariant>& currentRow() const;
+
+    bool m_open = false;
+    ResultSet m_result;
+    qsizetype m_position = 0; // -1: BOF, rows.size(): EOF
+};
+
+} // namespace db

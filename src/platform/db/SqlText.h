@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// Builders for values inside statement text. Every text value a window puts into a statement goes
+// through sqlQuote, so an apostrophe in typed or stored text can neither break nor change a statement.
+namespace db {
+
+// 'text' with every apostrophe doubled.
+QString sqlQuote(const QString& text);
+// Dates as the server reads them whatever its language settings: 'yyyy-MM-dd' and 'yyyy-MM-dd HH:mm:ss'.
+QString sqlDate(const QDate& date);
+QString sqlDateTime(const QDateTime& dateTime);
+
+} // namespace db

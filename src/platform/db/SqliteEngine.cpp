@@ -1,0 +1,252 @@
+#include "platform/db/SqliteEngine.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/Procedures.h"
+#include "platform/db/ServerDates.h"
+#include "platform/db/SqliteFunctions.h"
+#include "platform/db/TsqlAdapter.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+#include <sqlite3.h>
+
+namespace db {
+
+namespace {
+
+QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+// A result column's value by its declared type (or by the stored value for expressions).
+QVariant readValue(sqlite3_stmt* stmt, int column, const QByteArray& declared)
+{
+    const int stored = sqlite3_column_type(stmt, column);
+    if (stored == SQLITE_NULL)
+        return QVariant();
+    const auto text = [&] {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                                 sqlite3_column_bytes(stmt, column));
+    };
+    if (declared.contains("DATE") || declared.contains("TIME")) {
+        if (stored == SQLITE_TEXT)
+            if (const auto d = readDateTime(text()))
+                return *d;
+        return text();
+    }
+    if (declared.contains("BIT"))
+        return sqlite3_column_int64(stmt, column) != 0;
+    if (declared.contains("CHAR") || declared.contains("TEXT"))
+        return text();
+    if (declared.contains("INT") && stored == SQLITE_INTEGER)
+        return qlonglong(sqlite3_column_int64(stmt, column));
+    if ((declared.contains("DEC") || declared.contains("NUM") || declared.contains("MONEY") || declared.contains("REAL")
+         || declared.contains("FLOA") || declared.contains("DOUB"))
+        && (stored == SQLITE_INTEGER || stored == SQLITE_FLOAT))
+        return sqlite3_column_double(stmt, column);
+    switch (stored) {
+    case SQLITE_INTEGER: return qlonglong(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT: return sqlite3_column_double(stmt, column);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)), sqlite3_column_bytes(stmt, column));
+    default: return text();
+    }
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) : m_db(db)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
+            throw DbError(kErrStatement, lastError(db));
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // Steps once; false at the end.
+    bool step()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        throw DbError(kErrGeneric, lastError(m_db));
+    }
+    sqlite3_stmt* get() const { return m_stmt; }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// Databases that are not month databases are attached first when a transaction begins.
+bool isMonthDatabaseName(const QString& name)
+{
+    static const QRegularExpression month(QStringLiteral("^[A-Za-z]{3}[A-Za-z]{3}\\d{2}$"));
+    return month.match(name).hasMatch();
+}
+
+} // namespace
+
+SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) : m_server(server), m_catalog(catalog)
+{
+    const QString file = m_server.databaseFile(catalog);
+    const QByteArray path = file.toUtf8();
+    if (sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
+        const QString message = m_db ? lastError(m_db) : QStringLiteral("out of memory");
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DbError(kErrGeneric,
+                      QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed. (%2)")
+                          .arg(catalog, message));
+    }
+    registerServerFunctions(m_db);
+    sqlite3_busy_timeout(m_db, 30000);
+}
+
+SqliteEngine::~SqliteEngine() { sqlite3_close(m_db); }
+
+void SqliteEngine::setBusyTimeout(int seconds) { sqlite3_busy_timeout(m_db, seconds > 0 ? seconds * 1000 : INT_MAX); }
+
+QString SqliteEngine::attach(const ServerFolder& server, const QString& database)
+{
+    const QString key = server.name().toLower() + QLatin1Char('|') + database.toLower();
+    if (const auto it = m_attached.constFind(key); it != m_attached.cend())
+        return it.value();
+    const QString file = server.databaseFile(database);
+    QString alias = QStringLiteral("q_") + (server.name() == m_server.name() ? QString() : server.name() + QLatin1Char('_'))
+                    + database;
+    alias = alias.toLower().replace(QRegularExpression(QStringLiteral("[^a-z0-9_]")), QStringLiteral("_"));
+    if (m_transactionDepth > 0)
+        throw DbError(kErrGeneric, QStringLiteral("Database \"%1\" cannot be reached inside this transaction.").arg(database));
+    const QString uri = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+    Statement attachStatement(m_db, QStringLiteral("ATTACH DATABASE '%1' AS \"%2\"").arg(QString(uri).replace(u'\'', QStringLiteral("''")), alias));
+    attachStatement.step();
+    m_attached.insert(key, alias);
+    return alias;
+}
+
+QString SqliteEngine::schemaFor(const QString& linkedServer, const QString& database)
+{
+    if (linkedServer.isEmpty() || linkedServer.compare(m_server.name(), Qt::CaseInsensitive) == 0) {
+        if (database.compare(m_catalog, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("main");
+        return attach(m_server, database);
+    }
+    return attach(m_server.linkedServer(linkedServer), database);
+}
+
+NameResolver::Columns SqliteEngine::columnsOf(const QString& schema, const QString& table)
+{
+    Columns columns;
+    Statement info(m_db, QStringLiteral("PRAGMA \"%1\".table_info(\"%2\")").arg(schema, table));
+    int keyColumns = 0;
+    int keyIndex = -1;
+    bool integerKey = false;
+    while (info.step()) {
+        const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 1)));
+        const QString type = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 2)));
+        if (sqlite3_column_int(info.get(), 5) > 0) {
+            ++keyColumns;
+            keyIndex = int(columns.names.size());
+            integerKey = type.compare(u"INTEGER", Qt::CaseInsensitive) == 0;
+        }
+        columns.names << name;
+    }
+    if (keyColumns == 1 && integerKey)
+        columns.identity = keyIndex;
+    return columns;
+}
+
+std::vector<AdaptedStatement> SqliteEngine::adapt(const QString& sql)
+{
+    std::vector<AdaptedStatement> adapted;
+    for (auto& statement : splitStatements(tokenize(sql)))
+        adapted.push_back(adaptStatement(std::move(statement), *this));
+    return adapted;
+}
+
+ResultSet SqliteEngine::run(const AdaptedStatement& statement, qint64* changes)
+{
+    if (statement.kind == AdaptedStatement::Procedure) {
+        const Procedures::Procedure procedure = Procedures::find(statement.procedure);
+        if (!procedure)
+            throw DbError(kErrStatement, QStringLiteral("Could not find stored procedure '%1'.").arg(statement.procedure));
+        return procedure(*this, statement.arguments);
+    }
+    Statement stmt(m_db, statement.sql);
+    ResultSet result;
+    const int columns = sqlite3_column_count(stmt.get());
+    std::vector<QByteArray> declared(static_cast<size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        result.columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
+        declared[size_t(c)] = QByteArray(sqlite3_column_decltype(stmt.get(), c)).toUpper();
+    }
+    while (stmt.step()) {
+        std::vector<QVariant> row(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c)
+            row[size_t(c)] = readValue(stmt.get(), c, declared[size_t(c)]);
+        result.rows.push_back(std::move(row));
+    }
+    if (changes)
+        *changes += columns == 0 ? sqlite3_changes64(m_db) : 0;
+    return result;
+}
+
+ResultSet SqliteEngine::query(const QString& sql)
+{
+    std::optional<ResultSet> first;
+    for (const AdaptedStatement& statement : adapt(sql)) {
+        ResultSet result = run(statement, nullptr);
+        if (!first && (statement.kind != AdaptedStatement::Command || !result.columns.isEmpty()))
+            first = std::move(result);
+    }
+    return first.value_or(ResultSet());
+}
+
+qint64 SqliteEngine::execute(const QString& sql)
+{
+    qint64 changes = 0;
+    for (const AdaptedStatement& statement : adapt(sql))
+        run(statement, &changes);
+    return changes;
+}
+
+void SqliteEngine::beginTransaction()
+{
+    if (m_transactionDepth == 0) {
+        // Databases cannot be attached inside a transaction: reach the server's other databases now.
+        QStringList others = m_server.databases();
+        std::stable_partition(others.begin(), others.end(), [](const QString& n) { return !isMonthDatabaseName(n); });
+        for (const QString& database : others) {
+            if (database.compare(m_catalog, Qt::CaseInsensitive) == 0)
+                continue;
+            try {
+                attach(m_server, database);
+            } catch (const DbError&) {
+                break; // the attachment limit: the rest stay unreachable until the commit
+            }
+        }
+        Statement(m_db, QStringLiteral("BEGIN")).step();
+    }
+    ++m_transactionDepth;
+}
+
+void SqliteEngine::commitTransaction()
+{
+    if (m_transactionDepth == 0)
+        throw DbError(kErrGeneric, QStringLiteral("No transaction is active."));
+    if (--m_transactionDepth == 0)
+        Statement(m_db, QStringLiteral("COMMIT")).step();
+}
+
+void SqliteEngine::rollbackTransaction()
+{
+    if (m_transactionDepth == 0)
+        throw DbError(kErrGeneric, QStringLiteral("No transaction is active."));
+    m_transactionDepth = 0;
+    Statement(m_db, QStringLiteral("ROLLBACK")).step();
+}
+
+} // namespace db

@@ -1,0 +1,43 @@
+#include "platform/runtime/Clock.h"
+
+#include <mutex>
+#include <optional>
+
+namespace runtime {
+namespace {
+
+std::mutex fixedMutex;
+std::optional<QDateTime> fixedMoment;
+
+} // namespace
+
+QDateTime Clock::now()
+{
+    {
+        std::lock_guard lock(fixedMutex);
+        if (fixedMoment)
+            return *fixedMoment;
+    }
+    QDateTime moment = QDateTime::currentDateTime();
+    moment.setTime(QTime(moment.time().hour(), moment.time().minute(), moment.time().second()));
+    return moment;
+}
+
+QDate Clock::today()
+{
+    return now().date();
+}
+
+void Clock::setFixed(const QDateTime& moment)
+{
+    std::lock_guard lock(fixedMutex);
+    fixedMoment = moment;
+}
+
+void Clock::reset()
+{
+    std::lock_guard lock(fixedMutex);
+    fixedMoment.reset();
+}
+
+} // namespace runtime

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/runtime/Number.h"
+
+#include <QString>
+
+namespace runtime {
+
+// Format's "0"/"#" placeholders, rounding half away from zero on the 15-digit decimal text (-0.0001 -> "-0.000").
+QString FormatNumberPattern(const Number& number, const QString& pattern);
+
+} // namespace runtime

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace runtime {
+
+// The trappable errors the runtime helpers raise, numbered as the original runtime numbered them.
+enum class ErrorNumber {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    TypeMismatch = 13,
+    InvalidUseOfNull = 94,
+};
+
+// Thrown where the original runtime raised a trappable error; what() carries its standard description.
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(ErrorNumber number);
+    ErrorNumber number() const { return number_; }
+
+private:
+    ErrorNumber number_;
+};
+
+} // namespace runtime

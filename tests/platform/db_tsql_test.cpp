@@ -1,0 +1,263 @@
+// The T-SQL the windows send runs on the SQLite stand-in and answers as the server would.
+
+#include "support/TempServer.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/Engine.h"
+#include "platform/db/Procedures.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/ServerClock.h"
+#include "platform/db/SqlText.h"
+#include "platform/db/StatementLog.h"
+
+#include <QDateTime>
+
+using db::Connection;
+using db::DbError;
+using db::Recordset;
+using testsupport::TempServer;
+
+namespace {
+
+const char* kMonthDdl = R"(
+CREATE TABLE RunsheetDetails (RunsheetDate DATETIME COLLATE SQLDATE, RunsheetNo INT, ConsignmentNo BIGINT,
+  Origin VARCHAR(5) COLLATE SQLTEXT, Mobile_No VARCHAR(15) COLLATE SQLTEXT, "Scanned@" VARCHAR(10) COLLATE SQLTEXT,
+  Weight DECIMAL(10,3), Delivered BIT);
+CREATE INDEX IX_RunsheetDetails_ConsignmentNo ON RunsheetDetails(ConsignmentNo);
+INSERT INTO RunsheetDetails VALUES ('2026-06-07', 11, 12345678901234, 'KWD', '9876543210', 'Y', 1.5, 1);
+INSERT INTO RunsheetDetails VALUES ('2026-06-07 10:30:00', 12, 12345678901234, 'kwd  ', NULL, NULL, 2.25, 0);
+INSERT INTO RunsheetDetails VALUES ('2026-06-08', 13, 22, 'ZEL', '1234', NULL, NULL, 0);
+CREATE TABLE Misroute (ConsignNo BIGINT, Origin VARCHAR(5) COLLATE SQLTEXT);
+INSERT INTO Misroute VALUES (12345678901234, 'MUM');
+)";
+
+const char* kAdminDdl = R"(
+CREATE TABLE CityMaster (CityCode VARCHAR(5) COLLATE SQLTEXT, CityName VARCHAR(40) COLLATE SQLTEXT);
+INSERT INTO CityMaster VALUES ('ZEL', 'Zelmora');
+CREATE TABLE tbl_Qry_Details (Id INTEGER PRIMARY KEY AUTOINCREMENT, QueryDate DATETIME COLLATE SQLDATE,
+  QueryType VARCHAR(10) COLLATE SQLTEXT, Origin VARCHAR(5) COLLATE SQLTEXT);
+)";
+
+const char* kTrackingDdl = R"(
+CREATE TABLE Incoming_Queries_Details (QueryId INTEGER PRIMARY KEY AUTOINCREMENT, QueryDate DATETIME COLLATE SQLDATE,
+  ConsignmentNo BIGINT, Origin VARCHAR(5) COLLATE SQLTEXT, Remarks VARCHAR(20) COLLATE SQLTEXT);
+)";
+
+const char* kHeadOfficeDdl = R"(
+CREATE TABLE DrFile (CNo VARCHAR(14) COLLATE SQLTEXT, Bcode VARCHAR(5) COLLATE SQLTEXT, tdate DATETIME COLLATE SQLDATE);
+INSERT INTO DrFile VALUES ('12345678901234', 'KWD', '2026-06-06 09:15:00');
+)";
+
+class TsqlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        server.addDatabase("ZELSERVER", "ZELJUN26", kMonthDdl);
+        server.addDatabase("ZELSERVER", "ZELAdminConfig", kAdminDdl);
+        server.addDatabase("ZELSERVER", "Tracking", kTrackingDdl);
+        server.addDatabase("KWDHO", "KWD32Server", kHeadOfficeDdl);
+        server.linkServer("ZELSERVER", "KWDHO,2301", "KWDHO");
+        month.open(TempServer::connectionText("ZELSERVER", "ZELJUN26"));
+        db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 9), QTime(14, 5, 6)));
+    }
+    void TearDown() override { db::ServerClock::reset(); }
+
+    // The rows of a query, each row's cells joined with "|" (Null as "<null>").
+    QStringList rows(const QString& sql, Connection* on = nullptr)
+    {
+        Recordset rs;
+        rs.open(sql, on ? *on : month, db::CursorType::Dynamic, db::LockType::Optimistic);
+        QStringList out;
+        for (; !rs.eof(); rs.moveNext()) {
+            QStringList cells;
+            for (int i = 0; i < rs.fieldCount(); ++i) {
+                const QVariant v = rs.value(i);
+                cells << (!v.isValid() ? QStringLiteral("<null>")
+                          : v.typeId() == QMetaType::QDateTime ? v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                                                : v.toString());
+            }
+            out << cells.join(u'|');
+        }
+        rs.close();
+        return out;
+    }
+    QString scalar(const QString& sql) { return rows(sql).value(0); }
+
+    TempServer server;
+    Connection month;
+};
+
+TEST_F(TsqlTest, ConvertStylesAndServerFunctions)
+{
+    struct Case {
+        const char* expression;
+        const char* expected;
+    } cases[] = {
+        {"convert(varchar(10), '2026-12-06 10:00:00', 105)", "06-12-2026"},
+        {"convert(varchar(10), '2026-12-06', 103)", "06/12/2026"},
+        {"Convert(Varchar(10), '2026-12-06 10:00:00', 120)", "2026-12-06"},
+        {"convert(varchar(19), getdate(), 120)", "2026-06-09 14:05:06"},
+        {"convert(varchar(10), getdate(), 120)", "2026-06-09"},
+        {"convert(varchar(12), 12345678901234)", "12345678901234"},
+        {"convert(datetime, '07/06/2026', 103)", "2026-06-07 00:00:00"},
+        {"convert(int, '42')", "42"},
+        {"'XXXXXX' + RIGHT('9876543210', 4)", "XXXXXX3210"},
+        {"LEFT('KWD-ZEL', 3)", "KWD"},
+        {"len('ab  ')", "2"},
+        {"isnull(NULL, 'none')", "none"},
+        {"ISNUMERIC('12.5')", "1"},
+        {"ISNUMERIC('12a')", "0"},
+        {"1 + 2 * 3", "7"},
+        {"'a' + 'b' + 'c'", "abc"},
+        {"'x' + NULL", "<null>"},
+        {"'10' + 5", "15"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(scalar(QStringLiteral("select ") + QLatin1String(c.expression)), QLatin1String(c.expected)) << c.expression;
+}
+
+TEST_F(TsqlTest, ConcatenationOverColumnsAndInsideCalls)
+{
+    EXPECT_EQ(rows("select 'XXXXXX' + RIGHT(Mobile_No,4) AS 'Mobile' from RunsheetDetails where RunsheetNo=11"),
+              QStringList{"XXXXXX3210"});
+    EXPECT_EQ(rows("select upper(Origin + '-' + convert(varchar, RunsheetNo)) from RunsheetDetails where RunsheetNo = 13"),
+              QStringList{"ZEL-13"});
+    EXPECT_EQ(rows("select case when Delivered = 1 then 'D' + Origin else 'N' end x from RunsheetDetails order by RunsheetNo"),
+              (QStringList{"DKWD", "N", "N"}));
+    EXPECT_THROW(rows("select 'abc' + 1"), DbError);
+}
+
+TEST_F(TsqlTest, LiteralsAreNeverRewritten)
+{
+    EXPECT_EQ(rows("select 'a..b', 'x+y', '[z]', 'TOP 5', 'getdate()', 'O''Brien'"),
+              QStringList{"a..b|x+y|[z]|TOP 5|getdate()|O'Brien"});
+    month.execute("INSERT INTO RunsheetDetails (RunsheetNo, Origin) VALUES (99, " + db::sqlQuote("O'B") + ")");
+    EXPECT_EQ(rows("select Origin from RunsheetDetails where Origin=" + db::sqlQuote("o'b")), QStringList{"O'B"});
+}
+
+TEST_F(TsqlTest, TextComparesAsTheServerCollation)
+{
+    // case-insensitive, trailing blanks ignored, also in DISTINCT
+    EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where Origin='KWD' order by RunsheetNo"), (QStringList{"11", "12"}));
+    EXPECT_EQ(rows("select count(distinct Origin) from RunsheetDetails where ConsignmentNo=12345678901234"), QStringList{"1"});
+    EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where Origin LIKE 'kw%' order by RunsheetNo"), (QStringList{"11", "12"}));
+}
+
+TEST_F(TsqlTest, DatesCompareAsMomentsWhicheverFormTheyHave)
+{
+    EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where RunsheetDate='2026-06-07 00:00:00'"), QStringList{"11"});
+    EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where RunsheetDate between '2026-06-07' and '2026-06-07 23:59:59' "
+                   "order by RunsheetDate"),
+              (QStringList{"11", "12"}));
+    EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where RunsheetDate > '2026-06-07' order by RunsheetNo"),
+              (QStringList{"12", "13"}));
+    EXPECT_EQ(rows("select max(RunsheetDate) from RunsheetDetails"), QStringList{"2026-06-08"});
+    // a date field arrives as a date-time value
+    Recordset rs;
+    rs.open("select RunsheetDate from RunsheetDetails where RunsheetNo=12", month);
+    EXPECT_EQ(rs.value("runsheetdate").toDateTime(), QDateTime(QDate(2026, 6, 7), QTime(10, 30)));
+}
+
+TEST_F(TsqlTest, NumbersKeepTheirTypes)
+{
+    Recordset rs;
+    rs.open("select ConsignmentNo, Weight, Delivered, Mobile_No from RunsheetDetails where RunsheetNo=11", month);
+    EXPECT_EQ(rs.value(0).toLongLong(), 12345678901234LL);
+    EXPECT_EQ(rs.value(0).typeId(), QMetaType::LongLong);
+    EXPECT_DOUBLE_EQ(rs.value(1).toDouble(), 1.5);
+    EXPECT_EQ(rs.value(2).typeId(), QMetaType::Bool);
+    EXPECT_EQ(rs.value(3).toString(), "9876543210");
+}
+
+TEST_F(TsqlTest, TopAndRowNumberAndUnion)
+{
+    EXPECT_EQ(rows("select top 2 RunsheetNo from RunsheetDetails order by RunsheetNo desc"), (QStringList{"13", "12"}));
+    EXPECT_EQ(rows("select distinct top 1 Origin from RunsheetDetails where Origin='ZEL'"), QStringList{"ZEL"});
+    EXPECT_EQ(rows("select Origin from RunsheetDetails where ConsignmentNo=12345678901234 "
+                   "UNION select Origin from Misroute where ConsignNo=12345678901234 order by Origin"),
+              (QStringList{"KWD", "MUM"}));
+    EXPECT_EQ(rows("select top 1 Origin from Misroute union select top 1 Origin from RunsheetDetails order by 1"),
+              (QStringList{"KWD", "MUM"}));
+    EXPECT_EQ(rows("select * from (select ROW_NUMBER() OVER (PARTITION BY ConsignmentNo ORDER BY RunsheetDate desc) AS RowNo, "
+                   "RunsheetNo from RunsheetDetails) x where RowNo=1 order by RunsheetNo"),
+              (QStringList{"1|12", "1|13"}));
+}
+
+TEST_F(TsqlTest, OddIdentifiersAndAliases)
+{
+    Recordset rs;
+    rs.open("select Scanned@, [RunsheetNo] as 'RS No', RunsheetNo from RunsheetDetails where RunsheetNo=11", month);
+    EXPECT_EQ(rs.field(0).name, "Scanned@");
+    EXPECT_EQ(rs.value("Scanned@").toString(), "Y");
+    EXPECT_EQ(rs.value("rs no").toInt(), 11);
+    rs.close();
+    rs.open("select R.RunsheetNo, R.*, dbo.RunsheetDetails.Origin from dbo.RunsheetDetails R, RunsheetDetails where R.RunsheetNo=11 "
+            "and RunsheetDetails.RunsheetNo=13",
+            month);
+    EXPECT_EQ(rs.field(1).name, "RunsheetDate");
+    // duplicate names: the first wins
+    EXPECT_EQ(rs.value("RunsheetNo").toInt(), 11);
+}
+
+TEST_F(TsqlTest, OtherDatabasesAndLinkedServers)
+{
+    EXPECT_EQ(rows("select CityName from ZELADMINCONFIG..CityMaster where CityCode='zel'"), QStringList{"Zelmora"});
+    EXPECT_EQ(rows("select CityName from ZELAdminConfig.dbo.CityMaster"), QStringList{"Zelmora"});
+    Connection admin;
+    admin.open(TempServer::connectionText("zelserver", "ZELAdminConfig"));
+    EXPECT_EQ(rows("select C.CityName from ZELADMINCONFIG..CityMaster C", &admin), QStringList{"Zelmora"});
+    EXPECT_EQ(rows("select convert(varchar(10),tdate,120) + ' ' + Bcode from [KWDHO,2301].KWD32Server.dbo.DrFile "
+                   "where CNo='12345678901234'"),
+              QStringList{"2026-06-06 KWD"});
+    try {
+        rows("select * from [NOWHERE,2301].KWD32Server.dbo.DrFile");
+        FAIL() << "an unknown linked server must fail";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.description().contains("NOWHERE,2301"));
+    }
+}
+
+TEST_F(TsqlTest, PositionalInsertLeavesTheNumberedKeyToTheServer)
+{
+    month.beginTrans();
+    month.execute("INSERT INTO Tracking..Incoming_Queries_Details Values ('2026-06-09',12345678901234,'KWD', 'x') ");
+    month.execute("INSERT INTO Tracking..Incoming_Queries_Details Values ('2026-06-09',22,'ZEL',NULL)");
+    month.execute("INSERT INTO ZELADMINCONFIG..tbl_Qry_Details(QueryDate,QueryType,Origin) Values (getdate(),'INCOMING','KWD')");
+    month.commitTrans();
+    EXPECT_EQ(rows("select QueryId, ConsignmentNo from TRACKING..Incoming_Queries_Details order by QueryId"),
+              (QStringList{"1|12345678901234", "2|22"}));
+    EXPECT_EQ(rows("select Id, QueryDate from ZELADMINCONFIG..tbl_Qry_Details"), QStringList{"1|2026-06-09 14:05:06"});
+}
+
+TEST_F(TsqlTest, RollbackUndoesWritesInEveryDatabase)
+{
+    month.beginTrans();
+    EXPECT_EQ(month.execute("UPDATE RunsheetDetails SET Origin='DEL' WHERE ConsignmentNo=12345678901234"), 2);
+    month.execute("INSERT INTO Tracking..Incoming_Queries_Details Values ('2026-06-09',1,'KWD', NULL)");
+    month.rollbackTrans();
+    EXPECT_EQ(scalar("select count(*) from RunsheetDetails where Origin='DEL'"), "0");
+    EXPECT_EQ(scalar("select count(*) from Tracking..Incoming_Queries_Details"), "0");
+    EXPECT_THROW(month.commitTrans(), DbError);
+}
+
+TEST_F(TsqlTest, ProceduresRunThroughExec)
+{
+    db::Procedures::add("SP_Count_Runsheets", [](db::Engine& engine, const QVariantList& args) {
+        return engine.query(QStringLiteral("select count(*) AS N, ") + db::sqlQuote(args.value(1).toString())
+                            + QStringLiteral(" AS M from RunsheetDetails where ConsignmentNo=") + args.value(0).toString());
+    });
+    EXPECT_EQ(rows("exec SP_COUNT_RUNSHEETS 12345678901234, 'Dec26'"), QStringList{"2|Dec26"});
+    EXPECT_EQ(rows("exec ZELADMINCONFIG.dbo.sp_count_runsheets @CNo = 22, @Month = 'x'"), QStringList{"1|x"});
+    EXPECT_THROW(month.execute("exec SP_Missing 1"), DbError);
+}
+
+TEST_F(TsqlTest, TheLogHoldsTheTextAsSent)
+{
+    db::StatementCapture capture;
+    const QString sql = "Select * from CityMaster where CityCode='ZEL'";
+    EXPECT_THROW(rows(sql), DbError); // CityMaster is not in the month database
+    month.execute("UPDATE RunsheetDetails SET Origin='KWD' WHERE 1=0");
+    EXPECT_EQ(capture.statements(), (QStringList{sql, "UPDATE RunsheetDetails SET Origin='KWD' WHERE 1=0"}));
+}
+
+} // namespace
