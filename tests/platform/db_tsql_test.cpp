@@ -107,6 +107,13 @@ TEST_F(TsqlTest, ConvertStylesAndServerFunctions)
         {"isnull(NULL, 'none')", "none"},
         {"ISNUMERIC('12.5')", "1"},
         {"ISNUMERIC('12a')", "0"},
+        {"ISNUMERIC(' $1,234.5 ')", "1"},
+        {"ISNUMERIC('1e5')", "1"},
+        {"ISNUMERIC('-')", "1"},
+        {"ISNUMERIC('e5')", "0"},
+        {"ISNUMERIC('98765 43210')", "0"},
+        {"ISNUMERIC('')", "0"},
+        {"ISNUMERIC(NULL)", "0"},
         {"1 + 2 * 3", "7"},
         {"'a' + 'b' + 'c'", "abc"},
         {"'x' + NULL", "<null>"},
@@ -183,6 +190,19 @@ TEST_F(TsqlTest, TopAndRowNumberAndUnion)
               (QStringList{"1|12", "1|13"}));
 }
 
+TEST_F(TsqlTest, ResultColumnsAreNamedAsTheStatementWritesThem)
+{
+    Recordset rs;
+    rs.open("select origin, R.runsheetNO, Weight*2, R.* from RunsheetDetails R where RunsheetNo=11 order by runsheetno", month);
+    EXPECT_EQ(rs.fieldNames().mid(0, 2), (QStringList{"origin", "runsheetNO"}));
+    EXPECT_EQ(rs.fieldNames().mid(3, 2), (QStringList{"RunsheetDate", "RunsheetNo"}));
+    rs.close();
+    // ORDER BY names a column of the select list even where a joined table has one of that name
+    EXPECT_EQ(rows("select R.RunsheetNo from RunsheetDetails R left outer join RunsheetDetails X on R.RunsheetNo = X.RunsheetNo "
+                   "order by RunsheetNo desc"),
+              (QStringList{"13", "12", "11"}));
+}
+
 TEST_F(TsqlTest, OddIdentifiersAndAliases)
 {
     Recordset rs;
@@ -248,6 +268,7 @@ TEST_F(TsqlTest, ProceduresRunThroughExec)
     });
     EXPECT_EQ(rows("exec SP_COUNT_RUNSHEETS 12345678901234, 'Dec26'"), QStringList{"2|Dec26"});
     EXPECT_EQ(rows("exec ZELADMINCONFIG.dbo.sp_count_runsheets @CNo = 22, @Month = 'x'"), QStringList{"1|x"});
+    EXPECT_EQ(rows("EXEC ZELADMINCONFIG..SP_Count_Runsheets 22 ,'y'"), QStringList{"1|y"});
     EXPECT_THROW(month.execute("exec SP_Missing 1"), DbError);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/db/ServerClock.h"
 #include "platform/db/ServerDates.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <cctype>
 #include <cmath>
@@ -100,6 +101,8 @@ bool parseNumber(std::string_view s, double& out)
     return ok;
 }
 
+// ISNUMERIC as the server answers it: blanks around, a currency sign, a sign, digits with
+// thousands commas, a decimal point and an exponent; a lone sign, point or currency sign counts.
 void isnumeric(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     const int type = sqlite3_value_type(argv[0]);
@@ -107,8 +110,11 @@ void isnumeric(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_int(ctx, 1);
         return;
     }
-    double ignored = 0;
-    sqlite3_result_int(ctx, type == SQLITE_TEXT && parseNumber(textOf(argv[0]), ignored) ? 1 : 0);
+    static const QRegularExpression number(QStringLiteral(
+        "^\\s*(\\$?[+-]?|[+-]?\\$?)([0-9,]*\\.?[0-9]*|([0-9,]*\\.?[0-9]+|[0-9,]+\\.?)[eEdD][+-]?[0-9]+)\\s*$"));
+    const QString text = qtextOf(argv[0]);
+    const bool numeric = type == SQLITE_TEXT && !text.trimmed().isEmpty() && number.match(text).hasMatch();
+    sqlite3_result_int(ctx, numeric ? 1 : 0);
 }
 
 void leftRight(sqlite3_context* ctx, int, sqlite3_value** argv, bool fromLeft)

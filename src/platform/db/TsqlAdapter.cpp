@@ -225,6 +225,53 @@ void rewriteTop(Tokens& t)
     }
 }
 
+// ---- result column names ------------------------------------------------------------------------
+
+// The server names a result column after the column reference as the statement writes it
+// ("select cno" gives "cno"); SQLite would use the table's spelling. Name plain column references
+// explicitly, which also lets ORDER BY use them as SQL Server does.
+void nameResultColumns(Tokens& t)
+{
+    for (size_t s = 0; s < t.size(); ++s) {
+        if (!t[s].isWord("SELECT"))
+            continue;
+        size_t i = s + 1;
+        if (i < t.size() && (t[i].isWord("DISTINCT") || t[i].isWord("ALL")))
+            ++i;
+        int depth = 0;
+        size_t itemStart = i;
+        for (; i <= t.size(); ++i) {
+            const bool atEnd = i == t.size();
+            if (!atEnd && t[i].isPunct("(")) {
+                ++depth;
+                continue;
+            }
+            if (!atEnd && t[i].isPunct(")") && depth > 0) {
+                --depth;
+                continue;
+            }
+            if (depth > 0)
+                continue;
+            const bool itemEnd = atEnd || t[i].isPunct(",") || t[i].isPunct(")") || t[i].isWord("FROM")
+                                 || t[i].isWord("INTO") || t[i].isWord("LIMIT") || isCompoundWord(t[i]);
+            if (!itemEnd)
+                continue;
+            // a plain reference: name(.name)*
+            bool plain = i > itemStart && (i - itemStart) % 2 == 1;
+            for (size_t k = itemStart; plain && k < i; ++k)
+                plain = (k - itemStart) % 2 == 0 ? isName(t[k]) && !t[k].isWord("NULL") : t[k].isPunct(".");
+            if (plain) {
+                const Token name{Token::Identifier, t[i - 1].text};
+                t.insert(t.begin() + i, {word(QStringLiteral("AS")), name});
+                i += 2;
+            }
+            if (atEnd || !t[i].isPunct(","))
+                break;
+            itemStart = i + 1;
+        }
+    }
+}
+
 // ---- aliases ------------------------------------------------------------------------------------
 
 void rewriteAliases(Tokens& t)
@@ -464,10 +511,16 @@ AdaptedStatement procedureCall(const Tokens& t)
         throw DbError(kErrStatement, QStringLiteral("Incorrect syntax near 'exec'."));
     AdaptedStatement call;
     call.kind = AdaptedStatement::Procedure;
+    // [database.[dbo].]procedure: the last name before the arguments
     size_t i = 1;
-    // [database.[dbo].]procedure
-    while (i + 1 < t.size() && t[i + 1].isPunct("."))
-        i += t[i + 2].isPunct(".") ? 2 : 2;
+    while (i + 1 < t.size() && t[i + 1].isPunct(".")) {
+        ++i;
+        while (i + 1 < t.size() && t[i + 1].isPunct("."))
+            ++i;
+        if (i + 1 >= t.size() || !isName(t[i + 1]))
+            throw DbError(kErrStatement, QStringLiteral("Incorrect syntax near '.'."));
+        ++i;
+    }
     call.procedure = t[i].text;
     for (++i; i < t.size(); ++i) {
         const Token& tok = t[i];
@@ -527,6 +580,7 @@ AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
     rewriteNames(t, resolver);
     rewriteFunctions(t);
     rewriteTop(t);
+    nameResultColumns(t);
     rewriteAliases(t);
     t = PlusRewriter(t).run();
     if (t[0].isWord("INSERT"))

@@ -10,6 +10,7 @@ namespace runtime {
 class Number {
 public:
     Number(qint64 integer = 0) : value_(integer) {}
+    Number(int integer) : value_(qint64(integer)) {}
     Number(double real) : value_(real) {}
 
     bool isInteger() const { return std::holds_alternative<qint64>(value_); }

@@ -1,0 +1,126 @@
+// Consignment look-ups through the data layer against the same statements prepared directly with
+// SQLite, on demo month databases of 10,000 and 1,000,000 consignments.
+
+#include "installer/DemoBranch.h"
+#include "installer/Installer.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/SqliteFunctions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <sqlite3.h>
+
+namespace {
+
+const QDate kToday(2026, 6, 15);
+
+QString originStatement(qint64 n)
+{
+    const QString c = QString::number(n);
+    return "Select distinct Origin from RunsheetDetails where ConsignmentNo=" + c + " " +
+           " UNION select distinct Origin from Run_Manifest where ConsignmentNo=" + c + " Union " +
+           " select distinct Origin from Run_HOTCManifest where ConsignmentNo=" + c + " UNION " +
+           " select distinct Origin from tbl_Incoming_Misroute_Entry where ConNo=" + c;
+}
+
+QString runsheetStatement(qint64 n, const QString& origin)
+{
+    return "SELECT RD.RUNSHEETDATE,RD.RUNSHEETNO,RD.SerialNo,AM.AREANAME,RD.STAFFCODE,RD.RUNSHEETMODE,BAR_RSNO,Contact_Name,"
+           "Contact_No,RM.BRANCHCODE AS BCODE, DRSNo,RD.BranchCode,ReturnPODDate,Origin,ConsignmentNo,DRSNo,RD.AreaName AS "
+           "RTN_AREANAME,ReasonCode,Mobile_No,RD.LoadDetails,PODScanTime,RD.CreateDate, RD.CreateUser,RD.MachineId FROM "
+           "RUNSHEETDETAILS RD LEFT OUTER JOIN RUNSHEETMASTER RM ON RD.RUNSHEETNO=RM.RUNSHEETNO LEFT OUTER JOIN "
+           "RUN_AREAMASTER AM ON RD.AREACODE=AM.AREACODE  WHERE CONSIGNMENTNO=" + QString::number(n) +
+           " AND ORIGIN='" + origin + "' Order by RunsheetDate,RD.LoadDetails";
+}
+
+// A demo installation of n consignments per month, made once and kept for later runs.
+struct Installation {
+    QString root;
+    std::vector<std::pair<qint64, QString>> consignments; // number and origin of runsheet lines
+};
+
+const Installation& installation(qint64 n)
+{
+    static std::map<qint64, Installation> made;
+    auto it = made.find(n);
+    if (it != made.end())
+        return it->second;
+    const QString base = qEnvironmentVariable("QUORVEL_BENCH_ROOT", QStringLiteral("/tmp/quorvel-bench"));
+    Installation inst;
+    inst.root = base + QStringLiteral("/n") + QString::number(n);
+    if (!QFileInfo::exists(inst.root + QStringLiteral("/servers"))) {
+        QDir().mkpath(base);
+        installer::createInstallation(inst.root, kToday);
+        installer::DemoOptions options;
+        options.consignments = n;
+        options.today = kToday;
+        QString ignored;
+        QTextStream out(&ignored);
+        installer::fillDemoBranch(inst.root, options, out);
+    }
+    qputenv("QUORVEL_ROOT", inst.root.toLocal8Bit());
+    db::Connection c;
+    c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + installer::monthDatabaseName(kToday));
+    db::Recordset rs;
+    rs.open(QStringLiteral("select ConsignmentNo, Origin from RunsheetDetails where RunsheetNo % 97 = 1"), c);
+    for (; !rs.eof(); rs.moveNext())
+        inst.consignments.emplace_back(rs.value(0).toLongLong(), rs.value(1).toString());
+    return made.emplace(n, std::move(inst)).first->second;
+}
+
+void throughLayer(benchmark::State& state, QString (*statement)(const std::pair<qint64, QString>&))
+{
+    const Installation& inst = installation(state.range(0));
+    qputenv("QUORVEL_ROOT", inst.root.toLocal8Bit());
+    db::Connection c;
+    c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + installer::monthDatabaseName(kToday));
+    size_t i = 0;
+    for (auto _ : state) {
+        db::Recordset rs;
+        rs.open(statement(inst.consignments[i++ % inst.consignments.size()]), c, db::CursorType::Dynamic,
+                db::LockType::Optimistic);
+        for (; !rs.eof(); rs.moveNext())
+            benchmark::DoNotOptimize(rs.value(0));
+        rs.close();
+    }
+}
+
+void direct(benchmark::State& state, QString (*statement)(const std::pair<qint64, QString>&))
+{
+    const Installation& inst = installation(state.range(0));
+    const QString file = inst.root + QStringLiteral("/servers/ZELSERVER/") + installer::monthDatabaseName(kToday) + QStringLiteral(".sqlite");
+    sqlite3* handle = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+    db::registerServerFunctions(handle);
+    size_t i = 0;
+    for (auto _ : state) {
+        const QByteArray sql = statement(inst.consignments[i++ % inst.consignments.size()]).toUtf8();
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &stmt, nullptr);
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            benchmark::DoNotOptimize(sqlite3_column_text(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(handle);
+}
+
+QString origin(const std::pair<qint64, QString>& c) { return originStatement(c.first); }
+QString runsheet(const std::pair<qint64, QString>& c) { return runsheetStatement(c.first, c.second); }
+
+void BM_OriginLookup_Layer(benchmark::State& state) { throughLayer(state, origin); }
+void BM_OriginLookup_Direct(benchmark::State& state) { direct(state, origin); }
+void BM_RunsheetLookup_Layer(benchmark::State& state) { throughLayer(state, runsheet); }
+void BM_RunsheetLookup_Direct(benchmark::State& state) { direct(state, runsheet); }
+
+BENCHMARK(BM_OriginLookup_Layer)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OriginLookup_Direct)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunsheetLookup_Layer)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunsheetLookup_Direct)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

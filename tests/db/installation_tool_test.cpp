@@ -1,0 +1,86 @@
+// quorvel-db lays out installations safely and runs scripts as the server's command-line client.
+
+#include "support_tool.h"
+
+#include "installer/SqlScript.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using testsupport::runTool;
+
+namespace {
+
+TEST(SqlScript, BatchesEndAtLinesHoldingOnlyGo)
+{
+    EXPECT_EQ(installer::splitBatches("select 1\nGO\n  go  \nselect 'GO'\nselect 2\nGo\n\n"),
+              (QStringList{"select 1\n", "select 'GO'\nselect 2\n"}));
+    EXPECT_EQ(installer::splitBatches("select 1"), QStringList{"select 1\n"});
+}
+
+TEST(InstallationTool, CreatesTheServersDatabasesAndConfiguration)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/inst";
+    const auto run = runTool({"create", root, "--today", "2026-01-20"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList branch = QDir(root + "/servers/ZELSERVER").entryList({"*.sqlite"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(branch, (QStringList{"Tracking.sqlite", "ZELADMINDB.sqlite", "ZELAdminConfig.sqlite", "ZELDEC25.sqlite",
+                                   "ZELJAN26.sqlite", "ZELNOV25.sqlite"}));
+    EXPECT_TRUE(QFile::exists(root + "/servers/KWDHO/KWD32Server.sqlite"));
+    QFile ini(root + "/C/NVX/NVX_ZEL_CONFIG.ini");
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("PRIMARY_SERVER=ZELSERVER"));
+
+    // the head office is reachable from the branch through its linked-server name
+    const auto linked = runTool({"sql", root, "ZELSERVER", "ZELJAN26"},
+                                "select count(*) AS N from [KWDHO,2301].KWD32Server.dbo.DrFile\nGO\n"
+                                "select Remarks from ZELADMINCONFIG..tab_Settings where Description='HO SERVER'\n");
+    EXPECT_EQ(linked.exitCode, 0) << linked.out.toStdString();
+    EXPECT_EQ(linked.out, "N\n0\nRemarks\nKWDHO,2301\n");
+}
+
+TEST(InstallationTool, NeverOverwritesAnInstallationNorLeavesAHalfOne)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/inst";
+    QDir().mkpath(root);
+    QFile keep(root + "/keep.txt");
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("mine");
+    keep.close();
+    const auto refused = runTool({"create", root});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("never overwritten"));
+    EXPECT_EQ(QDir(root).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"keep.txt"});
+
+    const auto badDate = runTool({"create", dir.path() + "/other", "--today", "2026-13-01"});
+    EXPECT_EQ(badDate.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir.path() + "/other"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"inst"});
+}
+
+TEST(InstallationTool, SqlPrintsRowsAndReportsFailedBatches)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/inst";
+    ASSERT_EQ(runTool({"create", root, "--today", "2026-06-15"}).exitCode, 0);
+    const auto run = runTool({"sql", root, "zelserver", "zeladminconfig"},
+                             "insert into CompanyMaster (CompanyName, City) values ('O''Brien Couriers', 'Kelmora')\nGO\n"
+                             "select CompanyName, City from CompanyMaster\nGO\nselect * from NoSuchTable\nGO\n");
+    EXPECT_EQ(run.exitCode, 1);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "CompanyName\tCity");
+    EXPECT_EQ(lines[1], "O'Brien Couriers\tKelmora");
+    EXPECT_TRUE(lines[2].startsWith("Msg -2147217900: ")) << lines[2].toStdString();
+
+    const auto missing = runTool({"sql", root, "ZELSERVER", "ZELJAN20"}, "select 1\n");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.contains("Cannot open database \"ZELJAN20\""));
+    EXPECT_FALSE(QFile::exists(root + "/servers/ZELSERVER/ZELJAN20.sqlite"));
+}
+
+} // namespace

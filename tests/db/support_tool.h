@@ -1,0 +1,28 @@
+#pragma once
+
+// Runs the installation tool the way an administrator does, for tests of the installation.
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace testsupport {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+inline ToolRun runTool(const QStringList& args, const QString& input = QString())
+{
+    QProcess p;
+    p.start(QStringLiteral(QUORVEL_DB_TOOL), args);
+    p.waitForStarted();
+    p.write(input.toUtf8());
+    p.closeWriteChannel();
+    p.waitForFinished(600000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace testsupport
