@@ -84,7 +84,8 @@ void throughLayer(benchmark::State& state, QString (*statement)(const std::pair<
         rs.open(statement(inst.consignments[i++ % inst.consignments.size()]), c, db::CursorType::Dynamic,
                 db::LockType::Optimistic);
         for (; !rs.eof(); rs.moveNext())
-            benchmark::DoNotOptimize(rs.value(0));
+            for (int c = 0; c < rs.fieldCount(); ++c)
+                benchmark::DoNotOptimize(rs.value(c));
         rs.close();
     }
 }
@@ -101,8 +102,10 @@ void direct(benchmark::State& state, QString (*statement)(const std::pair<qint64
         const QByteArray sql = statement(inst.consignments[i++ % inst.consignments.size()]).toUtf8();
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &stmt, nullptr);
+        const int columns = sqlite3_column_count(stmt);
         while (sqlite3_step(stmt) == SQLITE_ROW)
-            benchmark::DoNotOptimize(sqlite3_column_text(stmt, 0));
+            for (int c = 0; c < columns; ++c)
+                benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
         sqlite3_finalize(stmt);
     }
     sqlite3_close(handle);

@@ -1,9 +1,14 @@
 #include "installer/Installer.h"
 
+#include "core/MonthDatabase.h"
+
 #include "platform/db/ServerFolder.h"
 #include "platform/db/SqliteFunctions.h"
 
 #include <QDir>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -78,8 +83,7 @@ void buildServers(const QString& root, const QDate& today)
 
 QString monthDatabaseName(const QDate& date)
 {
-    return QLatin1String(Names::kStation) + QLocale(QLocale::English).toString(date, QStringLiteral("MMM")).toUpper()
-           + date.toString(QStringLiteral("yy"));
+    return core::MonthDatabaseName(QLatin1String(Names::kStation), date);
 }
 
 QStringList initialMonths(const QDate& today)
@@ -110,6 +114,20 @@ void createDatabase(const QString& file, const QString& schemaName)
         throw;
     }
     sqlite3_close(handle);
+}
+
+void writeBackgroundPicture(const QString& root)
+{
+    QImage picture(1024, 768, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, 0, picture.height());
+    gradient.setColorAt(0, QColor(0xE8, 0xEE, 0xF6));
+    gradient.setColorAt(1, QColor(0xB8, 0xC8, 0xDE));
+    painter.fillRect(picture.rect(), gradient);
+    painter.end();
+    const QString file = root + QStringLiteral("/BackScreen.jpg");
+    if (!picture.save(file, "JPG", 90))
+        throw InstallError(QStringLiteral("cannot write %1").arg(file).toStdString());
 }
 
 void createInstallation(const QString& root, const QDate& today)

@@ -38,6 +38,9 @@ QStringList initialMonths(const QDate& today);
 // complete, so a failure leaves nothing behind. Throws InstallError.
 void createInstallation(const QString& root, const QDate& today);
 
+// Writes the program folder's window background "BackScreen.jpg" (a plain gradient). Throws InstallError.
+void writeBackgroundPicture(const QString& root);
+
 // Creates one database file from a schema resource (":/schema/<name>.sql"). Throws InstallError.
 void createDatabase(const QString& file, const QString& schemaName);
 

@@ -100,9 +100,18 @@ int main(int argc, char** argv)
             options.consignments = numberOption(args, QStringLiteral("--consignments"), options.consignments);
             options.seed = quint64(numberOption(args, QStringLiteral("--seed"), qint64(options.seed)));
             options.today = today;
+            if (options.consignments < 1)
+                throw installer::InstallError("--consignments wants at least 1");
             installer::createInstallation(root, today);
             printServers(out, root, today);
-            installer::fillDemoBranch(root, options, out);
+            try {
+                installer::fillDemoBranch(root, options, out);
+                installer::writeBackgroundPicture(root);
+            } catch (...) {
+                // the installation was made just now: leave nothing half-filled behind
+                QDir(root).removeRecursively();
+                throw;
+            }
             return 0;
         }
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 // The statement tokenizer keeps literals and identifiers whole, whatever they hold.
 
+#include "platform/runtime/WallClock.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlText.h"
 #include "platform/db/TsqlTokenizer.h"
@@ -44,7 +45,7 @@ TEST(SqlText, QuotingDoublesApostrophesOnly)
     EXPECT_EQ(db::sqlQuote("' OR '1'='1"), "''' OR ''1''=''1'");
     EXPECT_EQ(db::sqlQuote(""), "''");
     EXPECT_EQ(db::sqlDate(QDate(2026, 6, 7)), "'2026-06-07'");
-    EXPECT_EQ(db::sqlDateTime(QDateTime(QDate(2026, 6, 7), QTime(9, 5, 3))), "'2026-06-07 09:05:03'");
+    EXPECT_EQ(db::sqlDateTime(runtime::WallDateTime(QDate(2026, 6, 7), QTime(9, 5, 3))), "'2026-06-07 09:05:03'");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The T-SQL the windows send runs on the SQLite stand-in and answers as the server would.
 
+#include "platform/runtime/WallClock.h"
 #include "support/TempServer.h"
 
 #include "platform/db/DbError.h"
@@ -58,7 +59,7 @@ protected:
         server.addDatabase("KWDHO", "KWD32Server", kHeadOfficeDdl);
         server.linkServer("ZELSERVER", "KWDHO,2301", "KWDHO");
         month.open(TempServer::connectionText("ZELSERVER", "ZELJUN26"));
-        db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 9), QTime(14, 5, 6)));
+        db::ServerClock::setFixed(runtime::WallDateTime(QDate(2026, 6, 9), QTime(14, 5, 6)));
     }
     void TearDown() override { db::ServerClock::reset(); }
 
@@ -162,7 +163,7 @@ TEST_F(TsqlTest, DatesCompareAsMomentsWhicheverFormTheyHave)
     // a date field arrives as a date-time value
     Recordset rs;
     rs.open("select RunsheetDate from RunsheetDetails where RunsheetNo=12", month);
-    EXPECT_EQ(rs.value("runsheetdate").toDateTime(), QDateTime(QDate(2026, 6, 7), QTime(10, 30)));
+    EXPECT_EQ(rs.value("runsheetdate").toDateTime(), runtime::WallDateTime(QDate(2026, 6, 7), QTime(10, 30)));
 }
 
 TEST_F(TsqlTest, NumbersKeepTheirTypes)
@@ -270,6 +271,26 @@ TEST_F(TsqlTest, ProceduresRunThroughExec)
     EXPECT_EQ(rows("exec ZELADMINCONFIG.dbo.sp_count_runsheets @CNo = 22, @Month = 'x'"), QStringList{"1|x"});
     EXPECT_EQ(rows("EXEC ZELADMINCONFIG..SP_Count_Runsheets 22 ,'y'"), QStringList{"1|y"});
     EXPECT_THROW(month.execute("exec SP_Missing 1"), DbError);
+}
+
+TEST_F(TsqlTest, StatementsThatDifferOnlyInValuesEachGetTheirOwnAnswer)
+{
+    // one prepared form serves them all, with the values bound
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where Origin='ZEL'"), QStringList{"13"});
+        EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where Origin='KWD' order by RunsheetNo"), (QStringList{"11", "12"}));
+        EXPECT_EQ(rows("select top 1 RunsheetNo from RunsheetDetails order by 1 desc"), QStringList{"13"});
+        EXPECT_EQ(rows("select top 2 RunsheetNo from RunsheetDetails order by 1"), (QStringList{"11", "12"}));
+        EXPECT_EQ(rows("select Origin, RunsheetNo from RunsheetDetails order by 2 desc, 1"), (QStringList{"ZEL|13", "kwd  |12", "KWD|11"}));
+        EXPECT_EQ(rows("select convert(varchar(4), 'abcdef') AS 'Cut', convert(decimal(10,2), '1.5')"), QStringList{"abcd|1.5"});
+        EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where RunsheetNo in (11, 13) order by RunsheetNo"), (QStringList{"11", "13"}));
+    }
+    Recordset rs;
+    rs.open("select 'x' AS 'First', 'y' AS 'Second'", month);
+    EXPECT_EQ(rs.fieldNames(), (QStringList{"First", "Second"}));
+    rs.close();
+    rs.open("select 'x' AS 'Other', 'y' AS 'Names'", month);
+    EXPECT_EQ(rs.fieldNames(), (QStringList{"Other", "Names"}));
 }
 
 TEST_F(TsqlTest, TheLogHoldsTheTextAsSent)

@@ -1,3 +1,4 @@
+#include "platform/runtime/WallClock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Val.h"
@@ -133,9 +134,9 @@ TEST(RuntimeCStr, ValuesAsText)
         {true, "True"},
         {false, "False"},
         {QDate(2026, 6, 7), "2026-06-07"},
-        {QDateTime(QDate(2026, 6, 7), QTime(0, 0)), "2026-06-07"},
-        {QDateTime(QDate(2026, 6, 7), QTime(15, 5, 9)), "2026-06-07 15:05:09"},
-        {QDateTime(QDate(2026, 6, 7), QTime(0, 0, 1)), "2026-06-07 00:00:01"},
+        {runtime::WallDateTime(QDate(2026, 6, 7), QTime(0, 0)), "2026-06-07"},
+        {runtime::WallDateTime(QDate(2026, 6, 7), QTime(15, 5, 9)), "2026-06-07 15:05:09"},
+        {runtime::WallDateTime(QDate(2026, 6, 7), QTime(0, 0, 1)), "2026-06-07 00:00:01"},
         {QString("text"), "text"},
         {QString(""), ""},
     };
@@ -193,8 +194,8 @@ TEST(RuntimeCDate, ProgramDateTexts)
 
 TEST(RuntimeCDate, OtherValues)
 {
-    EXPECT_EQ(CDate(QDate(2026, 6, 7)), QDateTime(QDate(2026, 6, 7), QTime(0, 0)));
-    EXPECT_EQ(CDate(46180.5), QDateTime(QDate(2026, 6, 7), QTime(12, 0)));
+    EXPECT_EQ(CDate(QDate(2026, 6, 7)), runtime::WallDateTime(QDate(2026, 6, 7), QTime(0, 0)));
+    EXPECT_EQ(CDate(46180.5), runtime::WallDateTime(QDate(2026, 6, 7), QTime(12, 0)));
     EXPECT_EQ(errorOf([] { CDate(QVariant()); }), ErrorNumber::InvalidUseOfNull);
     EXPECT_TRUE(IsDate(QDate(2026, 6, 7)));
     EXPECT_FALSE(IsDate(46180));

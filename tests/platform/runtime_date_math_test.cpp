@@ -1,3 +1,4 @@
+#include "platform/runtime/WallClock.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/DateMath.h"
 #include "platform/runtime/RuntimeError.h"
@@ -54,7 +55,7 @@ TEST(RuntimeDateMath, DateAdd)
         EXPECT_EQ(DateAdd(c.interval, c.number, c.from), c.want) << c.interval << c.number;
 
     const QDateTime evening(QDate(2026, 6, 7), QTime(18, 30));
-    EXPECT_EQ(DateAdd("d", 1, evening), QDateTime(QDate(2026, 6, 8), QTime(18, 30)));
+    EXPECT_EQ(DateAdd("d", 1, evening), runtime::WallDateTime(QDate(2026, 6, 8), QTime(18, 30)));
     EXPECT_THROW(DateAdd("q", 1, QDate(2026, 6, 7)), RuntimeError);
 }
 
@@ -80,12 +81,12 @@ TEST(RuntimeDateMath, MonthName)
 
 TEST(RuntimeDateMath, SerialNumbers)
 {
-    EXPECT_EQ(DateFromSerial(0), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
-    EXPECT_EQ(DateFromSerial(2.5), QDateTime(QDate(1900, 1, 1), QTime(12, 0)));
-    EXPECT_EQ(DateFromSerial(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
-    EXPECT_EQ(DateFromSerial(46180.999999), QDateTime(QDate(2026, 6, 8), QTime(0, 0)));
-    EXPECT_DOUBLE_EQ(SerialFromDate(QDateTime(QDate(2026, 6, 7), QTime(18, 0))), 46180.75);
-    EXPECT_DOUBLE_EQ(SerialFromDate(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+    EXPECT_EQ(DateFromSerial(0), runtime::WallDateTime(QDate(1899, 12, 30), QTime(0, 0)));
+    EXPECT_EQ(DateFromSerial(2.5), runtime::WallDateTime(QDate(1900, 1, 1), QTime(12, 0)));
+    EXPECT_EQ(DateFromSerial(-1.25), runtime::WallDateTime(QDate(1899, 12, 29), QTime(6, 0)));
+    EXPECT_EQ(DateFromSerial(46180.999999), runtime::WallDateTime(QDate(2026, 6, 8), QTime(0, 0)));
+    EXPECT_DOUBLE_EQ(SerialFromDate(runtime::WallDateTime(QDate(2026, 6, 7), QTime(18, 0))), 46180.75);
+    EXPECT_DOUBLE_EQ(SerialFromDate(runtime::WallDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
 }
 
 TEST(RuntimeClock, FixedAndLive)

@@ -1,3 +1,4 @@
+#include "platform/runtime/WallClock.h"
 #include "platform/runtime/Format.h"
 
 #include <gtest/gtest.h>
@@ -177,7 +178,7 @@ TEST(RuntimeFormat, OtherValuesWithNumberPatterns)
         {QString(" 2.5 "), "0.000", "2.500"},
         {QString("&H10"), "0", "16"},
         {QDate(2026, 6, 7), "0", "46180"},
-        {QDateTime(QDate(2026, 6, 7), QTime(6, 0)), "0.00", "46180.25"},
+        {runtime::WallDateTime(QDate(2026, 6, 7), QTime(6, 0)), "0.00", "46180.25"},
     });
 }
 

@@ -1,3 +1,4 @@
+#include "platform/runtime/WallClock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/DateMath.h"
 #include "platform/runtime/Format.h"
@@ -37,7 +38,7 @@ TEST_F(RuntimeUnderGermanLocale, NamesStayEnglish)
     EXPECT_EQ(Format(march, "dddd, mmmm d"), "Sunday, March 1");
     EXPECT_EQ(Format(march, "h:mm AMPM"), "9:05 PM");
     EXPECT_EQ(MonthName(3), "March");
-    EXPECT_EQ(CDate("01-Mar-2026"), QDateTime(QDate(2026, 3, 1), QTime(0, 0)));
+    EXPECT_EQ(CDate("01-Mar-2026"), runtime::WallDateTime(QDate(2026, 3, 1), QTime(0, 0)));
 }
 
 TEST_F(RuntimeUnderGermanLocale, NumbersKeepThePoint)

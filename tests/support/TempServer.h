@@ -2,6 +2,8 @@
 
 // A throw-away installation root with hand-made servers and databases, for tests of the data layer.
 
+#include "support/QtPrinters.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/SqliteFunctions.h"
 

@@ -1,4 +1,5 @@
 #include "platform/db/ServerClock.h"
+#include "platform/runtime/WallClock.h"
 
 namespace db {
 
@@ -8,9 +9,9 @@ std::optional<QDateTime>& ServerClock::fixed()
     return value;
 }
 
-QDateTime ServerClock::now() { return fixed().value_or(QDateTime::currentDateTime()); }
+QDateTime ServerClock::now() { return runtime::WallDateTime(fixed().value_or(QDateTime::currentDateTime())); }
 
-void ServerClock::setFixed(const QDateTime& now) { fixed() = now; }
+void ServerClock::setFixed(const QDateTime& now) { fixed() = runtime::WallDateTime(now); }
 
 void ServerClock::reset() { fixed().reset(); }
 

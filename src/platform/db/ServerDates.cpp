@@ -1,4 +1,5 @@
 #include "platform/db/ServerDates.h"
+#include "platform/runtime/WallClock.h"
 
 #include <QRegularExpression>
 #include <cstring>
@@ -66,21 +67,28 @@ std::optional<QDateTime> readDateTime(const QString& text, int style)
         const QTime tm(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
         if (!d.isValid() || !tm.isValid())
             return std::nullopt;
-        return QDateTime(d, tm);
+        return runtime::WallDateTime(d, tm);
     }
     const QByteArray utf8 = t.toUtf8();
     char canonical[24];
     const int n = canonicalIsoDate(std::string_view(utf8.constData(), size_t(utf8.size())), canonical);
     if (n > 0) {
-        const QDateTime v = QDateTime::fromString(QString::fromLatin1(canonical, n),
-                                                  n == 19 ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
-                                                          : QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-        return v.isValid() ? std::optional(v) : std::nullopt;
+        const auto number = [&](int at, int digits) {
+            int v = 0;
+            for (int i = at; i < at + digits; ++i)
+                v = v * 10 + (canonical[i] - '0');
+            return v;
+        };
+        const QDate date(number(0, 4), number(5, 2), number(8, 2));
+        const QTime time(number(11, 2), number(14, 2), number(17, 2), n == 23 ? number(20, 3) : 0);
+        if (!date.isValid() || !time.isValid())
+            return std::nullopt;
+        return runtime::WallDateTime(date, time);
     }
     if (t.size() == 8) {
         const QDate d = QDate::fromString(t, QStringLiteral("yyyyMMdd"));
         if (d.isValid())
-            return QDateTime(d, QTime(0, 0));
+            return runtime::WallDateTime(d);
     }
     return std::nullopt;
 }

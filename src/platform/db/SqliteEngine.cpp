@@ -5,6 +5,7 @@
 #include "platform/db/ServerDates.h"
 #include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlAdapter.h"
+#include "platform/db/TsqlParameters.h"
 
 #include <QRegularExpression>
 #include <QUrl>
@@ -16,8 +17,30 @@ namespace {
 
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
-// A result column's value by its declared type (or by the stored value for expressions).
-QVariant readValue(sqlite3_stmt* stmt, int column, const QByteArray& declared)
+// What a result column holds, from its declared type (expressions have none).
+enum class ColumnKind { Stored, DateTime, Flag, Text, Integer, Decimal };
+
+ColumnKind kindOf(const char* declaredType)
+{
+    const QByteArray declared = QByteArray(declaredType).toUpper();
+    if (declared.isEmpty())
+        return ColumnKind::Stored;
+    if (declared.contains("DATE") || declared.contains("TIME"))
+        return ColumnKind::DateTime;
+    if (declared.contains("BIT"))
+        return ColumnKind::Flag;
+    if (declared.contains("CHAR") || declared.contains("TEXT"))
+        return ColumnKind::Text;
+    if (declared.contains("INT"))
+        return ColumnKind::Integer;
+    if (declared.contains("DEC") || declared.contains("NUM") || declared.contains("MONEY") || declared.contains("REAL")
+        || declared.contains("FLOA") || declared.contains("DOUB"))
+        return ColumnKind::Decimal;
+    return ColumnKind::Stored;
+}
+
+// A result column's value by its kind (or by the stored value where the kind does not fit).
+QVariant readValue(sqlite3_stmt* stmt, int column, ColumnKind kind)
 {
     const int stored = sqlite3_column_type(stmt, column);
     if (stored == SQLITE_NULL)
@@ -26,22 +49,24 @@ QVariant readValue(sqlite3_stmt* stmt, int column, const QByteArray& declared)
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                                  sqlite3_column_bytes(stmt, column));
     };
-    if (declared.contains("DATE") || declared.contains("TIME")) {
+    switch (kind) {
+    case ColumnKind::DateTime:
         if (stored == SQLITE_TEXT)
             if (const auto d = readDateTime(text()))
                 return *d;
         return text();
+    case ColumnKind::Flag: return sqlite3_column_int64(stmt, column) != 0;
+    case ColumnKind::Text: return text();
+    case ColumnKind::Integer:
+        if (stored == SQLITE_INTEGER)
+            return qlonglong(sqlite3_column_int64(stmt, column));
+        break;
+    case ColumnKind::Decimal:
+        if (stored == SQLITE_INTEGER || stored == SQLITE_FLOAT)
+            return sqlite3_column_double(stmt, column);
+        break;
+    case ColumnKind::Stored: break;
     }
-    if (declared.contains("BIT"))
-        return sqlite3_column_int64(stmt, column) != 0;
-    if (declared.contains("CHAR") || declared.contains("TEXT"))
-        return text();
-    if (declared.contains("INT") && stored == SQLITE_INTEGER)
-        return qlonglong(sqlite3_column_int64(stmt, column));
-    if ((declared.contains("DEC") || declared.contains("NUM") || declared.contains("MONEY") || declared.contains("REAL")
-         || declared.contains("FLOA") || declared.contains("DOUB"))
-        && (stored == SQLITE_INTEGER || stored == SQLITE_FLOAT))
-        return sqlite3_column_double(stmt, column);
     switch (stored) {
     case SQLITE_INTEGER: return qlonglong(sqlite3_column_int64(stmt, column));
     case SQLITE_FLOAT: return sqlite3_column_double(stmt, column);
@@ -51,34 +76,90 @@ QVariant readValue(sqlite3_stmt* stmt, int column, const QByteArray& declared)
     }
 }
 
+// Steps a prepared statement once; false at its end.
+bool step(sqlite3* db, sqlite3_stmt* stmt)
+{
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw DbError(kErrGeneric, lastError(db));
+}
+
+sqlite3_stmt* prepare(sqlite3* db, const QString& sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
+        throw DbError(kErrStatement, lastError(db));
+    return stmt;
+}
+
+// A statement prepared for one run only.
 class Statement {
 public:
-    Statement(sqlite3* db, const QString& sql) : m_db(db)
-    {
-        const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
-            throw DbError(kErrStatement, lastError(db));
-    }
+    Statement(sqlite3* db, const QString& sql) : m_db(db), m_stmt(prepare(db, sql)) {}
     ~Statement() { sqlite3_finalize(m_stmt); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
-    // Steps once; false at the end.
-    bool step()
-    {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        throw DbError(kErrGeneric, lastError(m_db));
-    }
+    bool step() { return db::step(m_db, m_stmt); }
     sqlite3_stmt* get() const { return m_stmt; }
 
 private:
     sqlite3* m_db;
-    sqlite3_stmt* m_stmt = nullptr;
+    sqlite3_stmt* m_stmt;
 };
+
+void bindValues(sqlite3_stmt* stmt, const QVariantList& values)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& v = values[i];
+        if (v.typeId() == QMetaType::QString) {
+            const QByteArray utf8 = v.toString().toUtf8();
+            sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        } else if (v.typeId() == QMetaType::LongLong) {
+            sqlite3_bind_int64(stmt, i + 1, v.toLongLong());
+        } else {
+            sqlite3_bind_double(stmt, i + 1, v.toDouble());
+        }
+    }
+}
+
+// Reads every row of a statement that has been prepared and bound.
+ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt)
+{
+    ResultSet result;
+    const int columns = sqlite3_column_count(stmt);
+    std::vector<ColumnKind> kinds;
+    kinds.reserve(size_t(columns));
+    for (int c = 0; c < columns; ++c) {
+        result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+        kinds.push_back(kindOf(sqlite3_column_decltype(stmt, c)));
+    }
+    while (step(db, stmt)) {
+        std::vector<QVariant> row;
+        row.reserve(size_t(columns));
+        for (int c = 0; c < columns; ++c)
+            row.push_back(readValue(stmt, c, kinds[size_t(c)]));
+        result.rows.push_back(std::move(row));
+    }
+    return result;
+}
+
+// Puts a kept statement back for its next use, whatever happened in this one.
+struct ResetOnExit {
+    sqlite3_stmt* stmt;
+    ~ResetOnExit()
+    {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
+};
+
+// Shapes kept per connection; beyond this the kept forms are dropped and made again.
+constexpr size_t kPreparedLimit = 512;
 
 // Databases that are not month databases are attached first when a transaction begins.
 bool isMonthDatabaseName(const QString& name)
@@ -105,7 +186,11 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
     sqlite3_busy_timeout(m_db, 30000);
 }
 
-SqliteEngine::~SqliteEngine() { sqlite3_close(m_db); }
+SqliteEngine::~SqliteEngine()
+{
+    m_prepared.clear();
+    sqlite3_close(m_db);
+}
 
 void SqliteEngine::setBusyTimeout(int seconds) { sqlite3_busy_timeout(m_db, seconds > 0 ? seconds * 1000 : INT_MAX); }
 
@@ -167,39 +252,61 @@ std::vector<AdaptedStatement> SqliteEngine::adapt(const QString& sql)
     return adapted;
 }
 
-ResultSet SqliteEngine::run(const AdaptedStatement& statement, qint64* changes)
+void SqliteEngine::sqlite3_stmt_deleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+
+SqliteEngine::Prepared* SqliteEngine::prepared(const QString& shape, const std::vector<Token>& markedTokens)
 {
-    if (statement.kind == AdaptedStatement::Procedure) {
-        const Procedures::Procedure procedure = Procedures::find(statement.procedure);
-        if (!procedure)
-            throw DbError(kErrStatement, QStringLiteral("Could not find stored procedure '%1'.").arg(statement.procedure));
-        return procedure(*this, statement.arguments);
+    if (const auto it = m_prepared.find(shape); it != m_prepared.end())
+        return &it->second;
+    const AdaptedStatement adapted = adaptStatement(markedTokens, *this);
+    const std::optional<QString> text = parameterText(adapted.tokens);
+    if (!text)
+        return nullptr;
+    if (m_prepared.size() >= kPreparedLimit)
+        m_prepared.clear();
+    Prepared entry{std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter>(prepare(m_db, *text)), adapted.kind};
+    return &m_prepared.emplace(shape, std::move(entry)).first->second;
+}
+
+ResultSet SqliteEngine::runProcedure(const AdaptedStatement& call)
+{
+    const Procedures::Procedure procedure = Procedures::find(call.procedure);
+    if (!procedure)
+        throw DbError(kErrStatement, QStringLiteral("Could not find stored procedure '%1'.").arg(call.procedure));
+    return procedure(*this, call.arguments);
+}
+
+ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind)
+{
+    if (statement.front().isWord("EXEC") || statement.front().isWord("EXECUTE")) {
+        *kind = AdaptedStatement::Procedure;
+        return runProcedure(adaptStatement(statement, *this));
     }
-    Statement stmt(m_db, statement.sql);
     ResultSet result;
-    const int columns = sqlite3_column_count(stmt.get());
-    std::vector<QByteArray> declared(static_cast<size_t>(columns));
-    for (int c = 0; c < columns; ++c) {
-        result.columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
-        declared[size_t(c)] = QByteArray(sqlite3_column_decltype(stmt.get(), c)).toUpper();
+    const ParameterizedStatement parameterized = parameterize(statement);
+    if (Prepared* kept = prepared(parameterized.shape, parameterized.tokens)) {
+        ResetOnExit reset{kept->statement.get()};
+        bindValues(kept->statement.get(), parameterized.values);
+        *kind = kept->kind;
+        result = readRows(m_db, kept->statement.get());
+    } else {
+        const AdaptedStatement adapted = adaptStatement(statement, *this);
+        Statement once(m_db, adapted.sql);
+        *kind = adapted.kind;
+        result = readRows(m_db, once.get());
     }
-    while (stmt.step()) {
-        std::vector<QVariant> row(static_cast<size_t>(columns));
-        for (int c = 0; c < columns; ++c)
-            row[size_t(c)] = readValue(stmt.get(), c, declared[size_t(c)]);
-        result.rows.push_back(std::move(row));
-    }
-    if (changes)
-        *changes += columns == 0 ? sqlite3_changes64(m_db) : 0;
+    if (changes && result.columns.isEmpty())
+        *changes += sqlite3_changes64(m_db);
     return result;
 }
 
 ResultSet SqliteEngine::query(const QString& sql)
 {
     std::optional<ResultSet> first;
-    for (const AdaptedStatement& statement : adapt(sql)) {
-        ResultSet result = run(statement, nullptr);
-        if (!first && (statement.kind != AdaptedStatement::Command || !result.columns.isEmpty()))
+    for (const auto& statement : splitStatements(tokenize(sql))) {
+        AdaptedStatement::Kind kind = AdaptedStatement::Command;
+        ResultSet result = run(statement, nullptr, &kind);
+        if (!first && (kind != AdaptedStatement::Command || !result.columns.isEmpty()))
             first = std::move(result);
     }
     return first.value_or(ResultSet());
@@ -208,8 +315,10 @@ ResultSet SqliteEngine::query(const QString& sql)
 qint64 SqliteEngine::execute(const QString& sql)
 {
     qint64 changes = 0;
-    for (const AdaptedStatement& statement : adapt(sql))
-        run(statement, &changes);
+    for (const auto& statement : splitStatements(tokenize(sql))) {
+        AdaptedStatement::Kind kind = AdaptedStatement::Command;
+        run(statement, &changes, &kind);
+    }
     return changes;
 }
 

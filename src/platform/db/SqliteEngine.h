@@ -5,8 +5,11 @@
 #include "platform/db/TsqlAdapter.h"
 
 #include <QHash>
+#include <memory>
+#include <unordered_map>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace db {
 
@@ -34,12 +37,26 @@ private:
     QString schemaFor(const QString& linkedServer, const QString& database) override;
     Columns columnsOf(const QString& schema, const QString& table) override;
     QString attach(const ServerFolder& server, const QString& database);
-    ResultSet run(const AdaptedStatement& statement, qint64* changes);
+    // Runs one statement of a batch: procedures directly, everything else through its prepared
+    // form with the values bound. Adds the rows a command changed to changes.
+    ResultSet run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind);
+    ResultSet runProcedure(const AdaptedStatement& call);
+    // The prepared form of a statement's shape (made and kept on first use), or null when the
+    // statement cannot take its values as parameters.
+    struct sqlite3_stmt_deleter {
+        void operator()(sqlite3_stmt* stmt) const;
+    };
+    struct Prepared {
+        std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter> statement;
+        AdaptedStatement::Kind kind;
+    };
+    Prepared* prepared(const QString& shape, const std::vector<Token>& markedTokens);
 
     sqlite3* m_db = nullptr;
     ServerFolder m_server;
     QString m_catalog;
     QHash<QString, QString> m_attached; // "server|database" -> schema alias
+    std::unordered_map<QString, Prepared> m_prepared; // statement shape -> prepared form
     int m_transactionDepth = 0;
 };
 

@@ -582,10 +582,12 @@ AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
     rewriteTop(t);
     nameResultColumns(t);
     rewriteAliases(t);
-    t = PlusRewriter(t).run();
+    if (std::any_of(t.begin(), t.end(), [](const Token& tok) { return tok.isPunct("+"); }))
+        t = PlusRewriter(t).run();
     if (t[0].isWord("INSERT"))
         completeInsertColumns(t, resolver);
     adapted.sql = joinTokens(t);
+    adapted.tokens = std::move(t);
     return adapted;
 }
 

@@ -27,7 +27,8 @@ public:
 struct AdaptedStatement {
     enum Kind { Query, Command, Procedure };
     Kind kind = Command;
-    QString sql;            // SQLite text (Query and Command)
+    std::vector<Token> tokens; // the statement in SQLite's dialect (Query and Command)
+    QString sql;               // its text
     QString procedure;      // name of the procedure to run (Procedure)
     QVariantList arguments; // its arguments in order
 };

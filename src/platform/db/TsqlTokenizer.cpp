@@ -6,7 +6,17 @@ namespace db {
 
 bool Token::isWord(const char* upper) const
 {
-    return kind == Word && text.compare(QLatin1String(upper), Qt::CaseInsensitive) == 0;
+    if (kind != Word)
+        return false;
+    qsizetype i = 0;
+    for (; upper[i] != 0; ++i) {
+        if (i >= text.size())
+            return false;
+        const char16_t c = text[i].unicode();
+        if ((c >= u'a' && c <= u'z' ? char16_t(c - 32) : c) != char16_t(upper[i]))
+            return false;
+    }
+    return i == text.size();
 }
 
 namespace {
@@ -119,23 +129,39 @@ bool needsSpaceBetween(const Token& a, const Token& b)
     return true;
 }
 
-QString writeToken(const Token& t)
+bool needsQuotes(const QString& word)
+{
+    if (word[0].isDigit())
+        return true;
+    for (QChar c : word)
+        if (c == u'@' || c == u'#' || c == u'$')
+            return true;
+    return false;
+}
+
+void appendQuoted(QString& out, const QString& text, QChar quote)
+{
+    out += quote;
+    for (QChar c : text) {
+        if (c == quote)
+            out += quote;
+        out += c;
+    }
+    out += quote;
+}
+
+void appendToken(QString& out, const Token& t)
 {
     switch (t.kind) {
-    case Token::String: {
-        QString v = t.text;
-        return QLatin1Char('\'') + v.replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
-    }
-    case Token::Identifier: {
-        QString v = t.text;
-        return QLatin1Char('"') + v.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-    }
+    case Token::String: appendQuoted(out, t.text, u'\''); break;
+    case Token::Identifier: appendQuoted(out, t.text, u'"'); break;
     case Token::Word:
-        if (t.text.contains(u'@') || t.text.contains(u'#') || t.text.contains(u'$') || t.text[0].isDigit())
-            return QLatin1Char('"') + t.text + QLatin1Char('"');
-        return t.text;
-    default:
-        return t.text;
+        if (needsQuotes(t.text))
+            appendQuoted(out, t.text, u'"');
+        else
+            out += t.text;
+        break;
+    default: out += t.text; break;
     }
 }
 
@@ -143,11 +169,15 @@ QString writeToken(const Token& t)
 
 QString joinTokens(const std::vector<Token>& tokens)
 {
+    qsizetype length = 0;
+    for (const Token& t : tokens)
+        length += t.text.size() + 3;
     QString out;
+    out.reserve(length);
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (i > 0 && needsSpaceBetween(tokens[i - 1], tokens[i]))
             out += QLatin1Char(' ');
-        out += writeToken(tokens[i]);
+        appendToken(out, tokens[i]);
     }
     return out;
 }

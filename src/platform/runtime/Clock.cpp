@@ -1,4 +1,5 @@
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/WallClock.h"
 
 #include <mutex>
 #include <optional>
@@ -18,9 +19,8 @@ QDateTime Clock::now()
         if (fixedMoment)
             return *fixedMoment;
     }
-    QDateTime moment = QDateTime::currentDateTime();
-    moment.setTime(QTime(moment.time().hour(), moment.time().minute(), moment.time().second()));
-    return moment;
+    const QDateTime moment = QDateTime::currentDateTime();
+    return WallDateTime(moment.date(), QTime(moment.time().hour(), moment.time().minute(), moment.time().second()));
 }
 
 QDate Clock::today()
@@ -31,7 +31,7 @@ QDate Clock::today()
 void Clock::setFixed(const QDateTime& moment)
 {
     std::lock_guard lock(fixedMutex);
-    fixedMoment = moment;
+    fixedMoment = WallDateTime(moment);
 }
 
 void Clock::reset()

@@ -1,4 +1,5 @@
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/WallClock.h"
 
 #include "platform/runtime/DateMath.h"
 #include "platform/runtime/RuntimeError.h"
@@ -45,11 +46,11 @@ QDateTime parseDateText(const QString& text)
     if (!date.isValid())
         return {};
     if (timePart.isEmpty())
-        return QDateTime(date, QTime(0, 0));
+        return WallDateTime(date);
     for (const QString& form : timeForms) {
         const QTime time = english.toTime(timePart, form);
         if (time.isValid())
-            return QDateTime(date, time);
+            return WallDateTime(date, time);
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "platform/runtime/DateMath.h"
+#include "platform/runtime/WallClock.h"
 
 #include "platform/runtime/RuntimeError.h"
 
@@ -74,7 +75,7 @@ QDateTime DateFromSerial(double serial)
 {
     const double days = std::trunc(serial);
     const qint64 seconds = std::llround(std::fabs(serial - days) * secondsPerDay);
-    return QDateTime(serialEpoch.addDays(qint64(days)), QTime(0, 0)).addSecs(seconds);
+    return WallDateTime(serialEpoch.addDays(qint64(days))).addSecs(seconds);
 }
 
 double SerialFromDate(const QDateTime& date)

@@ -1,4 +1,5 @@
 #include "platform/runtime/ValueKind.h"
+#include "platform/runtime/WallClock.h"
 
 #include <QDateTime>
 
@@ -46,7 +47,7 @@ bool IsNull(const QVariant& value)
 QDateTime DateTimeOf(const QVariant& value)
 {
     if (value.typeId() == QMetaType::QDate)
-        return QDateTime(value.toDate(), QTime(0, 0));
+        return WallDateTime(value.toDate());
     return value.toDateTime();
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+
+namespace installer {
+class DemoDatabase;
+} // namespace installer
+
+namespace installer::demo {
+
+// The administration rows of the demo branch: company, branches and sub-branches, settings, the
+// POD image server, users and the registered workstations.
+void writeAdministration(DemoDatabase& admin);
+// The branch phone book: a few contacts of every station.
+void writePhoneBook(DemoDatabase& phoneBook, const QDate& today);
+// The head office's delivery status codes.
+void writeStatusCodes(DemoDatabase& headOffice);
+
+// The workstations registered in force: this computer as the program names it (COMPUTERNAME, else
+// the host name, upper-cased) and the counter workstations the entries name.
+QStringList registeredWorkstations();
+// A workstation whose registration was withdrawn.
+inline constexpr const char* kWithdrawnWorkstation = "RETIRED01";
+
+} // namespace installer::demo

@@ -1,0 +1,121 @@
+#include "core/Security.h"
+
+#include "core/ModuleState.h"
+#include "core/MonthDatabase.h"
+#include "core/ServerDate.h"
+#include "core/frmLogin.h"
+
+#include "platform/db/DbError.h"
+#include "platform/runtime/Clock.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowHost.h"
+
+
+namespace core {
+
+namespace {
+
+// A text field of the current row, trimmed; Null counts as "".
+QString TrimmedText(const db::Recordset& rs, const QString& field)
+{
+    return rs.value(field).toString().trimmed();
+}
+
+void LoadCompany()
+{
+    grsShared.open(QStringLiteral("Select CompanyName,City from CompanyMaster"), gcnnAdmin, db::CursorType::Dynamic,
+                   db::LockType::Optimistic);
+    if (grsShared.eof()) {
+        gstrCompanyName = QStringLiteral("QK Software Solutions");
+        gstrCompanyCity = QStringLiteral("Kelmora");
+    } else {
+        gstrCompanyName = TrimmedText(grsShared, QStringLiteral("CompanyName"));
+        gstrCompanyCity = TrimmedText(grsShared, QStringLiteral("city"));
+    }
+    grsShared.close();
+}
+
+void LoadMainBranch()
+{
+    grsShared.open(QStringLiteral("select branchcode,branchname,phoneno from BranchMaster where mainbranch=1"), gcnnAdmin,
+                   db::CursorType::Dynamic, db::LockType::Optimistic);
+    if (grsShared.eof()) {
+        ui::MsgBox(QStringLiteral("There is No Main Center Information. Please Contact your Administrator"), ui::vbCritical,
+                   QStringLiteral("Main Branch -Error"));
+    } else {
+        gstrMainBranchName = TrimmedText(grsShared, QStringLiteral("BranchName"));
+        gstrMainBranchCode = TrimmedText(grsShared, QStringLiteral("BranchCode"));
+        gstrBranchName = TrimmedText(grsShared, QStringLiteral("BranchName"));
+        gstrBranchPhone = TrimmedText(grsShared, QStringLiteral("phoneno"));
+    }
+    grsShared.close();
+}
+
+void LoadSettings()
+{
+    grsShared.open(QStringLiteral("select Description,Status,Remarks from tab_Settings where Software='QUERY'"), gcnnAdmin,
+                   db::CursorType::Dynamic, db::LockType::Optimistic);
+    for (; !grsShared.eof(); grsShared.moveNext()) {
+        if (grsShared.value(QStringLiteral("Description")).toString() == QLatin1String("DRS OUT PATH"))
+            gstrDrsOutPath = grsShared.value(QStringLiteral("Remarks")).toString();
+    }
+    grsShared.close();
+}
+
+void LoadImageServer()
+{
+    grsShared.open(QStringLiteral("Select * From ZELADMINCONFIG..TAB_DRS_IP_DET WHERE DESCRIPTION='DRS IMAGE'"), gcnnAdmin,
+                   db::CursorType::Dynamic, db::LockType::Optimistic);
+    if (!grsShared.eof()) {
+        const QString address = grsShared.value(gblnCentralMode ? QStringLiteral("IP_ADDRS1") : QStringLiteral("IP_ADDRS2")).toString();
+        gstrDrsImageUrl = QStringLiteral("http:\\\\") + address + gstrDrsOutPath;
+    }
+    grsShared.close();
+}
+
+// Closes the shared recordset after a failure part-way through a step.
+void CloseShared()
+{
+    if (grsShared.state() == db::ObjectState::Open)
+        grsShared.close();
+}
+
+} // namespace
+
+void StartApplication()
+{
+    try {
+        gcnnMonth.setProvider(gstrProvider);
+        gcnnAdmin.setProvider(gstrProvider);
+        gcnnMonth.setCommandTimeout(120);
+        gcnnAdmin.open(ConnectionText(gstrAdminDB));
+        LoadCompany();
+        LoadMainBranch();
+        LoadSettings();
+        gstrMonthDB = MonthDatabaseName(gstrStationCode, runtime::Clock::today());
+        LoadImageServer();
+        gcnnMonth.open(ConnectionText(gstrMonthDB));
+        GetServerDate();
+    } catch (const db::DbError& e) {
+        CloseShared();
+        const QString description = e.description();
+        if (e.number() == db::kErrGeneric && description.contains(QLatin1String("Specified SQL server not found"), Qt::CaseInsensitive)) {
+            ui::MsgBox(QStringLiteral("SQL Server Stoped. Please Contact Your Administrator and Start the Server."),
+                       ui::vbInformation, QStringLiteral("Server Error"));
+        } else if (e.number() == db::kErrGeneric && description.contains(QLatin1String("Cannot open database"), Qt::CaseInsensitive)) {
+            ui::MsgBox(QStringLiteral("Administrator Database Not Found. Please Contact Your Administrator."), ui::vbInformation,
+                       QStringLiteral("Database Not Found"));
+        } else {
+            ui::MsgBox(QString::number(e.number()) + QStringLiteral(" : ") + description);
+        }
+        ui::endProgram();
+    } catch (const runtime::RuntimeError& e) {
+        CloseShared();
+        ui::MsgBox(QString::number(int(e.number())) + QStringLiteral(" : ") + QString::fromUtf8(e.what()));
+        ui::endProgram();
+    }
+    ui::WindowHost::showModeless(&ui::DefaultInstance<frmLogin>::get());
+}
+
+} // namespace core

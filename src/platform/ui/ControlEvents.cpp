@@ -1,0 +1,193 @@
+#include "platform/ui/ControlEvents.h"
+
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/WindowHost.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace ui {
+
+int virtualKeyCode(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return vbKeyF1 + (key - Qt::Key_F1);
+    static const QHash<int, int> keys = {
+        {Qt::Key_Backspace, vbKeyBack}, {Qt::Key_Tab, vbKeyTab},       {Qt::Key_Backtab, vbKeyTab},
+        {Qt::Key_Return, vbKeyReturn},  {Qt::Key_Enter, vbKeyReturn},  {Qt::Key_Shift, vbKeyShift},
+        {Qt::Key_Control, vbKeyControl}, {Qt::Key_Alt, vbKeyMenu},     {Qt::Key_Escape, vbKeyEscape},
+        {Qt::Key_Space, vbKeySpace},    {Qt::Key_PageUp, vbKeyPageUp}, {Qt::Key_PageDown, vbKeyPageDown},
+        {Qt::Key_End, vbKeyEnd},        {Qt::Key_Home, vbKeyHome},     {Qt::Key_Left, vbKeyLeft},
+        {Qt::Key_Up, vbKeyUp},          {Qt::Key_Right, vbKeyRight},   {Qt::Key_Down, vbKeyDown},
+        {Qt::Key_Insert, vbKeyInsert},  {Qt::Key_Delete, vbKeyDelete}, {Qt::Key_Period, 190},
+        {Qt::Key_Comma, 188},           {Qt::Key_Minus, 189},          {Qt::Key_Slash, 191},
+        {Qt::Key_Apostrophe, 222},      {Qt::Key_Semicolon, 186},      {Qt::Key_BracketLeft, 219},
+        {Qt::Key_BracketRight, 221},    {Qt::Key_Backslash, 220},      {Qt::Key_Equal, 187},
+    };
+    return keys.value(key, 0);
+}
+
+int shiftState(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers m = event->modifiers();
+    return (m & Qt::ShiftModifier ? vbShiftMask : 0) | (m & Qt::ControlModifier ? vbCtrlMask : 0)
+           | (m & Qt::AltModifier ? vbAltMask : 0);
+}
+
+int keyAscii(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vbKeyReturn;
+    case Qt::Key_Escape: return vbKeyEscape;
+    case Qt::Key_Backspace: return vbKeyBack;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return 0;
+    default: break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || text[0].unicode() == 127)
+        return 0;
+    return text[0].unicode();
+}
+
+namespace {
+
+// The Qt key of a replacement character, so that the control inserts it as typed.
+int qtKeyOf(int ascii)
+{
+    if (ascii >= 'a' && ascii <= 'z')
+        return Qt::Key_A + (ascii - 'a');
+    if (ascii >= 'A' && ascii <= 'Z')
+        return Qt::Key_A + (ascii - 'A');
+    if (ascii == vbKeyReturn)
+        return Qt::Key_Return;
+    if (ascii == vbKeyEscape)
+        return Qt::Key_Escape;
+    if (ascii == vbKeyBack)
+        return Qt::Key_Backspace;
+    return ascii < 128 ? ascii : Qt::Key_unknown;
+}
+
+class ControlEventFilter : public QObject {
+public:
+    ControlEventFilter(QWidget* control, ControlHandlers handlers) : QObject(control), m_handlers(std::move(handlers))
+    {
+        control->installEventFilter(this);
+    }
+
+    const ControlHandlers& handlers() const { return m_handlers; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress: return keyPressed(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease:
+            if (m_handlers.keyUp && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+                auto* key = static_cast<QKeyEvent*>(event);
+                int code = virtualKeyCode(key);
+                const int shift = shiftState(key);
+                guarded([&] { m_handlers.keyUp(code, shift); });
+            }
+            return false;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Another window or a popup taking the focus for a while is no change of the
+            // window's own focus: the control neither loses nor regains it.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool passing = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+            if (event->type() == QEvent::FocusOut && passing) {
+                m_awayWithWindow = true;
+                return false;
+            }
+            if (event->type() == QEvent::FocusIn && passing && m_awayWithWindow) {
+                m_awayWithWindow = false;
+                return false;
+            }
+            m_awayWithWindow = false;
+            const auto& handler = event->type() == QEvent::FocusIn ? m_handlers.gotFocus : m_handlers.lostFocus;
+            if (handler)
+                guarded(handler);
+            return false;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (m_handlers.dblClick)
+                guarded(m_handlers.dblClick);
+            return false;
+        default: return false;
+        }
+    }
+
+private:
+    bool keyPressed(QObject* watched, QKeyEvent* key)
+    {
+        if (m_replaying)
+            return false;
+        QPointer<QObject> alive(watched);
+        const int original = keyAscii(key);
+        if (m_handlers.keyDown) {
+            int code = virtualKeyCode(key);
+            const int shift = shiftState(key);
+            guarded([&] { m_handlers.keyDown(code, shift); });
+            if (!alive)
+                return true;
+            if (code == 0 && original == 0)
+                return true;
+        }
+        if (original == 0 || !m_handlers.keyPress)
+            return false;
+        int ascii = original;
+        guarded([&] { m_handlers.keyPress(ascii); });
+        if (!alive || ascii == 0)
+            return true;
+        if (ascii == original)
+            return false;
+        QKeyEvent replaced(QEvent::KeyPress, qtKeyOf(ascii), key->modifiers(), QString(QChar(ascii)));
+        m_replaying = true;
+        QCoreApplication::sendEvent(watched, &replaced);
+        m_replaying = false;
+        return true;
+    }
+
+    ControlHandlers m_handlers;
+    bool m_replaying = false;
+    bool m_awayWithWindow = false;
+};
+
+} // namespace
+
+void attachHandlers(QWidget* control, ControlHandlers handlers)
+{
+    auto* filter = new ControlEventFilter(control, std::move(handlers));
+    const ControlHandlers& h = filter->handlers();
+    if (h.click) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            QObject::connect(button, &QAbstractButton::clicked, filter, [&h] { guarded(h.click); });
+        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            QObject::connect(combo, &QComboBox::currentIndexChanged, filter, [&h] { guarded(h.click); });
+    }
+    if (h.change) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            QObject::connect(edit, &QLineEdit::textChanged, filter, [&h] { guarded(h.change); });
+        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            QObject::connect(combo, &QComboBox::editTextChanged, filter, [&h] { guarded(h.change); });
+        else if (auto* text = qobject_cast<QTextEdit*>(control))
+            QObject::connect(text, &QTextEdit::textChanged, filter, [&h] { guarded(h.change); });
+        else if (auto* picker = qobject_cast<DatePicker*>(control))
+            QObject::connect(picker, &DatePicker::changed, filter, [&h] { guarded(h.change); });
+    }
+}
+
+} // namespace ui

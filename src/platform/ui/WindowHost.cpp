@@ -1,0 +1,93 @@
+#include "platform/ui/WindowHost.h"
+
+#include "platform/db/DbError.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/ui/MessageBox.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+namespace ui {
+
+namespace {
+bool& nonBlockingFlag()
+{
+    static bool flag = false;
+    return flag;
+}
+bool& endedFlag()
+{
+    static bool flag = false;
+    return flag;
+}
+
+// Ends a modal window's loop when the window is hidden or closed.
+class ModalLoopQuitter : public QObject {
+public:
+    ModalLoopQuitter(QWidget* window, QEventLoop* loop) : m_loop(loop) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Close || event->type() == QEvent::DeferredDelete)
+            m_loop->quit();
+        return false;
+    }
+
+private:
+    QEventLoop* m_loop;
+};
+} // namespace
+
+void WindowHost::setNonBlocking(bool nonBlocking) { nonBlockingFlag() = nonBlocking; }
+bool WindowHost::nonBlocking() { return nonBlockingFlag(); }
+
+void WindowHost::showModeless(QWidget* window)
+{
+    window->setWindowModality(Qt::NonModal);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void WindowHost::showModal(QWidget* window)
+{
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (nonBlockingFlag())
+        return;
+    QPointer<QWidget> guard(window);
+    QEventLoop loop;
+    ModalLoopQuitter quitter(window, &loop);
+    loop.exec(QEventLoop::DialogExec);
+    if (guard)
+        guard->setWindowModality(Qt::NonModal);
+}
+
+void endProgram()
+{
+    endedFlag() = true;
+    if (!nonBlockingFlag()) {
+        QApplication::closeAllWindows();
+        QCoreApplication::exit(0);
+    }
+    throw ProgramEnd();
+}
+
+bool programEnded() { return endedFlag(); }
+void resetProgramEnded() { endedFlag() = false; }
+
+void guarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const db::DbError& e) {
+        MsgBox(e.description(), vbInformation);
+    } catch (const runtime::RuntimeError& e) {
+        MsgBox(QString::fromUtf8(e.what()), vbInformation);
+    }
+}
+
+} // namespace ui

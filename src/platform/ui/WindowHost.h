@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <exception>
+#include <functional>
+
+// How windows are shown and how the program ends. In the program a modal window runs its own
+// event loop until it is closed or hidden; a test switches that off, so showing a window
+// modally returns at once and the test drives the window itself.
+namespace ui {
+
+// Thrown by endProgram: unwinds out of the handler that ended the program.
+struct ProgramEnd : std::exception {
+    const char* what() const noexcept override { return "the program ended"; }
+};
+
+class WindowHost {
+public:
+    static void showModal(QWidget* window);
+    static void showModeless(QWidget* window);
+    // Tests: modal windows do not block.
+    static void setNonBlocking(bool nonBlocking);
+    static bool nonBlocking();
+};
+
+// Ends the program at once (closes every window); never returns. Tests observe programEnded().
+[[noreturn]] void endProgram();
+bool programEnded();
+void resetProgramEnded();
+
+// Runs a handler of a window that has no error handling of its own: a database or runtime error
+// stops it where it happened; its description is shown in a message box and the window stays
+// open with what it already shows. Ending the program passes through.
+void guarded(const std::function<void()>& handler);
+
+// Each window class has one instance, made on first use and gone when unloaded (the runtime's
+// default instance).
+template <class Window>
+class DefaultInstance {
+public:
+    static Window& get()
+    {
+        if (!instance())
+            instance() = new Window();
+        return *instance();
+    }
+    static bool loaded() { return !instance().isNull(); }
+    static void unload()
+    {
+        if (instance()) {
+            instance()->hide();
+            delete instance().data();
+        }
+    }
+
+private:
+    static QPointer<Window>& instance()
+    {
+        static QPointer<Window> window;
+        return window;
+    }
+};
+
+} // namespace ui

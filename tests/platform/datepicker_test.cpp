@@ -1,0 +1,216 @@
+#include "platform/runtime/WallClock.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/ui/ControlEvents.h"
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/PickerDateText.h"
+#include "platform/ui/PickerFormat.h"
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using runtime::ErrorNumber;
+using ui::DatePicker;
+using runtime::RuntimeError;
+
+namespace {
+
+ErrorNumber errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    ADD_FAILURE() << "no runtime error raised";
+    return ErrorNumber::Overflow;
+}
+
+class DatePickerTest : public ::testing::Test {
+protected:
+    // The workstation may run under any language; the picker still shows English names.
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+TEST_F(DatePickerTest, CustomFormatsShowEnglishNames)
+{
+    struct Case {
+        const char* customFormat;
+        const char* shown;
+    } cases[] = {
+        {"", "2025-01-05"},
+        {"dd-MMM-yyyy", "05-Jan-2025"},
+        {"MMM-yyyy", "Jan-2025"},
+        {"d/M/yy", "5/1/25"},
+        {"dddd, MMMM dd yyy", "Sunday, January 05 2025"},
+        {"ddd dd-MM-yy", "Sun 05-01-25"},
+        {"'Day' d 'of' MMM", "Day 5 of Jan"},
+        {"dd-MMM y", "05-Jan 25"},
+    };
+    DatePicker picker;
+    picker.setValue(QDate(2025, 1, 5));
+    for (const Case& c : cases) {
+        picker.setCustomFormat(c.customFormat);
+        EXPECT_EQ(picker.customFormat(), c.customFormat);
+        EXPECT_EQ(picker.text(), c.shown) << c.customFormat;
+    }
+}
+
+TEST_F(DatePickerTest, CustomFormatLettersMapToDisplayTokens)
+{
+    struct Case {
+        const char* customFormat;
+        const char* display;
+    } cases[] = {
+        {"dd-MMM-yyyy", "dd-MMM-yyyy"},
+        {"MM/dd/yy HH:mm", "MM/dd/yy HH:mm"},
+        {"hh:mm:ss tt", "hh:mm:ss AP"},
+        {"ddddd MMMMM yyyyy", "dddd MMMM yyyy"},
+        {"dd 'at' hh", "dd 'at' hh"},
+        {"dd z A", "dd 'z' 'A'"},
+        {"dd 'open", "dd 'open'"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ui::displayFormatOf(c.customFormat), c.display) << c.customFormat;
+}
+
+TEST_F(DatePickerTest, ReadsTheDateTextsWindowsAssign)
+{
+    struct Case {
+        const char* text;
+        QDateTime read;
+    } cases[] = {
+        {"5-JAN-25", runtime::WallDateTime(QDate(2025, 1, 5), QTime(0, 0))},
+        {"05-Jan-2025", runtime::WallDateTime(QDate(2025, 1, 5), QTime(0, 0))},
+        {"28-feb-24", runtime::WallDateTime(QDate(2024, 2, 28), QTime(0, 0))},
+        {"29-FEB-24", runtime::WallDateTime(QDate(2024, 2, 29), QTime(0, 0))},
+        {"31-DEC-29", runtime::WallDateTime(QDate(2029, 12, 31), QTime(0, 0))},
+        {"1-JAN-30", runtime::WallDateTime(QDate(1930, 1, 1), QTime(0, 0))},
+        {"Apr-2026", runtime::WallDateTime(QDate(2026, 4, 1), QTime(0, 0))},
+        {"SEP-24", runtime::WallDateTime(QDate(2024, 9, 1), QTime(0, 0))},
+        {"2025-01-05", runtime::WallDateTime(QDate(2025, 1, 5), QTime(0, 0))},
+        {"2025-01-05 10:30:15", runtime::WallDateTime(QDate(2025, 1, 5), QTime(10, 30, 15))},
+        {"05/01/2025", runtime::WallDateTime(QDate(2025, 1, 5), QTime(0, 0))},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ui::readPickerDate(c.text), c.read) << c.text;
+
+    for (const char* refused : {"31-SEP-24", "29-FEB-25", "0-JAN-25", "5-XYZ-25", "JANUARY-25", "", "today"})
+        EXPECT_EQ(errorOf([&] { ui::readPickerDate(refused); }), ErrorNumber::TypeMismatch) << refused;
+}
+
+TEST_F(DatePickerTest, ValueAndItsParts)
+{
+    DatePicker picker;
+    picker.setValue(QString("5-JAN-25"));
+    EXPECT_EQ(picker.value(), runtime::WallDateTime(QDate(2025, 1, 5), QTime(0, 0)));
+    EXPECT_EQ(picker.day(), 5);
+    EXPECT_EQ(picker.month(), 1);
+    EXPECT_EQ(picker.year(), 2025);
+
+    picker.setValue(runtime::WallDateTime(QDate(2025, 1, 31), QTime(10, 30)));
+    picker.setYear(2024);
+    picker.setDay(29);
+    picker.setMonth(2);
+    EXPECT_EQ(picker.value(), runtime::WallDateTime(QDate(2024, 2, 29), QTime(10, 30)));
+
+    // A part that gives no date leaves the value as it was.
+    EXPECT_EQ(errorOf([&] { picker.setDay(30); }), ErrorNumber::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { picker.setYear(2025); }), ErrorNumber::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { picker.setValue(QString("31-SEP-24")); }), ErrorNumber::TypeMismatch);
+    EXPECT_EQ(picker.value(), runtime::WallDateTime(QDate(2024, 2, 29), QTime(10, 30)));
+}
+
+TEST_F(DatePickerTest, RangeRefusesDatesOutsideIt)
+{
+    DatePicker picker;
+    EXPECT_EQ(picker.minDate(), QDate(1601, 1, 1));
+    EXPECT_EQ(picker.maxDate(), QDate(9999, 12, 31));
+    picker.setValue(QDate(2025, 6, 15));
+    picker.setMinDate(QDate(2025, 6, 1));
+    picker.setMaxDate(QDate(2025, 6, 30));
+    picker.setValue(QDate(2025, 6, 30));
+    EXPECT_EQ(errorOf([&] { picker.setValue(QDate(2025, 7, 1)); }), ErrorNumber::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { picker.setValue(QString("31-MAY-25")); }), ErrorNumber::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { picker.setValue(QDate()); }), ErrorNumber::InvalidUseOfNull);
+    EXPECT_EQ(picker.value().date(), QDate(2025, 6, 30));
+}
+
+// A window holding a picker and a text box, shown and active, with the picker focused.
+class PickerWindow {
+public:
+    PickerWindow()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        picker = new DatePicker;
+        other = new QLineEdit;
+        layout->addWidget(picker);
+        layout->addWidget(other);
+        picker->setCustomFormat("dd-MMM-yyyy");
+        picker->setValue(QDate(2025, 1, 5));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    // Keys go to whatever holds the focus, as they do when a person types.
+    void type(Qt::Key key, const QString& text = {})
+    {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+
+    QWidget window;
+    DatePicker* picker;
+    QLineEdit* other;
+};
+
+TEST_F(DatePickerTest, KeysFocusAndChangeReachTheHandlers)
+{
+    PickerWindow w;
+    QStringList events;
+    bool cancelUp = false;
+    ui::ControlHandlers handlers;
+    handlers.keyDown = [&](int& code, int) {
+        events << QStringLiteral("down %1").arg(code);
+        if (code == ui::vbKeyUp && cancelUp)
+            code = 0;
+    };
+    handlers.keyPress = [&](int& ascii) { events << QStringLiteral("press %1").arg(ascii); };
+    handlers.keyUp = [&](int& code, int) { events << QStringLiteral("up %1").arg(code); };
+    handlers.gotFocus = [&] { events << "got focus"; };
+    handlers.lostFocus = [&] { events << "lost focus"; };
+    handlers.change = [&] { events << QStringLiteral("change %1").arg(w.picker->text()); };
+    ui::attachHandlers(w.picker, handlers);
+
+    w.other->setFocus(Qt::TabFocusReason);
+    events.clear();
+    w.picker->setFocus(Qt::TabFocusReason);
+    w.type(Qt::Key_Return, "\r");
+    EXPECT_EQ(events, QStringList({"got focus", "down 13", "press 13", "up 13"}));
+
+    events.clear();
+    w.type(Qt::Key_Up);
+    EXPECT_EQ(events, QStringList({"down 38", "change 06-Jan-2025", "up 38"}));
+
+    events.clear();
+    cancelUp = true;
+    w.type(Qt::Key_Up);
+    EXPECT_EQ(events, QStringList({"down 38", "up 38"}));
+    EXPECT_EQ(w.picker->value().date(), QDate(2025, 1, 6));
+
+    events.clear();
+    w.picker->setValue(QString("5-JAN-25"));
+    w.other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(events, QStringList({"change 05-Jan-2025", "lost focus"}));
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// The window runtime: message boxes a test answers, the key-event order of the controls, the
+// window host and the guard around handlers.
+
+#include "support/QtPrinters.h"
+
+#include "platform/db/DbError.h"
+#include "platform/ui/ControlEvents.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowHost.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowRuntime : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QCoreApplication::setApplicationName("Quorvel");
+        ui::MessageBoxSeam::startAnswering();
+        ui::WindowHost::setNonBlocking(true);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void TearDown() override { ui::MessageBoxSeam::stopAnswering(); }
+
+    QWidget window;
+};
+
+TEST_F(WindowRuntime, MessageBoxesAreRecordedAndAnswered)
+{
+    EXPECT_EQ(ui::MsgBox("Saved", ui::vbInformation), ui::vbOK);
+    EXPECT_EQ(ui::MsgBox("Replace?", ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, "Phone Book"), ui::vbNo);
+    ui::MessageBoxSeam::setNextAnswer(ui::vbYes);
+    EXPECT_EQ(ui::MsgBox("Replace?", ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2), ui::vbYes);
+    const auto& shown = ui::MessageBoxSeam::shown();
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[0].title, "Quorvel");
+    EXPECT_EQ(shown[0].icon(), ui::vbInformation);
+    EXPECT_EQ(shown[1].title, "Phone Book");
+    EXPECT_EQ(shown[1].buttons(), ui::vbYesNo);
+    EXPECT_EQ(shown[1].icon(), ui::vbQuestion);
+}
+
+TEST_F(WindowRuntime, KeyPressMayReplaceOrRefuseTheCharacter)
+{
+    auto* box = new QLineEdit(&window);
+    ui::attachHandlers(box, {.keyPress = [](int& KeyAscii) {
+                                 if (KeyAscii == '\'')
+                                     KeyAscii = 0;
+                                 else
+                                     KeyAscii = QChar(KeyAscii).toUpper().unicode();
+                             }});
+    box->setFocus();
+    QTest::keyClicks(box, "o'brien 7");
+    EXPECT_EQ(box->text(), "OBRIEN 7");
+}
+
+TEST_F(WindowRuntime, EventsArriveInTheRuntimesOrder)
+{
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    first->show();
+    second->move(0, 40);
+    second->show();
+    QStringList events;
+    ui::attachHandlers(first, {.keyDown = [&](int& code, int shift) { events << QString("down %1 %2").arg(code).arg(shift); },
+                               .keyPress =
+                                   [&](int& ascii) {
+                                       events << QString("press %1").arg(ascii);
+                                       if (ascii == ui::vbKeyReturn)
+                                           second->setFocus();
+                                   },
+                               .keyUp = [&](int& code, int) { events << QString("first up %1").arg(code); },
+                               .gotFocus = [&] { events << "first got"; },
+                               .lostFocus = [&] { events << "first lost"; }});
+    ui::attachHandlers(second, {.keyUp = [&](int& code, int) { events << QString("second up %1").arg(code); },
+                                .gotFocus = [&] { events << "second got"; }});
+    first->setFocus();
+    QTest::keyClick(first, 'A');
+    QTest::keyClick(first, Qt::Key_Up);
+    // Enter moves the focus in KeyPress, so the key's release reaches the next field
+    QTest::keyPress(first, Qt::Key_Return);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(events, (QStringList{"first got", "down 65 0", "press 65", "first up 65", "down 38 0", "first up 38", "down 13 0",
+                                   "press 13", "first lost", "second got", "second up 13"}));
+    EXPECT_EQ(first->text(), "A");
+}
+
+TEST_F(WindowRuntime, KeyDownCancelsKeysThatTypeNothing)
+{
+    auto* combo = new QComboBox(&window);
+    combo->setEditable(true);
+    combo->addItems({"AB", "CD"});
+    combo->setCurrentIndex(-1);
+    ui::attachHandlers(combo, {.keyDown = [](int& code, int) {
+                                   if (code == ui::vbKeyDown)
+                                       code = 0;
+                               }});
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    QTest::keyClicks(combo, "x");
+    EXPECT_EQ(combo->currentText(), "x");
+}
+
+TEST_F(WindowRuntime, AFailingHandlerShowsTheErrorAndTheWindowGoesOn)
+{
+    auto* button = new QPushButton("Go", &window);
+    int runs = 0;
+    ui::attachHandlers(button, {.click = [&] {
+                                    ++runs;
+                                    throw db::DbError(db::kErrGeneric, "Invalid object name 'Nowhere'.");
+                                }});
+    button->click();
+    button->click();
+    EXPECT_EQ(runs, 2);
+    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 2);
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "Invalid object name 'Nowhere'.");
+}
+
+TEST_F(WindowRuntime, EndingTheProgramUnwindsAndIsObserved)
+{
+    ui::resetProgramEnded();
+    bool after = false;
+    EXPECT_THROW(
+        {
+            ui::endProgram();
+            after = true;
+        },
+        ui::ProgramEnd);
+    EXPECT_FALSE(after);
+    EXPECT_TRUE(ui::programEnded());
+}
+
+class Probe : public QWidget {
+public:
+    Probe() { ++made; }
+    static int made;
+};
+int Probe::made = 0;
+
+TEST_F(WindowRuntime, AWindowHasOneInstanceUntilUnloaded)
+{
+    Probe& a = ui::DefaultInstance<Probe>::get();
+    Probe& b = ui::DefaultInstance<Probe>::get();
+    EXPECT_EQ(&a, &b);
+    EXPECT_EQ(Probe::made, 1);
+    ui::WindowHost::showModal(&a);
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_EQ(a.windowModality(), Qt::ApplicationModal);
+    ui::DefaultInstance<Probe>::unload();
+    EXPECT_FALSE(ui::DefaultInstance<Probe>::loaded());
+    ui::DefaultInstance<Probe>::get();
+    EXPECT_EQ(Probe::made, 2);
+    ui::DefaultInstance<Probe>::unload();
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+#pragma once
+
+// A test of the application core: a QApplication, answered message boxes, windows that do not
+// block, fixed clocks, and an installation made by the installer in a temporary root.
+
+#include "support/QtPrinters.h"
+
+#include "core/ModuleState.h"
+#include "installer/Installer.h"
+
+#include "platform/db/ServerClock.h"
+#include "platform/runtime/Clock.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowHost.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+class CoreFixture : public ::testing::Test {
+protected:
+
+    void SetUp() override
+    {
+        ui::MessageBoxSeam::startAnswering();
+        ui::WindowHost::setNonBlocking(true);
+        ui::resetProgramEnded();
+        qputenv("QUORVEL_ROOT", root().toLocal8Bit());
+        resetModuleState();
+    }
+
+    void TearDown() override
+    {
+        resetModuleState();
+        ui::MessageBoxSeam::stopAnswering();
+        runtime::Clock::reset();
+        db::ServerClock::reset();
+        qunsetenv("QUORVEL_ROOT");
+    }
+
+    QString root() const { return m_dir.path() + QStringLiteral("/root"); }
+
+    // A new installation laid out for the day, with both clocks on that day at noon.
+    void install(const QDate& today)
+    {
+        installer::createInstallation(root(), today);
+        runtime::Clock::setFixed(QDateTime(today, QTime(12, 0)));
+        db::ServerClock::setFixed(QDateTime(today, QTime(12, 0)));
+    }
+
+    // Runs statements on a database of the branch server.
+    void execute(const QString& database, const QString& sql)
+    {
+        db::Connection c;
+        c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + database);
+        c.execute(sql);
+    }
+
+    static void resetModuleState()
+    {
+        for (db::Connection* c : {&core::gcnnServer, &core::gcnnAdmin, &core::gcnnMonth})
+            if (c->state() == db::ObjectState::Open)
+                c->close();
+        if (core::grsShared.state() == db::ObjectState::Open)
+            core::grsShared.close();
+        for (QString* s : {&core::gstrStationCode, &core::gstrProvider, &core::gstrAdminDB, &core::gstrComputerName,
+                           &core::gstrConfigIni, &core::gstrPrimaryServer, &core::gstrAlternateServer, &core::gstrServerName,
+                           &core::gstrDBUser, &core::gstrDBPassword, &core::gstrCompanyName, &core::gstrCompanyCity,
+                           &core::gstrMainBranchCode, &core::gstrMainBranchName, &core::gstrBranchName,
+                           &core::gstrBranchPhone, &core::gstrMonthDB, &core::gstrDrsOutPath, &core::gstrDrsImageUrl,
+                           &core::gstrUserName, &core::gstrUserBranchCode, &core::gstrUserCategory, &core::gstrWindowsUser})
+            s->clear();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace testsupport
