@@ -16,8 +16,6 @@ class SingleInstance : public CoreFixture {};
 TEST_F(SingleInstance, ASecondCopyEndsAtOnce)
 {
     install(QDate(2026, 6, 15));
-    QTemporaryDir runtimeDir;
-    qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     // the first copy holds the instance lock
     QLockFile first(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/quorvel.lock");
     ASSERT_TRUE(first.tryLock(0));

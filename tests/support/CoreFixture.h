@@ -28,6 +28,8 @@ protected:
         ui::WindowHost::setNonBlocking(true);
         ui::resetProgramEnded();
         qputenv("QUORVEL_ROOT", root().toLocal8Bit());
+        // each test is a copy of the program of its own: its own instance lock
+        qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
         resetModuleState();
     }
 
@@ -76,6 +78,7 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_runtimeDir;
 };
 
 } // namespace testsupport

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QScreen>
 
 namespace ui {
 
@@ -37,6 +38,17 @@ protected:
 private:
     QEventLoop* m_loop;
 };
+// A window opens in the middle of the screen the first time it is shown.
+void placeOnFirstShow(QWidget* window)
+{
+    if (window->parentWidget() || window->property("quorvelPlaced").toBool())
+        return;
+    window->setProperty("quorvelPlaced", true);
+    if (const QScreen* screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+}
 } // namespace
 
 void WindowHost::setNonBlocking(bool nonBlocking) { nonBlockingFlag() = nonBlocking; }
@@ -45,6 +57,7 @@ bool WindowHost::nonBlocking() { return nonBlockingFlag(); }
 void WindowHost::showModeless(QWidget* window)
 {
     window->setWindowModality(Qt::NonModal);
+    placeOnFirstShow(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -53,6 +66,7 @@ void WindowHost::showModeless(QWidget* window)
 void WindowHost::showModal(QWidget* window)
 {
     window->setWindowModality(Qt::ApplicationModal);
+    placeOnFirstShow(window);
     window->show();
     window->raise();
     window->activateWindow();
