@@ -75,8 +75,11 @@ void buildServers(const QString& root, const QDate& today)
     }
     sqlite3_close(admin);
 
+    writeBackgroundPicture(root);
     writeTextFile(root + QStringLiteral("/C/NVX/NVX_ZEL_CONFIG.ini"),
                   QStringLiteral("[SERVER]\nPRIMARY_SERVER=%1\nALTER_SERVER=%1\n").arg(QLatin1String(Names::kBranchServer)));
+    // Many counters have no printer: the installation prints to PDF files in its "Printed" folder.
+    writeTextFile(root + QStringLiteral("/printer.ini"), QStringLiteral("[Printer]\nName=Quorvel PDF\nFolder=Printed\n"));
 }
 
 } // namespace

@@ -34,7 +34,8 @@ QStringList initialMonths(const QDate& today);
 
 // Creates an installation in root, which must not exist or be an empty folder: the branch server
 // with empty administration, tracking, phone-book and month databases, the head-office server and
-// its link, and the configuration file. Builds beside root and moves it in place only when
+// its link, the configuration file, the windows' background picture, and printer.ini naming the
+// print-to-PDF printer. Builds beside root and moves it in place only when
 // complete, so a failure leaves nothing behind. Throws InstallError.
 void createInstallation(const QString& root, const QDate& today);
 

@@ -106,7 +106,6 @@ int main(int argc, char** argv)
             printServers(out, root, today);
             try {
                 installer::fillDemoBranch(root, options, out);
-                installer::writeBackgroundPicture(root);
             } catch (...) {
                 // the installation was made just now: leave nothing half-filled behind
                 QDir(root).removeRecursively();

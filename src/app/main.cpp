@@ -1,4 +1,5 @@
 // Quorvel: the front-counter query program of a courier branch office.
+#include "app/RegisterWindows.h"
 #include "core/MainModule.h"
 
 #include "platform/ui/Application.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv)
 {
     ui::Application app(argc, argv);
+    RegisterQueryWindows();
     try {
         core::Main();
     } catch (const ui::ProgramEnd&) {

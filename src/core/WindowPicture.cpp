@@ -12,17 +12,22 @@ namespace core {
 
 void LoadWindowPicture(QWidget* window)
 {
-    const QString file = paths::programPath(QStringLiteral("BackScreen.jpg"));
-    const QPixmap picture(file);
-    if (!QFileInfo::exists(file) || picture.isNull()) {
+    if (!LoadWindowPictureIfPresent(window))
         ui::MsgBox(QStringLiteral("Background Image (BackScreen.jpg) Not Found"), ui::vbInformation,
                    QStringLiteral("Image File Not Found"));
-        return;
-    }
+}
+
+bool LoadWindowPictureIfPresent(QWidget* window)
+{
+    const QString file = paths::programPath(QStringLiteral("BackScreen.jpg"));
+    const QPixmap picture(file);
+    if (!QFileInfo::exists(file) || picture.isNull())
+        return false;
     QPalette palette = window->palette();
     palette.setBrush(QPalette::Window, QBrush(picture));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+    return true;
 }
 
 } // namespace core

@@ -9,4 +9,8 @@ namespace core {
 // opens without a picture.
 void LoadWindowPicture(QWidget* window);
 
+// Sets the window's picture to "BackScreen.jpg" of the program folder when the file is there;
+// without it the window keeps its plain background. True when the picture was set.
+bool LoadWindowPictureIfPresent(QWidget* window);
+
 } // namespace core

@@ -1,13 +1,47 @@
 #include "core/frmLogin.h"
 
+#include "core/ModuleState.h"
+#include "core/PaperForms.h"
+#include "core/TextBoxFocus.h"
 #include "core/WindowPicture.h"
+#include "core/mdiQuery.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/SqlText.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/ui/ControlEvents.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowHost.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace core {
+
+namespace {
+
+// The logon name of the user running the program (the account's name).
+QString LogonUserName()
+{
+    if (const passwd* account = getpwuid(getuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+// A text field of the current row; Null is an error, as assigning it to a text would be.
+QString RequiredText(const db::Recordset& rs, const QString& field)
+{
+    const QVariant value = rs.value(field);
+    if (!value.isValid())
+        throw runtime::RuntimeError(runtime::ErrorNumber::InvalidUseOfNull);
+    return value.toString();
+}
+
+} // namespace
 
 frmLogin::frmLogin()
 {
@@ -53,6 +87,16 @@ frmLogin::frmLogin()
     layout->addWidget(cmdOk, 3, 1);
     layout->addWidget(cmdExit, 3, 2);
 
+    ui::attachHandlers(txtUserName, {.keyPress = [this](int& KeyAscii) { txtUserName_KeyPress(KeyAscii); },
+                                     .gotFocus = [this] { SelectAllText(txtUserName); },
+                                     .lostFocus = [this] { ResetColors(txtUserName); }});
+    ui::attachHandlers(txtPassword, {.keyDown = [this](int& KeyCode, int Shift) { txtPassword_KeyDown(KeyCode, Shift); },
+                                     .keyPress = [this](int& KeyAscii) { txtPassword_KeyPress(KeyAscii); },
+                                     .gotFocus = [this] { SelectAllText(txtPassword); },
+                                     .lostFocus = [this] { ResetColors(txtPassword); }});
+    ui::attachHandlers(cmdOk, {.click = [this] { cmdOk_Click(); }});
+    ui::attachHandlers(cmdExit, {.click = [this] { cmdExit_Click(); }});
+
     Form_Load();
 }
 
@@ -62,5 +106,90 @@ void frmLogin::Form_Load()
     txtPassword->clear();
     LoadWindowPicture(this);
 }
+
+void frmLogin::txtUserName_KeyPress(int& KeyAscii)
+{
+    KeyAscii = QChar(KeyAscii).toUpper().unicode();
+    if (KeyAscii == ui::vbKeyReturn && !txtUserName->text().trimmed().isEmpty())
+        txtPassword->setFocus();
+}
+
+void frmLogin::txtPassword_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii == ui::vbKeyReturn && !txtPassword->text().trimmed().isEmpty()) {
+        cmdOk->setEnabled(true);
+        cmdOk->setFocus();
+    }
+}
+
+void frmLogin::txtPassword_KeyDown(int& KeyCode, int)
+{
+    if (KeyCode == ui::vbKeyUp)
+        txtUserName->setFocus();
+}
+
+void frmLogin::cmdOk_Click()
+{
+    try {
+        // The typed texts are quoted: an apostrophe can neither break the statement nor log in.
+        m_login.open(QStringLiteral("select UserName,BranchCode from LoginMaster where UserName=")
+                         + db::sqlQuote(txtUserName->text().trimmed()) + QStringLiteral(" and Password=")
+                         + db::sqlQuote(txtPassword->text().trimmed()),
+                     gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
+        if (m_login.eof()) {
+            ui::MsgBox(QStringLiteral("Invalid UserName/Password. Please Enter Valid UserName and Password."),
+                       ui::vbInformation, QStringLiteral("Login"));
+            txtUserName->clear();
+            txtPassword->clear();
+            txtUserName->setFocus();
+        } else {
+            gstrUserBranchCode = RequiredText(m_login, QStringLiteral("BranchCode"));
+            gstrWindowsUser = LogonUserName().toUpper();
+            gstrUserName = txtUserName->text().trimmed();
+            LoadUserCategory();
+            mdiQuery& main = ui::DefaultInstance<mdiQuery>::get();
+            const bool reports = gstrUserCategory == QLatin1String("Administrator")
+                                 || gstrUserCategory == QLatin1String("Super Administrator");
+            main.cmdReport->setVisible(reports);
+            main.cmdQryRpt->setVisible(reports);
+            AddconsignmentPrinter();
+            AddReportPrinter();
+            AddSpecialPrinter1();
+            AddReportPrinter2();
+            ui::DefaultInstance<frmLogin>::unload();
+            ui::WindowHost::showModeless(&ui::DefaultInstance<mdiQuery>::get());
+        }
+        m_login.close();
+    } catch (const std::exception& e) {
+        if (m_login.state() == db::ObjectState::Open)
+            m_login.close();
+        const auto* dbError = dynamic_cast<const db::DbError*>(&e);
+        const auto* runtimeError = dynamic_cast<const runtime::RuntimeError*>(&e);
+        const QString number = dbError ? QString::number(dbError->number())
+                               : runtimeError ? QString::number(int(runtimeError->number()))
+                                              : QString();
+        const QString description = dbError ? dbError->description() : QString::fromUtf8(e.what());
+        ui::MsgBox(number + QStringLiteral("  ") + description, ui::vbOKOnly);
+    }
+}
+
+void frmLogin::LoadUserCategory()
+{
+    db::Recordset rs;
+    rs.open(QStringLiteral("SELECT Category,Paid,AccountParty,NotPaid,ToPay,IOC,PartyCreation,ConsignEntry,PODEntry,"
+                           "AcctQuery,AcctReports,Billing,SalesLedger,AcctBackup FROM LoginMaster WHERE UserName=")
+                + db::sqlQuote(gstrUserName),
+            gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
+    if (!rs.eof())
+        gstrUserCategory = RequiredText(rs, QStringLiteral("Category"));
+    rs.close();
+}
+
+void frmLogin::cmdExit_Click() { ui::endProgram(); }
+
+void frmLogin::AddconsignmentPrinter() { InstallPaperForm(QStringLiteral("NVX1"), qint32(internalWinId())); }
+void frmLogin::AddSpecialPrinter1() { InstallPaperForm(QStringLiteral("NVX2"), qint32(internalWinId())); }
+void frmLogin::AddReportPrinter() { InstallPaperForm(QStringLiteral("NVX3"), qint32(internalWinId())); }
+void frmLogin::AddReportPrinter2() { InstallPaperForm(QStringLiteral("NVX4"), qint32(internalWinId())); }
 
 } // namespace core

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/Recordset.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -21,8 +23,23 @@ public:
     QPushButton* cmdOk;
     QPushButton* cmdExit;
 
+    // Each installs one paper form on the application's printer.
+    void AddconsignmentPrinter();
+    void AddSpecialPrinter1();
+    void AddReportPrinter();
+    void AddReportPrinter2();
+
+    void cmdOk_Click();
+    void cmdExit_Click();
+
 private:
     void Form_Load();
+    void LoadUserCategory();
+    void txtUserName_KeyPress(int& KeyAscii);
+    void txtPassword_KeyPress(int& KeyAscii);
+    void txtPassword_KeyDown(int& KeyCode, int Shift);
+
+    db::Recordset m_login;
 };
 
 } // namespace core

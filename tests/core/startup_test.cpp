@@ -99,6 +99,7 @@ protected:
 TEST_F(StartUp, AnEmptyInstallationStartsWithDefaultsAndWarnsOfTheMissingMainBranch)
 {
     install(QDate(2025, 2, 1));
+    QFile::remove(root() + "/BackScreen.jpg");
     ASSERT_FALSE(runMain());
     EXPECT_EQ(core::gstrServerName, "ZELSERVER");
     EXPECT_EQ(core::gstrDBUser, "sa");

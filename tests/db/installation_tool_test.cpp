@@ -33,6 +33,9 @@ TEST(InstallationTool, CreatesTheServersDatabasesAndConfiguration)
     QFile ini(root + "/C/NVX/NVX_ZEL_CONFIG.ini");
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("PRIMARY_SERVER=ZELSERVER"));
+    QFile printer(root + "/printer.ini");
+    ASSERT_TRUE(printer.open(QIODevice::ReadOnly));
+    EXPECT_EQ(printer.readAll(), "[Printer]\nName=Quorvel PDF\nFolder=Printed\n");
 
     // the head office is reachable from the branch through its linked-server name
     const auto linked = runTool({"sql", root, "ZELSERVER", "ZELJAN26"},

@@ -10,6 +10,8 @@ const char* describe(ErrorNumber number)
     case ErrorNumber::Overflow: return "Overflow";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
     case ErrorNumber::InvalidUseOfNull: return "Invalid use of Null";
+    case ErrorNumber::PrinterError:
+        return "Problem getting printer information from the system. Make sure the printer is set up correctly.";
     }
     return "Application-defined or object-defined error";
 }

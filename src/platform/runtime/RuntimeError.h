@@ -10,6 +10,7 @@ enum class ErrorNumber {
     Overflow = 6,
     TypeMismatch = 13,
     InvalidUseOfNull = 94,
+    PrinterError = 484,
 };
 
 // Thrown where the original runtime raised a trappable error; what() carries its standard description.

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace ui {
@@ -173,6 +174,9 @@ void attachHandlers(QWidget* control, ControlHandlers handlers)
     auto* filter = new ControlEventFilter(control, std::move(handlers));
     const ControlHandlers& h = filter->handlers();
     if (h.click) {
+        // A command button with the focus is pressed by Enter as well as by Space.
+        if (auto* push = qobject_cast<QPushButton*>(control))
+            push->setAutoDefault(true);
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             QObject::connect(button, &QAbstractButton::clicked, filter, [&h] { guarded(h.click); });
         else if (auto* combo = qobject_cast<QComboBox*>(control))

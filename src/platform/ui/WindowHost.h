@@ -46,11 +46,14 @@ public:
         return *instance();
     }
     static bool loaded() { return !instance().isNull(); }
+    // Gone at once for the program (the next get() makes a new one); the widget itself is deleted
+    // when control returns to the event loop, so a window may unload itself from its own handler.
     static void unload()
     {
-        if (instance()) {
-            instance()->hide();
-            delete instance().data();
+        if (QPointer<Window> window = instance()) {
+            instance().clear();
+            window->hide();
+            window->deleteLater();
         }
     }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// How the spreadsheet reads text pasted from the clipboard.
+namespace excel {
+
+// What one pasted cell becomes: an empty value (the cell is cleared), text, a number (double) or
+// a date (QDateTime in UTC), with the number format a date is shown in.
+struct PastedValue {
+    QVariant value;
+    QString numberFormat;
+};
+
+// Rows separated by CR LF, CR or LF (a line break at the very end ends the last row), cells by tab.
+QList<QStringList> splitPastedText(const QString& text);
+
+// The conversion of one cell's text, tried on the text without surrounding blanks:
+// - numbers: an optional leading minus, digits with an optional decimal point ("12", "-0.5", ".5",
+//   "007" which becomes 7). A number of more than 15 significant digits stays text, so long
+//   identifiers keep every digit (14-digit consignment numbers become exact numbers);
+// - dates as the windows show them, day first: "07-Jun-2026", "07-06-2026", "07/06/2026", the
+//   same with a two-digit year (00-29 are 2000-2029, 30-99 1930-1999), and "2026-06-07"; each
+//   optionally followed by " HH:mm" or " HH:mm:ss". A date keeps a number format of its own
+//   form ("dd-mmm-yyyy", "dd-mm-yy hh:mm" ...). Impossible dates and years before 1900 stay text;
+// - everything else, thousands separators, exponents, a leading plus and times alone included,
+//   stays text as it was pasted (blanks kept).
+PastedValue convertPastedText(const QString& text);
+
+} // namespace excel

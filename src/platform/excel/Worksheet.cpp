@@ -1,0 +1,215 @@
+#include "platform/excel/Worksheet.h"
+
+#include "platform/excel/PastedText.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+namespace excel {
+namespace {
+
+[[noreturn]] void refuse() { throw AutomationError("Application-defined or object-defined error"); }
+
+Area checked(const Area& area)
+{
+    if (area.top < 1 || area.left < 1 || area.bottom > kMaxRows || area.right > kMaxColumns || area.top > area.bottom
+        || area.left > area.right)
+        refuse();
+    return area;
+}
+
+// "A1" to row and column.
+std::pair<int, int> cellAddress(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([A-Za-z]{1,3})([0-9]{1,7})$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch())
+        refuse();
+    int column = 0;
+    for (const QChar letter : match.captured(1).toUpper())
+        column = column * 26 + (letter.unicode() - 'A' + 1);
+    return {match.captured(2).toInt(), column};
+}
+
+int rowNumber(const QString& text)
+{
+    bool ok = false;
+    const int row = text.trimmed().toInt(&ok);
+    if (!ok)
+        refuse();
+    return row;
+}
+
+// What a cell keeps of a value: text, a number (double) or a date (QDateTime).
+QVariant cellValue(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::UnknownType:
+    case QMetaType::QString:
+    case QMetaType::QDateTime:
+        return value;
+    case QMetaType::QDate:
+        return QDateTime(value.toDate(), QTime(0, 0), Qt::UTC);
+    default:
+        bool isNumber = false;
+        const double number = value.toDouble(&isNumber);
+        return isNumber ? QVariant(number) : QVariant(value.toString());
+    }
+}
+
+} // namespace
+
+// ---- Range ----
+
+void Range::select() { m_sheet->select(m_area); }
+
+void Range::insert() { m_sheet->insertRows(m_area); }
+
+void Range::merge() { m_sheet->merge(m_area); }
+
+void Range::setHorizontalAlignment(HorizontalAlignment alignment)
+{
+    m_sheet->forEachCell(m_area, [&](Cell& cell) { cell.alignment = alignment; });
+}
+
+void Range::setValue(const QVariant& value)
+{
+    const QVariant stored = cellValue(value);
+    m_sheet->forEachCell(m_area, [&](Cell& cell) { cell.value = stored; });
+}
+
+QVariant Range::value() const
+{
+    const Cell* cell = m_sheet->cell(m_area.top, m_area.left);
+    return cell ? cell->value : QVariant();
+}
+
+// ---- Worksheet ----
+
+Range Worksheet::range(const QString& address)
+{
+    const QStringList corners = address.split(QLatin1Char(':'));
+    if (corners.size() > 2)
+        refuse();
+    const auto [top, left] = cellAddress(corners.first());
+    const auto [bottom, right] = cellAddress(corners.last());
+    return Range(
+        this, checked({std::min(top, bottom), std::min(left, right), std::max(top, bottom), std::max(left, right)}));
+}
+
+Range Worksheet::range(const Range& first, const Range& last)
+{
+    const Area& a = first.area();
+    const Area& b = last.area();
+    return Range(this,
+        {std::min(a.top, b.top), std::min(a.left, b.left), std::max(a.bottom, b.bottom), std::max(a.right, b.right)});
+}
+
+Range Worksheet::rows(const QString& rows)
+{
+    const QStringList bounds = rows.split(QLatin1Char(':'));
+    if (bounds.size() > 2)
+        refuse();
+    const int first = rowNumber(bounds.first());
+    const int last = rowNumber(bounds.last());
+    return Range(this, checked({std::min(first, last), 1, std::max(first, last), kMaxColumns}));
+}
+
+Range Worksheet::cells(int row, int column) { return Range(this, checked({row, column, row, column})); }
+
+const Cell* Worksheet::cell(int row, int column) const
+{
+    const auto found = m_cells.find({row, column});
+    return found == m_cells.end() ? nullptr : &found->second;
+}
+
+template <class Change> void Worksheet::forEachCell(const Area& area, Change change)
+{
+    for (int row = area.top; row <= area.bottom; ++row)
+        for (int column = area.left; column <= area.right; ++column)
+            change(m_cells[{row, column}]);
+}
+
+bool Worksheet::paste()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString text = clipboard ? clipboard->text() : QString();
+    if (text.isEmpty())
+        return false;
+    pasteText(text);
+    return true;
+}
+
+void Worksheet::pasteText(const QString& text)
+{
+    const QList<QStringList> rows = splitPastedText(text);
+    int widest = 1;
+    for (const QStringList& cells : rows)
+        widest = std::max(widest, int(cells.size()));
+    const Area pasted = checked(
+        {m_selection.top, m_selection.left, m_selection.top + int(rows.size()) - 1, m_selection.left + widest - 1});
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            PastedValue pastedValue = convertPastedText(rows[r][c]);
+            Cell& cell = m_cells[{pasted.top + r, pasted.left + c}];
+            cell.value = std::move(pastedValue.value);
+            cell.numberFormat = std::move(pastedValue.numberFormat);
+        }
+    }
+    m_selection = pasted;
+}
+
+void Worksheet::insertRows(const Area& area)
+{
+    const int count = area.bottom - area.top + 1;
+    const auto moves
+        = [&](int row, int column) { return row >= area.top && column >= area.left && column <= area.right; };
+    for (const Area& merged : m_merges)
+        if (merged.bottom >= area.top && merged.intersects({merged.top, area.left, merged.bottom, area.right})
+            && (merged.left < area.left || merged.right > area.right))
+            refuse();
+    for (const auto& [key, cell] : m_cells)
+        if (moves(key.first, key.second) && key.first + count > kMaxRows)
+            refuse();
+
+    std::map<CellKey, Cell> shifted;
+    for (auto& [key, cell] : m_cells)
+        shifted.emplace(
+            CellKey{moves(key.first, key.second) ? key.first + count : key.first, key.second}, std::move(cell));
+    m_cells = std::move(shifted);
+    for (Area& merged : m_merges) {
+        if (merged.right < area.left || merged.left > area.right || merged.bottom < area.top)
+            continue;
+        if (merged.top >= area.top)
+            merged.top += count;
+        merged.bottom += count;
+    }
+}
+
+void Worksheet::merge(const Area& area)
+{
+    Area merged = area;
+    // grow over every merged area the range touches, until none is left partly outside
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (auto it = m_merges.begin(); it != m_merges.end(); ++it) {
+            if (!it->intersects(merged))
+                continue;
+            merged = {std::min(merged.top, it->top), std::min(merged.left, it->left),
+                std::max(merged.bottom, it->bottom), std::max(merged.right, it->right)};
+            m_merges.erase(it);
+            grown = true;
+            break;
+        }
+    }
+    if (merged.top == merged.bottom && merged.left == merged.right)
+        return;
+    for (auto& [key, cell] : m_cells)
+        if (merged.contains(key.first, key.second) && key != CellKey{merged.top, merged.left})
+            cell.value.clear();
+    m_merges.push_back(merged);
+}
+
+} // namespace excel

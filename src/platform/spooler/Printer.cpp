@@ -1,0 +1,141 @@
+#include "platform/spooler/Printer.h"
+
+#include "platform/runtime/RuntimeError.h"
+#include "platform/spooler/PrinterDevices.h"
+#include "platform/spooler/PrinterFonts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace spooler {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+struct Device {
+    QString name;
+    std::optional<QString> pdfFolder; // set for the installation's PDF printer
+};
+
+Device currentDevice()
+{
+    if (const auto pdf = installedPdfPrinter())
+        return {pdf->name, pdf->folder};
+    const QString system = defaultSystemPrinter();
+    if (system.isEmpty())
+        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
+    return {system, std::nullopt};
+}
+
+// Reserves the first free <folder>/<documentName>-<n>.pdf by creating it empty.
+QString reservePdfFile(const QString& folder, const QString& documentName)
+{
+    QString base = documentName.isEmpty() ? QStringLiteral("Document") : documentName;
+    base.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    if (!QDir().mkpath(folder))
+        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
+    for (int n = 1;; ++n) {
+        const QString path = QStringLiteral("%1/%2-%3.pdf").arg(folder, base).arg(n);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!file.exists())
+            throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
+    }
+}
+
+} // namespace
+
+Printer& Printer::current()
+{
+    static Printer printer;
+    return printer;
+}
+
+Printer::Printer()
+{
+    qAddPostRoutine([] { Printer::current().endDoc(); });
+}
+
+Printer::~Printer() = default;
+
+QString Printer::deviceName() const { return currentDevice().name; }
+
+QString Printer::formName() const
+{
+    return formDevice_ == deviceName() ? form_.name : QString();
+}
+
+QPageSize Printer::pageSize() const
+{
+    const Device device = currentDevice();
+    if (formDevice_ == device.name)
+        return QPageSize(QSizeF(form_.size.width / 1000.0, form_.size.height / 1000.0), QPageSize::Millimeter, form_.name,
+                         QPageSize::ExactMatch);
+    if (device.pdfFolder)
+        return QPageSize(QPageSize::A4);
+    return QPrinterInfo::printerInfo(device.name).defaultPageSize();
+}
+
+void Printer::usePaperForm(const PaperForm& form)
+{
+    formDevice_ = deviceName();
+    form_ = form;
+}
+
+std::unique_ptr<QPrinter> Printer::makeQPrinter(const QString& documentName) const
+{
+    const Device device = currentDevice();
+    std::unique_ptr<QPrinter> printer;
+    if (device.pdfFolder) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(reservePdfFile(*device.pdfFolder, documentName));
+    } else {
+        printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(device.name), QPrinter::HighResolution);
+    }
+    printer->setDocName(documentName);
+    printer->setFullPage(true);
+    printer->setPageSize(pageSize());
+    printer->setPageMargins(QMarginsF());
+    return printer;
+}
+
+void Printer::startDocument()
+{
+    document_ = makeQPrinter(QCoreApplication::applicationName());
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(document_.get())) {
+        painter_.reset();
+        document_.reset();
+        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
+    }
+}
+
+void Printer::print(const QString& text)
+{
+    if (!painter_)
+        startDocument();
+    const PrinterFont font = printerFont(fontName_, document_.get());
+    const double pixelsPerTwip = document_->resolution() / kTwipsPerInch;
+    painter_->setFont(font.font);
+    const double top = currentY_ * pixelsPerTwip;
+    painter_->drawText(QPointF(0, top + QFontMetricsF(font.font, document_.get()).ascent()), text);
+    currentY_ += font.lineHeight / pixelsPerTwip;
+}
+
+void Printer::endDoc()
+{
+    if (painter_)
+        painter_->end();
+    painter_.reset();
+    document_.reset();
+    currentY_ = 0;
+}
+
+} // namespace spooler

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/spooler/FormStore.h"
+
+#include <QPageSize>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+namespace spooler {
+
+// The application's printer object. Its device is the installation's print-to-PDF printer when
+// <root>/printer.ini names one, else the system's default printer; each use looks the device up
+// afresh. Every member that reaches the device throws runtime::RuntimeError(PrinterError) when there
+// is neither.
+//
+// Text is printed in text mode: positions are in twips (1/1440 inch) from the top left corner of the
+// sheet. The first output starts a document, which endDoc() releases to the printer; a document
+// still open when the application ends is released then.
+class Printer {
+public:
+    static Printer& current();
+
+    Printer(const Printer&) = delete;
+    Printer& operator=(const Printer&) = delete;
+
+    QString deviceName() const;
+
+    // The paper of the next document: the form selected on this device, else the device's default paper.
+    QString formName() const;
+    QPageSize pageSize() const;
+    // Selects a form of the current device (as SelectPaperForm does).
+    void usePaperForm(const PaperForm& form);
+
+    // A printer for one document on the current device and paper: the PDF printer writes
+    // <folder>/<documentName>-<n>.pdf with the first n not yet used; a system printer prints there.
+    std::unique_ptr<QPrinter> makeQPrinter(const QString& documentName) const;
+
+    // The font of the lines printed next (see printerFont); initially the resident 10 cpi draft font.
+    QString fontName() const { return fontName_; }
+    void setFontName(const QString& name) { fontName_ = name; }
+    // The vertical print position, in twips.
+    double currentY() const { return currentY_; }
+    void setCurrentY(double twips) { currentY_ = twips; }
+
+    // Prints text at the left margin from the current position and moves down one line of the font.
+    void print(const QString& text);
+    // Ends the document and releases it to the printer; the next line starts at the top of a new sheet.
+    void endDoc();
+
+private:
+    Printer();
+    ~Printer();
+    void startDocument();
+
+    QString formDevice_; // the device the selected form belongs to
+    PaperForm form_;
+    QString fontName_ = QStringLiteral("Draft 10Cpi");
+    double currentY_ = 0;
+    std::unique_ptr<QPrinter> document_;
+    std::unique_ptr<QPainter> painter_;
+};
+
+} // namespace spooler
