@@ -1,0 +1,327 @@
+// The runsheet loader: the runsheet and returned-POD grids line for line, the delivery status of
+// the last line, the head office's query-log rows, and the exact statements it sends.
+
+#include "support/CoreFixture.h"
+
+#include "consignment/frmConsignWiseGridQuery.h"
+
+#include "platform/db/StatementLog.h"
+#include "platform/flexgrid/FlexGrid.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/WallClock.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using consignment::frmConsignWiseGridQuery;
+using testsupport::CoreFixture;
+
+namespace {
+
+const QString kMonth = QStringLiteral("ZELJUN26");
+
+class RunsheetLoader : public CoreFixture {
+protected:
+    void SetUp() override
+    {
+        CoreFixture::SetUp();
+        install(QDate(2026, 6, 15));
+        db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 17), QTime(9, 30, 5)));
+        core::gstrServerName = "ZELSERVER";
+        core::gstrDBUser = "sa";
+        core::gstrProvider = "SQLOLEDB";
+        core::gstrMonthDB = kMonth;
+        core::gstrComputerName = "COUNTER-3";
+        core::gstrUserName = "meera";
+        core::gstrMainBranchCode = "BR7";
+        core::gcnnMonth.open(core::ConnectionText(kMonth));
+        execute(kMonth, "INSERT INTO Run_AreaMaster VALUES ('A1','Lake Road')");
+        execute(kMonth, "INSERT INTO RunsheetMaster (RunsheetNo, BranchCode) VALUES (301,'MB1')");
+        execute(kMonth, "INSERT INTO RunsheetMaster (RunsheetNo, BranchCode) VALUES (302,'MB2')");
+        execute(kMonth, "INSERT INTO tab_ReturnPODMaster (RSNo, StaffName) VALUES (9001,'Arun K')");
+        execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('DL','Delivered')");
+        execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('DLK','Consignee''s door locked')");
+    }
+    void TearDown() override
+    {
+        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
+        CoreFixture::TearDown();
+    }
+
+    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
+
+    // One runsheet line of consignment 5001 from origin MAA; the named columns replace the defaults.
+    void addLine(const QString& runsheetDate, const QString& runsheetNo, const QString& reasonCode,
+                 const QString& drsNo, const QString& areaCode = "'A1'", const QString& contactNo = "'0442001'")
+    {
+        execute(kMonth, "INSERT INTO RunsheetDetails (RunsheetNo, SerialNo, RunsheetDate, RunsheetMode, BranchCode,"
+                        " AreaCode, AreaName, StaffCode, Origin, ConsignmentNo, Contact_Name, Contact_No, Mobile_No,"
+                        " LoadDetails, BAR_RSNO, ReasonCode, DRSNo, CreateDate, CreateUser, MachineId) VALUES ("
+                            + runsheetNo + ", 4, " + runsheetDate + ", 'BIKE', 'VLR', " + areaCode
+                            + ", 'Lake Rd', 'S12', 'MAA', 5001, 'R Devi', " + contactNo + ", '9840011122', 1, 'B"
+                            + runsheetNo + "', " + reasonCode + ", " + drsNo
+                            + ", '2026-06-07 18:05:09', 'ravi', 'DESK-2')");
+    }
+
+    // Enters the number, origin and runsheet date (none when empty) and loads as the window does.
+    void load(const QString& origin = "MAA", const QDate& runsheetDate = QDate(), const QString& number = "5001")
+    {
+        window().txtConsignMentNo->setText(number);
+        window().cboOrigin->clear();
+        if (!origin.isEmpty())
+            window().cboOrigin->addItem(origin);
+        window().cboRSDate->clear();
+        if (runsheetDate.isValid()) {
+            window().cboRSDate->addItem(runsheetDate.toString("dd-MMM-yyyy"));
+            window().mRunsheetDate = runtime::WallDateTime(runsheetDate);
+        }
+        window().FormatRunsheetGrid();
+        window().LoadRunsheetDetails();
+    }
+
+    static QStringList rowTexts(const ui::FlexGrid* grid, int row)
+    {
+        QStringList texts;
+        for (int c = 0; c < grid->cols(); ++c)
+            texts << grid->textMatrix(row, c);
+        return texts;
+    }
+
+    // Every row of a table as the texts of its columns.
+    static QList<QStringList> tableRows(const QString& database, const QString& sql)
+    {
+        db::Connection c;
+        c.open(core::ConnectionText(database));
+        db::Recordset rs;
+        rs.open(sql, c);
+        QList<QStringList> rows;
+        for (; !rs.eof(); rs.moveNext()) {
+            QStringList texts;
+            for (int f = 0; f < rs.fieldCount(); ++f)
+                texts << runtime::CellText(rs.value(f));
+            rows << texts;
+        }
+        return rows;
+    }
+
+    static qsizetype trackingRows()
+    {
+        return tableRows("Tracking", "SELECT QueryId FROM Incoming_Queries_Details").size();
+    }
+    static qsizetype adminRows() { return tableRows("ZELAdminConfig", "SELECT QryId FROM tbl_Qry_Details").size(); }
+};
+
+TEST_F(RunsheetLoader, ASecondRunsheetDeliveryGivesTwoRowsInDateOrderAndTheSecondLinesStatus)
+{
+    addLine("'2026-06-07'", "302", "'DL'", "9001");
+    addLine("'2026-06-05'", "301", "'NR'", "NULL");
+    execute(kMonth, "UPDATE RunsheetDetails SET ReturnPODDate='2026-06-08', PODScanTime='2026-06-08 10:15:00'"
+                    " WHERE RunsheetNo=302");
+    load();
+
+    const ui::FlexGrid* runsheets = window().msgRunsheetDetails;
+    const ui::FlexGrid* returns = window().msgReturnPOD;
+    ASSERT_EQ(runsheets->rows(), 4);
+    ASSERT_EQ(returns->rows(), 4);
+    EXPECT_EQ(rowTexts(runsheets, 1),
+              QStringList({"05-06-26 -Friday", "301", "4", "Lake Road", "S12", "BIKE", "B301", "0442001", "R Devi",
+                           "MB1", "9840011122", "2026\\6\\5\\", "2026-06-07 18:05:09- ravi- DESK-2"}));
+    EXPECT_EQ(rowTexts(runsheets, 2),
+              QStringList({"07-06-26 -Sunday", "302", "4", "Lake Road", "S12", "BIKE", "B302", "0442001", "R Devi",
+                           "MB2", "9840011122", "2026\\6\\7\\", "2026-06-07 18:05:09- ravi- DESK-2"}));
+    EXPECT_EQ(rowTexts(returns, 1),
+              QStringList({"-", "MAA", "5001", "", "Lake Rd", "VLR", "", "NR", "9840011122", "-"}));
+    EXPECT_EQ(rowTexts(returns, 2), QStringList({"08-06-26-Monday", "MAA", "5001", "9001", "Lake Rd", "VLR", "Arun K",
+                                                 "DL", "9840011122", "2026-06-08 10:15:00"}));
+    EXPECT_EQ(rowTexts(runsheets, 3), QStringList(13, QString()));
+    EXPECT_EQ(rowTexts(returns, 3), QStringList(10, QString()));
+    EXPECT_EQ(window().lblDeliveryStatus->text(), "Delivered");
+    EXPECT_EQ(trackingRows() + adminRows(), 0); // not the head office
+}
+
+TEST_F(RunsheetLoader, NullFieldsShowTheirTextsAndALastLineWithoutReasonIsTakenForDelivery)
+{
+    core::gstrMainBranchCode = "HO";
+    execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES ('COUNTER-3', 0)");
+    addLine("'2026-06-05'", "301", "'DL'", "9001");
+    addLine("'2026-06-07'", "302", "NULL", "NULL", "'ZZ'", "NULL");
+    execute(kMonth, "UPDATE RunsheetDetails SET Mobile_No=NULL, BAR_RSNO=NULL, Contact_Name=NULL, AreaName=NULL,"
+                    " BranchCode=NULL, CreateDate=NULL, CreateUser=NULL WHERE RunsheetNo=302");
+    load();
+
+    EXPECT_EQ(window().msgReturnPOD->textMatrix(1, 6), "Arun K");
+    EXPECT_EQ(rowTexts(window().msgRunsheetDetails, 2),
+              QStringList({"07-06-26 -Sunday", "302", "4", "", "S12", "BIKE", "", "-", "", "MB2", "", "2026\\6\\7\\",
+                           "- - DESK-2"}));
+    EXPECT_EQ(rowTexts(window().msgReturnPOD, 2), QStringList({"-", "MAA", "5001", "", "", "", "", "", "-", "-"}));
+    EXPECT_EQ(window().lblDeliveryStatus->text(), "Taken For Delivery");
+
+    const QString logged = "SELECT ReasonCode, Reason_Desc, DRSNo, BranchName FROM ";
+    const QStringList expected({"", "Taken For Delivery", "0", ""});
+    EXPECT_EQ(tableRows("Tracking", logged + "Incoming_Queries_Details"), QList<QStringList>({expected}));
+    EXPECT_EQ(tableRows("ZELAdminConfig", logged + "tbl_Qry_Details"), QList<QStringList>({expected}));
+}
+
+TEST_F(RunsheetLoader, RunsheetDateCellsAndImagePaths)
+{
+    const struct {
+        QString date;
+        QString cell;
+        QString path;
+    } cases[] = {
+        {"'2026-06-07'", "07-06-26 -Sunday", "2026\\6\\7\\"},
+        {"'2026-01-01'", "01-01-26 -Thursday", "2026\\1\\1\\"},
+        {"'2025-12-31'", "31-12-25 -Wednesday", "2025\\12\\31\\"},
+    };
+    for (const auto& c : cases) {
+        execute(kMonth, "DELETE FROM RunsheetDetails");
+        addLine(c.date, "301", "'DL'", "9001");
+        load();
+        EXPECT_EQ(window().msgRunsheetDetails->textMatrix(1, 0), c.cell) << c.date.toStdString();
+        EXPECT_EQ(window().msgRunsheetDetails->textMatrix(1, 11), c.path) << c.date.toStdString();
+    }
+}
+
+TEST_F(RunsheetLoader, TheHeadOfficeLogsTheEnquiryInBothTablesWithEveryValue)
+{
+    core::gstrMainBranchCode = "HO";
+    execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES ('COUNTER-3', 0)");
+    addLine("'2026-06-07'", "302", "'DLK'", "9001");
+    load();
+
+    ASSERT_EQ(window().lblDeliveryStatus->text(), "Consignee's door locked");
+    EXPECT_EQ(tableRows("Tracking", "SELECT * FROM Incoming_Queries_Details"),
+              QList<QStringList>({{"1", "2026-06-17", "5001", "MAA", kMonth, "2026-06-07", "302", "DLK",
+                                   "Consignee's door locked", "9001", "VLR", "meera", "2026-06-17 09:30:05", "", ""}}));
+    EXPECT_EQ(tableRows("ZELAdminConfig", "SELECT * FROM tbl_Qry_Details"),
+              QList<QStringList>({{"1", "2026-06-17", "INCOMING", "MAA", "5001", kMonth, "2026-06-07", "302", "DLK",
+                                   "Consignee's door locked", "9001", "VLR", "COUNTER-3", "meera",
+                                   "2026-06-17 09:30:05", "", "", "", "", "", "", "", "", ""}}));
+}
+
+TEST_F(RunsheetLoader, WhenTheQueryLogIsWritten)
+{
+    const struct {
+        QString mainBranch;
+        bool dateChosen;
+        QString registration; // the workstation's tbl_User_System row, none when empty
+        qsizetype tracking;
+        qsizetype admin;
+    } cases[] = {
+        {"HO", false, "('COUNTER-3', 0)", 1, 1}, {"HO", true, "('COUNTER-3', 0)", 0, 1},
+        {"HO", false, "", 1, 0},                 {"HO", false, "('COUNTER-3', 1)", 1, 0},
+        {"HO", false, "('COUNTER-9', 0)", 1, 0}, {"ho", false, "('COUNTER-3', 0)", 0, 0},
+        {"BR7", false, "('COUNTER-3', 0)", 0, 0},
+    };
+    addLine("'2026-06-07'", "302", "'DL'", "9001");
+    for (const auto& c : cases) {
+        const std::string label = (c.mainBranch + (c.dateChosen ? " date " : " no date ") + c.registration).toStdString();
+        execute("Tracking", "DELETE FROM Incoming_Queries_Details");
+        execute("ZELAdminConfig", "DELETE FROM tbl_Qry_Details; DELETE FROM tbl_User_System");
+        if (!c.registration.isEmpty())
+            execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES " + c.registration);
+        core::gstrMainBranchCode = c.mainBranch;
+        load("MAA", c.dateChosen ? QDate(2026, 6, 7) : QDate());
+        EXPECT_EQ(window().msgRunsheetDetails->rows(), 3) << label;
+        EXPECT_EQ(trackingRows(), c.tracking) << label;
+        EXPECT_EQ(adminRows(), c.admin) << label;
+    }
+}
+
+TEST_F(RunsheetLoader, NoLineClearsTheStatusKeepsTheEmptyLayoutsAndLogsNothing)
+{
+    core::gstrMainBranchCode = "HO";
+    execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES ('COUNTER-3', 0)");
+    addLine("'2026-06-07'", "302", "'DL'", "9001");
+    window().lblDeliveryStatus->setText("Delivered");
+    load("DEL");
+
+    EXPECT_EQ(window().lblDeliveryStatus->text(), "");
+    EXPECT_EQ(window().msgRunsheetDetails->rows(), 2);
+    EXPECT_EQ(window().msgReturnPOD->rows(), 2);
+    EXPECT_EQ(window().msgReturnPOD->textMatrix(0, 0), "Rtn Date");
+    EXPECT_EQ(trackingRows() + adminRows(), 0);
+    EXPECT_EQ(core::grsShared.state(), db::ObjectState::Closed);
+}
+
+TEST_F(RunsheetLoader, TheRunsheetStatementForEachInput)
+{
+    const QString head =
+        "SELECT RD.RUNSHEETDATE,RD.RUNSHEETNO,RD.SerialNo,AM.AREANAME,RD.STAFFCODE,RD.RUNSHEETMODE,BAR_RSNO,"
+        "Contact_Name,Contact_No,RM.BRANCHCODE AS BCODE, DRSNo,RD.BranchCode,ReturnPODDate,Origin,ConsignmentNo,"
+        "DRSNo,RD.AreaName AS RTN_AREANAME,ReasonCode,Mobile_No,RD.LoadDetails,PODScanTime,RD.CreateDate, "
+        "RD.CreateUser,RD.MachineId FROM RUNSHEETDETAILS RD LEFT OUTER JOIN RUNSHEETMASTER RM ON "
+        "RD.RUNSHEETNO=RM.RUNSHEETNO LEFT OUTER JOIN RUN_AREAMASTER AM ON RD.AREACODE=AM.AREACODE  WHERE CONSIGNMENTNO=";
+    const struct {
+        QString number;
+        QString origin;
+        QDate date;
+        QString where;
+    } cases[] = {
+        {"5001", "MAA", QDate(), "5001 AND ORIGIN='MAA'"},
+        {"005001", " MAA ", QDate(2026, 6, 7), "5001 AND ORIGIN='MAA' AND RD.RUNSHEETDATE='2026-06-07'"},
+        {"5001", "", QDate(), "5001 AND ORIGIN=''"},
+        {"5001", "O'K", QDate(2026, 1, 1), "5001 AND ORIGIN='O''K' AND RD.RUNSHEETDATE='2026-01-01'"},
+    };
+    for (const auto& c : cases) {
+        db::StatementCapture capture;
+        load(c.origin, c.date, c.number);
+        ASSERT_EQ(capture.statements().size(), 1) << c.where.toStdString();
+        EXPECT_EQ(capture.statements()[0], head + c.where + " Order by RunsheetDate,RD.LoadDetails");
+    }
+}
+
+TEST_F(RunsheetLoader, TheLookupsAndQueryLogStatements)
+{
+    core::gstrMainBranchCode = "HO";
+    execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES ('COUNTER-3', 0)");
+    addLine("'2026-06-05'", "301", "'DL'", "NULL");
+    addLine("'2026-06-07'", "302", "'DLK'", "9001");
+    core::gstrUserName = "d'souza";
+
+    db::StatementCapture capture;
+    load();
+    QStringList sent = capture.statements();
+    sent.removeFirst(); // the runsheet statement
+    sent.removeAll("Select convert(varchar(10),getdate(),120)");
+    sent.removeAll("Select GetDate()");
+    EXPECT_EQ(sent,
+              QStringList({
+                  "Select * From tab_ReturnPODMaster Where RSNo=9001",
+                  "Select * From Run_ReasonMaster Where ReasonCode='DLK'",
+                  "INSERT INTO Tracking..Incoming_Queries_Details Values ('2026-06-17',5001,'MAA', 'ZELJUN26',"
+                  "'2026-06-07',302,'DLK','Consignee''s door locked', 9001,'VLR','d''souza','2026-06-17 09:30:05',"
+                  "NULL,NULL) ",
+                  "Select System_Name From ZELADMINCONFIG..tbl_User_System Where System_Name='COUNTER-3' And "
+                  "Cancel_Status=0",
+                  "INSERT INTO ZELADMINCONFIG..tbl_Qry_Details(QueryDate,QueryType,Origin,ConsignmentNo,DBName,"
+                  "RunsheetDate,RunsheetNo,ReasonCode, Reason_Desc,DRSNo,BranchName,System_Name,Create_User,"
+                  "Create_Date) Values ('2026-06-17','INCOMING','MAA',5001, 'ZELJUN26','2026-06-07',302,'DLK',"
+                  "'Consignee''s door locked', 9001,'VLR','COUNTER-3','d''souza','2026-06-17 09:30:05') ",
+              }));
+    EXPECT_EQ(tableRows("Tracking", "SELECT Create_User FROM Incoming_Queries_Details"),
+              QList<QStringList>({{"d'souza"}}));
+}
+
+TEST_F(RunsheetLoader, AFailingLookupStopsTheLoadWithItsErrorAndFreesTheSharedRecordset)
+{
+    addLine("'2026-06-05'", "301", "'DL'", "9001");
+    addLine("'2026-06-07'", "302", "'DL'", "9001");
+    execute(kMonth, "DROP TABLE tab_ReturnPODMaster");
+    window().lblDeliveryStatus->setText("status");
+
+    ui::guarded([&] { load(); });
+    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
+    EXPECT_EQ(window().msgRunsheetDetails->textMatrix(1, 1), "301"); // the first line was written
+    EXPECT_EQ(window().msgReturnPOD->textMatrix(1, 6), "");
+    EXPECT_EQ(window().msgRunsheetDetails->rows(), 2);
+    EXPECT_EQ(window().lblDeliveryStatus->text(), "status");
+    EXPECT_EQ(core::grsShared.state(), db::ObjectState::Closed);
+
+    execute(kMonth, "UPDATE RunsheetDetails SET DRSNo=NULL");
+    load(); // the next load opens the shared recordset again
+    EXPECT_EQ(window().msgRunsheetDetails->rows(), 4);
+}
+
+} // namespace
