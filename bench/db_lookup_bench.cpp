@@ -1,22 +1,18 @@
 // Consignment look-ups through the data layer against the same statements prepared directly with
 // SQLite, on demo month databases of 10,000 and 1,000,000 consignments.
 
-#include "installer/DemoBranch.h"
+#include "BenchInstallation.h"
+
 #include "installer/Installer.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqliteFunctions.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <benchmark/benchmark.h>
-#include <map>
 #include <sqlite3.h>
 
 namespace {
-
-const QDate kToday(2026, 6, 15);
 
 QString originStatement(qint64 n)
 {
@@ -37,47 +33,11 @@ QString runsheetStatement(qint64 n, const QString& origin)
            " AND ORIGIN='" + origin + "' Order by RunsheetDate,RD.LoadDetails";
 }
 
-// A demo installation of n consignments per month, made once and kept for later runs.
-struct Installation {
-    QString root;
-    std::vector<std::pair<qint64, QString>> consignments; // number and origin of runsheet lines
-};
-
-const Installation& installation(qint64 n)
-{
-    static std::map<qint64, Installation> made;
-    auto it = made.find(n);
-    if (it != made.end())
-        return it->second;
-    const QString base = qEnvironmentVariable("QUORVEL_BENCH_ROOT", QStringLiteral("/tmp/quorvel-bench"));
-    Installation inst;
-    inst.root = base + QStringLiteral("/n") + QString::number(n);
-    if (!QFileInfo::exists(inst.root + QStringLiteral("/servers"))) {
-        QDir().mkpath(base);
-        installer::createInstallation(inst.root, kToday);
-        installer::DemoOptions options;
-        options.consignments = n;
-        options.today = kToday;
-        QString ignored;
-        QTextStream out(&ignored);
-        installer::fillDemoBranch(inst.root, options, out);
-    }
-    qputenv("QUORVEL_ROOT", inst.root.toLocal8Bit());
-    db::Connection c;
-    c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + installer::monthDatabaseName(kToday));
-    db::Recordset rs;
-    rs.open(QStringLiteral("select ConsignmentNo, Origin from RunsheetDetails where RunsheetNo % 97 = 1"), c);
-    for (; !rs.eof(); rs.moveNext())
-        inst.consignments.emplace_back(rs.value(0).toLongLong(), rs.value(1).toString());
-    return made.emplace(n, std::move(inst)).first->second;
-}
-
 void throughLayer(benchmark::State& state, QString (*statement)(const std::pair<qint64, QString>&))
 {
-    const Installation& inst = installation(state.range(0));
-    qputenv("QUORVEL_ROOT", inst.root.toLocal8Bit());
+    const bench::Installation& inst = bench::installation(state.range(0));
     db::Connection c;
-    c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + installer::monthDatabaseName(kToday));
+    c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + inst.monthDatabase);
     size_t i = 0;
     for (auto _ : state) {
         db::Recordset rs;
@@ -92,8 +52,8 @@ void throughLayer(benchmark::State& state, QString (*statement)(const std::pair<
 
 void direct(benchmark::State& state, QString (*statement)(const std::pair<qint64, QString>&))
 {
-    const Installation& inst = installation(state.range(0));
-    const QString file = inst.root + QStringLiteral("/servers/ZELSERVER/") + installer::monthDatabaseName(kToday) + QStringLiteral(".sqlite");
+    const bench::Installation& inst = bench::installation(state.range(0));
+    const QString file = inst.root + QStringLiteral("/servers/ZELSERVER/") + inst.monthDatabase + QStringLiteral(".sqlite");
     sqlite3* handle = nullptr;
     sqlite3_open_v2(file.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
     db::registerServerFunctions(handle);

@@ -200,8 +200,10 @@ void frmConsignWiseGridQuery::CreateControls()
     cmdMobile = t.place(new QPushButton(QStringLiteral("Mobile No Search"), this), QStringLiteral("cmdMobile"), 6405,
                         285, 1365, 430);
     Label2 = t.label(this, QStringLiteral("Label2"), QStringLiteral("Delivery Status :"), 7935, 360);
+    // The status label reaches to the RO Status button, so that a whole reason name shows.
     lblDeliveryStatus = t.place(new QLabel(QStringLiteral("status"), this), QStringLiteral("lblDeliveryStatus"), 9930,
-                                360, 735, 285);
+                                360, 3300, 285);
+
     cmdROStatus = t.place(new QPushButton(QStringLiteral("&RO Status"), this), QStringLiteral("cmdROStatus"), 13290, 150,
                           1335, 465);
 

@@ -43,11 +43,7 @@ protected:
     {
         CoreFixture::SetUp();
         install(QDate(2026, 6, 15));
-        core::gstrServerName = "ZELSERVER";
-        core::gstrDBUser = "sa";
-        core::gstrProvider = "SQLOLEDB";
-        core::gstrMonthDB = "ZELJUN26";
-        core::gcnnMonth.open(core::ConnectionText(core::gstrMonthDB));
+        openMonth("ZELJUN26");
         execute("ZELAdminConfig", "INSERT INTO LoginMaster (UserName, Password, BranchCode, Category) VALUES "
                                   "('RAVI', 'x', 'HO', 'Operator'), ('MEENA', 'x', 'ANN', 'Operator')");
     }

@@ -39,11 +39,7 @@ protected:
     {
         CoreFixture::SetUp();
         install(QDate(2026, 6, 15));
-        core::gstrServerName = "ZELSERVER";
-        core::gstrDBUser = "sa";
-        core::gstrProvider = "SQLOLEDB";
-        core::gstrMonthDB = "ZELJUN26";
-        core::gcnnMonth.open(core::ConnectionText(core::gstrMonthDB));
+        openMonth("ZELJUN26");
     }
     void TearDown() override
     {

@@ -28,14 +28,10 @@ protected:
         CoreFixture::SetUp();
         install(QDate(2026, 6, 15));
         db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 17), QTime(9, 30, 5)));
-        core::gstrServerName = "ZELSERVER";
-        core::gstrDBUser = "sa";
-        core::gstrProvider = "SQLOLEDB";
-        core::gstrMonthDB = kMonth;
         core::gstrComputerName = "COUNTER-3";
         core::gstrUserName = "meera";
         core::gstrMainBranchCode = "BR7";
-        core::gcnnMonth.open(core::ConnectionText(kMonth));
+        openMonth(kMonth);
         execute(kMonth, "INSERT INTO Run_AreaMaster VALUES ('A1','Lake Road')");
         execute(kMonth, "INSERT INTO RunsheetMaster (RunsheetNo, BranchCode) VALUES (301,'MB1')");
         execute(kMonth, "INSERT INTO RunsheetMaster (RunsheetNo, BranchCode) VALUES (302,'MB2')");

@@ -91,14 +91,10 @@ protected:
     {
         CoreFixture::SetUp();
         install(QDate(2026, 6, 15));
-        core::gstrServerName = "ZELSERVER";
-        core::gstrDBUser = "sa";
-        core::gstrProvider = "SQLOLEDB";
         core::gstrCompanyName = "Orvane Couriers";
         core::gstrMainBranchCode = "ZEL";
-        core::gstrMonthDB = kMonth;
         core::gblnPodImageMode = true;
-        core::gcnnMonth.open(core::ConnectionText(kMonth));
+        openMonth(kMonth);
         ui::WindowHost::showModal(&window());
         execute(kMonth, "INSERT INTO CityMaster VALUES ('VLM','VELMORA'),('OHR','O''HARA'),('DUN','DUNMERE')");
     }

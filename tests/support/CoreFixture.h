@@ -52,6 +52,16 @@ protected:
         db::ServerClock::setFixed(QDateTime(today, QTime(12, 0)));
     }
 
+    // The state start-up leaves for the month connection, with gcnnMonth open on that month.
+    static void openMonth(const QString& monthDatabase)
+    {
+        core::gstrServerName = QStringLiteral("ZELSERVER");
+        core::gstrDBUser = QStringLiteral("sa");
+        core::gstrProvider = QStringLiteral("SQLOLEDB");
+        core::gstrMonthDB = monthDatabase;
+        core::gcnnMonth.open(core::ConnectionText(core::gstrMonthDB));
+    }
+
     // Runs statements on a database of the branch server.
     void execute(const QString& database, const QString& sql)
     {
