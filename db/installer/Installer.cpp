@@ -68,7 +68,7 @@ void buildServers(const QString& root, const QDate& today)
     try {
         execOn(admin, adminFile,
                QStringLiteral("INSERT INTO tab_Settings (Software, Description, Status, Remarks) VALUES "
-                              "('QUERY', 'HO SERVER', 1, '%1')").arg(QLatin1String(Names::kHeadOfficeLink)).toUtf8());
+                              "('QUERY', 'HO SERVER', 1, '%1')").arg(QLatin1String(Names::kHeadOfficeServer)).toUtf8());
     } catch (...) {
         sqlite3_close(admin);
         throw;

@@ -13,7 +13,8 @@ struct Names {
     static constexpr const char* kStation = "ZEL";
     static constexpr const char* kBranchServer = "ZELSERVER";
     static constexpr const char* kHeadOfficeServer = "KWDHO";
-    // The head office as the branch server's linked server (name and port).
+    // The head office as the branch server's linked server: its name (the settings row 'HO SERVER')
+    // and the port the statements add to it.
     static constexpr const char* kHeadOfficeLink = "KWDHO,2301";
     static constexpr const char* kAdminDatabase = "ZELAdminConfig";
     static constexpr const char* kTrackingDatabase = "Tracking";

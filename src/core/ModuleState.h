@@ -32,6 +32,9 @@ inline QString gstrBranchPhone;
 inline QString gstrMonthDB;
 inline QString gstrDrsOutPath;
 inline QString gstrDrsImageUrl;
+// The head office's server as the branch server links it (settings row 'HO SERVER'); statements
+// name its tables "[" + server + ",2301].KWD32Server.dbo.<table>".
+inline QString gstrHeadOfficeServer;
 
 inline QString gstrUserName;
 inline QString gstrUserBranchCode;

@@ -57,8 +57,11 @@ void LoadSettings()
     grsShared.open(QStringLiteral("select Description,Status,Remarks from tab_Settings where Software='QUERY'"), gcnnAdmin,
                    db::CursorType::Dynamic, db::LockType::Optimistic);
     for (; !grsShared.eof(); grsShared.moveNext()) {
-        if (grsShared.value(QStringLiteral("Description")).toString() == QLatin1String("DRS OUT PATH"))
+        const QString description = grsShared.value(QStringLiteral("Description")).toString();
+        if (description == QLatin1String("DRS OUT PATH"))
             gstrDrsOutPath = grsShared.value(QStringLiteral("Remarks")).toString();
+        else if (description == QLatin1String("HO SERVER"))
+            gstrHeadOfficeServer = grsShared.value(QStringLiteral("Remarks")).toString().trimmed();
     }
     grsShared.close();
 }

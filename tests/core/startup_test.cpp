@@ -144,6 +144,7 @@ TEST_F(StartUp, ReadsTheCompanyBranchAndSettings)
     EXPECT_EQ(core::gstrBranchPhone, ""); // Null counts as ""
     EXPECT_EQ(core::gstrDrsOutPath, "\\pods\\");
     EXPECT_EQ(core::gstrDrsImageUrl, "http:\\\\192.168.1.20\\pods\\");
+    EXPECT_EQ(core::gstrHeadOfficeServer, "KWDHO"); // written by the installer
     EXPECT_EQ(core::gstrMonthDB, "ZELJUN26");
 }
 

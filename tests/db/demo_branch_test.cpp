@@ -200,7 +200,7 @@ TEST_F(DemoBranch, TheBranchUsersAndSettingsAreThere)
         EXPECT_TRUE(first->report.contains(user)) << "the report does not name " << user.toStdString();
     }
     EXPECT_EQ(scalar(admin, "select Remarks from tab_Settings where Software='QUERY' and Description='DRS OUT PATH'").toString(), "\\DRSOUT\\");
-    EXPECT_EQ(scalar(admin, "select Remarks from tab_Settings where Software='QUERY' and Description='HO SERVER'").toString(), "KWDHO,2301");
+    EXPECT_EQ(scalar(admin, "select Remarks from tab_Settings where Software='QUERY' and Description='HO SERVER'").toString(), "KWDHO");
     EXPECT_EQ(scalar(admin, "select count(*) from TAB_DRS_IP_DET where DESCRIPTION='DRS IMAGE'").toInt(), 1);
     EXPECT_EQ(scalar(admin, "select count(*) from tbl_User_System where System_Name='COUNTER1' and Cancel_Status=0").toInt(), 1);
 }

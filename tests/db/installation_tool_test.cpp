@@ -42,7 +42,7 @@ TEST(InstallationTool, CreatesTheServersDatabasesAndConfiguration)
                                 "select count(*) AS N from [KWDHO,2301].KWD32Server.dbo.DrFile\nGO\n"
                                 "select Remarks from ZELADMINCONFIG..tab_Settings where Description='HO SERVER'\n");
     EXPECT_EQ(linked.exitCode, 0) << linked.out.toStdString();
-    EXPECT_EQ(linked.out, "N\n0\nRemarks\nKWDHO,2301\n");
+    EXPECT_EQ(linked.out, "N\n0\nRemarks\nKWDHO\n");
 }
 
 TEST(InstallationTool, NeverOverwritesAnInstallationNorLeavesAHalfOne)

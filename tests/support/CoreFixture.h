@@ -82,6 +82,7 @@ protected:
                            &core::gstrDBUser, &core::gstrDBPassword, &core::gstrCompanyName, &core::gstrCompanyCity,
                            &core::gstrMainBranchCode, &core::gstrMainBranchName, &core::gstrBranchName,
                            &core::gstrBranchPhone, &core::gstrMonthDB, &core::gstrDrsOutPath, &core::gstrDrsImageUrl,
+                           &core::gstrHeadOfficeServer,
                            &core::gstrUserName, &core::gstrUserBranchCode, &core::gstrUserCategory, &core::gstrWindowsUser})
             s->clear();
     }
