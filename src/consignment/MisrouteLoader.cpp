@@ -1,8 +1,67 @@
+// The consignment history window's misroute grid (msgMisroute): the incoming-misroute entries
+// recorded for the consignment, with the branch of the user who recorded each.
+
 #include "consignment/frmConsignWiseGridQuery.h"
 
-namespace consignment {
+#include "core/ModuleState.h"
 
-// The incoming misroutes come with the misroute loader's own work; its callers lay out the grid.
-void frmConsignWiseGridQuery::LoadIncomingMisroute() {}
+#include "platform/db/Recordset.h"
+#include "platform/db/SqlText.h"
+#include "platform/flexgrid/FlexGrid.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/Format.h"
+
+#include <QComboBox>
+
+namespace consignment {
+namespace {
+
+// "07-06-26 -Sunday - ZEL": the entry's date, its weekday and the recording user's branch.
+QString MisrouteDateCell(const db::Recordset& rs)
+{
+    const QVariant date = rs.value(QStringLiteral("IMF_Date"));
+    return runtime::Format(date, QStringLiteral("DD-MM-YY")) + QStringLiteral(" -")
+           + runtime::Format(date, QStringLiteral("dddd")) + QStringLiteral(" - ")
+           + runtime::CellText(rs.value(QStringLiteral("FROM_BRANCH")));
+}
+
+// The creation date-time and machine, a null part adding nothing.
+QString CreatedCell(const db::Recordset& rs)
+{
+    return runtime::CellText(rs.value(QStringLiteral("Create_Date"))) + QStringLiteral(" - ")
+           + runtime::CellText(rs.value(QStringLiteral("Create_Machine")));
+}
+
+} // namespace
+
+// Entries whose recording user has no login row are left out (inner join). The caller has laid
+// out the grid; without an entry it keeps that layout.
+void frmConsignWiseGridQuery::LoadIncomingMisroute()
+{
+    QString sql = QStringLiteral("SELECT RL.*,LM.BranchCode AS FROM_BRANCH FROM tbl_Incoming_Misroute_Entry RL, "
+                                 "ZELADMINCONFIG..LoginMaster LM WHERE ConNo=")
+                  + ConsignmentNumberText() + QStringLiteral(" AND RL.Create_User=LM.UserName");
+    const QString origin = cboOrigin->currentText().trimmed();
+    if (!origin.isEmpty())
+        sql += QStringLiteral(" And Origin=") + db::sqlQuote(origin);
+    if (!cboRSDate->currentText().trimmed().isEmpty())
+        sql += QStringLiteral(" And IMF_Date=") + db::sqlQuote(StatementDate(mRunsheetDate));
+    sql += QStringLiteral(" Order by Tran_Id");
+
+    db::Recordset rs;
+    rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    for (int r = 1; !rs.eof(); rs.moveNext()) {
+        msgMisroute->setTextMatrix(r, 0, MisrouteDateCell(rs));
+        msgMisroute->setTextMatrix(r, 1, runtime::CellText(rs.value(QStringLiteral("NoofPcs"))));
+        msgMisroute->setTextMatrix(r, 2, runtime::Format(rs.value(QStringLiteral("Weight")), QStringLiteral("0.000")));
+        msgMisroute->setTextMatrix(r, 3, runtime::CellText(rs.value(QStringLiteral("Misroute_Code"))));
+        msgMisroute->setTextMatrix(r, 4, runtime::CellText(rs.value(QStringLiteral("Misroute_Destn"))));
+        msgMisroute->setTextMatrix(r, 5, runtime::CellText(rs.value(QStringLiteral("Create_User"))));
+        msgMisroute->setTextMatrix(r, 6, CreatedCell(rs));
+        ++r;
+        msgMisroute->setRows(msgMisroute->rows() + 1);
+    }
+    rs.close();
+}
 
 } // namespace consignment

@@ -1,8 +1,46 @@
+// The returned-documents loader of the consignment history window: the received non-delivery
+// documents of the consignment (msgRtnDocs), for the origin when one is chosen, else for every origin.
+
 #include "consignment/frmConsignWiseGridQuery.h"
+
+#include "core/ModuleState.h"
+
+#include "platform/db/Recordset.h"
+#include "platform/db/SqlText.h"
+#include "platform/flexgrid/FlexGrid.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/Format.h"
+
+#include <QComboBox>
 
 namespace consignment {
 
-// The returned documents come with their loader's own work; until then the grid shows its headings.
-void frmConsignWiseGridQuery::LoadReturnedDocuments() { FormatReturnDocsGrid(); }
+void frmConsignWiseGridQuery::LoadReturnedDocuments()
+{
+    QString sql = QStringLiteral("Select * from Run_NonDel_Received_Details where ConsignmentNo=") + ConsignmentNumberText();
+    const QString origin = cboOrigin->currentText().trimmed();
+    if (!origin.isEmpty())
+        sql += QStringLiteral("  and Origin=") + db::sqlQuote(origin);
+
+    // The grid is laid out afresh first, so a number without documents never shows an earlier one's.
+    FormatReturnDocsGrid();
+    db::Recordset rs;
+    rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    for (int r = 1; !rs.eof(); ++r) {
+        msgRtnDocs->setTextMatrix(r, 0, runtime::Format(rs.value(QStringLiteral("Received_Date")), QStringLiteral("dd-MMM-yyyy")));
+        msgRtnDocs->setTextMatrix(r, 1, runtime::CellText(rs.value(QStringLiteral("BranchCode"))));
+        msgRtnDocs->setTextMatrix(r, 2, runtime::CellText(rs.value(QStringLiteral("Origin")))
+                                            + runtime::CellText(rs.value(QStringLiteral("ConsignmentNo"))));
+        msgRtnDocs->setTextMatrix(r, 3, runtime::CellText(rs.value(QStringLiteral("ReceivedBy"))));
+        msgRtnDocs->setTextMatrix(r, 4, runtime::CellText(rs.value(QStringLiteral("Remarks"))));
+        msgRtnDocs->setTextMatrix(r, 5, runtime::CellText(rs.value(QStringLiteral("Doc_Status"))));
+        msgRtnDocs->setTextMatrix(r, 6, runtime::CellText(rs.value(QStringLiteral("Create_Date"))));
+        msgRtnDocs->setTextMatrix(r, 7, runtime::CellText(rs.value(QStringLiteral("Create_User"))) + QStringLiteral("- ")
+                                            + runtime::CellText(rs.value(QStringLiteral("Machine_Id"))));
+        msgRtnDocs->setRows(msgRtnDocs->rows() + 1);
+        rs.moveNext();
+    }
+    rs.close();
+}
 
 } // namespace consignment

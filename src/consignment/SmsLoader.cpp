@@ -1,8 +1,56 @@
+// The SMS loader of the consignment history window: the messages sent about the consignment and
+// origin, from the administration database's SMS register, in the order they were registered.
+
 #include "consignment/frmConsignWiseGridQuery.h"
+
+#include "core/ModuleState.h"
+
+#include "platform/db/SqlText.h"
+#include "platform/flexgrid/FlexGrid.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/Strings.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace consignment {
 
-// The SMS messages of the number come with the SMS loader's own work; until then the grid shows its headings.
-void frmConsignWiseGridQuery::LoadSmsDetails() { FormatSmsGrid(); }
+namespace {
+
+constexpr int kSmsRowHeight = 400; // twips
+
+} // namespace
+
+void frmConsignWiseGridQuery::LoadSmsDetails()
+{
+    FormatSmsGrid();
+
+    QString sql = QStringLiteral(
+        "Select Convert(Varchar(10),Tran_Date,105) as TRAN_Date,TO_MOBILE_NO,BODY_TEXT,SENT_DATETIME,SENT_MESSAGE FROM "
+        "ZELADMINCONFIG..TBL_SMS_CONSIGNMENT_DETAILS WHERE 1=1");
+    if (!runtime::Trim(txtConsignMentNo->text()).isEmpty())
+        sql += QStringLiteral(" AND CONSIGNMENTNO=") + ConsignmentNumberText();
+    const QString origin = runtime::Trim(cboOrigin->currentText());
+    if (!origin.isEmpty())
+        sql += QStringLiteral(" AND ORIGIN=") + db::sqlQuote(origin);
+    sql += QStringLiteral(" Order By Tran_Id");
+
+    db::Recordset rs;
+    rs.open(sql, core::gcnnMonth, db::CursorType::Static, db::LockType::ReadOnly);
+    if (!rs.eof()) {
+        // One row per message and no empty row below. Each value goes into its own cell, so a
+        // message text holding a tab or a line break stays in its cell.
+        msgGridSms->setRows(int(rs.recordCount()) + 1);
+        msgGridSms->setCols(rs.fieldCount());
+        for (int r = 1; !rs.eof(); rs.moveNext(), ++r)
+            for (int c = 0; c < rs.fieldCount(); ++c)
+                msgGridSms->setTextMatrix(r, c, runtime::CellText(rs.value(c)));
+        msgGridSms->setRow(1);
+        msgGridSms->show();
+        for (int r = 0; r < msgGridSms->rows(); ++r)
+            msgGridSms->setRowHeight(r, kSmsRowHeight);
+    }
+    rs.close();
+}
 
 } // namespace consignment

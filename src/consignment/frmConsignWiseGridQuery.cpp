@@ -10,6 +10,7 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Val.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/Twips.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QComboBox>
@@ -30,22 +31,10 @@ constexpr quint32 kToolTipBackground = 0x80000018u;
 constexpr quint32 kDarkGrey = 0x00808080u;
 constexpr int kLabelHeight = 210; // twips
 
-// Places controls by the window's design measures, in twips (1440 per inch of the screen).
-class TwipsPlacer {
+// Places controls in twips, and captions at a designed corner with the label height of the design.
+class TwipsPlacer : public ui::TwipsPlacer {
 public:
-    explicit TwipsPlacer(const QWidget* window) : m_dpiX(window->logicalDpiX()), m_dpiY(window->logicalDpiY()) {}
-
-    int x(int twips) const { return qRound(twips * m_dpiX / 1440.0); }
-    int y(int twips) const { return qRound(twips * m_dpiY / 1440.0); }
-    QRect rect(int left, int top, int width, int height) const { return {x(left), y(top), x(width), y(height)}; }
-
-    template <class Control>
-    Control* place(Control* control, const QString& name, int left, int top, int width, int height) const
-    {
-        control->setObjectName(name);
-        control->setGeometry(rect(left, top, width, height));
-        return control;
-    }
+    using ui::TwipsPlacer::TwipsPlacer;
 
     QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top) const
     {
@@ -56,10 +45,6 @@ public:
         label->resize(label->width(), y(kLabelHeight));
         return label;
     }
-
-private:
-    int m_dpiX;
-    int m_dpiY;
 };
 
 QFont verdana(bool bold)
@@ -264,9 +249,11 @@ void frmConsignWiseGridQuery::CreateControls()
     for (ui::FlexGrid* grid : {msgGrid1, msgGrid2, msgGrid3, msgGrid4})
         designGrid(grid, verdana(false), grid->backColor(), grid->backColorBkg());
 
-    // The panels lie over the grids.
-    fraMobile->raise();
-    fraROStatus->raise();
+    // The panels lie over the grids and hide what is under them.
+    for (QGroupBox* panel : {fraMobile, fraROStatus}) {
+        panel->setAutoFillBackground(true);
+        panel->raise();
+    }
 }
 
 void frmConsignWiseGridQuery::ConnectHandlers()
@@ -285,9 +272,9 @@ void frmConsignWiseGridQuery::ConnectHandlers()
 
     ui::attachHandlers(cmdMobile, {.click = [this] { cmdMobile_Click(); }});
     ui::attachHandlers(cmdMobile_Cancel, {.click = [this] { cmdMobile_Cancel_Click(); }});
-    ui::attachHandlers(txtMobileNo, {.keyUp = [this](int& KeyCode, int Shift) { txtMobileNo_KeyUp(KeyCode, Shift); }});
     ui::attachHandlers(msgMobile, {.keyDown = [this](int& KeyCode, int Shift) { msgMobile_KeyDown(KeyCode, Shift); }});
-    connect(msgMobile, &ui::FlexGrid::dblClick, this, [this] { ui::guarded([this] { msgMobile_DblClick(); }); });
+    connect(msgMobile, &ui::FlexGrid::click, this, [this] { ui::guarded([this] { msgMobile_Click(); }); });
+    ConnectMobileSearchKeys();
 
     ui::attachHandlers(cmdROStatus, {.click = [this] { cmdROStatus_Click(); }});
     ui::attachHandlers(cmdROExit, {.click = [this] { cmdROExit_Click(); }});

@@ -125,7 +125,7 @@ public:
     void cmdMobile_Cancel_Click();
     void txtMobileNo_KeyUp(int& KeyCode, int Shift);
     void msgMobile_KeyDown(int& KeyCode, int Shift);
-    void msgMobile_DblClick();
+    void msgMobile_Click();
     void cmdROStatus_Click();
     void cmdROExit_Click();
 
@@ -146,6 +146,7 @@ protected:
 private:
     void CreateControls();
     void ConnectHandlers();
+    void ConnectMobileSearchKeys(); // the mobile search panel's box (MobileSearch.cpp)
 };
 
 } // namespace consignment

@@ -3,6 +3,7 @@
 // manifest rows.
 
 #include "support/CoreFixture.h"
+#include "support/GridText.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -16,26 +17,10 @@
 
 using consignment::frmConsignWiseGridQuery;
 using testsupport::CoreFixture;
+using testsupport::rowText;
+using testsupport::choose;
 
 namespace {
-
-// The cells of one grid row joined with "|".
-QString rowText(const ui::FlexGrid* grid, int row)
-{
-    QStringList cells;
-    for (int col = 0; col < grid->cols(); ++col)
-        cells << grid->textMatrix(row, col);
-    return cells.join(u'|');
-}
-
-void choose(QComboBox* combo, const QString& text)
-{
-    combo->clear();
-    if (!text.isEmpty())
-        combo->addItem(text);
-    if (combo->isEditable())
-        combo->setEditText(text);
-}
 
 class ManifestLoaders : public CoreFixture {
 protected:

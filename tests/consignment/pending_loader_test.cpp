@@ -2,6 +2,7 @@
 // miscellaneous entries below it, selected by the consignment number alone.
 
 #include "support/CoreFixture.h"
+#include "support/GridText.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -14,21 +15,9 @@
 
 using consignment::frmConsignWiseGridQuery;
 using testsupport::CoreFixture;
+using testsupport::rowsOf;
 
 namespace {
-
-// Every row of the grid below the headings, cells joined with "|".
-QStringList rowsOf(const ui::FlexGrid* grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid->rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid->cols(); ++col)
-            cells << grid->textMatrix(row, col);
-        rows << cells.join(u'|');
-    }
-    return rows;
-}
 
 const QString kEmpty = "|||||";
 const QString kCaption = "|Misscellaneous||||";

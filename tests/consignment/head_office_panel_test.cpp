@@ -1,0 +1,222 @@
+// The head-office panel of the consignment history window: the four statements sent through the
+// branch server's link, the grids they fill (headings, widths, cells), the grid of a table that
+// does not know the number, and what a failing statement leaves.
+
+#include "support/CoreFixture.h"
+#include "support/GridText.h"
+
+#include "consignment/frmConsignWiseGridQuery.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/StatementLog.h"
+#include "platform/flexgrid/FlexGrid.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using consignment::frmConsignWiseGridQuery;
+using testsupport::CoreFixture;
+using testsupport::rowText;
+
+namespace {
+
+// A grid's rows from the headings down, one text per row.
+QStringList gridText(const ui::FlexGrid* grid)
+{
+    QStringList rows;
+    for (int row = 0; row < grid->rows(); ++row)
+        rows << rowText(grid, row);
+    return rows;
+}
+
+class HeadOfficePanel : public CoreFixture {
+protected:
+    void SetUp() override
+    {
+        CoreFixture::SetUp();
+        install(QDate(2026, 6, 15));
+        openMonth("ZELJUN26");
+        core::gstrHeadOfficeServer = "KWDHO";
+        ui::WindowHost::showModal(&window());
+        m_designWidth = window().msgGrid1->colWidth(0);
+    }
+    void TearDown() override
+    {
+        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
+        CoreFixture::TearDown();
+    }
+    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
+    static QList<ui::FlexGrid*> grids()
+    {
+        return {window().msgGrid1, window().msgGrid2, window().msgGrid3, window().msgGrid4};
+    }
+
+    // Runs statements on the head office's tracking database.
+    static void headOffice(const QString& sql)
+    {
+        db::Connection c;
+        c.open("Data Source=KWDHO;USER ID=sa;PASSWORD=;Initial Catalog=KWD32Server");
+        c.execute(sql);
+    }
+
+    static void pressStatus(const QString& number)
+    {
+        window().txtConsignMentNo->setText(number);
+        QTest::mouseClick(window().cmdROStatus, Qt::LeftButton);
+    }
+
+    // Head-office rows for "00123" in every table, and for numbers it must not mix in.
+    static void insertScans()
+    {
+        headOffice("INSERT INTO status VALUES ('DL', 'Delivered')");
+        headOffice("INSERT INTO DrFile VALUES ('2026-06-07', 'ZEL', '00123', 'ANN', 'B1', 'DL', 'D77', 3, 'R. Iyer', "
+                   "'Self', '14:05', 'Kumar', 'R2'), ('2026-06-07', 'ZEL', '00123', 'ANN', NULL, 'XX', 'D70', 4, NULL, "
+                   "NULL, '09:30', 'Kumar', 'R2'), ('2026-06-07', 'ZEL', '123', 'ANN', 'B1', 'DL', 'D77', 5, 'X', "
+                   "'X', '10:00', 'X', 'X')");
+        headOffice("INSERT INTO CnFile VALUES ('2026-06-05', 'ZEL', 1, '00123', 'ZEL', 'OP1', 'O', 'ANN', 'M9', 2.5, 2, "
+                   "'Bag' || char(13) || char(10) || 'torn', 'a' || char(13) || 'b', 'HUB', 'KA', '20:10')");
+        headOffice("INSERT INTO PointPod VALUES ('2026-06-06', '07:45', 'ZEL', 8, '00123', 'ANN', 'OP2', 'I', 'B1', "
+                   "'P5', 1, 1, NULL, 'L1'), ('2026-06-06', '06:00', 'ZEL', 9, '00123', 'ANN', 'OP2', NULL, 'B1', "
+                   "'P4', 1, 1, 'early', NULL)");
+        headOffice("INSERT INTO OTCFile VALUES ('2026-06-04', 'ZEL', '00123', 'ZEL', 'OP3', 'O', 'ANN', '18:00', 'T1', 1, "
+                   "2, 1, 'counter', NULL), ('2026-06-04', 'ZEL', 'M77', 'ZEL', 'OP3', 'O', 'ANN', '18:30', '00123', 2, "
+                   "2, 1, NULL, NULL)");
+    }
+
+    int m_designWidth = 0;
+};
+
+TEST_F(HeadOfficePanel, TheFourStatementsNameTheLinkedTablesAndQuoteTheTrimmedNumber)
+{
+    const std::pair<const char*, const char*> cases[] = {{" 00123 ", "'00123'"}, {"1'2", "'1''2'"}};
+    for (const auto& [typed, quoted] : cases) {
+        db::StatementCapture capture;
+        pressStatus(typed);
+        const QString n = quoted;
+        EXPECT_EQ(capture.statements(),
+                  (QStringList{
+                      "select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,DR.Rcode as "
+                      "Status,RM.Descp As Description, DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From "
+                      "[KWDHO,2301].KWD32Server.dbo.DrFile DR Left Outer Join [KWDHO,2301].KWD32Server.dbo.status RM "
+                      "ON DR.Rcode=RM.Rcode where cno=" + n + " order by dtime",
+                      "select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode,Case "
+                      "When Type='O' Then 'OutBound' Else 'InBound' End As INOUT, Destn,MFNo,Weight,Pcs,RmKs,AR As "
+                      "AddlRmks,Hub,State,MTime from [KWDHO,2301].KWD32Server.dbo.CnFile where cno=" + n
+                          + " order by tdate,mtime",
+                      "select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As "
+                      "Scanned@,Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT, Bcode,PntNo,Weight,Pcs,"
+                      "Rmks As Remarks,TLoad As LoadN From [KWDHO,2301].KWD32Server.dbo.PointPod where cno=" + n
+                          + " order by tdate,ptime",
+                      "select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@,Case "
+                      "When Type='O' Then 'OutBound' Else 'InBound' End As INOUT, Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks "
+                      "As Remarks,Ar As AddlRemarks From [KWDHO,2301].KWD32Server.dbo.OTCFile where mfno=" + n
+                          + " Order by tdate,OTime",
+                  }))
+            << typed;
+    }
+    EXPECT_TRUE(window().fraROStatus->isVisibleTo(&window()));
+    EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
+}
+
+TEST_F(HeadOfficePanel, EachGridShowsItsResultUnderTheSelectListHeadings)
+{
+    insertScans();
+    for (int press = 0; press < 2; ++press) { // a second press shows the same
+        pressStatus("00123");
+        EXPECT_EQ(gridText(window().msgGrid1),
+                  (QStringList{"Date|Origin|CNo|Destn|Status|Description|DRSNo|SNo|CNee|RcvdBy|DTime|Staff|DlyRoute",
+                               "2026-06-07|ZEL|00123||XX||D70|4|||09:30|Kumar|R2",
+                               "2026-06-07|ZEL|00123|ANN/B1|DL|Delivered|D77|3|R. Iyer|Self|14:05|Kumar|R2",
+                               "||||||||||||"}));
+        EXPECT_EQ(gridText(window().msgGrid2),
+                  (QStringList{"Date|Origin|SNo|CNo|OPCode|INOUT|Destn|MFNo|Weight|Pcs|RmKs|AddlRmks|Hub|State|MTime",
+                               "2026-06-05|ZEL|1|00123|ZEL/OP1|OutBound|ANN|M9|2.5|2|Bagtorn|a\rb|HUB|KA|20:10",
+                               "||||||||||||||"}));
+        EXPECT_EQ(gridText(window().msgGrid3),
+                  (QStringList{"Date|ptime|Origin|SlNo|CNo|Scanned@|INOUT|Bcode|PntNo|Weight|Pcs|Remarks|LoadN",
+                               "2026-06-06|06:00|ZEL|9|00123|ANN/OP2|InBound|B1|P4|1|1|early|",
+                               "2026-06-06|07:45|ZEL|8|00123|ANN/OP2|InBound|B1|P5|1|1||L1",
+                               "||||||||||||"}));
+        EXPECT_EQ(gridText(window().msgGrid4), // looked up by manifest number, not by OTC number
+                  (QStringList{"Date|Origin|Mfno|Scanned@|INOUT|Destn|OTime|OTCNo|SNo|Weight|Pcs|Remarks|AddlRemarks",
+                               "2026-06-04|ZEL|00123|ZEL/OP3|OutBound|ANN|18:00|T1|1|2|1|counter|", "||||||||||||"}));
+    }
+    for (ui::FlexGrid* grid : grids())
+        for (int col = 0; col < grid->cols(); ++col)
+            EXPECT_EQ(grid->colWidth(col), grid == window().msgGrid2 ? 1100 : 1200)
+                << grid->objectName().toStdString() << " " << col;
+    EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
+}
+
+TEST_F(HeadOfficePanel, ATableThatDoesNotKnowTheNumberEmptiesItsGrid)
+{
+    insertScans();
+    pressStatus("00123");
+    headOffice("INSERT INTO DrFile VALUES ('2026-06-09', 'ZEL', '456', 'ANN', 'B1', 'DL', 'D80', 1, 'Z', 'Z', '11:00', "
+               "'Kumar', 'R2')");
+    pressStatus("456");
+    EXPECT_EQ(window().msgGrid1->rows(), 3);
+    EXPECT_EQ(window().msgGrid1->textMatrix(1, 2), "456");
+    for (ui::FlexGrid* grid : {window().msgGrid2, window().msgGrid3, window().msgGrid4}) {
+        EXPECT_EQ(grid->rows(), 2) << grid->objectName().toStdString();
+        EXPECT_EQ(grid->cols(), 1) << grid->objectName().toStdString();
+        EXPECT_EQ(gridText(grid), QStringList({"", ""})) << grid->objectName().toStdString();
+        EXPECT_EQ(grid->colWidth(0), m_designWidth) << grid->objectName().toStdString();
+    }
+    pressStatus("123"); // the number without its leading zeros is another number
+    EXPECT_EQ(window().msgGrid1->rows(), 3);
+    EXPECT_EQ(window().msgGrid1->textMatrix(1, 7), "5");
+    EXPECT_EQ(window().msgGrid4->rows(), 2);
+}
+
+TEST_F(HeadOfficePanel, AFailingStatementIsReportedAndTheGridsFilledBeforeItKeepTheirRows)
+{
+    insertScans();
+    pressStatus("00123");
+    const QStringList before = gridText(window().msgGrid1);
+
+    core::gstrHeadOfficeServer = "NOSUCHHO";
+    pressStatus("00123 9");
+    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
+    EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("NOSUCHHO")) << ui::MessageBoxSeam::shown()[0].prompt.toStdString();
+    EXPECT_EQ(gridText(window().msgGrid1), before);
+    EXPECT_EQ(window().msgGrid4->rows(), 3);
+
+    core::gstrHeadOfficeServer = "KWDHO";
+    headOffice("DROP TABLE PointPod");
+    headOffice("INSERT INTO CnFile (tdate, CNo, Type) VALUES ('2026-06-09', '456', 'I')");
+    pressStatus("456");
+    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 2);
+    EXPECT_TRUE(ui::MessageBoxSeam::shown()[1].prompt.contains("PointPod"));
+    EXPECT_EQ(window().msgGrid1->rows(), 2); // the head office has no runsheet for 456
+    EXPECT_EQ(window().msgGrid1->cols(), 1);
+    EXPECT_EQ(rowText(window().msgGrid2, 1), "2026-06-09|||456||InBound|||||||||");
+    EXPECT_EQ(window().msgGrid3->rows(), 4); // 00123's point-to-point scans
+    EXPECT_EQ(window().msgGrid4->textMatrix(1, 2), "00123");
+    EXPECT_TRUE(window().fraROStatus->isVisibleTo(&window()));
+}
+
+TEST_F(HeadOfficePanel, ABlankNumberAsksForOneAndTheExitButtonHidesThePanel)
+{
+    db::StatementCapture capture;
+    pressStatus("   ");
+    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "Enter Consignment No");
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].title, QCoreApplication::applicationName());
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].icon(), ui::vbInformation);
+    EXPECT_FALSE(window().fraROStatus->isVisibleTo(&window()));
+    EXPECT_EQ(window().focusWidget(), window().txtConsignMentNo);
+    EXPECT_TRUE(capture.statements().isEmpty());
+
+    insertScans();
+    pressStatus("00123");
+    const QStringList shown = gridText(window().msgGrid3);
+    QTest::mouseClick(window().cmdROExit, Qt::LeftButton);
+    EXPECT_FALSE(window().fraROStatus->isVisibleTo(&window()));
+    EXPECT_EQ(window().focusWidget(), window().txtConsignMentNo);
+    EXPECT_EQ(gridText(window().msgGrid3), shown);
+}
+
+} // namespace
