@@ -74,6 +74,13 @@ qint64 Connection::execute(const QString& sql)
     return e.execute(sql);
 }
 
+std::unique_ptr<RowReader> Connection::openReader(const QString& sql)
+{
+    Engine& e = engine();
+    StatementLog::record(m_database, sql);
+    return e.openReader(sql);
+}
+
 void Connection::beginTrans() { engine().beginTransaction(); }
 void Connection::commitTrans() { engine().commitTransaction(); }
 void Connection::rollbackTrans() { engine().rollbackTransaction(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/RowReader.h"
+
 #include <QString>
 #include <memory>
 
@@ -36,6 +38,8 @@ public:
 
     // Runs a statement (or a batch separated by semicolons); returns the rows it changed.
     qint64 execute(const QString& sql);
+    // The rows of one query, read a batch at a time (for views of many rows).
+    std::unique_ptr<RowReader> openReader(const QString& sql);
     void beginTrans();
     void commitTrans();
     void rollbackTrans();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/db/ResultSet.h"
+#include "platform/db/RowReader.h"
 
 #include <QString>
+#include <memory>
 
 namespace db {
 
@@ -13,6 +15,8 @@ public:
     virtual ~Engine() = default;
     virtual ResultSet query(const QString& sql) = 0;
     virtual qint64 execute(const QString& sql) = 0;
+    // The rows of one query, read as they are asked for.
+    virtual std::unique_ptr<RowReader> openReader(const QString& sql) = 0;
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;

@@ -158,6 +158,48 @@ struct ResetOnExit {
     }
 };
 
+// Reads the rows of its own statement a batch at a time.
+class SqliteRowReader final : public RowReader {
+public:
+    SqliteRowReader(sqlite3* db, const QString& sql) : m_db(db), m_stmt(prepare(db, sql))
+    {
+        const int columns = sqlite3_column_count(m_stmt);
+        for (int c = 0; c < columns; ++c) {
+            m_columns << QString::fromUtf8(sqlite3_column_name(m_stmt, c));
+            m_kinds.push_back(kindOf(sqlite3_column_decltype(m_stmt, c)));
+        }
+    }
+    ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
+
+    const QStringList& columns() const override { return m_columns; }
+    bool atEnd() const override { return m_atEnd; }
+
+    int fetch(std::vector<std::vector<QVariant>>& rows, int count) override
+    {
+        int read = 0;
+        while (!m_atEnd && read < count) {
+            if (!step(m_db, m_stmt)) {
+                m_atEnd = true;
+                break;
+            }
+            std::vector<QVariant> row;
+            row.reserve(m_kinds.size());
+            for (size_t c = 0; c < m_kinds.size(); ++c)
+                row.push_back(readValue(m_stmt, int(c), m_kinds[c]));
+            rows.push_back(std::move(row));
+            ++read;
+        }
+        return read;
+    }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt;
+    QStringList m_columns;
+    std::vector<ColumnKind> m_kinds;
+    bool m_atEnd = false;
+};
+
 // Shapes kept per connection; beyond this the kept forms are dropped and made again.
 constexpr size_t kPreparedLimit = 512;
 
@@ -189,7 +231,8 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
 SqliteEngine::~SqliteEngine()
 {
     m_prepared.clear();
-    sqlite3_close(m_db);
+    // A row reader still open keeps the connection until the reader is gone.
+    sqlite3_close_v2(m_db);
 }
 
 void SqliteEngine::setBusyTimeout(int seconds) { sqlite3_busy_timeout(m_db, seconds > 0 ? seconds * 1000 : INT_MAX); }
@@ -310,6 +353,17 @@ ResultSet SqliteEngine::query(const QString& sql)
             first = std::move(result);
     }
     return first.value_or(ResultSet());
+}
+
+std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
+{
+    const auto statements = splitStatements(tokenize(sql));
+    if (statements.size() != 1)
+        throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
+    const AdaptedStatement adapted = adaptStatement(statements.front(), *this);
+    if (adapted.kind != AdaptedStatement::Query)
+        throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
+    return std::make_unique<SqliteRowReader>(m_db, adapted.sql);
 }
 
 qint64 SqliteEngine::execute(const QString& sql)

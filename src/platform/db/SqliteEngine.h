@@ -25,6 +25,7 @@ public:
 
     ResultSet query(const QString& sql) override;
     qint64 execute(const QString& sql) override;
+    std::unique_ptr<RowReader> openReader(const QString& sql) override;
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
