@@ -97,6 +97,8 @@ CREATE INDEX IX_Invoice_BookingDate ON Invoice(BookingDate);
 CREATE INDEX IX_Invoice_Pro_ConsignNo ON Invoice(Pro_ConsignNo);
 CREATE INDEX IX_Invoice_BranchCode ON Invoice(BranchCode);
 CREATE INDEX IX_Invoice_Booked_Branch ON Invoice(Booked_Branch);
+-- the branch's bookings of a date range in date order, without a sort
+CREATE INDEX IX_Invoice_Booked_Branch_BookingDate ON Invoice(Booked_Branch, BookingDate, ConsignmentNo);
 CREATE INDEX IX_Invoice_PartyCode ON Invoice(PartyCode);
 
 -- Outgoing manifest lines.

@@ -1,0 +1,169 @@
+#include "platform/ui/BoundGrid.h"
+
+#include "platform/db/Connection.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/ui/Twips.h"
+
+#include <QHeaderView>
+
+namespace ui {
+
+namespace {
+
+const QStringList kNoFields;
+
+} // namespace
+
+void BoundRowsModel::bind(std::unique_ptr<db::RowReader> reader)
+{
+    beginResetModel();
+    m_reader = std::move(reader);
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_layout.clear();
+    for (const QString& name : fieldNames())
+        m_layout.push_back({.caption = name});
+    if (m_reader)
+        m_reader->fetch(m_rows, kBatchRows);
+    endResetModel();
+}
+
+const QStringList& BoundRowsModel::fieldNames() const { return m_reader ? m_reader->columns() : kNoFields; }
+
+int BoundRowsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int BoundRowsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_layout.size());
+}
+
+QVariant BoundRowsModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const BoundColumnLayout& column = m_layout.at(index.column());
+    switch (role) {
+    case Qt::DisplayRole: {
+        const QVariant& field = m_rows.at(index.row()).at(index.column());
+        return column.numberFormat.isEmpty() ? runtime::Format(field, QString()) : runtime::Format(field, column.numberFormat);
+    }
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(column.alignment);
+    default:
+        return {};
+    }
+}
+
+QVariant BoundRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < int(m_layout.size()))
+        return m_layout.at(section).caption;
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags BoundRowsModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+bool BoundRowsModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && m_reader && !m_reader->atEnd();
+}
+
+void BoundRowsModel::fetchMore(const QModelIndex& parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    std::vector<std::vector<QVariant>> batch;
+    const int read = m_reader->fetch(batch, kBatchRows);
+    if (read == 0)
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows({}, first, first + read - 1);
+    std::move(batch.begin(), batch.end(), std::back_inserter(m_rows));
+    endInsertRows();
+}
+
+void BoundRowsModel::layoutChangedForColumns()
+{
+    if (!m_layout.empty()) {
+        emit headerDataChanged(Qt::Horizontal, 0, int(m_layout.size()) - 1);
+        if (!m_rows.empty())
+            emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, int(m_layout.size()) - 1));
+    }
+}
+
+void AdoDataControl::Refresh()
+{
+    if (!m_connection)
+        throw runtime::RuntimeError(runtime::ErrorNumber::InvalidProcedureCall);
+    m_rows.bind(m_connection->openReader(RecordSource));
+}
+
+QString BoundGridColumn::caption() const { return rows().layout(m_index).caption; }
+
+void BoundGridColumn::setCaption(const QString& caption)
+{
+    rows().layout(m_index).caption = caption;
+    rows().layoutChangedForColumns();
+}
+
+int BoundGridColumn::width() const
+{
+    return qRound(m_grid->columnWidth(m_index) * 1440.0 / m_grid->logicalDpiX());
+}
+
+void BoundGridColumn::setWidth(int twips) { m_grid->setColumnWidth(m_index, TwipsPlacer(m_grid).x(twips)); }
+
+Qt::Alignment BoundGridColumn::alignment() const { return rows().layout(m_index).alignment; }
+
+void BoundGridColumn::setAlignment(Qt::Alignment alignment)
+{
+    rows().layout(m_index).alignment = alignment;
+    rows().layoutChangedForColumns();
+}
+
+QString BoundGridColumn::numberFormat() const { return rows().layout(m_index).numberFormat; }
+
+void BoundGridColumn::setNumberFormat(const QString& pattern)
+{
+    rows().layout(m_index).numberFormat = pattern;
+    rows().layoutChangedForColumns();
+}
+
+BoundRowsModel& BoundGridColumn::rows() const { return *m_grid->dataSource()->rows(); }
+
+BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent)
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    horizontalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void BoundGrid::setDataSource(AdoDataControl* source)
+{
+    m_source = source;
+    setModel(source ? source->rows() : nullptr);
+}
+
+int BoundGrid::columnCount() const { return m_source ? m_source->rows()->columnCount() : 0; }
+
+BoundGridColumn BoundGrid::column(int index)
+{
+    if (index < 0 || index >= columnCount())
+        throw runtime::RuntimeError(runtime::ErrorNumber::InvalidProcedureCall);
+    return {this, index};
+}
+
+QString BoundGrid::cellText(int row, int column) const
+{
+    return model()->data(model()->index(row, column)).toString();
+}
+
+} // namespace ui
