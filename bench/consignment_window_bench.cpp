@@ -48,16 +48,3 @@ void BM_NumberAndOriginEnter(benchmark::State& state)
 BENCHMARK(BM_NumberAndOriginEnter)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::MessageBoxSeam::startAnswering();
-    ui::WindowHost::setNonBlocking(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -47,16 +47,3 @@ void BM_ShowWholeMonth(benchmark::State& state)
 BENCHMARK(BM_ShowWholeMonth)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::MessageBoxSeam::startAnswering();
-    ui::WindowHost::setNonBlocking(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
