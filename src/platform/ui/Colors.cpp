@@ -11,10 +11,13 @@ QPalette::ColorRole systemRole(quint32 index)
     switch (index) {
     case 5: return QPalette::Base;          // window background
     case 8: return QPalette::Text;          // window text
+    case 12: return QPalette::Dark;         // application workspace
     case 15: return QPalette::Button;       // button face
     case 18: return QPalette::ButtonText;   // button text
     case 13: return QPalette::Highlight;    // highlight
     case 14: return QPalette::HighlightedText;
+    case 21: return QPalette::Shadow;       // dark 3D shadow
+    case 22: return QPalette::Midlight;     // 3D light
     case 24: return QPalette::ToolTipBase;
     default: return QPalette::Window;
     }
