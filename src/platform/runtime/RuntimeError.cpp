@@ -8,6 +8,7 @@ const char* describe(ErrorNumber number)
     switch (number) {
     case ErrorNumber::InvalidProcedureCall: return "Invalid procedure call or argument";
     case ErrorNumber::Overflow: return "Overflow";
+    case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
     case ErrorNumber::InvalidUseOfNull: return "Invalid use of Null";
     case ErrorNumber::PrinterError:

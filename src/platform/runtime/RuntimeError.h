@@ -8,6 +8,7 @@ namespace runtime {
 enum class ErrorNumber {
     InvalidProcedureCall = 5,
     Overflow = 6,
+    SubscriptOutOfRange = 9,
     TypeMismatch = 13,
     InvalidUseOfNull = 94,
     PrinterError = 484,
