@@ -1,0 +1,141 @@
+#include "grid/QvGrid.h"
+
+#include <QPalette>
+#include <QScrollBar>
+
+namespace grid {
+
+namespace {
+
+QColor toQColor(OleColor Color)
+{
+    const OleColor rgb = TranslateColor(Color);
+    return rgb == -1 ? QColor() : QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+} // namespace
+
+QvGrid::QvGrid(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    connectStore();
+    // A newly placed grid: both fonts are the container's, and a few settings start other than
+    // their saved-set defaults.
+    m_font = font();
+    m_p.FontHeader = m_font;
+    m_p.AllowColumnResizing = true;
+    m_p.ShowRowNumbersVary = false;
+    m_p.ThemeCustomColorFrom = TranslateColor(m_p.ThemeCustomColorFrom);
+    m_p.ThemeCustomColorTo = TranslateColor(m_p.ThemeCustomColorTo);
+    applyThemeColors();
+    applySurfaceColor(m_p.BackColorBkg);
+    applyBorderStyle();
+    setFrameShadow(QFrame::Sunken);
+}
+
+void QvGrid::connectStore()
+{
+    GridStore::Hooks hooks;
+    hooks.RowCountChanged = [this] { emit RowCountChanged(); };
+    hooks.SelectionChanged = [this] { emit SelectionChanged(); };
+    hooks.RefreshIfRedraw = [this] { RefreshIfRedraw(); };
+    hooks.SetRedrawFlag = [this](bool On) { SetRedrawFlag(On); };
+    hooks.DrawGrid = [this] { DrawGrid(m_paintEnabled); };
+    hooks.Cleared = [this] { onCleared(); };
+    hooks.CurrentRowMoved = [this](qint32 Row) { m_store.SetCurRow(Row); };
+    hooks.ScaleXToPixels = [this](double Width) { return ScaleXToPixels(Width); };
+    hooks.VisibleWidth = [this] { return PixelsToScaleX(viewport()->width()); };
+    m_store.SetHooks(std::move(hooks));
+}
+
+void QvGrid::onCleared()
+{
+    // An emptied grid paints nothing more until the host asks again; the empty grid shows once.
+    m_redraw = false;
+    m_paintEnabled = false;
+    DrawGrid(true);
+}
+
+void QvGrid::SetRedraw(bool On)
+{
+    m_paintEnabled = On;
+    m_redraw = On;
+    emit propertyChanged(QStringLiteral("Redraw"));
+    if (!On)
+        m_pendingRepaint = false;
+    else if (m_pendingRepaint)
+        DrawGrid(true);
+    QScrollBar* columns = horizontalScrollBar();
+    if (columns->value() < m_p.FreezeAtCol + 1)
+        columns->setValue(m_p.FreezeAtCol + 1);
+}
+
+void QvGrid::Refresh() { DrawGrid(m_paintEnabled); }
+
+void QvGrid::RefreshIfRedraw()
+{
+    if (m_paintEnabled)
+        Refresh();
+    else
+        m_pendingRepaint = true;
+}
+
+void QvGrid::DrawGrid(bool Draw)
+{
+    m_pendingRepaint = !Draw;
+    if (!Draw)
+        return;
+    ++m_paintPasses;
+    viewport()->update();
+}
+
+double QvGrid::twipsPerUnitX() const
+{
+    switch (m_p.ScaleUnits) {
+    case 2: return 20.0;
+    case 3: return 1440.0 / logicalDpiX();
+    case 4: return 120.0;
+    case 5: return 1440.0;
+    case 6: return 1440.0 / 25.4;
+    case 7: return 1440.0 / 2.54;
+    default: return 1.0;
+    }
+}
+
+double QvGrid::ScaleXToPixels(double Width) const { return Width * twipsPerUnitX() * logicalDpiX() / 1440.0; }
+
+double QvGrid::PixelsToScaleX(double Pixels) const { return Pixels * 1440.0 / logicalDpiX() / twipsPerUnitX(); }
+
+void QvGrid::applyThemeColors()
+{
+    const ThemeColors current{m_p.ThemeCustomColorFrom, m_p.ThemeCustomColorTo, m_p.BackColorBkg,
+                              m_p.BackColor,            m_p.ForeColor,          m_p.BackColorSel,
+                              m_p.ForeColorSel,         m_p.FocusRectColor,     m_p.GridColor};
+    const ThemeColors next = RefreshThemeColors(current, m_p.ThemeColor, m_p.FocusRowHighlightStyle, m_themeColorName);
+    m_p.ThemeCustomColorFrom = next.ThemeCustomColorFrom;
+    m_p.ThemeCustomColorTo = next.ThemeCustomColorTo;
+    m_p.BackColorBkg = next.BackColorBkg;
+    m_p.BackColor = next.BackColor;
+    m_p.ForeColor = next.ForeColor;
+    m_p.BackColorSel = next.BackColorSel;
+    m_p.ForeColorSel = next.ForeColorSel;
+    m_p.FocusRectColor = next.FocusRectColor;
+    m_p.GridColor = next.GridColor;
+    applyDefaultLook();
+}
+
+void QvGrid::applyDefaultLook() { m_store.SetDefaultLook(m_p.BackColor, m_p.ForeColor, m_font.family()); }
+
+void QvGrid::applyBorderStyle() { setFrameShape(m_p.BorderStyle == 0 ? QFrame::NoFrame : QFrame::Panel); }
+
+void QvGrid::applySurfaceColor(OleColor Color)
+{
+    QPalette palette = viewport()->palette();
+    const QColor colour = toQColor(Color);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Window, colour);
+    viewport()->setPalette(palette);
+    viewport()->setAutoFillBackground(true);
+}
+
+} // namespace grid

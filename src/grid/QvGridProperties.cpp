@@ -1,0 +1,257 @@
+// The property setters: each stores its value, reports its saved-set key, then repaints as much as
+// the change needs.
+
+#include "grid/QvGrid.h"
+
+namespace grid {
+
+template <typename T>
+void QvGrid::let(T& Field, const T& Value, const char* Key, Repaint Strength)
+{
+    Field = Value;
+    emit propertyChanged(QString::fromLatin1(Key));
+    repaintAfterLet(Strength);
+}
+
+void QvGrid::repaintAfterLet(Repaint Strength)
+{
+    if (Strength == Repaint::IfRedraw)
+        RefreshIfRedraw();
+    else if (Strength == Repaint::Now)
+        DrawGrid(m_paintEnabled);
+}
+
+void QvGrid::SetFont(const QFont& Font)
+{
+    m_font = Font;
+    setFont(Font);
+    applyDefaultLook();
+    emit propertyChanged(QStringLiteral("Font"));
+    DrawGrid(m_paintEnabled);
+}
+
+void QvGrid::SetFontHeader(const QFont& Font) { let(m_p.FontHeader, Font, "FontHeader", Repaint::Now); }
+
+void QvGrid::SetApplySelectionToImages(bool On)
+{
+    let(m_p.ApplySelectionToImages, On, "ApplySelectionToImages", Repaint::Now);
+}
+
+void QvGrid::SetBackColor(OleColor Color)
+{
+    m_p.BackColor = Color;
+    applyDefaultLook();
+    applySurfaceColor(Color);
+    emit propertyChanged(QStringLiteral("BackColor"));
+    DrawGrid(m_paintEnabled);
+}
+
+void QvGrid::SetBackColorBkg(OleColor Color)
+{
+    m_p.BackColorBkg = Color;
+    emit propertyChanged(QStringLiteral("BackColorBkg"));
+    applySurfaceColor(Color);
+    RefreshIfRedraw();
+}
+
+void QvGrid::SetBackColorEdit(OleColor Color) { let(m_p.BackColorEdit, Color, "BackColorEdit", Repaint::None); }
+void QvGrid::SetBackColorSel(OleColor Color) { let(m_p.BackColorSel, Color, "BackColorSel", Repaint::IfRedraw); }
+
+void QvGrid::SetForeColor(OleColor Color)
+{
+    let(m_p.ForeColor, Color, "ForeColor", Repaint::None);
+    applyDefaultLook();
+}
+
+void QvGrid::SetForeColorEdit(OleColor Color) { let(m_p.ForeColorEdit, Color, "ForeColorEdit", Repaint::None); }
+void QvGrid::SetForeColorHdr(OleColor Color) { let(m_p.ForeColorHdr, Color, "ForeColorHdr", Repaint::Now); }
+void QvGrid::SetForeColorSel(OleColor Color) { let(m_p.ForeColorSel, Color, "ForeColorSel", Repaint::IfRedraw); }
+
+void QvGrid::SetBackColorEvenRows(OleColor Color)
+{
+    let(m_p.BackColorEvenRows, Color, "BackColorEvenRows", Repaint::None);
+}
+
+void QvGrid::SetBackColorEvenRowsEnabled(bool On)
+{
+    let(m_p.BackColorEvenRowsEnabled, On, "BackColorEvenRowsEnabled", Repaint::None);
+}
+
+void QvGrid::SetThemeCustomColorFrom(OleColor Color)
+{
+    let(m_p.ThemeCustomColorFrom, Color, "ThemeColorFrom", Repaint::IfRedraw);
+}
+
+void QvGrid::SetThemeCustomColorTo(OleColor Color)
+{
+    let(m_p.ThemeCustomColorTo, Color, "ThemeColorTo", Repaint::IfRedraw);
+}
+
+void QvGrid::SetGridColor(OleColor Color) { let(m_p.GridColor, Color, "GridColor", Repaint::Now); }
+
+void QvGrid::SetCellProgressBarColor(OleColor Color)
+{
+    let(m_p.CellProgressBarColor, Color, "ProgressBarColor", Repaint::Now);
+}
+
+void QvGrid::SetAlphaBlendSelection(bool On) { let(m_p.AlphaBlendSelection, On, "AlphaBlendSelection", Repaint::None); }
+
+void QvGrid::SetBorderStyle(qint32 Style)
+{
+    m_p.BorderStyle = Style;
+    applyBorderStyle();
+    emit propertyChanged(QStringLiteral("BorderStyle"));
+}
+
+void QvGrid::SetDisplayEllipsis(bool On) { let(m_p.DisplayEllipsis, On, "DisplayEllipsis", Repaint::IfRedraw); }
+void QvGrid::SetFocusRectMode(qint32 Mode) { let(m_p.FocusRectMode, Mode, "FocusRectMode", Repaint::IfRedraw); }
+void QvGrid::SetFocusRectColor(OleColor Color) { let(m_p.FocusRectColor, Color, "FocusRectColor", Repaint::None); }
+void QvGrid::SetFocusRectStyle(qint32 Style) { let(m_p.FocusRectStyle, Style, "FocusRectStyle", Repaint::IfRedraw); }
+void QvGrid::SetGridLines(qint32 Lines) { let(m_p.GridLines, Lines, "GridLines", Repaint::IfRedraw); }
+void QvGrid::SetGridLineWidth(qint32 Width) { let(m_p.GridLineWidth, Width, "GridLineWidth", Repaint::Now); }
+
+void QvGrid::SetThemeColor(qint32 Palette)
+{
+    m_p.ThemeColor = Palette;
+    emit propertyChanged(QStringLiteral("ThemeColor"));
+    applyThemeColors();
+    RefreshIfRedraw();
+}
+
+void QvGrid::SetThemeStyle(qint32 Style) { let(m_p.ThemeStyle, Style, "ThemeStyle", Repaint::IfRedraw); }
+void QvGrid::SetColumnHeaders(bool On) { let(m_p.ColumnHeaders, On, "ShowColumnHeaders", Repaint::IfRedraw); }
+void QvGrid::SetCenterRowImage(bool On) { let(m_p.CenterRowImage, On, "CenterRowImage", Repaint::None); }
+void QvGrid::SetScrollBars(qint32 Bars) { let(m_p.ScrollBars, Bars, "ScrollBars", Repaint::IfRedraw); }
+
+void QvGrid::SetMinVerticalOffset(qint32 Offset)
+{
+    m_store.SetRowHeightPx(0);
+    let(m_p.MinVerticalOffset, Offset, "MinVerticalOffset", Repaint::IfRedraw);
+}
+
+void QvGrid::SetColumnHeaderLines(qint16 Lines)
+{
+    if (Lines < 1)
+        m_p.ColumnHeaderLines = 1;
+    else
+        let(m_p.ColumnHeaderLines, Lines, "ColumnHeaderLines", Repaint::IfRedraw);
+}
+
+void QvGrid::SetCaption(const QString& Caption) { let(m_p.Caption, Caption, "Caption", Repaint::IfRedraw); }
+
+void QvGrid::SetCaptionAlignment(qint32 Alignment)
+{
+    let(m_p.CaptionAlignment, Alignment, "CaptionAlignment", Repaint::IfRedraw);
+}
+
+qint32 QvGrid::Appearance() const { return frameShadow() == QFrame::Sunken ? 1 : 0; }
+
+void QvGrid::SetAppearance(qint32 Appearance)
+{
+    setFrameShadow(Appearance == 0 ? QFrame::Plain : QFrame::Sunken);
+    emit propertyChanged(QStringLiteral("Appearance"));
+}
+
+void QvGrid::SetColumnHeaderSmall(bool On) { m_p.ColumnHeaderSmall = On; }
+void QvGrid::SetScrollBarStyle(qint32 Style) { let(m_p.ScrollBarStyle, Style, "ScrollBarStyle", Repaint::None); }
+void QvGrid::SetTotalsLineShow(bool On) { let(m_p.TotalsLineShow, On, "TotalsLineShow", Repaint::IfRedraw); }
+
+void QvGrid::SetFocusRowHighlightKeepTextForecolor(bool On)
+{
+    m_p.FocusRowHighlightKeepTextForecolor = On;
+    emit propertyChanged(QStringLiteral("FocusRowHighlightKeepTextForecolor"));
+    applyThemeColors();
+    RefreshIfRedraw();
+}
+
+void QvGrid::SetShowRowNumbers(bool On) { let(m_p.ShowRowNumbers, On, "ShowRowNumbers", Repaint::Now); }
+void QvGrid::SetShowRowNumbersVary(bool On) { let(m_p.ShowRowNumbersVary, On, "ShowRowNumbersVary", Repaint::Now); }
+
+void QvGrid::SetAllowColumnResizing(bool On)
+{
+    let(m_p.AllowColumnResizing, On, "AllowColumnResizing", Repaint::None);
+}
+
+void QvGrid::SetAllowRowResizing(bool On) { let(m_p.AllowRowResizing, On, "AllowRowResizing", Repaint::None); }
+void QvGrid::SetAllowWordWrap(bool On) { let(m_p.AllowWordWrap, On, "AllowWordWrap", Repaint::Now); }
+void QvGrid::SetRowCheckBoxes(bool On) { let(m_p.RowCheckBoxes, On, "CheckBoxes", Repaint::IfRedraw); }
+
+void QvGrid::SetAllowColumnSwap(bool On)
+{
+    if (On)
+        m_p.AllowColumnDrag = false;
+    let(m_p.AllowColumnSwap, On, "ColumnSwap", Repaint::None);
+}
+
+void QvGrid::SetAllowColumnDrag(bool On)
+{
+    if (On)
+        m_p.AllowColumnSwap = false;
+    let(m_p.AllowColumnDrag, On, "ColumnDrag", Repaint::None);
+}
+
+void QvGrid::SetAllowColumnSort(bool On) { let(m_p.AllowColumnSort, On, "ColumnSort", Repaint::None); }
+
+void QvGrid::SetAllowEdit(bool On)
+{
+    let(m_p.AllowEdit, On, "Editable", Repaint::None);
+    if (On && m_p.FocusRectMode == 0)
+        m_p.FocusRectMode = 2;
+}
+
+void QvGrid::SetAllowDelete(bool On) { let(m_p.AllowDelete, On, "AllowDelete", Repaint::None); }
+void QvGrid::SetAllowInsert(bool On) { let(m_p.AllowInsert, On, "AllowInsert", Repaint::None); }
+void QvGrid::SetEditTrigger(qint32 Trigger) { let(m_p.EditTrigger, Trigger, "EditTrigger", Repaint::None); }
+void QvGrid::SetEditMove(qint32 Move) { let(m_p.EditMove, Move, "EditMove", Repaint::None); }
+void QvGrid::SetFocusRowHighlight(bool On) { let(m_p.FocusRowHighlight, On, "FullRowSelect", Repaint::IfRedraw); }
+
+void QvGrid::SetFocusRowHighlightStyle(qint32 Style)
+{
+    m_p.FocusRowHighlightStyle = Style;
+    emit propertyChanged(QStringLiteral("FocusRowHighlightStyle"));
+    applyThemeColors();
+    RefreshIfRedraw();
+}
+
+void QvGrid::SetFocusRectHide(bool On) { let(m_p.FocusRectHide, On, "HideSelection", Repaint::IfRedraw); }
+// Turning hover off repaints at once so that no header stays hot.
+void QvGrid::SetAllowColumnHover(bool On)
+{
+    let(m_p.AllowColumnHover, On, "HotHeaderTracking", On ? Repaint::None : Repaint::Now);
+}
+
+void QvGrid::SetMultiSelect(qint32 Mode)
+{
+    m_store.SetMultiSelect(Mode != 0);
+    let(m_p.MultiSelect, Mode, "MultiSelect", Repaint::None);
+}
+
+void QvGrid::SetScrollTrack(bool On) { let(m_p.ScrollTrack, On, "ScrollTrack", Repaint::None); }
+void QvGrid::SetAutoToolTips(bool On) { let(m_p.AutoToolTips, On, "AutoToolTips", Repaint::None); }
+
+void QvGrid::SetEnabled(bool On)
+{
+    setEnabled(On);
+    emit propertyChanged(QStringLiteral("Enabled"));
+}
+
+void QvGrid::SetFreezeAtCol(qint32 Col) { let(m_p.FreezeAtCol, Col, "FreezeAtCol", Repaint::IfRedraw); }
+
+void QvGrid::SetCacheIncrement(qint32 Slots)
+{
+    m_store.SetCacheIncrement(Slots);
+    let(m_p.CacheIncrement, m_store.CacheIncrement(), "CacheIncrement", Repaint::None);
+}
+
+void QvGrid::SetMaxLineCount(qint32 Lines) { let(m_p.MaxLineCount, Lines, "MaxLineCount", Repaint::IfRedraw); }
+
+void QvGrid::SetMinRowHeight(qint32 Height)
+{
+    m_store.SetRowHeightPx(0);
+    let(m_p.MinRowHeight, Height, "MinRowHeight", Repaint::IfRedraw);
+}
+
+void QvGrid::SetScaleUnits(qint32 Units) { let(m_p.ScaleUnits, Units, "ScaleUnits", Repaint::None); }
+void QvGrid::SetSearchColumn(qint32 Col) { let(m_p.SearchColumn, Col, "SearchColumn", Repaint::None); }
+
+} // namespace grid
