@@ -171,6 +171,35 @@ const RowInfo& GridStore::RowAt(qint32 Row) const
     return m_rows[m_rowOrder[Row]];
 }
 
+RowInfo& GridStore::Record(qint32 Index)
+{
+    checkRow(Index);
+    return m_rows[Index];
+}
+
+CellInfo& GridStore::CellAt(qint32 Row, qint32 Col)
+{
+    checkCol(Col);
+    return RowAt(Row).Cells[Col];
+}
+
+const CellInfo& GridStore::CellAt(qint32 Row, qint32 Col) const
+{
+    checkCol(Col);
+    return RowAt(Row).Cells[Col];
+}
+
+CellFormat GridStore::CellLook(qint32 Row, qint32 Col) const
+{
+    return m_cellFormats.LookOf(CellAt(Row, Col).FormatIndex, m_defaultLook);
+}
+
+void GridStore::SetCellLook(qint32 Row, qint32 Col, const CellFormat& Look)
+{
+    CellInfo& cell = CellAt(Row, Col);
+    cell.FormatIndex = m_cellFormats.Repoint(cell.FormatIndex, Look);
+}
+
 void GridStore::SetCurRow(qint32 Row)
 {
     if (Row != -1)

@@ -145,6 +145,15 @@ public:
     ColumnInfo& Column(qint32 Col);
     RowInfo& RowAt(qint32 Row);
     const RowInfo& RowAt(qint32 Row) const;
+    // A row record by row index, in insertion order (error 9 outside 0..LastRow).
+    RowInfo& Record(qint32 Index);
+    // The cell at display row Row, column index Col (error 9 outside the store).
+    CellInfo& CellAt(qint32 Row, qint32 Col);
+    const CellInfo& CellAt(qint32 Row, qint32 Col) const;
+    // The cell's look from the format table, the default look while it has no entry.
+    CellFormat CellLook(qint32 Row, qint32 Col) const;
+    // Points the cell at the table entry of Look, sharing an equal one.
+    void SetCellLook(qint32 Row, qint32 Col, const CellFormat& Look);
 
     // Moves the current cell (a display row and a display position, -1 none); error 9 outside.
     void SetCurRow(qint32 Row);

@@ -53,6 +53,7 @@ void QvGrid::onCleared()
     // An emptied grid paints nothing more until the host asks again; the empty grid shows once.
     m_redraw = false;
     m_paintEnabled = false;
+    m_cellsChanged = false;
     DrawGrid(true);
 }
 

@@ -3,11 +3,14 @@
 #include "grid/GridColors.h"
 #include "grid/GridProperties.h"
 #include "grid/GridStore.h"
+#include "grid/ImageList.h"
 #include "grid/PropertyBag.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
+#include <QVariant>
 
 // The grid control: a scroll area over a GridStore, with the saved property set, the repaint
 // switches and the events it reports to its host.
@@ -233,6 +236,113 @@ public:
     // The name of the visual style's colour scheme, read when ThemeColor follows the system.
     const QString& ThemeColorName() const { return m_themeColorName; }
 
+    // ---- Cell attributes ----
+    // Row is a display row and Col a column index. The Gets marked strict fail with error 9 for
+    // any reference outside the store, -1 included; every other member normalises its reference
+    // with FixRef and does nothing (a Get answers its empty value) when that refuses it. Back and
+    // fore colour, font name, image and hand pointer are kept in the shared cell-format table.
+    // The Lets repaint unless they say otherwise; none raises an event.
+    qint32 CellAlignment(qint32 Row, qint32 Col) const;                 // strict
+    void SetCellAlignment(qint32 Row, qint32 Col, qint32 NewValue);     // error 6 past 16 bits
+    OleColor CellBackColor(qint32 Row, qint32 Col) const;               // strict
+    void SetCellBackColor(qint32 Row, qint32 Col, OleColor NewValue);
+    OleColor CellForeColor(qint32 Row, qint32 Col) const;               // strict
+    void SetCellForeColor(qint32 Row, qint32 Col, OleColor NewValue);
+    QString CellFontName(qint32 Row, qint32 Col) const;                 // strict
+    void SetCellFontName(qint32 Row, qint32 Col, const QString& NewValue);
+    bool CellHandPointer(qint32 Row, qint32 Col) const;                 // strict
+    void SetCellHandPointer(qint32 Row, qint32 Col, bool NewValue);
+    // The image-list index; the Let takes an index or a key of the attached image list (0 when
+    // the list does not hold the key or none is attached).
+    qint16 CellImage(qint32 Row, qint32 Col) const;                     // strict
+    void SetCellImage(qint32 Row, qint32 Col, const QVariant& NewValue);
+    bool CellFontBold(qint32 Row, qint32 Col) const;                    // strict
+    void SetCellFontBold(qint32 Row, qint32 Col, bool NewValue);
+    bool CellFontItalic(qint32 Row, qint32 Col) const;                  // strict
+    void SetCellFontItalic(qint32 Row, qint32 Col, bool NewValue);
+    bool CellFontUnderline(qint32 Row, qint32 Col) const;               // strict
+    void SetCellFontUnderline(qint32 Row, qint32 Col, bool NewValue);
+    bool CellWordWrap(qint32 Row, qint32 Col) const;                    // strict
+    void SetCellWordWrap(qint32 Row, qint32 Col, bool NewValue);
+    bool CellChanged(qint32 Row, qint32 Col) const;                     // strict
+    // In a check-box column the text follows the mark ("True"/"False").
+    bool CellChecked(qint32 Row, qint32 Col) const;
+    void SetCellChecked(qint32 Row, qint32 Col, bool NewValue);
+    // Text changes keep the column totals and, in a check-box column, the check mark.
+    QString CellText(qint32 Row, qint32 Col) const;
+    void SetCellText(qint32 Row, qint32 Col, const QString& NewValue);
+    QString CellTag(qint32 Row, qint32 Col) const;
+    void SetCellTag(qint32 Row, qint32 Col, const QString& NewValue);   // no repaint
+    // A check-box cell as a Boolean (empty text False, an unreadable text an invalid QVariant),
+    // any other cell as the number of its text. The Let stores the number of NewValue's text.
+    QVariant CellValue(qint32 Row, qint32 Col) const;
+    void SetCellValue(qint32 Row, qint32 Col, const QVariant& NewValue);
+    // The flag word, which holds the value 0..100 in a progress-bar column; the Let clamps and
+    // acts in such a column only.
+    qint16 CellProgressValue(qint32 Row, qint32 Col) const;             // strict
+    void SetCellProgressValue(qint32 Row, qint32 Col, qint32 NewValue);
+    // A null pixmap clears the picture; no repaint.
+    void CellPicture(const QPixmap& Picture, qint32 Row, qint32 Col);
+    QPixmap CellPictureGet(qint32 Row, qint32 Col) const;
+    // True once a cell was marked changed; Clear resets it.
+    bool CellsChanged() const { return m_cellsChanged; }
+    // Applies one format to every cell of the range, through that cell member. Mode is one of 1
+    // back colour, 4 fore colour, 8 image, 16 font name (ignored when blank), 32 bold, 64 italic,
+    // 128 underline, 256 hand pointer (all read from Value), 512 alignment (vAlignment); others
+    // do nothing. RowTo and ColTo -1 mean the last; a failing cell is skipped.
+    void FormatCells(qint32 RowFrom, qint32 RowTo, qint32 ColFrom, qint32 ColTo, qint32 Mode, const QString& Value,
+                     qint32 vAlignment = 0);
+    // Sets the alignment of a range of row indexes (insertion order, not display rows) and
+    // column indexes; -1 as RowTo or ColTo means the last. Error 9 outside the store, with
+    // nothing changed.
+    void FormatCellsAlignment(qint32 RowFrom, qint32 RowTo, qint32 ColFrom, qint32 ColTo, qint32 vNewAlign);
+    // ---- end of cell attributes ----
+
+    // ---- Row attributes and the image list ----
+    // Row is a display row, normalised with FixRef; with no rows a Get answers its empty value
+    // (RowLocked true) and a Let does nothing.
+    bool RowChecked(qint32 Row) const;
+    void SetRowChecked(qint32 Row, bool NewValue);
+    bool RowSelected(qint32 Row) const;
+    void SetRowSelected(qint32 Row, bool NewValue);
+    bool RowLocked(qint32 Row) const;
+    void SetRowLocked(qint32 Row, bool NewValue);
+    qint32 RowData(qint32 Row) const;
+    void SetRowData(qint32 Row, qint32 NewValue);                       // no repaint
+    QString RowTag(qint32 Row) const;
+    void SetRowTag(qint32 Row, const QString& NewValue);                // no repaint
+    bool RowGroupHeader(qint32 Row) const;
+    void SetRowGroupHeader(qint32 Row, bool NewValue);                  // no repaint
+    bool RowVisible(qint32 Row) const;
+    // Acts only on a change; the display order keeps the hidden row.
+    void SetRowVisible(qint32 Row, bool NewValue);
+    // An image index, or the key of an image of the attached list (stored as minus its index so
+    // that the Get answers the key). The Get of a key fails with error 9 when the list no longer
+    // holds it, or no list is attached; a Let with an unknown key, or a key without a list,
+    // changes nothing.
+    QVariant RowImage(qint32 Row) const;
+    void SetRowImage(qint32 Row, const QVariant& NewValue);
+    // The same for the image that expands or shrinks a row; kept as a 16-bit value, not saved.
+    QVariant ExpandRowImage() const;
+    void SetExpandRowImage(const QVariant& NewValue);
+    // Row-wide setters: each cell of the row through its cell member.
+    void RowBackColor(qint32 Row, OleColor Color);
+    void RowForeColor(qint32 Row, OleColor Color);
+    void RowFontBold(qint32 Row, bool Bold);
+    // Checked rows, hidden ones included.
+    qint32 CheckedCount() const;
+    // Selects (Select true) or deselects display rows FromRow to ToRow, in either direction;
+    // -1 as FromRow means 0 and as ToRow the last row, written back. Answers whether a row
+    // changed, counting every row when selecting. Error 9 for a row outside the store.
+    bool SelectRowRange(bool Select, qint32& FromRow, qint32& ToRow);
+    // The image list of row and cell images, or none; the host keeps it alive while attached.
+    const grid::ImageList* ImageList() const { return m_imageList; }
+    void SetImageList(const grid::ImageList* List);
+    // Binds an editor to column vCol (error 9 outside the columns); MoveControl is its 16-bit
+    // bind option.
+    void BindControl(qint32 vCol, QWidget* Ctrl, qint32 MoveControl);
+    // ---- end of row attributes ----
+
 signals:
     // A saved property changed; Key is its saved-set key ("Redraw" for Redraw).
     void propertyChanged(const QString& Key);
@@ -287,6 +397,17 @@ private:
     void applySurfaceColor(OleColor Color);
     double twipsPerUnitX() const;
 
+    // Cell attributes: one field of the cell's look changed; the changed marks of a cell.
+    void ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
+    // A look setter: normalises the reference (nothing on a bad one), changes the look, repaints.
+    void ChangeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
+    void SetCellChanged(qint32 Row, qint32 Col, bool Changed);
+    void setCellFlag(qint32 Row, qint32 Col, qint32 Mask, bool Value);
+    // Row attributes: the image index a row-image value names (error 9 for an unknown key or
+    // without a list), and the value an image index shows as.
+    qint32 imageIndexOf(const QVariant& Value) const;
+    QVariant imageValueOf(qint32 Index) const;
+
     GridStore m_store;
     GridProperties m_p;
     QFont m_font;
@@ -295,6 +416,9 @@ private:
     bool m_paintEnabled = false;
     bool m_pendingRepaint = false;
     qint32 m_paintPasses = 0;
+    bool m_cellsChanged = false;
+    const grid::ImageList* m_imageList = nullptr;
+    qint16 m_expandRowImage = 0;
 };
 
 } // namespace grid
