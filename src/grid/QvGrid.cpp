@@ -1,5 +1,6 @@
 #include "grid/QvGrid.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QScrollBar>
 
@@ -28,7 +29,6 @@ QvGrid::QvGrid(QWidget* parent)
     m_p.ThemeCustomColorFrom = TranslateColor(m_p.ThemeCustomColorFrom);
     m_p.ThemeCustomColorTo = TranslateColor(m_p.ThemeCustomColorTo);
     applyThemeColors();
-    applySurfaceColor(m_p.BackColorBkg);
     applyBorderStyle();
     setFrameShadow(QFrame::Sunken);
 }
@@ -123,6 +123,21 @@ void QvGrid::applyThemeColors()
     m_p.FocusRectColor = next.FocusRectColor;
     m_p.GridColor = next.GridColor;
     applyDefaultLook();
+    applySurfaceColor(m_p.BackColorBkg);
+}
+
+void QvGrid::OnThemeChanged()
+{
+    emit ThemeChanged();
+    applyThemeColors();
+    DrawGrid(m_paintEnabled);
+}
+
+void QvGrid::changeEvent(QEvent* Event)
+{
+    QAbstractScrollArea::changeEvent(Event);
+    if (Event->type() == QEvent::StyleChange || Event->type() == QEvent::PaletteChange)
+        OnThemeChanged();
 }
 
 void QvGrid::applyDefaultLook() { m_store.SetDefaultLook(m_p.BackColor, m_p.ForeColor, m_font.family()); }

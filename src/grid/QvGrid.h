@@ -109,6 +109,7 @@ public:
     void SetBackColorEvenRows(OleColor Color);
     bool BackColorEvenRowsEnabled() const { return m_p.BackColorEvenRowsEnabled; }
     void SetBackColorEvenRowsEnabled(bool On);
+    // The gradient pair (the lighter colour first); a Let is kept only while ThemeColor is 5.
     OleColor ThemeCustomColorFrom() const { return m_p.ThemeCustomColorFrom; }
     void SetThemeCustomColorFrom(OleColor Color);
     OleColor ThemeCustomColorTo() const { return m_p.ThemeCustomColorTo; }
@@ -136,9 +137,12 @@ public:
     void SetGridLines(qint32 Lines);
     qint32 GridLineWidth() const { return m_p.GridLineWidth; }
     void SetGridLineWidth(qint32 Width);
+    // The palette written into the colour properties (back, fore, selection, focus rectangle, grid
+    // lines and the gradient pair): 0 blue, 1 silver, 2 olive, 3 and 4 two more presets, 5 custom
+    // (the colours as set), 6 the visual style's; it is written again at each refresh of the theme.
     qint32 ThemeColor() const { return m_p.ThemeColor; }
     void SetThemeColor(qint32 Palette);
-    // 0 3D, 1 flat, 2 XP, 3 XP Office.
+    // 0 3D, 1 flat, 2 XP, 3 XP Office, 4 to 7 four further looks.
     qint32 ThemeStyle() const { return m_p.ThemeStyle; }
     void SetThemeStyle(qint32 Style);
     bool ColumnHeaders() const { return m_p.ColumnHeaders; }
@@ -235,6 +239,9 @@ public:
     bool KeyboardEnabled() const { return m_p.KeyboardEnabled; }
     // The name of the visual style's colour scheme, read when ThemeColor follows the system.
     const QString& ThemeColorName() const { return m_themeColorName; }
+    // The desktop's look changed: raises ThemeChanged while the old colours still hold, then
+    // writes the palette again and repaints. The widget calls it on a style or palette change.
+    void OnThemeChanged();
 
     // ---- Cell attributes ----
     // Row is a display row and Col a column index. The Gets marked strict fail with error 9 for
@@ -381,6 +388,9 @@ signals:
     void AfterInsert(qint32 Row);
     void RequestRowData(qint32 Row);
 
+protected:
+    void changeEvent(QEvent* Event) override;
+
 private:
     enum class Repaint { None, IfRedraw, Now };
     template <typename T>
@@ -390,7 +400,9 @@ private:
     void DrawGrid(bool Draw);
     void connectStore();
     void onCleared();
+    // Writes the palette ThemeColor chooses into the colour properties; no repaint.
     void applyThemeColors();
+    void setCustomGradientColor(OleColor& Field, OleColor Color, const char* Key);
     void applyDefaultLook();
     void applyBorderStyle();
     // The colour the widget's background is filled with.

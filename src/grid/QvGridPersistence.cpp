@@ -114,8 +114,8 @@ void QvGrid::readProperties(const PropertyBag& Bag)
 
     m_store.SetMultiSelect(m_p.MultiSelect != 0);
     m_store.SetCacheIncrement(m_p.CacheIncrement);
+    // The palette is written last, over the colours just read.
     applyThemeColors();
-    applySurfaceColor(m_p.BackColorBkg);
     applyBorderStyle();
     m_store.Clear();
 }

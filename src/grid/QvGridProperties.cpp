@@ -77,14 +77,25 @@ void QvGrid::SetBackColorEvenRowsEnabled(bool On)
     let(m_p.BackColorEvenRowsEnabled, On, "BackColorEvenRowsEnabled", Repaint::None);
 }
 
+// The gradient pair belongs to the palette unless ThemeColor is custom: a value set under a preset
+// is reported but dropped, and the preset's colour stays.
 void QvGrid::SetThemeCustomColorFrom(OleColor Color)
 {
-    let(m_p.ThemeCustomColorFrom, Color, "ThemeColorFrom", Repaint::IfRedraw);
+    setCustomGradientColor(m_p.ThemeCustomColorFrom, Color, "ThemeColorFrom");
 }
 
 void QvGrid::SetThemeCustomColorTo(OleColor Color)
 {
-    let(m_p.ThemeCustomColorTo, Color, "ThemeColorTo", Repaint::IfRedraw);
+    setCustomGradientColor(m_p.ThemeCustomColorTo, Color, "ThemeColorTo");
+}
+
+void QvGrid::setCustomGradientColor(OleColor& Field, OleColor Color, const char* Key)
+{
+    const OleColor rgb = TranslateColor(Color);
+    emit propertyChanged(QString::fromLatin1(Key));
+    if (m_p.ThemeColor == ThemeCustom)
+        Field = rgb;
+    Refresh();
 }
 
 void QvGrid::SetGridColor(OleColor Color) { let(m_p.GridColor, Color, "GridColor", Repaint::Now); }
@@ -110,15 +121,20 @@ void QvGrid::SetFocusRectStyle(qint32 Style) { let(m_p.FocusRectStyle, Style, "F
 void QvGrid::SetGridLines(qint32 Lines) { let(m_p.GridLines, Lines, "GridLines", Repaint::IfRedraw); }
 void QvGrid::SetGridLineWidth(qint32 Width) { let(m_p.GridLineWidth, Width, "GridLineWidth", Repaint::Now); }
 
+// Choosing the present palette again neither re-applies it nor repaints. No range check: 5 and any
+// value from 7 up keep the present colours.
 void QvGrid::SetThemeColor(qint32 Palette)
 {
+    if (Palette == m_p.ThemeColor)
+        return;
     m_p.ThemeColor = Palette;
     emit propertyChanged(QStringLiteral("ThemeColor"));
     applyThemeColors();
-    RefreshIfRedraw();
+    DrawGrid(m_paintEnabled);
 }
 
-void QvGrid::SetThemeStyle(qint32 Style) { let(m_p.ThemeStyle, Style, "ThemeStyle", Repaint::IfRedraw); }
+// No range check; a look outside 0-7 draws no header background.
+void QvGrid::SetThemeStyle(qint32 Style) { let(m_p.ThemeStyle, Style, "ThemeStyle", Repaint::Now); }
 void QvGrid::SetColumnHeaders(bool On) { let(m_p.ColumnHeaders, On, "ShowColumnHeaders", Repaint::IfRedraw); }
 void QvGrid::SetCenterRowImage(bool On) { let(m_p.CenterRowImage, On, "CenterRowImage", Repaint::None); }
 void QvGrid::SetScrollBars(qint32 Bars) { let(m_p.ScrollBars, Bars, "ScrollBars", Repaint::IfRedraw); }
