@@ -8,6 +8,7 @@
 #include "platform/db/DbError.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
 
@@ -115,7 +116,8 @@ void StartApplication()
         ui::endProgram();
     } catch (const runtime::RuntimeError& e) {
         CloseShared();
-        ui::MsgBox(QString::number(int(e.number())) + QStringLiteral(" : ") + QString::fromUtf8(e.what()));
+        const ui::Failure failure = *ui::failureOf(e);
+        ui::MsgBox(failure.number + QStringLiteral(" : ") + failure.description);
         ui::endProgram();
     }
     ui::WindowHost::showModeless(&ui::DefaultInstance<frmLogin>::get());

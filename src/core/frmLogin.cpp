@@ -6,10 +6,10 @@
 #include "core/WindowPicture.h"
 #include "core/mdiQuery.h"
 
-#include "platform/db/DbError.h"
 #include "platform/db/SqlText.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
 
@@ -163,13 +163,8 @@ void frmLogin::cmdOk_Click()
     } catch (const std::exception& e) {
         if (m_login.state() == db::ObjectState::Open)
             m_login.close();
-        const auto* dbError = dynamic_cast<const db::DbError*>(&e);
-        const auto* runtimeError = dynamic_cast<const runtime::RuntimeError*>(&e);
-        const QString number = dbError ? QString::number(dbError->number())
-                               : runtimeError ? QString::number(int(runtimeError->number()))
-                                              : QString();
-        const QString description = dbError ? dbError->description() : QString::fromUtf8(e.what());
-        ui::MsgBox(number + QStringLiteral("  ") + description, ui::vbOKOnly);
+        const ui::Failure failure = ui::failureOf(e).value_or(ui::Failure{QString(), QString::fromUtf8(e.what())});
+        ui::MsgBox(failure.number + QStringLiteral("  ") + failure.description, ui::vbOKOnly);
     }
 }
 

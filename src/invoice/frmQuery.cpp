@@ -7,15 +7,14 @@
 #include "core/TextBoxFocus.h"
 #include "core/WindowPicture.h"
 
-#include "platform/db/DbError.h"
 #include "platform/db/SqlText.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Format.h"
-#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Strings.h"
 #include "platform/runtime/Val.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
+#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 
@@ -78,16 +77,15 @@ QString comboClause(const QString& keyword, const QComboBox* combo)
 
 bool reportingErrors(const std::function<void()>& procedure)
 {
-    QString message;
     try {
         procedure();
         return true;
-    } catch (const db::DbError& e) {
-        message = QStringLiteral("Error ") + QString::number(e.number()) + u' ' + e.description();
-    } catch (const runtime::RuntimeError& e) {
-        message = QStringLiteral("Error ") + QString::number(int(e.number())) + u' ' + QString::fromUtf8(e.what());
+    } catch (const std::exception& e) {
+        const std::optional<ui::Failure> failure = ui::failureOf(e);
+        if (!failure)
+            throw;
+        ui::MsgBox(QStringLiteral("Error ") + failure->number + u' ' + failure->description, ui::vbExclamation);
     }
-    ui::MsgBox(message, ui::vbExclamation);
     return false;
 }
 

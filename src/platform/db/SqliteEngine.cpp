@@ -287,14 +287,6 @@ NameResolver::Columns SqliteEngine::columnsOf(const QString& schema, const QStri
     return columns;
 }
 
-std::vector<AdaptedStatement> SqliteEngine::adapt(const QString& sql)
-{
-    std::vector<AdaptedStatement> adapted;
-    for (auto& statement : splitStatements(tokenize(sql)))
-        adapted.push_back(adaptStatement(std::move(statement), *this));
-    return adapted;
-}
-
 void SqliteEngine::sqlite3_stmt_deleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 
 SqliteEngine::Prepared* SqliteEngine::prepared(const QString& shape, const std::vector<Token>& markedTokens)
@@ -303,11 +295,11 @@ SqliteEngine::Prepared* SqliteEngine::prepared(const QString& shape, const std::
         return &it->second;
     const AdaptedStatement adapted = adaptStatement(markedTokens, *this);
     const std::optional<QString> text = parameterText(adapted.tokens);
-    if (!text)
-        return nullptr;
     if (m_prepared.size() >= kPreparedLimit)
         m_prepared.clear();
-    Prepared entry{std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter>(prepare(m_db, *text)), adapted.kind};
+    // A shape whose values cannot be parameters is remembered too, so it is not tried again.
+    Prepared entry{std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter>(text ? prepare(m_db, *text) : nullptr),
+                   adapted.kind};
     return &m_prepared.emplace(shape, std::move(entry)).first->second;
 }
 
@@ -327,7 +319,8 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
     }
     ResultSet result;
     const ParameterizedStatement parameterized = parameterize(statement);
-    if (Prepared* kept = prepared(parameterized.shape, parameterized.tokens)) {
+    Prepared* kept = prepared(parameterized.shape, parameterized.tokens);
+    if (kept->statement) {
         ResetOnExit reset{kept->statement.get()};
         bindValues(kept->statement.get(), parameterized.values);
         *kind = kept->kind;

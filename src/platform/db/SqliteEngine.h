@@ -31,9 +31,6 @@ public:
     void rollbackTransaction() override;
     void setBusyTimeout(int seconds) override;
 
-    // The statements of a batch as SQLite will run them.
-    std::vector<AdaptedStatement> adapt(const QString& sql);
-
 private:
     QString schemaFor(const QString& linkedServer, const QString& database) override;
     Columns columnsOf(const QString& schema, const QString& table) override;
@@ -42,8 +39,8 @@ private:
     // form with the values bound. Adds the rows a command changed to changes.
     ResultSet run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind);
     ResultSet runProcedure(const AdaptedStatement& call);
-    // The prepared form of a statement's shape (made and kept on first use), or null when the
-    // statement cannot take its values as parameters.
+    // The prepared form of a statement's shape, made and kept on first use; its statement is null
+    // when the shape cannot take its values as parameters.
     struct sqlite3_stmt_deleter {
         void operator()(sqlite3_stmt* stmt) const;
     };

@@ -1,7 +1,6 @@
 #include "platform/ui/WindowHost.h"
 
-#include "platform/db/DbError.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QApplication>
@@ -97,10 +96,11 @@ void guarded(const std::function<void()>& handler)
 {
     try {
         handler();
-    } catch (const db::DbError& e) {
-        MsgBox(e.description(), vbInformation);
-    } catch (const runtime::RuntimeError& e) {
-        MsgBox(QString::fromUtf8(e.what()), vbInformation);
+    } catch (const std::exception& e) {
+        const std::optional<Failure> failure = failureOf(e);
+        if (!failure)
+            throw;
+        MsgBox(failure->description, vbInformation);
     }
 }
 
