@@ -1,5 +1,6 @@
 #include "grid/QvGrid.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPalette>
 #include <QScrollBar>
@@ -69,6 +70,18 @@ void QvGrid::SetRedraw(bool On)
     QScrollBar* columns = horizontalScrollBar();
     if (columns->value() < m_p.FreezeAtCol + 1)
         columns->setValue(m_p.FreezeAtCol + 1);
+}
+
+qint64 QvGrid::TickCount() const
+{
+    if (m_tickSource)
+        return m_tickSource();
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.elapsed();
 }
 
 void QvGrid::Refresh() { DrawGrid(m_paintEnabled); }

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 // The grid control: a scroll area over a GridStore, with the saved property set, the repaint
 // switches and the events it reports to its host.
 //
@@ -50,6 +52,10 @@ public:
     const GridProperties& properties() const { return m_p; }
     // Paint passes made since the grid was created.
     qint32 paintPasses() const { return m_paintPasses; }
+    // Milliseconds of a steady clock, read by the type-ahead search, the tooltip delay and the
+    // stepped scrolling; a test replaces the source to fix the time.
+    qint64 TickCount() const;
+    void SetTickSource(std::function<qint64()> Source) { m_tickSource = std::move(Source); }
 
     // The store members the forms use.
     qint32 AddColumn(const QString& Caption, float Width, qint32 Alignment, qint32 DataType, const QString& Format,
@@ -350,6 +356,62 @@ public:
     void BindControl(qint32 vCol, QWidget* Ctrl, qint32 MoveControl);
     // ---- end of row attributes ----
 
+    // ==== Row metrics, geometry and hit testing ====
+    // ==== end of Row metrics, geometry and hit testing ====
+public:
+
+    // ==== Scroll bars and scrolling ====
+    // ==== end of Scroll bars and scrolling ====
+public:
+
+    // ==== Painting: the body, caption, headers and drawing primitives ====
+    // ==== end of Painting: the body, caption, headers and drawing primitives ====
+public:
+
+    // ==== Painting: cell content and the totals line ====
+    // ==== end of Painting: cell content and the totals line ====
+public:
+
+    // ==== Column properties, sizing and saved layout ====
+    // ==== end of Column properties, sizing and saved layout ====
+public:
+
+    // ==== Sorting ====
+    // ==== end of Sorting ====
+public:
+
+    // ==== Selection and the current cell ====
+    // ==== end of Selection and the current cell ====
+public:
+
+    // ==== Keyboard input ====
+    // ==== end of Keyboard input ====
+public:
+
+    // ==== Search and filter ====
+    // ==== end of Search and filter ====
+public:
+
+    // ==== CSV export and recordset fill ====
+    // ==== end of CSV export and recordset fill ====
+public:
+
+    // ==== In-cell editing ====
+    // ==== end of In-cell editing ====
+public:
+
+    // ==== Mouse input ====
+    // ==== end of Mouse input ====
+public:
+
+    // ==== Cell tooltips ====
+    // ==== end of Cell tooltips ====
+public:
+
+    // ==== Window messages: wheel, scroll bars, focus, leave ====
+    // ==== end of Window messages: wheel, scroll bars, focus, leave ====
+public:
+
 signals:
     // A saved property changed; Key is its saved-set key ("Redraw" for Redraw).
     void propertyChanged(const QString& Key);
@@ -431,6 +493,7 @@ private:
     bool m_cellsChanged = false;
     const grid::ImageList* m_imageList = nullptr;
     qint16 m_expandRowImage = 0;
+    std::function<qint64()> m_tickSource;
 };
 
 } // namespace grid
