@@ -137,6 +137,7 @@ public:
     const QList<double>& Totals() const { return m_totals; }
     const grid::CellFormats& CellFormats() const { return m_cellFormats; }
     QList<TotalsInfo>& TotalsSettings() { return m_totalsInfo; }
+    const QList<TotalsInfo>& TotalsSettings() const { return m_totalsInfo; }
     // Slots held for row records, in use or spare.
     qint32 Capacity() const { return qint32(m_rows.size()); }
 

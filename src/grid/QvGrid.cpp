@@ -32,6 +32,8 @@ QvGrid::QvGrid(QWidget* parent)
     applyThemeColors();
     applyBorderStyle();
     setFrameShadow(QFrame::Sunken);
+    PrepareInput();
+    CalcRowMetrics();
 }
 
 void QvGrid::connectStore()
@@ -44,6 +46,8 @@ void QvGrid::connectStore()
     hooks.DrawGrid = [this] { DrawGrid(m_paintEnabled); };
     hooks.Cleared = [this] { onCleared(); };
     hooks.CurrentRowMoved = [this](qint32 Row) { m_store.SetCurRow(Row); };
+    hooks.RowColSet = [this](qint32 Row, qint32 Col) { RowColSet(Row, Col); };
+    hooks.CalcRowHeight = [this](qint32 Row) { RowLayoutChanged(); CalcRowHeight(Row); };
     hooks.ScaleXToPixels = [this](double Width) { return ScaleXToPixels(Width); };
     hooks.VisibleWidth = [this] { return PixelsToScaleX(viewport()->width()); };
     m_store.SetHooks(std::move(hooks));
@@ -55,6 +59,22 @@ void QvGrid::onCleared()
     m_redraw = false;
     m_paintEnabled = false;
     m_cellsChanged = false;
+    // Nothing the mouse, a sort or an edit was tracking survives the rows.
+    HoverRow = -1;
+    HoverCol = -1;
+    HotHeader = -1;
+    AnchorRow = -1;
+    PressedCol = -1;
+    SwapCol = -1;
+    DragCol = -1;
+    ResizeCol = -1;
+    ResizeRow = -1;
+    DragSelectArmed = false;
+    AutoScrollDirection = 0;
+    SortCol1 = -1;
+    SortCol2 = -1;
+    DiscardCellEdit();
+    CancelToolTip();
     DrawGrid(true);
 }
 
@@ -65,8 +85,10 @@ void QvGrid::SetRedraw(bool On)
     emit propertyChanged(QStringLiteral("Redraw"));
     if (!On)
         m_pendingRepaint = false;
-    else if (m_pendingRepaint)
+    else if (m_pendingRepaint) {
+        LayoutPostponedWhilePaintingOff();
         DrawGrid(true);
+    }
     QScrollBar* columns = horizontalScrollBar();
     if (columns->value() < m_p.FreezeAtCol + 1)
         columns->setValue(m_p.FreezeAtCol + 1);
@@ -84,7 +106,12 @@ qint64 QvGrid::TickCount() const
     return started.elapsed();
 }
 
-void QvGrid::Refresh() { DrawGrid(m_paintEnabled); }
+void QvGrid::Refresh()
+{
+    CalcRowMetrics();
+    UpdateScrollBars();
+    DrawGrid(m_paintEnabled);
+}
 
 void QvGrid::RefreshIfRedraw()
 {
@@ -92,15 +119,6 @@ void QvGrid::RefreshIfRedraw()
         Refresh();
     else
         m_pendingRepaint = true;
-}
-
-void QvGrid::DrawGrid(bool Draw)
-{
-    m_pendingRepaint = !Draw;
-    if (!Draw)
-        return;
-    ++m_paintPasses;
-    viewport()->update();
 }
 
 double QvGrid::twipsPerUnitX() const

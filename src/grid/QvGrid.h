@@ -14,6 +14,10 @@
 
 #include <functional>
 
+namespace db {
+class Recordset;
+}
+
 // The grid control: a scroll area over a GridStore, with the saved property set, the repaint
 // switches and the events it reports to its host.
 //
@@ -27,8 +31,8 @@
 // drawn); ColWidth, AddColumn's Width and MinRowHeight are in the container unit chosen by
 // ScaleUnits (1 twips, 1440 per logical inch), converted to pixels rounding halves to even.
 //
-// A paint pass is counted by paintPasses(); the body (rows, headers, caption, totals) is drawn by
-// the grid painter that comes next, and until then a pass shows the background only.
+// Every paint pass (DrawGrid) draws the whole control into a retained image, which the widget then
+// shows; paintPasses() counts the passes.
 //
 // The events are signals named as the events. Arguments passed by reference can be changed by a
 // handler and are read back by the grid, so they must be connected directly (Qt::DirectConnection
@@ -318,6 +322,7 @@ public:
     void SetRowChecked(qint32 Row, bool NewValue);
     bool RowSelected(qint32 Row) const;
     void SetRowSelected(qint32 Row, bool NewValue);
+    // Every row answers locked while a refused move marks the present gesture (LockedRowHit).
     bool RowLocked(qint32 Row) const;
     void SetRowLocked(qint32 Row, bool NewValue);
     qint32 RowData(qint32 Row) const;
@@ -357,58 +362,722 @@ public:
     // ---- end of row attributes ----
 
     // ==== Row metrics, geometry and hit testing ====
+    // The layout the painter, the input handlers and the editor share. Coordinates are pixels of
+    // the viewport: the caption band starts at y = 0, the column-header band follows it and the
+    // first row starts at HeaderHeight; the row-number column spans x = 0 to RowNumberWidth and the
+    // data columns follow it. Rows are display rows, column positions display positions.
+
+    // Recomputes the layout fields below, all but RowNumberWidth, NavColumn, FirstDrawnRow and
+    // LastDrawnRow, from the fonts, caption, headers, check boxes, image list and MinRowHeight.
+    // CheckBoxSize follows the row height as it stood before the call.
+    void CalcRowMetrics();
+    // Caption band plus column-header band, measured with the header font.
+    qint32 CalcHeaderHeight() const;
+    // Under word wrap, fits display row Row's height to its wrapped cells (at most MaxLineCount
+    // lines when that is 1 or more, at least one line).
+    void CalcRowHeight(qint32 Row);
+    // The default row height in pixels, which new rows get.
+    qint32 RowHeightPx() const { return m_store.RowHeightPx(); }
+    // The y of Row's top edge when TopRow (-1: the vertical scroll value) is the first row shown;
+    // -1 when Row lies above TopRow. Hidden rows take no space.
+    qint32 GetRowTop(qint32 Row, qint32 TopRow = -1) const;
+    // Default-height rows that fit below the header, rounded to nearest (halves to even).
+    qint32 VisibleRowCount() const;
+    // The display row under y, or -1.
+    qint32 RowFromY(float Y) const;
+    // The display position of the column under x, or -1. A point up to 4 px right of a divider
+    // belongs to the column left of it.
+    qint32 ColFromX(float X) const;
+    // Sets Rect's left edge and width to the column's at display position Position, keeping its
+    // top and bottom (right() + 1 is the exclusive right edge). A column scrolled out gets the
+    // left edge RowNumberWidth - 1 and keeps Rect's right edge. The first column's content starts
+    // after RowIndent when a check box or row image sits there.
+    void GetColRect(qint32 Position, QRect& Rect) const;
+    // The previous or next visible, unlocked column in display order, wrapping around, from the
+    // last (FromEnd) or first (FromStart) position or else from CurCol; the start position when no
+    // other qualifies. The answer is kept in NavColumn.
+    qint32 PrevSelectableCol(bool FromEnd);
+    qint32 NextSelectableCol(bool FromStart);
+    // The first and last display row the last paint drew.
+    qint32 RowFirstVisible() const { return FirstDrawnRow; }
+    qint32 RowLastVisible() const { return LastDrawnRow; }
+    // The control's height and width in twips, less its border and the opposite scroll bar (the
+    // width also less one pixel and the row-number column).
+    qint32 VisibleHeight();
+    qint32 VisibleWidth();
+    // A row's height in pixels, normalised with FixRef (0 on an empty grid). The Let rounds
+    // NewValue to whole pixels; -1 fits the row to its wrapped cells.
+    float RowHeight(qint32 Row) const;
+    void SetRowHeight(qint32 Row, float NewValue);
+    // The first display row at or after Row whose visible flag is set, LastRow + 1 when none is:
+    // a walk over the shown rows skips any run of hidden ones at once.
+    qint32 NextVisibleRow(qint32 Row) const;
+    // Row heights, visibility or the display order changed other than through the members here
+    // (which say so themselves): the running row tops are taken again at the next use.
+    void RowLayoutChanged() { m_rowTopsValid = false; }
+
+    // Layout fields (pixels unless said). RowNumberWidth, FirstDrawnRow and LastDrawnRow are
+    // written by the painter, NavColumn also by the mouse handling; the rest by CalcRowMetrics.
+    qint32 EllipsisFlag = 0;          // 0x40000 (end cut-off texts with an ellipsis) or 0
+    qint32 CheckBoxSize = 0;          // side of a row check box
+    bool HasImageList = false;
+    qint32 ImageHeight = 0;           // of the attached list, kept when none is attached
+    qint32 ImageWidth = 0;
+    qint32 CheckBoxIndent = 0;        // left space of the first column kept for the check box
+    qint32 RowIndent = 0;             // check box plus row image; 3 when neither is there
+    qint32 HeaderHeight = 0;          // caption and header bands; the first row's top
+    qint32 HeaderTextHeight = 0;      // of "ABCDWXYZ" in the header font
+    qint32 CaptionHeight = 0;
+    qint32 RowNumberWidth = 0;
+    qint32 NavColumn = 0;
+    qint32 FirstDrawnRow = 0;
+    qint32 LastDrawnRow = 0;
+
+private:
+    // Running tops of the display rows: entry r is the summed height of the visible rows before
+    // display row r, entry LastRow + 1 the total. Taken afresh after a layout change.
+    const std::vector<qint64>& rowTops() const;
+    qint32 textHeight(const QFont& Font) const;
+    qint32 columnWidthPx(qint32 Position) const;
+    bool columnOnScreen(qint32 Position, qint32 FirstScrolled) const;
+    bool columnSelectable(qint32 Position) const;
+
+    mutable std::vector<qint64> m_rowTops;
+    // The display rows whose visible flag is set, in order; taken with the row tops.
+    mutable std::vector<qint32> m_visibleRows;
+    mutable bool m_rowTopsValid = false;
     // ==== end of Row metrics, geometry and hit testing ====
 public:
 
     // ==== Scroll bars and scrolling ====
+    // The scroll area's two bars count whole rows and columns, not pixels: the vertical value is
+    // the top display row, the horizontal value the first scrolled display position (columns up to
+    // FreezeAtCol always show). Bar 0 is horizontal, 1 vertical. Each bar keeps the range of a
+    // Windows scroll bar: a maximum that includes the page (SBSetMax(Bar, Max) stores Max plus the
+    // page), so the largest value reachable is Max + 1. Every member reads and moves the bars
+    // through these; a value change repaints through DrawGrid.
+
+    // The bar's value; for the vertical bar never past the last row.
+    qint32 SBGetValue(qint32 Bar) const;
+    // Ignored on a hidden bar, for a horizontal value inside the frozen columns and for the
+    // current value.
+    void SBSetValue(qint32 Bar, qint32 Value);
+    qint32 SBGetMin(qint32 Bar) const;
+    void SBSetMin(qint32 Bar, qint32 Min);
+    // The stored maximum, page included.
+    qint32 SBGetMax(qint32 Bar) const;
+    void SBSetMax(qint32 Bar, qint32 Max);
+    // The page: the step of a page up or down (5 until changed); the Let keeps the range's end.
+    qint32 SBLargeChange(qint32 eBar) const;
+    void SetSBLargeChange(qint32 eBar, qint32 iLargeChange);
+    bool SBGetVisible(qint32 Bar) const;
+    void SBSetVisible(qint32 Bar, bool Show);
+    // The look of flat bars (1 the flat one, re-applied when the bars are attached again);
+    // nothing once standard bars are in use.
+    void SBSetFlatStyle(qint32 Style);
+    // Sets the bars up on the grid's first use: flat or standard by ScrollBarStyle, the flat look,
+    // a page of 5 and a minimum of 0 on both. Calling it again attaches the bars afresh.
+    void SBStartUp();
+    // What a ScrollBarStyle change does after storing it: the bars attach again (standard bars stay
+    // standard) and show as ScrollBars asks (0 horizontal, 1 vertical, else both) until the next
+    // UpdateScrollBars.
+    void ApplyScrollBarStyle();
+    // Ranges and visibility from the content and the viewport: no bar on an empty grid, the
+    // vertical bar only when the rows (plus one text line) do not fit, when the top row is also
+    // reset to 0; the totals line adds 2 to the vertical range. ScrollBars 0 shows only the
+    // horizontal bar, 1 only the vertical one, 2 both, 3 none.
+    void UpdateScrollBars();
+    // Auto-scroll while the mouse is dragged above (Direction 1) or below (2) the rows: one row
+    // per step, at most one step per 25 ms of TickCount, moving CurRow (and the selection under
+    // MultiSelect) and raising RowColChanged, SelectionChanged and Scroll each step. Steps run from
+    // a timer until AutoScrollDirection changes or the first or last row is reached.
+    void ScrollToRow(qint32 Direction);
+    // What turning Redraw on does before its paint when a repaint was postponed: the scroll bars
+    // and the metrics are brought up to date.
+    void LayoutPostponedWhilePaintingOff();
+    // The running auto-scroll's direction; setting it to 0 ends the scrolling at the next step.
+    qint32 AutoScrollDirection = 0;
+
+protected:
+    // A new size of the control moves the top row to the current row (0 when none), then
+    // refreshes; a viewport resized by a bar shown or hidden is only repainted.
+    void resizeEvent(QResizeEvent* Event) override;
+    // The bars hold rows and columns: a value change repaints (once, unless a paint followed it)
+    // instead of moving pixels.
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    QScrollBar* sbBar(qint32 Bar) const;
+    // Shows the stored range and page on the Qt bar.
+    void sbApplyRange(qint32 Bar);
+    void SBAttach();
+    void SBDetach();
+    void autoScrollStep();
+    void scheduleAutoScrollStep();
+
+    bool SBAttached = false;
+    // Standard bars once chosen stay standard for the life of the grid.
+    bool SBStandard = false;
+    qint32 SBFlatStyle = 0;
+    bool SBHorzVisible = false;
+    bool SBVertVisible = false;
+    // The stored maximum (page included) and the page of each bar.
+    qint32 m_sbMax[2] = {0, 0};
+    qint32 m_sbPage[2] = {0, 0};
+    // Set while UpdateScrollBars shows or hides a bar, which resizes the viewport.
+    bool m_inScrollBarUpdate = false;
+    // The control's size at its last resize.
+    QSize m_controlSize;
+    bool m_autoScrollScheduled = false;
+    qint64 m_autoScrollLastStep = 0;
     // ==== end of Scroll bars and scrolling ====
 public:
 
     // ==== Painting: the body, caption, headers and drawing primitives ====
+    // DrawGrid paints the whole frame into a retained image of the viewport's size and then asks
+    // Qt to show it; paintEvent only copies the image. The caption and header painters draw into
+    // the same image, inside a pass or on their own (hover and drag feedback), and show it.
+
+    // The retained frame as last painted.
+    const QImage& Surface() const { return m_surface; }
+    // The header position drawn hot by hover tracking, -1 for none; every band paint clears it.
+    qint32 HotHeader = -1;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    // The caption bar in the look ThemeStyle chooses; nothing while Caption is empty.
+    void DrawCaption();
+    // Lays out (each shown column's Left) and paints the header band, with the corner cell over
+    // the row numbers; answers RowNumberWidth plus the width of the columns laid out, 0 without
+    // columns. SingleLine keeps every heading on one line (while a header is swapped or dragged).
+    qint32 DrawColumnHeaders(bool SingleLine);
+    // One header at display position Position in State 1 normal, 2 hot or 3 pressed, or with
+    // RowNumberCell the corner cell over the row numbers.
+    void DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bool RowNumberCell);
+    // Where a part of a cell sits (display row Row, display position Col, row top Y): Part 0 the
+    // cell, 1 its check box, 2 its image, placed by the column's alignment codes. An empty
+    // rectangle for a cell outside the grid.
+    QRect CellPartRect(qint32 Row, qint32 Col, qint32 Y, qint32 Part) const;
+    // The body of a pass; answers whether RequestRowData is due for LastDrawnRow.
+    bool paintFrame(QPainter& Painter, bool NoFocusRect);
+    void paintRowBackground(QPainter& Painter, qint32 Row, qint32 y, qint32 h, bool Highlighted, bool Parity,
+                            qint32 GridRight, qint32 HScrollPos);
+    void paintFocusFrame(QPainter& Painter, qint32 GridRight);
+    void paintVerticalLines(QPainter& Painter, qint32 Bottom, qint32 HScrollPos);
+    // Runs Paint with a painter on the retained image: the pass's own, or one of its own that
+    // shows the image when done.
+    void paintOnSurface(const std::function<void(QPainter&)>& Paint);
+    // The retained image sized to the viewport.
+    void prepareSurface();
+
+    QImage m_surface;
+    QPainter* m_passPainter = nullptr;
+    bool m_painting = false;
+public:
     // ==== end of Painting: the body, caption, headers and drawing primitives ====
 public:
 
     // ==== Painting: cell content and the totals line ====
+    // The running total of column index Col (0 for a column that does not exist).
+    double TotalsCol(qint32 Col) const;
+    // The totals line's caption and average switch of column index Col. The Gets fail with
+    // error 9 outside the columns; the Lets store nothing there, and repaint in any case.
+    QString TotalsLineCaption(qint32 Col) const;
+    void SetTotalsLineCaption(qint32 Col, const QString& Caption);
+    bool TotalsLineColAvg(qint32 Col) const;
+    void SetTotalsLineColAvg(qint32 Col, bool Average);
+    // The text the totals line shows for column index Col: a number column's total (or its
+    // average over all rows, hidden ones included) with its format, after the caption and a
+    // blank; any other column its caption alone. Error 9 outside the columns.
+    QString TotalsLineText(qint32 Col) const;
+
+private:
+    // Paints one cell of display row Row at display position Col, whose rectangle is (x, y,
+    // x + WidthPx, y + row height). The caller has painted the row background, set the pen to
+    // ForeColorSel and clipped the painter to the cell; the cell leaves pen and font as it set them.
+    void PaintCell(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
+    // Paints the totals band under the last row, whose bottom edge is y, out to GridRight;
+    // positions FreezeAtCol < c < HScrollPos are scrolled out.
+    void PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos);
+    void paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
+public:
     // ==== end of Painting: cell content and the totals line ====
 public:
 
     // ==== Column properties, sizing and saved layout ====
+    // Index is a column index; outside the columns a Get or Let fails with error 9 and changes
+    // nothing. Lets marked "repaints" paint at once while painting is on; none reports a property
+    // change, lays out again or raises an event.
+    qint32 ColAlignment(qint32 Index) const;
+    void SetColAlignment(qint32 Index, qint32 NewValue);              // repaints
+    QString ColFormat(qint32 Index) const;
+    void SetColFormat(qint32 Index, const QString& NewValue);         // repaints
+    QString ColHeading(qint32 Index) const;
+    void SetColHeading(qint32 Index, const QString& NewValue);        // repaints
+    qint32 ColImageAlignment(qint32 Index) const;
+    void SetColImageAlignment(qint32 Index, qint32 NewValue);         // repaints
+    QString ColInputFilter(qint32 Index) const;
+    void SetColInputFilter(qint32 Index, const QString& NewValue);
+    // True for Index -1, and for every column while a refused move marks the gesture.
+    bool ColLocked(qint32 Index) const;
+    void SetColLocked(qint32 Index, bool NewValue);                   // repaints
+    QString ColTag(qint32 Index) const;
+    void SetColTag(qint32 Index, const QString& NewValue);
+    // A ColumnType kept in 16 bits: a value outside -32768..32767 is error 6.
+    qint32 ColType(qint32 Index) const;
+    void SetColType(qint32 Index, qint32 NewValue);
+    bool ColVisible(qint32 Index) const;
+    void SetColVisible(qint32 Index, bool NewValue);                  // repaints
+    // In ScaleUnits; the Let also sets the width in pixels.
+    float ColWidth(qint32 Index) const;
+    void SetColWidth(qint32 Index, float NewValue);                   // repaints
+    // The word-wrap flag new rows' cells copy; existing cells keep their own.
+    bool ColWordWrap(qint32 Index) const;
+    void SetColWordWrap(qint32 Index, bool NewValue);
+
+    // Scales every column's width, hidden ones too, by one factor so that the visible columns
+    // fill VisibleWidth; shown row numbers get a 19-pixel column first when theirs has no width.
+    // Paints once at the end.
+    void ColForceFit();
+    // Sizes column Col (-1 every column) to its widest cell text in its own style and format, plus
+    // its image and a margin, and then updates the scroll bars. A number column with the totals
+    // line shown is at least as wide as its totals caption and total; a check-box column becomes
+    // 480 twips wide; progress-bar and button columns, a grid without rows and a column that does
+    // not exist keep their widths. Headings are not measured.
+    void ColWidthAutoSize(qint32 Col);
+
+    // The layout saved per user, under the application's name and the section UniqueGridName:
+    // "Count" (the last column index) and one key per display position ("0", "1", ...) holding
+    // the column index shown there; "W" and a column index holding that column's ColWidth.
+    void ColOrderSave(const QString& UniqueGridName);
+    // Shows the saved order when it was saved for as many columns and names each column once (a
+    // missing position counts as showing its own column), then raises ColumnOrderChanged(0, 0);
+    // otherwise changes nothing.
+    void ColOrderLoad(const QString& UniqueGridName);
+    // Back to the order the columns were added in (nothing with one column): NavColumn becomes
+    // the current column with the current row kept; raises ColumnOrderChanged(0, 0).
+    void ColOrderRestore(const QString& UniqueGridName = QString());
+    void ColWidthsSave(const QString& UniqueGridName);
+    // Each column takes its saved width; a missing, negative or non-numeric one keeps the width.
+    void ColWidthsLoad(const QString& UniqueGridName);
+
+private:
+    void AutoSizeColumn(qint32 Col);
+    // The record of column Index; error 9 outside the columns.
+    const ColumnInfo& columnRecord(qint32 Index) const;
+    template <typename T>
+    void setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, bool Repaint);
+public:
     // ==== end of Column properties, sizing and saved layout ====
 public:
 
     // ==== Sorting ====
+    // A sort permutes the display order only: rows keep their indexes and everything kept per row.
+    // Each column keeps its SortState, which its header shows as an arrow: 0 not sorted, 1 larger
+    // first (texts late in the collation order, latest dates, unchecked rows), 2 and any other
+    // value smaller first. SortCol1 and SortCol2 hold the column indexes the rows were last sorted
+    // by (-1 none); Clear sets both to -1.
+    //
+    // Sorts by column index vCol1 and, within runs of exactly equal primary texts, by vCol2.
+    // -1 for a column takes SortCol1 (SortCol2) as a display position: the header click stores
+    // the clicked position there first. -1 for vCol1SortType steps the primary column's state
+    // 0 -> 2 -> 1 -> 0, and state 0 restores the order the rows were added in and forgets both sort
+    // columns; -1 for vCol2SortType gives the secondary column the primary's state. Columns of
+    // type 1 sort as numbers, 2 as dates (other texts apart from the dates), 3 by check mark, 5 by
+    // the host's CustomSort answers, any other as case-insensitive text. An open edit is committed
+    // first, and a refused commit sorts nothing. Afterwards the current row is current at its new
+    // place, with no current column (the row with index 0 when none was), and SortComplete is
+    // raised. Nothing happens on an empty grid or when a column does not name a column.
+    void Sort(qint32 vCol1 = -1, qint32 vCol1SortType = -1, qint32 vCol2 = -1, qint32 vCol2SortType = -1);
+    qint32 SortCol1 = -1;
+    qint32 SortCol2 = -1;
+
+private:
+    // Sorts each range of display rows (first, last) of Order by column Col in state SortType;
+    // the column's keys are read once for all the ranges.
+    void SortDispatch(std::vector<qint32>& Order, const std::vector<std::pair<qint32, qint32>>& Ranges, qint32 Col,
+                      qint32 SortType);
+    // Sorts the runs of rows with exactly equal SortCol1 texts by SortCol2.
+    void SortSecondary(std::vector<qint32>& Order);
+public:
     // ==== end of Sorting ====
 public:
 
     // ==== Selection and the current cell ====
+    // The current cell (a display row and a display position; -1 none) takes the focus frame, the
+    // keys and the editor; the selected rows are those whose row flag Selected is set. Every move
+    // of the current cell goes through SetCurrentCell, which raises RowColChanged and, when it
+    // scrolls, Scroll; RowColSet and the gestures raise SelectionChanged when they select a row.
+
+    // The current display row, -1 when none. The Let is RowColSet(Row, -1), so it leaves the grid
+    // without a current column.
+    qint32 Row() const { return m_store.CurRow(); }
+    void SetRow(qint32 Row) { RowColSet(Row, -1); }
+    // The current column's index: 0 without columns, -1 without a current column. The Let is
+    // RowColSet(-1, Col), then a repaint.
+    qint32 Col() const;
+    void SetCol(qint32 Col);
+    // The display row under the mouse (-1 none) and the index of the column under it (0 without
+    // columns, -1 none).
+    qint32 MouseRow() const { return HoverRow; }
+    qint32 MouseCol() const;
+    // Makes display row Row (-1 the current row, 0 when none; past the last the last) and column
+    // index Col (-1 no current column) current and that row the only selected one, scrolling it
+    // into view. Does nothing on an empty grid, for a hidden row or column, or a column outside
+    // the store.
+    void RowColSet(qint32 Row, qint32 Col);
+    // Clears every row's selected flag and repaints; nothing on an empty grid.
+    void RowUnSelect();
+    // Clears every row's selected flag; no repaint, no event.
+    void SelectedClearAll();
+    qint32 SelectedCount() const;
+
+private:
+    // Moves the current cell to display row Row and display position Col (either -1 for none).
+    // Refused (false, nothing changed) on a locked row, while a refused move holds every row
+    // locked, and for the current cell itself. A hidden or locked column, or a hidden row, keeps
+    // the current one and marks the move refused (LockedColHit, LockedRowHit) for the rest of the
+    // gesture. With MakeCurrent the cell becomes current and RowColChanged is raised; with
+    // ScrollIntoView the column is brought into view and the view moves one row toward Row, then
+    // Scroll is raised.
+    bool SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool MakeCurrent);
+    // The display row a step of Step rows below (above) FromRow lands on: the first visible row,
+    // unlocked unless IncludeLocked, from there on downward (upward); LastRow (0) when none.
+    // Without FromRow the step starts at the current row.
+    qint32 SelectableRowBelow(qint32 Step, bool IncludeLocked) const
+    {
+        return SelectableRowBelow(m_store.CurRow(), Step, IncludeLocked);
+    }
+    qint32 SelectableRowAbove(qint32 Step, bool IncludeLocked) const
+    {
+        return SelectableRowAbove(m_store.CurRow(), Step, IncludeLocked);
+    }
+    qint32 SelectableRowBelow(qint32 FromRow, qint32 Step, bool IncludeLocked) const;
+    qint32 SelectableRowAbove(qint32 FromRow, qint32 Step, bool IncludeLocked) const;
+    // The next selectable row above (Upward) or below the current row, walking on past locked
+    // rows; 0 or LastRow at the ends.
+    qint32 FindUnlockedRow(bool Upward) const;
+    // The display row PageUp makes the top row when FromRow is on top: the row at which the rows
+    // from FromRow upward stop fitting below the header; -1 when they all fit.
+    qint32 PageUpTopRow(qint32 FromRow) const;
+    // Position 0 while a row check box or row image sits in its indent.
+    bool IsIndentedColumn(qint32 Position) const { return Position == 0 && RowIndent > 3; }
+    bool rowSelectable(qint32 Row, bool IncludeLocked) const;
+    void scrollColumnIntoView(qint32 Col);
+
+    // A move in this key press or mouse gesture was refused (a hidden row or column, a locked
+    // column, a press on a locked row); cleared when the next key or button goes down.
+    bool LockedRowHit = false;
+    bool LockedColHit = false;
+public:
     // ==== end of Selection and the current cell ====
 public:
 
     // ==== Keyboard input ====
+    // The grid's own keys, ahead of its host: key-downs move the current cell and the selection,
+    // scroll, insert and delete rows (AllowInsert, AllowDelete), toggle check boxes and open,
+    // commit or discard the editor; typed letters and digits run a type-ahead search on
+    // SearchColumn. Each key then reaches the host as KeyDown, KeyPress and KeyUp with the
+    // virtual-key code, the shift mask (1 Shift, 2 Ctrl, 4 Alt) and the typed character. A key the
+    // grid used up is accepted; any other is ignored, so that the editor or a parent can take it.
+
+protected:
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
+
+private:
+    // What one key-down has decided so far: where the current cell goes, whether the other rows
+    // lose their selection when the row changes, and whether the grid must be painted.
+    struct KeyMove {
+        qint32 NewRow;
+        qint32 NewCol;
+        bool ClearOthers = true;
+        bool NeedRepaint = false;
+    };
+    // The three handlers. KeyDown sets KeyCode to 0 for a key it used up, and raises the event
+    // with the code as it came in; KeyPress sets KeyAscii to 0 for a character it used up.
+    void HandleKeyDown(qint16& KeyCode, qint16& Shift);
+    void HandleKeyPress(qint16& KeyAscii);
+    void HandleKeyUp(qint16& KeyCode, qint16& Shift);
+    void finishKeyMove(KeyMove& Move);
+    void applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    void applyRowKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    void applyHomeEndKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    void applyInsertKey(KeyMove& Move);
+    void applyDeleteKey(KeyMove& Move);
+    void applySpaceKey(qint16& KeyCode, KeyMove& Move);
+    // Moves to the first row at or after the typed text in SearchColumn; the characters typed less
+    // than a second apart make one search text.
+    void typeAhead(QChar Typed);
+
+    // The last key-down the grid acted on (0 after a column move or a button press); F2 (113)
+    // marks an edit opened as by F2, in which Left and Right only move the caret.
+    qint16 LastKeyCode = 0;
+    // The shift mask of the last key or button that went down.
+    qint16 ShiftState = 0;
+    // Ctrl+A, Ctrl+C, Ctrl+V or Space on a row check box is held: typing searches nothing.
+    bool ClipboardKeyDown = false;
+    QString SearchBuffer;
+    qint64 SearchTick = 0;
+public:
     // ==== end of Keyboard input ====
 public:
 
     // ==== Search and filter ====
+    // Each looks at the Text of one column (a column index), display row by display row, and
+    // compares it with the search text by SearchMode: 0 equal, 1 at or after in character-code
+    // order, 2 contains, 4 not empty, at or after and beginning with the same character, 5 begins
+    // with, 6 ends with; any other mode matches nothing. Both texts are upper-cased first unless
+    // MatchCase is true. A column past the last fails with error 9. No event is raised.
+    //
+    // The first display row from StartingRow on (row 0 when StartingRow is out of range) whose
+    // text matches, hidden rows included, or -1; no wrap-around. SearchCol -1 means the
+    // SearchColumn property. An empty text, an empty grid or a negative column answer -1.
+    qint32 FindItem(const QString& SearchText, qint32 SearchCol = -1, qint32 SearchMode = 0, bool MatchCase = false,
+                    qint32 StartingRow = 0) const;
+    // Hides every row from StartingRow on whose text does not match; matching rows keep their
+    // state, so successive calls narrow the rows shown. Nothing happens on an empty grid or with
+    // StartingRow out of range; SearchCol -1 is error 9. Paints once at the end.
+    void FilterOn(const QString& FilterText, qint32 SearchCol, qint32 SearchMode = 0, bool MatchCase = false,
+                  qint32 StartingRow = 0);
+    // Shows the hidden rows from StartingRow (clamped to the rows) on, puts the vertical bar at
+    // the current row and paints once.
+    void FilterOff(qint32 StartingRow = 0);
+
+private:
+    // Error 9 unless Col is a column index.
+    void checkSearchColumn(qint32 Col) const;
     // ==== end of Search and filter ====
 public:
 
     // ==== CSV export and recordset fill ====
+    // Writes the caption (when there is one), the headings, every row in display order and, with
+    // TotalsLineShow, the totals line to "<strGridName>.csv" in the program folder's
+    // "ConvertedExcelFile" folder, which must exist; then offers to open the file. Each heading,
+    // cell and totals field follows a comma; commas in headings and cells become blanks, and a
+    // field holding a quote, a comma or a line break is quoted. The options leave out hidden
+    // columns and hidden rows, and write check-box cells as their text instead of "-1"/"0". The
+    // file is replaced only once it is written completely; a failure, or a name that would lead
+    // out of the folder, is reported in a message box and leaves an existing file as it was.
+    void ExportGrid(const QString& strGridName, bool vbVisibleColsOnly = false, bool vbVisibleRowsOnly = false,
+                    bool vbBooleanAsText = false);
+    // Replaces the rows (with bAddColumns the columns too, one text column per field, named after
+    // it) by the records of rActiveRecordset, each field's value in its own cell (Null empty),
+    // and leaves the recordset where it stood; with bFitColWidth or bAddColumns the columns are
+    // then fitted to the visible width. Errors of the recordset reach the caller.
+    void FillGridFromQuery(db::Recordset& rActiveRecordset, bool bAddColumns, bool bFitColWidth);
+
+private:
+    // Opens a file of the program folder (a Windows path) with the program the desktop has for it.
+    void ShellOpenFile(const QString& Path);
     // ==== end of CSV export and recordset fill ====
 public:
 
     // ==== In-cell editing ====
+    // One cell is edited at a time, in place: by the grid's own line edit laid over the cell, or
+    // by the host's control bound to the column (BindControl). Opening raises BeforeEdit, which
+    // may refuse; committing raises AfterEdit when the text changed, which may change the text or
+    // refuse it (the edit then stays open). A committed change marks the cell, its row and the
+    // grid (CellsChanged) as changed. Keys typed into the line edit reach the grid's own key
+    // handling first (its keyPressEvent and keyReleaseEvent): a key that handling accepts goes no
+    // further; any other passes the column's input filter (txtEdit_KeyPress) into the line edit.
+
+    // An edit is open.
+    bool EditPending() const { return m_editPending; }
+    // Commits an open edit (true at once when none is open); with bAllowMove the current cell
+    // then moves as EditMove says and becomes the only selected row. False when AfterEdit
+    // refused the text: the editor stays open and nothing is written.
+    bool UpdateCell(bool bAllowMove);
+    // Makes display row lNewRow, column index lNewCol current and opens the editor there as F2
+    // would, even while AllowEdit is off; bBlankCell empties the line edit.
+    void ForceCellEdit(qint32 lNewRow, qint32 lNewCol, bool bBlankCell);
+
+private:
+    class CellEditBox;
+
+    // AllowEdit is on and the grid has rows.
+    bool CanEditNow() const;
+    // Commits the open edit, or opens the editor on the current cell; answers CanEditNow, which
+    // callers use only to swallow the key or click that asked for it.
+    bool ToggleCellEdit(bool bAllowMove);
+    // Opens the editor on display row Row, display position Col, committing an open edit first.
+    void ShowCellEditor(qint32 Row, qint32 Col);
+    // Lays the open editor over its cell; called again after its column was resized.
+    void PositionCellEditor();
+    // Escape: hides the editor and forgets the edit; the cell keeps its text, no event.
+    void DiscardCellEdit();
+    // The editor takes the grid font's size, also while it is open.
+    void SetEditorFontSize(qreal PointSize);
+    // The line edit's key filter: a key outside the column's InputFilter becomes 0 (Backspace
+    // and the full stop always pass); then EditKeyPress lets the host change or zero it.
+    void txtEdit_KeyPress(qint16& KeyAscii);
+    // The line edit's text and caret, as the key handling reads and sets them.
+    QString EditText() const;
+    qint32 EditSelStart() const;
+    void SetEditText(const QString& Text, qint32 SelStart);
+
+    CellEditBox* createCellEditor();
+    QWidget* boundControlOf(qint32 Position) const;
+    void styleEditor(QWidget& Editor, qint32 Row, qint32 Col);
+    void styleEditBox(qint32 Row, qint32 Col);
+    void hideCellEditor();
+    void markEditedCell(qint32 Row, qint32 Col);
+
+    CellEditBox* m_txtEdit = createCellEditor();
+    // The open editor: the line edit or the bound control.
+    QPointer<QWidget> m_editControl;
+    bool m_editPending = false;
+    qint32 m_editRow = -1;          // display row
+    qint32 m_editCol = -1;          // display position
+    // The parent a bound control had before it was lent to the grid's container for the edit.
+    QPointer<QWidget> m_editParent;
     // ==== end of In-cell editing ====
 public:
 
     // ==== Mouse input ====
+    // The pointer the grid shows over its rows and headers: 0 the default arrow, 7 the row-divider
+    // sizing pointer, 9 the column-divider one, 99 the hand (cells whose look asks for it).
+    qint32 MousePointer() const { return MousePointerCode; }
+    bool MousePointerIsCustom() const { return MousePointerCode == PointerHand; }
+
+protected:
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    // A local file dropped on a cell is written into it while AllowEdit is on; a locked row or
+    // column takes none.
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dragMoveEvent(QDragMoveEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
+
+private:
+    enum : qint32 { PointerDefault = 0, PointerSizeNS = 7, PointerSizeWE = 9, PointerHand = 99 };
+    // The handlers in the host's terms, each ending with its event: Button 1 left, 2 right, 4
+    // middle (for a move, the buttons held), Shift the modifier mask, X and Y viewport pixels.
+    // A left press on a locked row is refused without an event; a release over one clears the
+    // selection and raises ColumnClick instead of MouseUp.
+    void OnMouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void OnMouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void OnMouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    // Click and CellClick (whose column is the display position under the mouse) after a press
+    // on a row; a click may open the editor (EditTrigger 8).
+    void OnClick();
+    // DblClick after a press on a row; on a column divider the column left of it is sized to its
+    // content. A double-click may open the editor as F2 does (EditTrigger 16).
+    void OnDblClick();
+    void SetHandPointer(bool Hand);
+    void SetMousePointer(qint32 Pointer);
+    // A left press on a row: the row check box, a cell check box, then the click's selection.
+    // Answers whether a selected flag changed.
+    bool pressOnRow(qint32 Row, qint32 Col, qint16 Shift, float X, float Y);
+    // Toggles the check box of the cell at display row Row and position Col when (X, Y) is on it
+    // and neither BeforeEdit nor AfterEdit cancels; answers whether it changed.
+    bool toggleCheckBoxAt(qint32 Row, qint32 Col, float X, float Y);
+    // The selection a left click with the modifiers Shift leaves; answers whether a flag changed.
+    bool applyClickSelection(qint32 Row, qint16 Shift);
+    // Row becomes the only selected row; answers whether a flag changed.
+    bool selectOnly(qint32 Row);
+    // With AllowColumnHover the header under the mouse is drawn hot, and none once the mouse is
+    // below the header band.
+    void trackHotHeader(float Y);
+    // Finds the row or column divider under the mouse and shows its sizing pointer.
+    void findDivider(float X, float Y);
+    void dragWithLeftButton(qint16 Shift, float X, float Y);
+    void dragOverRows(qint16 Shift, float Y);
+    void dragHeader(float X);
+    void showHandPointer();
+    void releaseWithoutHeaderMove(qint16 Shift, float X, float Y, qint32 Col, qint32 Row);
+    // The image of the cell under the mouse, or the expand image of a wrapped cell.
+    void releaseOnCell(float X, float Y);
+    // A click on a header cycles that column's sort state; with Ctrl it sorts by it second.
+    void sortByHeader(qint16 Shift);
+    // The release ends every gesture: header press, swap, drag, resize, drag selection, auto-scroll.
+    void endGestures();
+    bool headerGesturesOn() const;
+    // The display row and column index a drop at (X, Y) writes to; false off the cells and on a
+    // locked row or column.
+    bool dropTarget(float X, float Y, qint32& Row, qint32& ColIndex) const;
+    const ColumnInfo& columnAt(qint32 Position) const;
+
+    qint32 HoverRow = -1;             // display row under the mouse
+    qint32 HoverCol = -1;             // display position under the mouse
+    qint32 PressedCol = -1;           // header pressed by the left button
+    qint32 AnchorRow = -1;            // display row of the last press, -1 off the rows
+    qint32 PressX = 0;
+    bool DragSelectArmed = false;     // a left press in the body may drag a selection
+    qint32 ResizeCol = -1;            // display position whose right divider is under the mouse
+    qint32 ResizeRow = -1;            // display row whose bottom divider is under the mouse
+    qint32 ResizeOriginX = 0;         // X less the column's width when its divider was found
+    qint32 ResizeOriginY = 0;         // Y less the row's height likewise
+    qint32 SwapCol = -1;              // header being swapped (AllowColumnSwap)
+    qint32 DragCol = -1;              // header being moved (AllowColumnDrag)
+    qint32 MousePointerCode = PointerDefault;
+    bool m_doubleClicked = false;     // the press under way is the second of a double-click
+public:
     // ==== end of Mouse input ====
 public:
 
     // ==== Cell tooltips ====
+    // The window showing the whole text of a cut-off cell (a CellToolTipWindow), made at the
+    // first tooltip; null before.
+    const QWidget* CellToolTip() const;
+    // The user locale's text for a Windows locale item: 0x1001 the language's English name,
+    // 0x1002 the country's, 4 and 8 their native names, 14 and 15 the decimal and thousands
+    // separators, 20 the currency symbol, 0x59 and 0x5A the ISO language and country codes.
+    // Empty for any other item.
+    static QString GetInfo(qint32 lInfo);
+
+private:
+    // Starts the 1,500 ms wait for a tooltip over the cell at display row Row and position Col,
+    // unless one is running or the cell wants none (tooltips off, an open edit, a check box, no
+    // text). At its end the cell then under the mouse gets the tooltip if its text is cut off.
+    void ShowToolTipDelayed(qint32 Row, qint32 Col);
+    void ShowCellToolTip(qint32 Row, qint32 Col);
+    void scheduleToolTipCheck(qint64 Delay);
+    void toolTipWaitStep();
+    // Abandons a running wait and hides the tooltip.
+    void CancelToolTip();
+    void HideToolTip();
+    bool cellOnGrid(qint32 Row, qint32 Col) const;
+
+    bool ToolTipWaiting = false;
+    qint64 ToolTipStartTick = 0;
+    quint32 m_toolTipWait = 0;        // numbers the waits, so a cancelled one's checks lapse
+    QWidget* m_toolTip = nullptr;     // owned by the grid
+public:
     // ==== end of Cell tooltips ====
 public:
 
     // ==== Window messages: wheel, scroll bars, focus, leave ====
+protected:
+    // A wheel notch scrolls three rows (with Ctrl one column), whatever its size.
+    void wheelEvent(QWheelEvent* Event) override;
+    // With FocusRectHide the focus frame comes and goes with the focus.
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
+    // Hides the tooltip, the hand and the hot header, then raises MouseLeave.
+    void leaveEvent(QEvent* Event) override;
+
+private:
+    // A scroll gesture on bar Bar (0 columns, 1 rows): Code 0 line up, 1 line down, 2 page up, 3
+    // page down, 5 the thumb dragged to TrackPosition, 6 top, 7 bottom, 8 the gesture ended.
+    // A line steps to the next selectable column or row (three rows for the wheel). When a
+    // position changed the open edit is committed, the grid repaints (while the thumb is dragged
+    // only with ScrollTrack) and Scroll is raised. The current cell stays where it was.
+    void ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackPosition);
+    qint32 lineAbove(qint32 Bar, qint32 Position, bool Wheel);
+    qint32 lineBelow(qint32 Bar, qint32 Position, bool Wheel);
+    qint32 selectableColFrom(qint32 Position, bool Forward);
+    // The first move over the grid raises MouseEnter.
+    void OnMouseInside();
+    // Turns on mouse tracking and drops and wires the scroll bars' gestures; the constructor's.
+    void PrepareInput();
+
+    bool MouseInside = false;
+public:
     // ==== end of Window messages: wheel, scroll bars, focus, leave ====
 public:
 
@@ -458,8 +1127,9 @@ private:
     template <typename T>
     void let(T& Field, const T& Value, const char* Key, Repaint Strength);
     void repaintAfterLet(Repaint Strength);
-    // One paint pass when Draw is true; otherwise the repaint is remembered.
-    void DrawGrid(bool Draw);
+    // One paint pass when Draw is true; otherwise the repaint is remembered. NoFocusRect leaves
+    // the focus frame out (the grid lost the focus). A call during a pass does nothing.
+    void DrawGrid(bool Draw, bool NoFocusRect = false);
     void connectStore();
     void onCleared();
     // Writes the palette ThemeColor chooses into the colour properties; no repaint.

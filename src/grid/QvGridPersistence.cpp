@@ -118,6 +118,8 @@ void QvGrid::readProperties(const PropertyBag& Bag)
     applyThemeColors();
     applyBorderStyle();
     m_store.Clear();
+    CalcRowMetrics();
+    SBStartUp();
 }
 
 void QvGrid::writeProperties(PropertyBag& Bag) const

@@ -27,10 +27,17 @@ void QvGrid::SetFont(const QFont& Font)
     setFont(Font);
     applyDefaultLook();
     emit propertyChanged(QStringLiteral("Font"));
+    CalcRowMetrics();
+    SetEditorFontSize(Font.pointSizeF());
     DrawGrid(m_paintEnabled);
 }
 
-void QvGrid::SetFontHeader(const QFont& Font) { let(m_p.FontHeader, Font, "FontHeader", Repaint::Now); }
+void QvGrid::SetFontHeader(const QFont& Font)
+{
+    let(m_p.FontHeader, Font, "FontHeader", Repaint::None);
+    CalcRowMetrics();
+    DrawGrid(m_paintEnabled);
+}
 
 void QvGrid::SetApplySelectionToImages(bool On)
 {
@@ -64,7 +71,12 @@ void QvGrid::SetForeColor(OleColor Color)
 }
 
 void QvGrid::SetForeColorEdit(OleColor Color) { let(m_p.ForeColorEdit, Color, "ForeColorEdit", Repaint::None); }
-void QvGrid::SetForeColorHdr(OleColor Color) { let(m_p.ForeColorHdr, Color, "ForeColorHdr", Repaint::Now); }
+void QvGrid::SetForeColorHdr(OleColor Color)
+{
+    let(m_p.ForeColorHdr, Color, "ForeColorHdr", Repaint::None);
+    DrawCaption();
+    DrawColumnHeaders(false);
+}
 void QvGrid::SetForeColorSel(OleColor Color) { let(m_p.ForeColorSel, Color, "ForeColorSel", Repaint::IfRedraw); }
 
 void QvGrid::SetBackColorEvenRows(OleColor Color)
@@ -135,14 +147,21 @@ void QvGrid::SetThemeColor(qint32 Palette)
 
 // No range check; a look outside 0-7 draws no header background.
 void QvGrid::SetThemeStyle(qint32 Style) { let(m_p.ThemeStyle, Style, "ThemeStyle", Repaint::Now); }
-void QvGrid::SetColumnHeaders(bool On) { let(m_p.ColumnHeaders, On, "ShowColumnHeaders", Repaint::IfRedraw); }
+void QvGrid::SetColumnHeaders(bool On)
+{
+    let(m_p.ColumnHeaders, On, "ShowColumnHeaders", Repaint::None);
+    CalcRowMetrics();
+    RefreshIfRedraw();
+}
 void QvGrid::SetCenterRowImage(bool On) { let(m_p.CenterRowImage, On, "CenterRowImage", Repaint::None); }
 void QvGrid::SetScrollBars(qint32 Bars) { let(m_p.ScrollBars, Bars, "ScrollBars", Repaint::IfRedraw); }
 
 void QvGrid::SetMinVerticalOffset(qint32 Offset)
 {
     m_store.SetRowHeightPx(0);
-    let(m_p.MinVerticalOffset, Offset, "MinVerticalOffset", Repaint::IfRedraw);
+    let(m_p.MinVerticalOffset, Offset, "MinVerticalOffset", Repaint::None);
+    CalcRowMetrics();
+    RefreshIfRedraw();
 }
 
 void QvGrid::SetColumnHeaderLines(qint16 Lines)
@@ -150,10 +169,18 @@ void QvGrid::SetColumnHeaderLines(qint16 Lines)
     if (Lines < 1)
         m_p.ColumnHeaderLines = 1;
     else
-        let(m_p.ColumnHeaderLines, Lines, "ColumnHeaderLines", Repaint::IfRedraw);
+        let(m_p.ColumnHeaderLines, Lines, "ColumnHeaderLines", Repaint::None);
+    CalcRowMetrics();
+    RefreshIfRedraw();
 }
 
-void QvGrid::SetCaption(const QString& Caption) { let(m_p.Caption, Caption, "Caption", Repaint::IfRedraw); }
+void QvGrid::SetCaption(const QString& Caption)
+{
+    let(m_p.Caption, Caption, "Caption", Repaint::None);
+    CalcRowMetrics();
+    DrawCaption();
+    RefreshIfRedraw();
+}
 
 void QvGrid::SetCaptionAlignment(qint32 Alignment)
 {
@@ -169,7 +196,11 @@ void QvGrid::SetAppearance(qint32 Appearance)
 }
 
 void QvGrid::SetColumnHeaderSmall(bool On) { m_p.ColumnHeaderSmall = On; }
-void QvGrid::SetScrollBarStyle(qint32 Style) { let(m_p.ScrollBarStyle, Style, "ScrollBarStyle", Repaint::None); }
+void QvGrid::SetScrollBarStyle(qint32 Style)
+{
+    let(m_p.ScrollBarStyle, Style, "ScrollBarStyle", Repaint::None);
+    ApplyScrollBarStyle();
+}
 void QvGrid::SetTotalsLineShow(bool On) { let(m_p.TotalsLineShow, On, "TotalsLineShow", Repaint::IfRedraw); }
 
 void QvGrid::SetFocusRowHighlightKeepTextForecolor(bool On)
@@ -180,8 +211,18 @@ void QvGrid::SetFocusRowHighlightKeepTextForecolor(bool On)
     RefreshIfRedraw();
 }
 
-void QvGrid::SetShowRowNumbers(bool On) { let(m_p.ShowRowNumbers, On, "ShowRowNumbers", Repaint::Now); }
-void QvGrid::SetShowRowNumbersVary(bool On) { let(m_p.ShowRowNumbersVary, On, "ShowRowNumbersVary", Repaint::Now); }
+// The row-number column keeps its width while a cell is being edited: a change then is dropped.
+void QvGrid::SetShowRowNumbers(bool On)
+{
+    if (!EditPending())
+        let(m_p.ShowRowNumbers, On, "ShowRowNumbers", Repaint::Now);
+}
+
+void QvGrid::SetShowRowNumbersVary(bool On)
+{
+    if (!EditPending())
+        let(m_p.ShowRowNumbersVary, On, "ShowRowNumbersVary", Repaint::Now);
+}
 
 void QvGrid::SetAllowColumnResizing(bool On)
 {
@@ -233,13 +274,25 @@ void QvGrid::SetFocusRectHide(bool On) { let(m_p.FocusRectHide, On, "HideSelecti
 // Turning hover off repaints at once so that no header stays hot.
 void QvGrid::SetAllowColumnHover(bool On)
 {
-    let(m_p.AllowColumnHover, On, "HotHeaderTracking", On ? Repaint::None : Repaint::Now);
+    let(m_p.AllowColumnHover, On, "HotHeaderTracking", Repaint::None);
+    // No header may stay hot once tracking is off.
+    if (!On)
+        DrawColumnHeaders(false);
 }
 
 void QvGrid::SetMultiSelect(qint32 Mode)
 {
     m_store.SetMultiSelect(Mode != 0);
     let(m_p.MultiSelect, Mode, "MultiSelect", Repaint::None);
+    if (Mode != 0)
+        return;
+    // Back to one selected row: the current one.
+    qint32 from = -1;
+    qint32 to = -1;
+    if (m_store.Rows() > 0)
+        SelectRowRange(false, from, to);
+    RowColSet(-1, -1);
+    RefreshIfRedraw();
 }
 
 void QvGrid::SetScrollTrack(bool On) { let(m_p.ScrollTrack, On, "ScrollTrack", Repaint::None); }
@@ -251,7 +304,13 @@ void QvGrid::SetEnabled(bool On)
     emit propertyChanged(QStringLiteral("Enabled"));
 }
 
-void QvGrid::SetFreezeAtCol(qint32 Col) { let(m_p.FreezeAtCol, Col, "FreezeAtCol", Repaint::IfRedraw); }
+// The frozen columns never scroll: the first scrolling column becomes the leftmost one shown.
+void QvGrid::SetFreezeAtCol(qint32 Col)
+{
+    let(m_p.FreezeAtCol, Col, "FreezeAtCol", Repaint::None);
+    if (SBGetValue(0) < Col + 1)
+        SBSetValue(0, Col + 1);
+}
 
 void QvGrid::SetCacheIncrement(qint32 Slots)
 {
@@ -264,7 +323,9 @@ void QvGrid::SetMaxLineCount(qint32 Lines) { let(m_p.MaxLineCount, Lines, "MaxLi
 void QvGrid::SetMinRowHeight(qint32 Height)
 {
     m_store.SetRowHeightPx(0);
-    let(m_p.MinRowHeight, Height, "MinRowHeight", Repaint::IfRedraw);
+    let(m_p.MinRowHeight, Height, "MinRowHeight", Repaint::None);
+    CalcRowMetrics();
+    RefreshIfRedraw();
 }
 
 void QvGrid::SetScaleUnits(qint32 Units) { let(m_p.ScaleUnits, Units, "ScaleUnits", Repaint::None); }

@@ -59,6 +59,9 @@ void QvGrid::SetRowSelected(qint32 Row, bool NewValue)
 
 bool QvGrid::RowLocked(qint32 Row) const
 {
+    // A refused move locks every row for the rest of the gesture.
+    if (LockedRowHit)
+        return true;
     const auto row = fixedRow(m_store, Row);
     return !row || FlagIsSet(m_store.RowAt(*row).Flags, RowFlag::Locked);
 }
@@ -119,6 +122,7 @@ void QvGrid::SetRowVisible(qint32 Row, bool NewValue)
     if (!row || m_store.RowAt(*row).Visible == NewValue)
         return;
     m_store.RowAt(*row).Visible = NewValue;
+    RowLayoutChanged();
     Refresh();
 }
 

@@ -1,0 +1,301 @@
+// The grid's layout: row metrics, header heights, row tops, the hit tests and the column edges.
+
+#include "grid/QvGrid.h"
+
+#include "platform/runtime/RuntimeError.h"
+
+#include <QFontMetricsF>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace grid {
+
+namespace {
+
+constexpr qint32 EndEllipsis = 0x40000;
+constexpr double TwipsPerInch = 1440.0;
+
+qint32 rounded(double Value) { return qint32(std::nearbyint(Value)); }
+
+} // namespace
+
+qint32 QvGrid::textHeight(const QFont& Font) const
+{
+    // The height of a line such as "ABCDWXYZ" in Font.
+    return rounded(QFontMetricsF(Font, viewport()).height());
+}
+
+void QvGrid::CalcRowMetrics()
+{
+    const qint32 previousRowHeight = RowHeightPx();
+    CheckBoxSize = previousRowHeight > 16 ? 16 : previousRowHeight - 4;
+    RowIndent = m_p.RowCheckBoxes ? CheckBoxSize + 2 : 3;
+    CheckBoxIndent = RowIndent;
+
+    HasImageList = m_imageList != nullptr;
+    if (m_imageList) {
+        ImageHeight = m_imageList->ImageHeight();
+        ImageWidth = m_imageList->ImageWidth();
+        bool anyRowImage = false;
+        for (qint32 index = 0; index <= m_store.LastRow() && !anyRowImage; ++index)
+            anyRowImage = m_store.Record(index).Image != 0;
+        if (anyRowImage)
+            RowIndent = ImageWidth + RowIndent + 2;
+    }
+
+    HeaderTextHeight = textHeight(m_p.FontHeader);
+    CaptionHeight = m_p.Caption.isEmpty() ? 0 : rounded(HeaderTextHeight * 1.5);
+    HeaderHeight = CalcHeaderHeight();
+
+    // MinRowHeight is in the container unit; a row is never lower than the header font's text.
+    const double twipsPerUnit = m_p.ScaleUnits == 3 ? TwipsPerInch / logicalDpiY() : twipsPerUnitX();
+    qint32 rowHeight = rounded(m_p.MinRowHeight * twipsPerUnit * logicalDpiY() / TwipsPerInch);
+    rowHeight = std::max(rowHeight, HeaderTextHeight);
+    m_store.SetRowHeightPx(rowHeight + 2 * m_p.MinVerticalOffset + 2);
+
+    EllipsisFlag = m_p.DisplayEllipsis ? EndEllipsis : 0;
+}
+
+qint32 QvGrid::CalcHeaderHeight() const
+{
+    if (!m_p.ColumnHeaders)
+        return CaptionHeight;
+    const qint32 lineHeight = textHeight(m_p.FontHeader);
+    const qint32 lines = m_p.ColumnHeaderLines;
+    if (m_p.ColumnHeaderSmall)
+        return rounded(lines * lineHeight / 3.0 + lineHeight + CaptionHeight);
+    return lines * lineHeight + lineHeight + CaptionHeight;
+}
+
+void QvGrid::CalcRowHeight(qint32 Row)
+{
+    if (!m_p.AllowWordWrap || Row < 0 || Row > m_store.LastRow())
+        return;
+    const QFontMetricsF metrics(m_font, viewport());
+    RowInfo& row = m_store.RowAt(Row);
+    qint32 contentHeight = 0;
+    for (qint32 col = 0; col < m_store.Cols() && col < row.Cells.size(); ++col) {
+        const CellInfo& cell = row.Cells[col];
+        const qint32 width = m_store.Columns()[col].WidthPx;
+        qint32 bottom = 0;
+        if (FlagIsSet(cell.Flags, CellFlag::WordWrap)) {
+            const QRectF room(0, 2, std::max(width - 5, 1), 0);
+            bottom = 2 + rounded(metrics.boundingRect(room, Qt::TextWordWrap, cell.Text).height());
+        } else if (!cell.Text.isEmpty()) {
+            bottom = rounded(metrics.height());
+        }
+        contentHeight = std::max(contentHeight, bottom);
+    }
+    const qint32 lineHeight = RowHeightPx() - 2 * m_p.MinVerticalOffset - 2;
+    if (contentHeight < lineHeight)
+        contentHeight = lineHeight;
+    else if (m_p.MaxLineCount >= 1 && contentHeight > m_p.MaxLineCount * lineHeight)
+        contentHeight = m_p.MaxLineCount * lineHeight;
+    row.Height = contentHeight + 2 * m_p.MinVerticalOffset;
+    RowLayoutChanged();
+}
+
+const std::vector<qint64>& QvGrid::rowTops() const
+{
+    const std::size_t count = std::size_t(m_store.LastRow() + 2);
+    if (m_rowTopsValid && m_rowTops.size() == count)
+        return m_rowTops;
+    m_rowTops.assign(count, 0);
+    m_visibleRows.clear();
+    for (qint32 row = 0; row <= m_store.LastRow(); ++row) {
+        const RowInfo& record = m_store.RowAt(row);
+        m_rowTops[row + 1] = m_rowTops[row] + (record.Visible ? record.Height : 0);
+        if (record.Visible)
+            m_visibleRows.push_back(row);
+    }
+    m_rowTopsValid = true;
+    return m_rowTops;
+}
+
+qint32 QvGrid::NextVisibleRow(qint32 Row) const
+{
+    rowTops();
+    const auto next = std::lower_bound(m_visibleRows.begin(), m_visibleRows.end(), Row);
+    return next == m_visibleRows.end() ? m_store.LastRow() + 1 : *next;
+}
+
+qint32 QvGrid::GetRowTop(qint32 Row, qint32 TopRow) const
+{
+    if (TopRow == -1)
+        TopRow = SBGetValue(1);
+    if (Row < TopRow)
+        return -1;
+    const std::vector<qint64>& tops = rowTops();
+    const qint32 end = qint32(tops.size()) - 1;
+    const qint64 top = tops[std::clamp(TopRow, 0, end)];
+    return qint32(HeaderHeight + tops[std::clamp(Row, 0, end)] - top);
+}
+
+qint32 QvGrid::VisibleRowCount() const
+{
+    if (RowHeightPx() <= 0)
+        return 0;
+    const qint32 border = m_p.BorderStyle == 1 ? 4 : 0;
+    return rounded(double(viewport()->height() - HeaderHeight - border) / RowHeightPx());
+}
+
+qint32 QvGrid::RowFromY(float Y) const
+{
+    if (m_store.Rows() == 0)
+        return -1;
+    if (HeaderHeight > 0 && Y <= HeaderHeight)
+        return -1;
+    const qint32 topRow = SBGetValue(1);
+    if (topRow > m_store.LastRow())
+        return -1;
+    // The first row whose bottom edge is at or below Y; a hidden row shares its bottom with the
+    // row before it, so only the topmost row can be a hidden one.
+    const std::vector<qint64>& tops = rowTops();
+    const double start = std::max(HeaderHeight, 0) - double(tops[topRow]);
+    const auto bottom = std::lower_bound(tops.begin() + topRow + 1, tops.end(), double(Y),
+                                         [start](qint64 Top, double Value) { return start + Top < Value; });
+    if (bottom == tops.end())
+        return -1;
+    return qint32(bottom - tops.begin()) - 1;
+}
+
+qint32 QvGrid::columnWidthPx(qint32 Position) const
+{
+    return m_store.Columns()[m_store.ColOrder()[Position]].WidthPx;
+}
+
+bool QvGrid::columnOnScreen(qint32 Position, qint32 FirstScrolled) const
+{
+    return Position >= FirstScrolled || Position <= m_p.FreezeAtCol;
+}
+
+qint32 QvGrid::ColFromX(float X) const
+{
+    if (m_store.Cols() == 0)
+        return -1;
+    const qint32 firstScrolled = SBGetValue(0);
+    qint32 left = 0;
+    for (qint32 position = 0; position < m_store.ColOrder().size(); ++position) {
+        if (!columnOnScreen(position, firstScrolled))
+            continue;
+        if (!m_store.Columns()[m_store.ColOrder()[position]].Visible)
+            continue;
+        const qint32 width = columnWidthPx(position);
+        if (X > left && X <= left + width + 4 + RowNumberWidth)
+            return position;
+        left += width;
+    }
+    return -1;
+}
+
+void QvGrid::GetColRect(qint32 Position, QRect& Rect) const
+{
+    const qint32 firstScrolled = SBGetValue(0);
+    if (!columnOnScreen(Position, firstScrolled)) {
+        Rect.setLeft(RowNumberWidth - 1);
+        return;
+    }
+    qint32 left = RowNumberWidth;
+    for (qint32 position = 0; position < Position; ++position) {
+        if (columnOnScreen(position, firstScrolled) && m_store.Columns()[m_store.ColOrder()[position]].Visible)
+            left += columnWidthPx(position);
+    }
+    qint32 right = left + columnWidthPx(Position);
+    if (IsIndentedColumn(Position))
+        left = RowNumberWidth + RowIndent;
+    Rect.setLeft(left);
+    Rect.setRight(right - 1);
+}
+
+bool QvGrid::columnSelectable(qint32 Position) const
+{
+    const ColumnInfo& column = m_store.Columns()[m_store.ColOrder()[Position]];
+    return column.Visible && !column.Locked;
+}
+
+qint32 QvGrid::PrevSelectableCol(bool FromEnd)
+{
+    const qint32 last = m_store.Cols() - 1;
+    if (last < 0)
+        return NavColumn = 0;
+    const qint32 current = m_store.CurCol();
+    const qint32 start = FromEnd || current <= 0 || current > last ? last : current - 1;
+    qint32 position = start;
+    while (!columnSelectable(position)) {
+        position = position == 0 ? last : position - 1;
+        if (position == start)
+            break;
+    }
+    return NavColumn = position;
+}
+
+qint32 QvGrid::NextSelectableCol(bool FromStart)
+{
+    const qint32 last = m_store.Cols() - 1;
+    if (last < 0)
+        return NavColumn = 0;
+    const qint32 current = m_store.CurCol();
+    const qint32 start = FromStart || current >= last || current < -1 ? 0 : current + 1;
+    qint32 position = start;
+    while (!columnSelectable(position)) {
+        position = position == last ? 0 : position + 1;
+        if (position == start)
+            break;
+    }
+    return NavColumn = position;
+}
+
+qint32 QvGrid::VisibleHeight()
+{
+    if (!m_paintEnabled)
+        UpdateScrollBars();
+    const double twipsPerPixel = TwipsPerInch / logicalDpiY();
+    const qint32 border = m_p.BorderStyle == 1 ? rounded(4 * twipsPerPixel) : 0;
+    double result = height() * twipsPerPixel - border;
+    if (SBGetVisible(0))
+        result -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) * twipsPerPixel;
+    return rounded(result);
+}
+
+qint32 QvGrid::VisibleWidth()
+{
+    if (!m_paintEnabled)
+        UpdateScrollBars();
+    const double twipsPerPixel = TwipsPerInch / logicalDpiX();
+    const qint32 border = m_p.BorderStyle == 1 ? rounded(4 * twipsPerPixel) : 0;
+    double result = width() * twipsPerPixel - border;
+    if (SBGetVisible(1))
+        result -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) * twipsPerPixel;
+    return rounded(result - twipsPerPixel - RowNumberWidth * twipsPerPixel);
+}
+
+float QvGrid::RowHeight(qint32 Row) const
+{
+    qint32 col = -1;
+    if (!m_store.FixRef(Row, col))
+        return 0;
+    return float(m_store.RowAt(Row).Height);
+}
+
+void QvGrid::SetRowHeight(qint32 Row, float NewValue)
+{
+    qint32 col = -1;
+    if (!m_store.FixRef(Row, col))
+        return;
+    if (NewValue == -1) {
+        CalcRowHeight(Row);
+    } else {
+        const double height = std::nearbyint(double(NewValue));
+        if (!(height >= std::numeric_limits<qint32>::min() && height <= std::numeric_limits<qint32>::max()))
+            throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
+        m_store.RowAt(Row).Height = qint32(height);
+        RowLayoutChanged();
+    }
+    UpdateScrollBars();
+    DrawGrid(m_paintEnabled);
+}
+
+} // namespace grid

@@ -1,0 +1,350 @@
+#include "grid/GridDrawing.h"
+#include "grid/QvGrid.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace grid {
+
+using namespace TextFormat;
+
+namespace {
+
+qint32 roundHalfEven(double Value) { return qint32(std::nearbyint(Value)); }
+
+constexpr qint16 kKeyDown = 40;
+
+} // namespace
+
+void QvGrid::DrawGrid(bool Draw, bool NoFocusRect)
+{
+    if (m_painting)
+        return;
+    m_pendingRepaint = !Draw;
+    if (!Draw)
+        return;
+    m_painting = true;
+    ++m_paintPasses;
+    bool requestRows = false;
+    // A failing step leaves its part of the frame unpainted; painting never throws.
+    try {
+        prepareSurface();
+        QPainter painter(&m_surface);
+        m_passPainter = &painter;
+        requestRows = paintFrame(painter, NoFocusRect);
+    } catch (const std::exception&) {
+    }
+    m_passPainter = nullptr;
+    m_painting = false;
+    viewport()->update();
+    if (requestRows)
+        emit RequestRowData(m_store.LastRow() == -1 ? -1 : LastDrawnRow);
+}
+
+void QvGrid::paintEvent(QPaintEvent* Event)
+{
+    if (m_surface.isNull())
+        return;
+    QPainter painter(viewport());
+    painter.drawImage(Event->rect().topLeft(), m_surface, Event->rect());
+}
+
+void QvGrid::prepareSurface()
+{
+    const QSize size = viewport()->size().expandedTo(QSize(1, 1));
+    if (m_surface.size() == size)
+        return;
+    m_surface = QImage(size, QImage::Format_RGB32);
+    m_surface.fill(ToQColor(TranslateColor(m_p.BackColorBkg)));
+    // Fonts in points measure on the image as they do on the screen.
+    m_surface.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    m_surface.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+}
+
+void QvGrid::paintOnSurface(const std::function<void(QPainter&)>& Paint)
+{
+    if (m_passPainter) {
+        Paint(*m_passPainter);
+        return;
+    }
+    prepareSurface();
+    {
+        QPainter painter(&m_surface);
+        m_passPainter = &painter;
+        try {
+            Paint(painter);
+        } catch (const std::exception&) {
+        }
+        m_passPainter = nullptr;
+    }
+    viewport()->update();
+}
+
+bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
+{
+    const qint32 lastRow = m_store.LastRow();
+    const qint32 surfaceWidth = m_surface.width();
+    const qint32 surfaceHeight = m_surface.height();
+
+    qint32 hScrollPos = SBGetValue(0);
+    const OleColor gridRGB = TranslateColor(m_p.GridColor);
+    if (hScrollPos < m_p.FreezeAtCol) {
+        hScrollPos = m_p.FreezeAtCol + 1;
+        SBSetValue(0, hScrollPos);
+    }
+
+    qint32 y = HeaderHeight;
+    const qint32 rowsThatFit = VisibleRowCount();
+    OleColor headerBase = COLOR_BTNFACE;
+    if (m_p.ThemeStyle == 3 || m_p.ThemeStyle == 5)
+        headerBase = BlendColors(TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo), 128);
+    else if (m_p.ThemeStyle == 6)
+        headerBase = ShiftColor(m_p.ThemeCustomColorTo, 50);
+    // Shifting the untranslated button-face colour gives black, the classic separator colour.
+    const OleColor headerDark = ShiftColor(headerBase, -40);
+
+    Painter.fillRect(m_surface.rect(), ToQColor(TranslateColor(m_p.BackColorBkg)));
+    Painter.setFont(m_font);
+
+    if (lastRow == -1) {
+        DrawCaption();
+        DrawColumnHeaders(false);
+        return true;
+    }
+
+    FirstDrawnRow = SBGetValue(1);
+    qint32 last = std::min(FirstDrawnRow + rowsThatFit, lastRow);
+
+    // After Down onto a tall row near the bottom, scroll so that the current row shows whole.
+    const qint32 curRow = m_store.CurRow();
+    if ((m_p.AllowWordWrap || m_p.AllowRowResizing) && curRow >= 1 && LastKeyCode == kKeyDown
+        && RowHeightPx() > 0) {
+        qint32 reached = FirstDrawnRow;
+        qint64 used = m_p.TotalsLineShow ? RowHeightPx() : 0;
+        for (qint32 row = FirstDrawnRow; row <= last && row <= lastRow; ++row) {
+            const RowInfo& record = m_store.RowAt(row);
+            if (record.Visible) {
+                reached += roundHalfEven(double(record.Height) / RowHeightPx());
+                used += record.Height;
+            }
+            if (row == curRow)
+                break;
+        }
+        const qint32 room = roundHalfEven(VisibleHeight() / (1440.0 / logicalDpiY()) - HeaderHeight);
+        if (reached > last && used > room) {
+            FirstDrawnRow = std::min(FirstDrawnRow + (reached - last), curRow);
+            SBSetValue(1, FirstDrawnRow);
+            last = FirstDrawnRow + rowsThatFit;
+        }
+    }
+    last = std::min(last, lastRow);
+
+    if (m_p.ShowRowNumbers) {
+        const qint32 widest = m_p.ShowRowNumbersVary ? last + 1 : lastRow + 1;
+        RowNumberWidth = std::max(QFontMetrics(m_font).horizontalAdvance(QString::number(widest)) + 5, 19);
+    } else {
+        RowNumberWidth = 0;
+    }
+
+    DrawCaption();
+    const qint32 gridRight = DrawColumnHeaders(false);
+
+    // Hidden rows take no space in the running row tops: a run of them is passed in one step,
+    // so a pass costs the rows it shows, not the rows the grid holds. Hidden group-header rows
+    // are passed too, as the row tops and the hit tests pass them.
+    const std::vector<qint64>& tops = rowTops();
+    const auto nextShownRow = [&](qint32 Row) {
+        const auto next = std::upper_bound(tops.begin() + Row + 1, tops.end(), tops[Row]);
+        return std::max(qint32(next - tops.begin()) - 1, Row + 1);
+    };
+
+    // The even-row colouring starts from the first shown row's own display row number.
+    bool parity = false;
+    for (qint32 row = FirstDrawnRow; row <= lastRow; row = nextShownRow(row)) {
+        if (m_store.RowAt(row).Visible) {
+            parity = row % 2 == 1;
+            break;
+        }
+    }
+
+    const bool highlightSelected = m_p.MultiSelect >= 1 || m_p.FocusRowHighlight;
+    const bool horizontalLines = m_p.GridLines == 1 || m_p.GridLines == 3;
+    const QList<qint32>& order = m_store.ColOrder();
+    const QColor numberColour = ToQColor(TranslateColor(headerBase));
+    const QColor headerText = ToQColor(TranslateColor(m_p.ForeColorHdr));
+    const QColor selectedText = ToQColor(TranslateColor(m_p.ForeColorSel));
+
+    qint32 row = FirstDrawnRow;
+    bool stoppedAtBottom = false;
+    for (; row <= lastRow; ++row) {
+        const RowInfo& record = m_store.RowAt(row);
+        if (!record.Visible) {
+            row = nextShownRow(row) - 1;
+            continue;
+        }
+        const qint32 h = record.Height;
+        parity = !parity;
+
+        if (m_p.ShowRowNumbers) {
+            Painter.fillRect(QRect(0, y, RowNumberWidth, h), numberColour);
+            Painter.setFont(m_font);
+            Painter.setPen(headerText);
+            PixelRect number{0, y, RowNumberWidth - 3, y + h};
+            DrawTextAW(Painter, QString::number(row + 1), -1, number, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+
+        const bool highlighted = highlightSelected && FlagIsSet(record.Flags, RowFlag::Selected);
+        paintRowBackground(Painter, row, y, h, highlighted, parity, gridRight, hScrollPos);
+
+        qint32 x = RowNumberWidth;
+        for (qint32 position = 0; position < qint32(order.size()); ++position) {
+            Painter.setPen(selectedText);
+            const ColumnInfo& column = m_store.Columns()[order[position]];
+            if ((m_p.FreezeAtCol < position && position < hScrollPos) || !column.Visible)
+                continue;
+            Painter.setClipRect(QRect(x, y, column.WidthPx, h));
+            try {
+                PaintCell(Painter, row, position, x, y, highlighted);
+            } catch (const std::exception&) {
+            }
+            x += column.WidthPx;
+            if (surfaceWidth < x)
+                break;
+        }
+        Painter.setClipping(false);
+
+        if (horizontalLines)
+            DrawLine(Painter, RowNumberWidth, y, gridRight, y, gridRGB, m_p.GridLineWidth);
+        if (m_p.ShowRowNumbers)
+            DrawLine(Painter, 0, y, RowNumberWidth, y, headerDark, m_p.GridLineWidth);
+        y += h;
+        if (surfaceHeight < y) {
+            stoppedAtBottom = true;
+            break;
+        }
+    }
+
+    LastDrawnRow = std::min(row, lastRow);
+    const bool requestRows = surfaceHeight > y || row >= lastRow;
+
+    qint32 bottom = y;
+    if (!m_p.TotalsLineShow) {
+        DrawLine(Painter, 0, y, gridRight, y, gridRGB, m_p.GridLineWidth);
+    } else if (!stoppedAtBottom) {
+        try {
+            PaintTotalsLine(Painter, y, gridRight, hScrollPos);
+        } catch (const std::exception&) {
+        }
+        bottom = y + RowHeightPx();
+    }
+
+    if (m_p.GridLines == 1 || m_p.GridLines == 2)
+        paintVerticalLines(Painter, bottom, hScrollPos);
+    if (!NoFocusRect)
+        paintFocusFrame(Painter, gridRight);
+    Painter.setFont(m_font);
+    return requestRows;
+}
+
+void QvGrid::paintRowBackground(QPainter& Painter, qint32 Row, qint32 y, qint32 h, bool Highlighted, bool Parity,
+                                qint32 GridRight, qint32 HScrollPos)
+{
+    const OleColor back = TranslateColor(m_p.BackColor);
+    const OleColor plain = !m_p.BackColorEvenRowsEnabled || Parity ? back : TranslateColor(m_p.BackColorEvenRows);
+    if (!Highlighted) {
+        DrawRect(Painter, PixelRect{RowNumberWidth, y + 1, GridRight, y + h + 1}, plain, true);
+        return;
+    }
+
+    // The indent of the first column (row check box, row image) keeps the plain colour.
+    qint32 left = RowNumberWidth - 1;
+    if (HScrollPos == 0 && m_store.Cols() > 0) {
+        const PixelRect indent{RowNumberWidth, y + 1,
+                               RowNumberWidth + std::min(m_store.Columns()[0].WidthPx, RowIndent), y + h + 1};
+        DrawRect(Painter, indent, plain, true);
+        left = indent.Right - 1;
+    }
+    const PixelRect band{left, y + 1, GridRight, y + h + 1};
+
+    OleColor colour = TranslateColor(m_p.BackColorSel);
+    if (m_p.AlphaBlendSelection) {
+        const OleColor cellBack = m_store.Cols() > 0 ? m_store.CellLook(Row, 0).BackColor : m_p.BackColor;
+        colour = cellBack == m_p.BackColor ? BlendColors(TranslateColor(m_p.BackColorSel), back, 150)
+                                           : BlendColors(TranslateColor(cellBack), back, 150);
+    }
+    switch (m_p.FocusRowHighlightStyle) {
+    case 0: DrawRect(Painter, band, colour, true); break;
+    case 1: DrawGradient(Painter, band, colour, back, true); break;
+    case 2: DrawGradient(Painter, band, colour, back, false); break;
+    default: break;
+    }
+    Painter.setPen(ToQColor(TranslateColor(m_p.ForeColorSel)));
+}
+
+void QvGrid::paintVerticalLines(QPainter& Painter, qint32 Bottom, qint32 HScrollPos)
+{
+    const OleColor gridRGB = TranslateColor(m_p.GridColor);
+    const qint32 width = m_p.GridLineWidth;
+    const QList<qint32>& order = m_store.ColOrder();
+    // The left edge of the first scrolling column marks the freeze boundary: twice as wide.
+    bool boundaryPending = m_p.FreezeAtCol >= 0;
+    qint32 x = RowNumberWidth;
+    for (qint32 position = 0; position < qint32(order.size()); ++position) {
+        const ColumnInfo& column = m_store.Columns()[order[position]];
+        if ((m_p.FreezeAtCol < position && position < HScrollPos) || !column.Visible)
+            continue;
+        const bool boundary = boundaryPending && position > m_p.FreezeAtCol;
+        if (boundary)
+            boundaryPending = false;
+        DrawLine(Painter, x, HeaderHeight, x, Bottom, gridRGB, boundary ? 2 * width : width);
+        x += column.WidthPx;
+    }
+    DrawLine(Painter, x, HeaderHeight, x, Bottom, gridRGB, width);
+}
+
+void QvGrid::paintFocusFrame(QPainter& Painter, qint32 GridRight)
+{
+    const qint32 curRow = m_store.CurRow();
+    if (curRow == -1 || m_p.FocusRectMode == 0)
+        return;
+    const qint32 y = GetRowTop(curRow, FirstDrawnRow);
+    if (y == -1)
+        return;
+    const qint32 h = m_store.RowAt(curRow).Height;
+    PixelRect frame{1, y + 1, GridRight, y + h};
+    if (m_p.FocusRectMode == 2) {
+        QRect column(0, y + 1, 0, h - 1);
+        GetColRect(m_store.CurCol(), column);
+        frame.Left = column.left();
+        frame.Right = column.right() + 1;
+    } else if (m_p.FocusRectMode != 1) {
+        return;
+    }
+    if (frame.Right <= RowNumberWidth)
+        return;
+
+    const OleColor colour =
+        m_p.FocusRowHighlight ? TranslateColor(m_p.FocusRectColor) : ShiftOleColor(m_p.BackColorSel, -50);
+    switch (m_p.FocusRectStyle) {
+    case 0: DrawFocusRect(Painter, frame); break;
+    case 1: {
+        // A three-pixel pen centred on the outline of the rectangle's last pixels.
+        const QColor pen = ToQColor(colour);
+        const qint32 l = frame.Left, t = frame.Top, r = frame.Right, b = frame.Bottom;
+        Painter.fillRect(QRect(l - 1, t - 1, r - l + 2, 3), pen);
+        Painter.fillRect(QRect(l - 1, b - 2, r - l + 2, 3), pen);
+        Painter.fillRect(QRect(l - 1, t - 1, 3, b - t + 2), pen);
+        Painter.fillRect(QRect(r - 2, t - 1, 3, b - t + 2), pen);
+        break;
+    }
+    case 2: DrawRect(Painter, frame, colour, false); break;
+    default: break;
+    }
+}
+
+} // namespace grid

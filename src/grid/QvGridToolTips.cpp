@@ -1,0 +1,190 @@
+// Tooltips for cut-off cells: after the mouse has rested 1,500 ms on a cell whose text does not
+// fit, the whole text shows in a small window laid over the cell. The wait runs on a timer read
+// against TickCount(), so it does not restart when the mouse moves on to another cell: whatever
+// cell is under the mouse when it ends gets the tooltip.
+
+#include "grid/QvGrid.h"
+
+#include "grid/CellToolTipWindow.h"
+
+#include "platform/runtime/Format.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+#include <exception>
+
+namespace grid {
+
+namespace {
+
+constexpr qint64 ToolTipDelayMs = 1500;
+// How often a running wait looks at the clock.
+constexpr qint64 ToolTipPollMs = 50;
+
+using namespace TextFormat;
+
+} // namespace
+
+void QvGrid::ShowToolTipDelayed(qint32 Row, qint32 Col)
+{
+    if (!m_p.AutoToolTips || ToolTipWaiting)
+        return;
+    if (!cellOnGrid(Row, Col) || EditPending() || columnAt(Col).ColType == ColCheckBox
+        || m_store.CellAt(Row, m_store.ColOrder().at(Col)).Text.isEmpty())
+        return;
+    ToolTipWaiting = true;
+    ToolTipStartTick = TickCount();
+    scheduleToolTipCheck(ToolTipPollMs);
+}
+
+void QvGrid::scheduleToolTipCheck(qint64 Delay)
+{
+    const quint32 wait = m_toolTipWait;
+    QTimer::singleShot(int(Delay), this, [this, wait] {
+        if (wait == m_toolTipWait && ToolTipWaiting)
+            toolTipWaitStep();
+    });
+}
+
+void QvGrid::toolTipWaitStep()
+{
+    const qint64 left = ToolTipStartTick + ToolTipDelayMs - TickCount();
+    if (left > 0) {
+        scheduleToolTipCheck(std::min(left, ToolTipPollMs));
+        return;
+    }
+    ToolTipWaiting = false;
+    // A cell that cannot be measured or placed gets no tooltip; the timer never throws.
+    try {
+        ShowCellToolTip(HoverRow, HoverCol);
+    } catch (const std::exception&) {
+        HideToolTip();
+    }
+}
+
+void QvGrid::CancelToolTip()
+{
+    // A check already scheduled for the abandoned wait finds another wait number and does nothing.
+    ++m_toolTipWait;
+    ToolTipWaiting = false;
+    HideToolTip();
+}
+
+void QvGrid::HideToolTip()
+{
+    if (m_toolTip != nullptr)
+        m_toolTip->hide();
+}
+
+const QWidget* QvGrid::CellToolTip() const { return m_toolTip; }
+
+bool QvGrid::cellOnGrid(qint32 Row, qint32 Col) const
+{
+    return Row >= 0 && Row <= m_store.LastRow() && Col >= 0 && Col < m_store.Cols();
+}
+
+void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
+{
+    if (Row == -1)
+        return;
+    HideToolTip();
+    if (EditPending() || !cellOnGrid(Row, Col))
+        return;
+    const qint32 colIndex = m_store.ColOrder().at(Col);
+    const ColumnInfo& column = m_store.Columns().at(colIndex);
+    const RowInfo& record = m_store.RowAt(Row);
+    const CellInfo& cell = record.Cells.at(colIndex);
+    if (cell.Text.isEmpty() || column.ColType == ColCheckBox)
+        return;
+
+    // The cell's font: the grid's, with the cell's bold, italic and face (underline is not shown).
+    QFont font = m_font;
+    font.setBold(FlagIsSet(cell.Flags, CellFlag::Bold));
+    font.setItalic(FlagIsSet(cell.Flags, CellFlag::Italic));
+    const CellFormat look = m_store.CellLook(Row, colIndex);
+    if (cell.FormatIndex != -1)
+        font.setFamily(look.FontName);
+    const QFontMetrics metrics(font);
+
+    const QString text = column.Format.isEmpty() ? cell.Text : runtime::Format(cell.Text, column.Format);
+    qint32 pad = qint32(std::nearbyint(metrics.horizontalAdvance(QStringLiteral("ABCDWXYZ")) / 14.0));
+    const qint32 vpad = 2 * m_p.MinVerticalOffset + 2;
+    const qint32 rowHeight = record.Height;
+    qint32 width = metrics.horizontalAdvance(text);
+    qint32 avail = column.WidthPx - (IsIndentedColumn(Col) ? RowIndent : 0);
+    width = std::max(width, avail);
+    avail -= pad + (look.ImageIndex != 0 ? ImageWidth : 0);
+
+    PixelRect measured{0, 0, column.WidthPx, 0};
+    bool cutOff = false;
+    if (!FlagIsSet(cell.Flags, CellFlag::WordWrap) || !m_p.AllowWordWrap) {
+        CalcTextRect(font, text, measured, DT_CALCRECT | DT_SINGLELINE | EllipsisFlag);
+        cutOff = measured.Right + pad > avail;
+    } else {
+        if (rowHeight > HeaderTextHeight + vpad && m_expandRowImage > 0)
+            avail -= pad + ImageWidth;
+        avail -= 2;
+        CalcTextRect(font, text, measured, DT_CALCRECT | DT_WORDBREAK | EllipsisFlag);
+        cutOff = !(measured.Bottom + vpad <= rowHeight && measured.Right + pad <= avail);
+    }
+    if (!cutOff)
+        return;
+
+    pad *= 2;
+    PixelRect area{0, 0, width, 0};
+    CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | EllipsisFlag);
+    QRect columnRect;
+    GetColRect(Col, columnRect);
+    const QPoint corner = viewport()->mapToGlobal(QPoint(columnRect.left(), GetRowTop(Row, -1)));
+    // Near the screen's right edge the text wraps at the room that is left.
+    bool rewrapped = false;
+    const QScreen* display = screen();
+    const qint32 room = display != nullptr ? display->geometry().right() + 1 - corner.x() : width;
+    if (room < width) {
+        width = room - pad;
+        area = {0, 0, width, 0};
+        CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | EllipsisFlag);
+        rewrapped = true;
+    }
+    area.Left = Col > 0 ? 1 : 2;
+    area.Top = -1;
+    area.Right += pad;
+    area.Bottom = area.Bottom >= rowHeight ? area.Bottom + vpad : rowHeight;
+
+    const QRect geometry(corner, QSize(area.Right, area.Bottom));
+    const PixelRect textRect{area.Left + 3, area.Top, area.Right - 6, area.Bottom};
+    const qint32 format = text.contains(QLatin1Char('\r')) || rewrapped
+                              ? DT_WORDBREAK
+                              : (cell.Alignment | DT_WORDBREAK | DT_SINGLELINE);
+    auto* window = static_cast<CellToolTipWindow*>(m_toolTip);
+    if (window == nullptr) {
+        window = new CellToolTipWindow(this);
+        m_toolTip = window;
+    }
+    window->SetContent(text, font, textRect, format | EllipsisFlag, geometry);
+    // A tooltip window stays above the others.
+    window->show();
+}
+
+QString QvGrid::GetInfo(qint32 lInfo)
+{
+    const QLocale locale;
+    switch (lInfo) {
+    case 0x0004: return locale.nativeLanguageName();                      // native language name
+    case 0x0008: return locale.nativeTerritoryName();                     // native country name
+    case 0x000E: return locale.decimalPoint();                            // decimal separator
+    case 0x000F: return locale.groupSeparator();                          // thousands separator
+    case 0x0014: return locale.currencySymbol();                          // currency symbol
+    case 0x0059: return locale.name().section(QLatin1Char('_'), 0, 0);     // ISO 639 language
+    case 0x005A: return locale.name().section(QLatin1Char('_'), 1, 1);     // ISO 3166 country
+    case 0x1001: return QLocale::languageToString(locale.language());    // English language name
+    case 0x1002: return QLocale::territoryToString(locale.territory());  // English country name
+    default: return {};
+    }
+}
+
+} // namespace grid

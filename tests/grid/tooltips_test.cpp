@@ -1,0 +1,228 @@
+// Tooltips of cut-off cells, on an injected clock: when one shows, which cells get none, what
+// cancels the wait, where the window sits; and the locale texts of GetInfo.
+
+#include "grid/CellToolTipWindow.h"
+#include "grid/QvGrid.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace grid;
+
+namespace {
+
+const QString LongText = QStringLiteral("a delivery note far too long for a hundred pixels");
+
+QFont sixteenPixelFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    return font;
+}
+
+// A shown grid of three 100 px columns (text, text, check box) whose row 0 holds a cut-off text,
+// a short one and a check; row 1 an empty first cell. The clock stands at Now.
+struct ToolTipGrid {
+    ToolTipGrid()
+    {
+        grid.SetBorderStyle(0);
+        grid.SetFont(sixteenPixelFont());
+        grid.SetFontHeader(sixteenPixelFont());
+        grid.resize(400, 300);
+        grid.CalcRowMetrics();
+        grid.CalcRowMetrics();
+        grid.AddColumn("A", 1500, 0, ColText, {}, {}, 0, false);
+        grid.AddColumn("B", 1500, 0, ColText, {}, {}, 0, false);
+        grid.AddColumn("C", 1500, 0, ColCheckBox, {}, {}, 0, false);
+        for (qint32 c = 0; c < 3; ++c)
+            grid.store().Column(c).WidthPx = 100;
+        grid.AddItem(LongText + QStringLiteral("\tshort\tTrue"));
+        grid.AddItem(QStringLiteral("\tshort\tTrue"));
+        grid.SetTickSource([this] { return Now; });
+        grid.show();
+        grid.SetRedraw(true);
+        grid.UpdateScrollBars();
+        grid.Refresh();
+    }
+
+    QPoint cell(qint32 Row, qint32 Position) const
+    {
+        QRect column;
+        grid.GetColRect(Position, column);
+        return {column.left() + 50, grid.GetRowTop(Row, -1) + 11};
+    }
+
+    void send(QEvent::Type Type, QPoint At, Qt::MouseButton Button = Qt::NoButton)
+    {
+        QMouseEvent event(Type, QPointF(At), grid.viewport()->mapToGlobal(QPointF(At)), Button,
+                          Type == QEvent::MouseButtonPress ? Qt::MouseButtons(Button) : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &event);
+    }
+    void hover(QPoint At) { send(QEvent::MouseMove, At); }
+
+    // The clock moves to Time and the timers get the chance to look at it.
+    void at(qint64 Time)
+    {
+        Now = Time;
+        QTest::qWait(120);
+    }
+
+    bool shown() const { return grid.CellToolTip() != nullptr && grid.CellToolTip()->isVisible(); }
+    QString text() const { return qobject_cast<const CellToolTipWindow*>(grid.CellToolTip())->Text(); }
+
+    qint64 Now = 0;
+    QvGrid grid;
+};
+
+} // namespace
+
+TEST(GridToolTips, CutOffCellShowsItsTextAfter1500Ms)
+{
+    ToolTipGrid t;
+    t.hover(t.cell(0, 0));
+    t.at(1499);
+    EXPECT_FALSE(t.shown());
+    t.Now = 1500;
+    QTRY_VERIFY(t.shown());
+    EXPECT_EQ(t.text(), LongText);
+
+    // Laid over the cell, at least a row high and wider than the column.
+    const QWidget* window = t.grid.CellToolTip();
+    const QPoint corner = t.grid.viewport()->mapToGlobal(QPoint(0, t.grid.GetRowTop(0, -1)));
+    EXPECT_EQ(window->geometry().topLeft(), corner);
+    EXPECT_GE(window->height(), t.grid.store().RowAt(0).Height);
+    EXPECT_GT(window->width(), 100);
+
+    // Moving onto another cell hides it.
+    t.hover(t.cell(0, 1));
+    EXPECT_FALSE(t.shown());
+}
+
+TEST(GridToolTips, CellsThatWantNoTooltipShowNone)
+{
+    struct Case {
+        const char* name;
+        qint32 row;
+        qint32 position;
+        bool tooltipsOn;
+    };
+    const Case cases[] = {
+        {"fitting text", 0, 1, true},
+        {"empty cell", 1, 0, true},
+        {"check box", 0, 2, true},
+        {"tooltips off", 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        ToolTipGrid t;
+        t.grid.SetAutoToolTips(c.tooltipsOn);
+        t.hover(t.cell(c.row, c.position));
+        t.at(3000);
+        EXPECT_FALSE(t.shown()) << c.name;
+    }
+}
+
+TEST(GridToolTips, PressOrLeavingTheRowsCancelsTheWait)
+{
+    ToolTipGrid t;
+    t.hover(t.cell(0, 0));
+    t.at(1000);
+    t.send(QEvent::MouseButtonPress, t.cell(0, 0), Qt::LeftButton);
+    t.send(QEvent::MouseButtonRelease, t.cell(0, 0), Qt::LeftButton);
+    t.at(3000);
+    EXPECT_FALSE(t.shown());
+
+    // A later wait is not cancelled by the earlier press.
+    t.hover(t.cell(0, 1));
+    t.hover(t.cell(0, 0));
+    t.at(4500);
+    EXPECT_TRUE(t.shown());
+
+    t.hover(t.cell(0, 1));
+    t.hover(t.cell(0, 0));
+    t.at(5000);
+    t.hover(QPoint(50, t.grid.GetRowTop(1, -1) + 40));
+    t.at(8000);
+    EXPECT_FALSE(t.shown());
+}
+
+TEST(GridToolTips, TheWaitDoesNotRestartOnAnotherCell)
+{
+    ToolTipGrid t;
+    // The wait starts on a fitting cell; 1,000 ms in, the mouse moves to the cut-off one.
+    t.hover(t.cell(0, 1));
+    t.at(1000);
+    t.hover(t.cell(0, 0));
+    t.Now = 1500;
+    QTRY_VERIFY(t.shown());
+    EXPECT_EQ(t.text(), LongText);
+}
+
+TEST(GridToolTips, TextIsDrawnOnOneLineUnlessItBreaksOrMeetsTheScreenEdge)
+{
+    using namespace TextFormat;
+    struct Case {
+        const char* name;
+        QString text;
+        bool nearScreenEdge;
+        qint32 format;
+    };
+    const Case cases[] = {
+        {"one line, right-aligned", LongText, false, DT_RIGHT | DT_WORDBREAK | DT_SINGLELINE},
+        {"carriage return", LongText + QStringLiteral("\r\nsecond line"), false, DT_WORDBREAK},
+        {"at the screen's edge", LongText, true, DT_WORDBREAK},
+    };
+    for (const Case& c : cases) {
+        ToolTipGrid t;
+        t.grid.SetCellText(0, 0, c.text);
+        t.grid.SetCellAlignment(0, 0, DT_RIGHT);
+        const QRect screen = t.grid.screen()->geometry();
+        if (c.nearScreenEdge)
+            t.grid.move(screen.right() - 150, 0);
+        t.hover(t.cell(0, 0));
+        t.Now = 1500;
+        QTRY_VERIFY(t.shown());
+        const auto* window = qobject_cast<const CellToolTipWindow*>(t.grid.CellToolTip());
+        EXPECT_EQ(window->Format() & 0xFFFF, c.format) << c.name;
+        if (c.nearScreenEdge) {
+            EXPECT_LE(window->geometry().right(), screen.right()) << c.name;
+        }
+    }
+}
+
+TEST(GridToolTips, AnOpenEditShowsNoTooltip)
+{
+    ToolTipGrid t;
+    t.grid.SetAllowEdit(true);
+    t.grid.RowColSet(0, 0);
+    t.grid.ForceCellEdit(0, 0, false);
+    ASSERT_TRUE(t.grid.EditPending());
+    t.hover(t.cell(0, 0));
+    t.at(3000);
+    EXPECT_FALSE(t.shown());
+}
+
+TEST(GridToolTips, GetInfoAnswersTheLocaleItems)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const struct {
+        qint32 item;
+        QString text;
+    } cases[] = {
+        {0x1001, "English"}, {0x1002, "United Kingdom"}, {14, "."}, {15, ","},
+        {0x59, "en"},        {0x5A, "GB"},               {4, "British English"}, {0x7777, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(QvGrid::GetInfo(c.item), c.text) << c.item;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(QvGrid::GetInfo(0x1001), "German");
+    EXPECT_EQ(QvGrid::GetInfo(14), ",");
+    QLocale::setDefault(saved);
+}

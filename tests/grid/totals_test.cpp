@@ -1,0 +1,189 @@
+// The totals line: running totals, averages, captions and formats, the members' handling of bad
+// column indexes, and the band painted under the last row.
+
+#include "grid/QvGrid.h"
+
+#include "platform/runtime/RuntimeError.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace grid;
+
+namespace {
+
+// A grid with a number column "N" (Format as given) and a text column "T", one row per value.
+std::unique_ptr<QvGrid> gridOf(const QStringList& values, const QString& format = {})
+{
+    auto grid = std::make_unique<QvGrid>();
+    grid->AddColumn("N", 1200, 0, ColNumber, format, {}, 0, false);
+    grid->AddColumn("T", 1200, 0, ColText, {}, {}, 0, false);
+    for (const QString& value : values)
+        grid->AddItem(value + "\tx");
+    return grid;
+}
+
+constexpr OleColor White = RGB(255, 255, 255);
+constexpr OleColor Grey = RGB(128, 128, 128);
+constexpr OleColor Blue = RGB(0, 0, 255);
+
+QRgb rgbOf(OleColor Color) { return qRgb(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF); }
+
+// gridOf's grid shown 400 x Height px with the totals line on, visual styles off, a fixed font,
+// blue header text and white rows on grey; each column 100 px wide.
+std::unique_ptr<QvGrid> shownGridOf(const QStringList& values, qint32 ThemeStyle, int Height = 300)
+{
+    setVisualStyle(VisualStyle{});
+    auto grid = gridOf({});
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(12);
+    grid->SetBorderStyle(0);
+    grid->SetThemeColor(ThemeCustom);
+    grid->SetFont(font);
+    grid->SetFontHeader(font);
+    grid->SetBackColor(White);
+    grid->SetBackColorBkg(Grey);
+    grid->SetBackColorEvenRowsEnabled(false);
+    grid->SetForeColorHdr(Blue);
+    grid->SetGridLines(0);
+    grid->SetScrollBars(3);
+    grid->SetThemeStyle(ThemeStyle);
+    grid->SetTotalsLineShow(true);
+    grid->CalcRowMetrics();
+    for (qint32 c = 0; c < 2; ++c)
+        grid->store().Column(c).WidthPx = 100;
+    for (const QString& value : values)
+        grid->AddItem(value + "\tx");
+    grid->resize(400, Height);
+    grid->show();
+    grid->SetRedraw(true);
+    grid->Refresh();
+    return grid;
+}
+
+qint32 pixelsOf(const QImage& Image, const QRect& Area, QRgb Colour)
+{
+    qint32 count = 0;
+    for (int y = Area.top(); y <= Area.bottom(); ++y)
+        for (int x = Area.left(); x <= Area.right(); ++x)
+            count += Image.pixel(x, y) == Colour;
+    return count;
+}
+
+} // namespace
+
+TEST(TotalsLineText, NumberColumnsShowTheirTotalOrAverageAfterTheCaption)
+{
+    struct Case {
+        QStringList values;
+        bool average;
+        QString caption;
+        QString format;
+        QString shown;
+    };
+    const Case cases[] = {
+        {{"10", "20", "30"}, false, {}, {}, "60"},
+        {{"10", "20", "30"}, true, {}, {}, "20"},
+        {{"42"}, false, {}, {}, "42"},
+        {{"42"}, true, {}, {}, "42"},
+        {{"10", "20", "30"}, false, "Sum", {}, "Sum 60"},
+        {{"10", "20", "30"}, true, "Avg", "0.00", "Avg 20.00"},
+        {{"1", "2"}, true, {}, {}, "1.5"},
+        {{"abc", "5"}, false, {}, {}, "5"},
+    };
+    for (const Case& c : cases) {
+        auto grid = gridOf(c.values, c.format);
+        grid->SetTotalsLineColAvg(0, c.average);
+        grid->SetTotalsLineCaption(0, c.caption);
+        EXPECT_EQ(grid->TotalsLineText(0), c.shown) << c.values.join(',').toStdString() << " avg " << c.average;
+    }
+}
+
+TEST(TotalsLineText, OtherColumnsShowTheCaptionAlone)
+{
+    auto grid = gridOf({"1", "2"});
+    EXPECT_EQ(grid->TotalsLineText(1), "");
+    grid->SetTotalsLineCaption(1, "Totals");
+    grid->SetTotalsLineColAvg(1, true);
+    EXPECT_EQ(grid->TotalsLineText(1), "Totals");
+}
+
+TEST(TotalsLineText, HiddenRowsCountAndRemovedRowsDoNot)
+{
+    auto grid = gridOf({"10", "20", "30"});
+    grid->SetTotalsLineColAvg(0, true);
+    grid->SetRowVisible(2, false);
+    EXPECT_EQ(grid->TotalsCol(0), 60);
+    EXPECT_EQ(grid->TotalsLineText(0), "20");
+    grid->store().RemoveRow(0);
+    EXPECT_EQ(grid->TotalsCol(0), 50);
+    EXPECT_EQ(grid->TotalsLineText(0), "25");
+}
+
+TEST(TotalsMembers, BadColumnIndexes)
+{
+    auto grid = gridOf({"7"});
+    EXPECT_EQ(grid->TotalsCol(0), 7);
+    EXPECT_EQ(grid->TotalsCol(2), 0);
+    EXPECT_EQ(grid->TotalsCol(-1), 0);
+    for (qint32 bad : {-1, 2}) {
+        EXPECT_THROW(grid->TotalsLineCaption(bad), runtime::RuntimeError);
+        EXPECT_THROW(grid->TotalsLineColAvg(bad), runtime::RuntimeError);
+        EXPECT_THROW(grid->TotalsLineText(bad), runtime::RuntimeError);
+        grid->SetTotalsLineCaption(bad, "x");
+        grid->SetTotalsLineColAvg(bad, true);
+    }
+    EXPECT_EQ(grid->TotalsLineCaption(0), "");
+    EXPECT_EQ(grid->TotalsLineCaption(1), "");
+    EXPECT_FALSE(grid->TotalsLineColAvg(0));
+    EXPECT_FALSE(grid->TotalsLineColAvg(1));
+}
+
+TEST(TotalsMembers, LetsRepaintAtOnceEvenForABadColumn)
+{
+    auto grid = gridOf({"7"});
+    grid->SetRedraw(true);
+    const qint32 before = grid->paintPasses();
+    grid->SetTotalsLineCaption(0, "Sum");
+    grid->SetTotalsLineColAvg(5, true);
+    EXPECT_EQ(grid->paintPasses(), before + 2);
+}
+
+TEST(TotalsBand, SitsUnderTheLastRowWithItsLineFaceAndTotal)
+{
+    // ThemeStyle and the colour its face leaves inside the band.
+    const struct {
+        qint32 style;
+        OleColor face;
+    } cases[] = {{4, TranslateColor(COLOR_BTNFACE)}, {8, Grey}};
+    for (const auto& c : cases) {
+        auto grid = shownGridOf({"10", "20", "30"}, c.style);
+        const QImage image = grid->Surface().copy();
+        const qint32 y = grid->GetRowTop(2) + grid->store().RowAt(2).Height;
+        const qint32 h = grid->RowHeightPx();
+        EXPECT_EQ(pixelsOf(image, QRect(0, y, 200, 1), rgbOf(Blue)), 200) << "style " << c.style;
+        EXPECT_EQ(image.pixel(150, y + 3), rgbOf(c.face)) << "style " << c.style;
+        EXPECT_GT(pixelsOf(image, QRect(0, y + 1, 100, h), rgbOf(Blue)), 0) << "the total is written";
+        EXPECT_EQ(pixelsOf(image, QRect(100, y + 1, 100, h), rgbOf(Blue)), 0) << "no caption, no text";
+        EXPECT_EQ(image.pixel(150, y + h + 3), rgbOf(Grey)) << "style " << c.style;
+    }
+}
+
+TEST(TotalsBand, NotPaintedWithoutRowsOrWhenTheRowsReachTheBottom)
+{
+    const QRgb face = rgbOf(TranslateColor(COLOR_BTNFACE));
+    QStringList many;
+    for (int i = 0; i < 30; ++i)
+        many << QString::number(i);
+    for (const QStringList& values : {QStringList{}, many}) {
+        auto grid = shownGridOf(values, 4, 200);
+        const QImage image = grid->Surface().copy();
+        const QRect body(0, grid->HeaderHeight, image.width(), image.height() - grid->HeaderHeight);
+        // A band would cover thousands of face pixels; the text's edges may match a few.
+        EXPECT_LT(pixelsOf(image, body, face), 50) << values.size() << " rows";
+        EXPECT_EQ(pixelsOf(image, body, rgbOf(Blue)), 0) << values.size() << " rows";
+    }
+}
