@@ -1,21 +1,12 @@
 #include "grid/QvGrid.h"
 
+#include "platform/ui/Colors.h"
+
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QPalette>
 #include <QScrollBar>
 
 namespace grid {
-
-namespace {
-
-QColor toQColor(OleColor Color)
-{
-    const OleColor rgb = TranslateColor(Color);
-    return rgb == -1 ? QColor() : QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-} // namespace
 
 QvGrid::QvGrid(QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -177,12 +168,7 @@ void QvGrid::applyBorderStyle() { setFrameShape(m_p.BorderStyle == 0 ? QFrame::N
 
 void QvGrid::applySurfaceColor(OleColor Color)
 {
-    QPalette palette = viewport()->palette();
-    const QColor colour = toQColor(Color);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Window, colour);
-    viewport()->setPalette(palette);
-    viewport()->setAutoFillBackground(true);
+    ui::setBackColor(viewport(), Color);
 }
 
 } // namespace grid

@@ -361,7 +361,7 @@ public:
     void BindControl(qint32 vCol, QWidget* Ctrl, qint32 MoveControl);
     // ---- end of row attributes ----
 
-    // ==== Row metrics, geometry and hit testing ====
+    // ---- Row metrics, geometry and hit testing ----
     // The layout the painter, the input handlers and the editor share. Coordinates are pixels of
     // the viewport: the caption band starts at y = 0, the column-header band follows it and the
     // first row starts at HeaderHeight; the row-number column spans x = 0 to RowNumberWidth and the
@@ -446,10 +446,9 @@ private:
     // The display rows whose visible flag is set, in order; taken with the row tops.
     mutable std::vector<qint32> m_visibleRows;
     mutable bool m_rowTopsValid = false;
-    // ==== end of Row metrics, geometry and hit testing ====
 public:
 
-    // ==== Scroll bars and scrolling ====
+    // ---- Scroll bars and scrolling ----
     // The scroll area's two bars count whole rows and columns, not pixels: the vertical value is
     // the top display row, the horizontal value the first scrolled display position (columns up to
     // FreezeAtCol always show). Bar 0 is horizontal, 1 vertical. Each bar keeps the range of a
@@ -530,10 +529,9 @@ private:
     QSize m_controlSize;
     bool m_autoScrollScheduled = false;
     qint64 m_autoScrollLastStep = 0;
-    // ==== end of Scroll bars and scrolling ====
 public:
 
-    // ==== Painting: the body, caption, headers and drawing primitives ====
+    // ---- Painting: the body, caption, headers and drawing primitives ----
     // DrawGrid paints the whole frame into a retained image of the viewport's size and then asks
     // Qt to show it; paintEvent only copies the image. The caption and header painters draw into
     // the same image, inside a pass or on their own (hover and drag feedback), and show it.
@@ -576,10 +574,8 @@ private:
     QPainter* m_passPainter = nullptr;
     bool m_painting = false;
 public:
-    // ==== end of Painting: the body, caption, headers and drawing primitives ====
-public:
 
-    // ==== Painting: cell content and the totals line ====
+    // ---- Painting: cell content and the totals line ----
     // The running total of column index Col (0 for a column that does not exist).
     double TotalsCol(qint32 Col) const;
     // The totals line's caption and average switch of column index Col. The Gets fail with
@@ -603,10 +599,8 @@ private:
     void PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos);
     void paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
 public:
-    // ==== end of Painting: cell content and the totals line ====
-public:
 
-    // ==== Column properties, sizing and saved layout ====
+    // ---- Column properties, sizing and saved layout ----
     // Index is a column index; outside the columns a Get or Let fails with error 9 and changes
     // nothing. Lets marked "repaints" paint at once while painting is on; none reports a property
     // change, lays out again or raises an event.
@@ -670,10 +664,8 @@ private:
     template <typename T>
     void setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, bool Repaint);
 public:
-    // ==== end of Column properties, sizing and saved layout ====
-public:
 
-    // ==== Sorting ====
+    // ---- Sorting ----
     // A sort permutes the display order only: rows keep their indexes and everything kept per row.
     // Each column keeps its SortState, which its header shows as an arrow: 0 not sorted, 1 larger
     // first (texts late in the collation order, latest dates, unchecked rows), 2 and any other
@@ -702,10 +694,8 @@ private:
     // Sorts the runs of rows with exactly equal SortCol1 texts by SortCol2.
     void SortSecondary(std::vector<qint32>& Order);
 public:
-    // ==== end of Sorting ====
-public:
 
-    // ==== Selection and the current cell ====
+    // ---- Selection and the current cell ----
     // The current cell (a display row and a display position; -1 none) takes the focus frame, the
     // keys and the editor; the selected rows are those whose row flag Selected is set. Every move
     // of the current cell goes through SetCurrentCell, which raises RowColChanged and, when it
@@ -772,10 +762,8 @@ private:
     bool LockedRowHit = false;
     bool LockedColHit = false;
 public:
-    // ==== end of Selection and the current cell ====
-public:
 
-    // ==== Keyboard input ====
+    // ---- Keyboard input ----
     // The grid's own keys, ahead of its host: key-downs move the current cell and the selection,
     // scroll, insert and delete rows (AllowInsert, AllowDelete), toggle check boxes and open,
     // commit or discard the editor; typed letters and digits run a type-ahead search on
@@ -822,10 +810,8 @@ private:
     QString SearchBuffer;
     qint64 SearchTick = 0;
 public:
-    // ==== end of Keyboard input ====
-public:
 
-    // ==== Search and filter ====
+    // ---- Search and filter ----
     // Each looks at the Text of one column (a column index), display row by display row, and
     // compares it with the search text by SearchMode: 0 equal, 1 at or after in character-code
     // order, 2 contains, 4 not empty, at or after and beginning with the same character, 5 begins
@@ -849,10 +835,9 @@ public:
 private:
     // Error 9 unless Col is a column index.
     void checkSearchColumn(qint32 Col) const;
-    // ==== end of Search and filter ====
 public:
 
-    // ==== CSV export and recordset fill ====
+    // ---- CSV export and recordset fill ----
     // Writes the caption (when there is one), the headings, every row in display order and, with
     // TotalsLineShow, the totals line to "<strGridName>.csv" in the program folder's
     // "ConvertedExcelFile" folder, which must exist; then offers to open the file. Each heading,
@@ -872,10 +857,9 @@ public:
 private:
     // Opens a file of the program folder (a Windows path) with the program the desktop has for it.
     void ShellOpenFile(const QString& Path);
-    // ==== end of CSV export and recordset fill ====
 public:
 
-    // ==== In-cell editing ====
+    // ---- In-cell editing ----
     // One cell is edited at a time, in place: by the grid's own line edit laid over the cell, or
     // by the host's control bound to the column (BindControl). Opening raises BeforeEdit, which
     // may refuse; committing raises AfterEdit when the text changed, which may change the text or
@@ -933,10 +917,9 @@ private:
     qint32 m_editCol = -1;          // display position
     // The parent a bound control had before it was lent to the grid's container for the edit.
     QPointer<QWidget> m_editParent;
-    // ==== end of In-cell editing ====
 public:
 
-    // ==== Mouse input ====
+    // ---- Mouse input ----
     // The pointer the grid shows over its rows and headers: 0 the default arrow, 7 the row-divider
     // sizing pointer, 9 the column-divider one, 99 the hand (cells whose look asks for it).
     qint32 MousePointer() const { return MousePointerCode; }
@@ -1017,10 +1000,8 @@ private:
     qint32 MousePointerCode = PointerDefault;
     bool m_doubleClicked = false;     // the press under way is the second of a double-click
 public:
-    // ==== end of Mouse input ====
-public:
 
-    // ==== Cell tooltips ====
+    // ---- Cell tooltips ----
     // The window showing the whole text of a cut-off cell (a CellToolTipWindow), made at the
     // first tooltip; null before.
     const QWidget* CellToolTip() const;
@@ -1048,10 +1029,8 @@ private:
     quint32 m_toolTipWait = 0;        // numbers the waits, so a cancelled one's checks lapse
     QWidget* m_toolTip = nullptr;     // owned by the grid
 public:
-    // ==== end of Cell tooltips ====
-public:
 
-    // ==== Window messages: wheel, scroll bars, focus, leave ====
+    // ---- Window messages: wheel, scroll bars, focus, leave ----
 protected:
     // A wheel notch scrolls three rows (with Ctrl one column), whatever its size.
     void wheelEvent(QWheelEvent* Event) override;
@@ -1077,8 +1056,6 @@ private:
     void PrepareInput();
 
     bool MouseInside = false;
-public:
-    // ==== end of Window messages: wheel, scroll bars, focus, leave ====
 public:
 
 signals:
