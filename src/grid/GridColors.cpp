@@ -1,9 +1,9 @@
 #include "grid/GridColors.h"
+#include "grid/RoundHalfEven.h"
 
 #include "platform/ui/Colors.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace grid {
 
@@ -13,9 +13,6 @@ int redOf(OleColor c) { return c & 255; }
 int greenOf(OleColor c) { return (c >> 8) & 255; }
 int blueOf(OleColor c) { return (c >> 16) & 255; }
 
-// Rounds to nearest with halves to the even neighbour (the default floating-point rounding).
-int roundHalfEven(double value) { return int(std::nearbyint(value)); }
-
 VisualStyle& desktopStyle()
 {
     static VisualStyle style;
@@ -23,6 +20,10 @@ VisualStyle& desktopStyle()
 }
 
 } // namespace
+
+QColor ToQColor(OleColor Rgb) { return QColor(redOf(Rgb), greenOf(Rgb), blueOf(Rgb)); }
+
+OleColor FromQColor(const QColor& Color) { return RGB(Color.red(), Color.green(), Color.blue()); }
 
 OleColor TranslateColor(OleColor Color)
 {
@@ -39,7 +40,7 @@ OleColor BlendColors(OleColor Color1, OleColor Color2, qint32 Alpha)
 {
     const double a = Alpha;
     const double b = 255 - Alpha;
-    const auto mix = [&](int c1, int c2) { return roundHalfEven(b * c2 / 255 + c1 * a / 255); };
+    const auto mix = [&](int c1, int c2) { return RoundHalfEven(b * c2 / 255 + c1 * a / 255); };
     return RGB(mix(redOf(Color1), redOf(Color2)), mix(greenOf(Color1), greenOf(Color2)),
                mix(blueOf(Color1), blueOf(Color2)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QtGlobal>
 
@@ -32,6 +33,10 @@ constexpr OleColor COLOR_3DLIGHT = OleColor(0x80000016u);
 // The RGB value of an OLE colour (a system colour from the application palette), or -1 when it
 // names no colour.
 OleColor TranslateColor(OleColor Color);
+// The QColor of an RGB value (red in the low byte).
+QColor ToQColor(OleColor Rgb);
+// The RGB value of a QColor.
+OleColor FromQColor(const QColor& Color);
 // The mix of two RGB colours, Alpha (0-255) being the weight of Color1; each channel is rounded
 // to nearest, halves to even.
 OleColor BlendColors(OleColor Color1, OleColor Color2, qint32 Alpha);

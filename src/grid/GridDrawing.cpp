@@ -1,4 +1,5 @@
 #include "grid/GridDrawing.h"
+#include "grid/RoundHalfEven.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -19,8 +20,6 @@ using namespace TextFormat;
 using namespace FrameControl;
 
 namespace {
-
-qint32 roundHalfEven(double Value) { return qint32(std::nearbyint(Value)); }
 
 OleColor systemColor(qint32 Index) { return TranslateColor(OleColor(0x80000000u | quint32(Index))); }
 
@@ -126,10 +125,6 @@ bool isValidAlignment(qint32 Code) { return Code >= 0 && Code <= 10 && (Code & 3
 QStyle* styleOf(const QWidget* Widget) { return Widget ? Widget->style() : QApplication::style(); }
 
 } // namespace
-
-QColor ToQColor(OleColor Rgb) { return QColor(Rgb & 0xFF, (Rgb >> 8) & 0xFF, (Rgb >> 16) & 0xFF); }
-
-OleColor FromQColor(const QColor& Color) { return RGB(Color.red(), Color.green(), Color.blue()); }
 
 qint32 CalcTextRect(const QFont& Font, const QString& Text, PixelRect& Rect, qint32 Format)
 {
@@ -438,7 +433,7 @@ void DrawStyledRect(QPainter& Painter, const PixelRect& Rect, qint32 State, bool
             DrawLine(Painter, L + 2, B - 1, Rt - 2, B - 1, A, 1);
             return;
         }
-        const qint32 h = roundHalfEven(B * 0.12);
+        const qint32 h = RoundHalfEven(B * 0.12);
         band(L, T, Rt, T + h, ShiftColor(A, 30), A);
         band(L, T + h, Rt, B - h, A, ShiftColor(C, 30));
         band(L, B - h, Rt, B, ShiftColor(C, 30), C);
@@ -452,7 +447,7 @@ void DrawStyledRect(QPainter& Painter, const PixelRect& Rect, qint32 State, bool
         return;
     const OleColor A = Variant ? RGB(204, 239, 251) : Colors.From;
     const OleColor C = Variant ? RGB(124, 201, 230) : ShiftColor(Colors.From, -5);
-    const qint32 h = roundHalfEven(B * 0.28);
+    const qint32 h = RoundHalfEven(B * 0.28);
     const qint32 right = Rt - 1;
     if (State == 2) {
         band(L, T, right, B - h, ShiftColor(A, 15), ShiftColor(A, 5));
@@ -514,13 +509,13 @@ PixelRect GetCellPartRect(const ColumnInfo& Column, qint32 RowHeight, qint32 Y, 
     if (isValidAlignment(code)) {
         switch (horizontalOf(code)) {
         case 0: x = Column.Left + 1; break;
-        case 1: x = roundHalfEven(Column.Left + Column.WidthPx / 2.0 - w / 2.0); break;
+        case 1: x = RoundHalfEven(Column.Left + Column.WidthPx / 2.0 - w / 2.0); break;
         default: x = Column.Left + Column.WidthPx - (w + 1); break;
         }
         if (code >= 8)
             y = Y + RowHeight - (h + 2);
         else if (code >= 4)
-            y = roundHalfEven(Y + RowHeight / 2.0 - h / 2.0);
+            y = RoundHalfEven(Y + RowHeight / 2.0 - h / 2.0);
         else
             y = Y + 2;
     }

@@ -62,11 +62,6 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// The QColor of an RGB value (red in the low byte).
-QColor ToQColor(OleColor Rgb);
-// The RGB value of a QColor.
-OleColor FromQColor(const QColor& Color);
-
 // Draws Text (its first Count characters, -1 the whole) in Rect with the DrawText bits of Format,
 // in the painter's font and pen colour, clipped to Rect. Ampersands are drawn as they are. With
 // DT_WORD_ELLIPSIS or DT_END_ELLIPSIS a text that does not fit ends in "...". With DT_CALCRECT it

@@ -9,6 +9,15 @@
 // missing. Appearance, Enabled and Font live on the widget itself.
 namespace grid {
 
+// The bits of EditTrigger: what opens the editor, and whether Enter and Escape reach the host.
+namespace EditTriggerBit {
+constexpr qint32 SwallowsEnterEscape = 2;
+constexpr qint32 F2 = 4;
+constexpr qint32 Click = 8;
+constexpr qint32 DoubleClick = 16;
+constexpr qint32 Typing = 32;
+} // namespace EditTriggerBit
+
 struct GridProperties {
     QFont FontHeader;
     bool ApplySelectionToImages = false;

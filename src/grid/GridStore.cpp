@@ -1,9 +1,9 @@
 #include "grid/GridStore.h"
+#include "grid/RoundHalfEven.h"
 
 #include "platform/runtime/RuntimeError.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace grid {
@@ -12,14 +12,6 @@ namespace {
 
 using runtime::ErrorNumber;
 using runtime::RuntimeError;
-
-// A Long stored into a 16-bit field.
-qint16 toInteger(qint32 value)
-{
-    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        throw RuntimeError(ErrorNumber::Overflow);
-    return qint16(value);
-}
 
 template <typename Order>
 bool isPermutation(const Order& order, qint32 count)
@@ -54,15 +46,15 @@ qint32 GridStore::AddColumn(const QString& Caption, float Width, qint32 Alignmen
                             const QString& Format, const QString& InputFilter, qint32 ImageAlignment, bool WordWrap,
                             qint32 Index, bool bVisible, bool bLocked)
 {
-    const qint16 cellAlignment = toInteger(Alignment);
-    const qint16 type = toInteger(DataType);
+    const qint16 cellAlignment = ToInteger(Alignment);
+    const qint16 type = ToInteger(DataType);
     const qint32 n = Cols();
 
     ColumnInfo column;
     column.Heading = Caption;
     column.Width = Width + 1;
     if (m_hooks.ScaleXToPixels)
-        column.WidthPx = qint32(std::nearbyint(m_hooks.ScaleXToPixels(column.Width)));
+        column.WidthPx = RoundHalfEven(m_hooks.ScaleXToPixels(column.Width));
     column.Alignment = Alignment;
     column.ImageAlignment = ImageAlignment;
     column.ColType = type;
@@ -147,7 +139,7 @@ void GridStore::checkRow(qint32 Row) const
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
 }
 
-void GridStore::checkCol(qint32 Col) const
+void GridStore::CheckColumn(qint32 Col) const
 {
     if (Col < 0 || Col >= Cols())
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
@@ -155,7 +147,20 @@ void GridStore::checkCol(qint32 Col) const
 
 ColumnInfo& GridStore::Column(qint32 Col)
 {
-    checkCol(Col);
+    CheckColumn(Col);
+    return m_columns[Col];
+}
+
+qint16 GridStore::ToInteger(qint32 v)
+{
+    if (v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
+        throw RuntimeError(ErrorNumber::Overflow);
+    return qint16(v);
+}
+
+const ColumnInfo& GridStore::Column(qint32 Col) const
+{
+    CheckColumn(Col);
     return m_columns[Col];
 }
 
@@ -179,13 +184,13 @@ RowInfo& GridStore::Record(qint32 Index)
 
 CellInfo& GridStore::CellAt(qint32 Row, qint32 Col)
 {
-    checkCol(Col);
+    CheckColumn(Col);
     return RowAt(Row).Cells[Col];
 }
 
 const CellInfo& GridStore::CellAt(qint32 Row, qint32 Col) const
 {
-    checkCol(Col);
+    CheckColumn(Col);
     return RowAt(Row).Cells[Col];
 }
 
@@ -210,7 +215,7 @@ void GridStore::SetCurRow(qint32 Row)
 void GridStore::SetCurCol(qint32 Position)
 {
     if (Position != -1)
-        checkCol(Position);
+        CheckColumn(Position);
     m_curCol = Position;
 }
 

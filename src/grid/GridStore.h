@@ -126,6 +126,8 @@ public:
     static double rVal(const QString& s);
     // v folded to 16 bits (v - 65536 from 32768 on); error 6 when the result does not fit.
     static qint16 UnsignedToInteger(qint32 v);
+    // v as a 16-bit field; error 6 when it does not fit.
+    static qint16 ToInteger(qint32 v);
 
     // The store as the other parts of the grid read it.
     const QList<ColumnInfo>& Columns() const { return m_columns; }
@@ -141,9 +143,12 @@ public:
     // Slots held for row records, in use or spare.
     qint32 Capacity() const { return qint32(m_rows.size()); }
 
+    // Error 9 unless Col is a column index.
+    void CheckColumn(qint32 Col) const;
     // The records, by column index and by display row (error 9 outside the store). Cell texts
     // change through ChangeCellText and each row keeps one cell per column.
     ColumnInfo& Column(qint32 Col);
+    const ColumnInfo& Column(qint32 Col) const;
     RowInfo& RowAt(qint32 Row);
     const RowInfo& RowAt(qint32 Row) const;
     // A row record by row index, in insertion order (error 9 outside 0..LastRow).
@@ -171,7 +176,6 @@ private:
             hook(args...);
     }
     void checkRow(qint32 Row) const;
-    void checkCol(qint32 Col) const;
     void growRows(qint32 NewRow);
     void shrinkRows();
     void releaseCells(const RowInfo& record);

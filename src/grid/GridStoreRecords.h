@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
@@ -35,6 +36,14 @@ inline bool FlagIsSet(qint16 Flags, qint32 Mask) { return (Flags & Mask) != 0; }
 inline void SetFlagBit(qint16& Flags, qint32 Mask, bool Value)
 {
     Flags = qint16(Value ? (Flags | Mask) : (Flags & ~Mask));
+}
+
+// Bold, italic and underline of Font as the cell flags CellFlags ask.
+inline void SetCellFontStyle(QFont& Font, qint16 CellFlags)
+{
+    Font.setBold(FlagIsSet(CellFlags, CellFlag::Bold));
+    Font.setItalic(FlagIsSet(CellFlags, CellFlag::Italic));
+    Font.setUnderline(FlagIsSet(CellFlags, CellFlag::Underline));
 }
 
 // A column's ColType.

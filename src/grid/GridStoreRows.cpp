@@ -121,7 +121,7 @@ void GridStore::DeleteSelected()
 
 void GridStore::ChangeCellText(qint32 Row, qint32 Col, const QString& Text)
 {
-    checkCol(Col);
+    CheckColumn(Col);
     CellInfo& cell = RowAt(Row).Cells[Col];
     const double value = rVal(Text);
     if (m_columns[Col].ColType == ColCheckBox)

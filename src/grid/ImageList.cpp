@@ -25,8 +25,9 @@ QImage blendedWith(const QPixmap& image, OleColor Highlight)
             const QRgb pixel = line[x];
             if (qAlpha(pixel) == 0)
                 continue;
-            const OleColor mix = BlendColors(RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)), Highlight, 128);
-            line[x] = qRgba(mix & 255, (mix >> 8) & 255, (mix >> 16) & 255, qAlpha(pixel));
+            QColor mix = ToQColor(BlendColors(FromQColor(QColor(pixel)), Highlight, 128));
+            mix.setAlpha(qAlpha(pixel));
+            line[x] = mix.rgba();
         }
     }
     return blended;

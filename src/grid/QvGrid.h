@@ -438,9 +438,19 @@ private:
     // display row r, entry LastRow + 1 the total. Taken afresh after a layout change.
     const std::vector<qint64>& rowTops() const;
     qint32 textHeight(const QFont& Font) const;
+    // The record of the column shown at display position Position.
+    const ColumnInfo& columnAt(qint32 Position) const;
+    // Display row Row and display position Col name a cell of the grid.
+    bool cellOnGrid(qint32 Row, qint32 Col) const;
     qint32 columnWidthPx(qint32 Position) const;
+    // Display position Position is not scrolled out when FirstScrolled is the first scrolled
+    // position shown: it lies at or after it, or among the frozen columns.
     bool columnOnScreen(qint32 Position, qint32 FirstScrolled) const;
     bool columnSelectable(qint32 Position) const;
+    // The visible, unlocked column a step back or on (Forward) from display position Current
+    // lands on, wrapping around; FromEdge starts at the last (first) position instead. The
+    // position the walk started at when none qualifies; 0 without columns.
+    qint32 selectableColFrom(qint32 Current, bool Forward, bool FromEdge) const;
 
     mutable std::vector<qint64> m_rowTops;
     // The display rows whose visible flag is set, in order; taken with the row tops.
@@ -598,6 +608,8 @@ private:
     // positions FreezeAtCol < c < HScrollPos are scrolled out.
     void PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos);
     void paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
+    // The text a cell shows: its Text in its column's Format, when the column has one.
+    static QString shownText(const ColumnInfo& Column, const CellInfo& Cell);
 public:
 
     // ---- Column properties, sizing and saved layout ----
@@ -659,8 +671,6 @@ public:
 
 private:
     void AutoSizeColumn(qint32 Col);
-    // The record of column Index; error 9 outside the columns.
-    const ColumnInfo& columnRecord(qint32 Index) const;
     template <typename T>
     void setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, bool Repaint);
 public:
@@ -832,11 +842,6 @@ public:
     // the current row and paints once.
     void FilterOff(qint32 StartingRow = 0);
 
-private:
-    // Error 9 unless Col is a column index.
-    void checkSearchColumn(qint32 Col) const;
-public:
-
     // ---- CSV export and recordset fill ----
     // Writes the caption (when there is one), the headings, every row in display order and, with
     // TotalsLineShow, the totals line to "<strGridName>.csv" in the program folder's
@@ -907,7 +912,6 @@ private:
     void styleEditor(QWidget& Editor, qint32 Row, qint32 Col);
     void styleEditBox(qint32 Row, qint32 Col);
     void hideCellEditor();
-    void markEditedCell(qint32 Row, qint32 Col);
 
     CellEditBox* m_txtEdit = createCellEditor();
     // The open editor: the line edit or the bound control.
@@ -983,7 +987,6 @@ private:
     // The display row and column index a drop at (X, Y) writes to; false off the cells and on a
     // locked row or column.
     bool dropTarget(float X, float Y, qint32& Row, qint32& ColIndex) const;
-    const ColumnInfo& columnAt(qint32 Position) const;
 
     qint32 HoverRow = -1;             // display row under the mouse
     qint32 HoverCol = -1;             // display position under the mouse
@@ -1022,7 +1025,6 @@ private:
     // Abandons a running wait and hides the tooltip.
     void CancelToolTip();
     void HideToolTip();
-    bool cellOnGrid(qint32 Row, qint32 Col) const;
 
     bool ToolTipWaiting = false;
     qint64 ToolTipStartTick = 0;
@@ -1049,7 +1051,6 @@ private:
     void ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackPosition);
     qint32 lineAbove(qint32 Bar, qint32 Position, bool Wheel);
     qint32 lineBelow(qint32 Bar, qint32 Position, bool Wheel);
-    qint32 selectableColFrom(qint32 Position, bool Forward);
     // The first move over the grid raises MouseEnter.
     void OnMouseInside();
     // Turns on mouse tracking and drops and wires the scroll bars' gestures; the constructor's.
@@ -1122,12 +1123,17 @@ private:
     void ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
     // A look setter: normalises the reference (nothing on a bad one), changes the look, repaints.
     void ChangeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
+    // Marks the cell (unless its flag word holds a progress value), its row and the grid changed.
     void SetCellChanged(qint32 Row, qint32 Col, bool Changed);
     void setCellFlag(qint32 Row, qint32 Col, qint32 Mask, bool Value);
     // Row attributes: the image index a row-image value names (error 9 for an unknown key or
     // without a list), and the value an image index shows as.
     qint32 imageIndexOf(const QVariant& Value) const;
     QVariant imageValueOf(qint32 Index) const;
+    // Calls SetCell for each cell of display row Row (normalised with FixRef), then repaints.
+    void setRowCells(qint32 Row, const std::function<void(qint32 Row, qint32 Col)>& SetCell);
+    // The rows whose row flag Flag is set, hidden ones included.
+    qint32 rowsFlagged(qint16 Flag) const;
 
     GridStore m_store;
     GridProperties m_p;

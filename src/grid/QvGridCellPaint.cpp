@@ -3,6 +3,7 @@
 
 #include "grid/GridDrawing.h"
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include "platform/runtime/Format.h"
 
@@ -101,6 +102,11 @@ void paintCellPicture(QPainter& Painter, const QPixmap& Picture, const PixelRect
 
 } // namespace
 
+QString QvGrid::shownText(const ColumnInfo& Column, const CellInfo& Cell)
+{
+    return Column.Format.isEmpty() ? Cell.Text : runtime::Format(Cell.Text, Column.Format);
+}
+
 void QvGrid::PaintCell(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted)
 {
     try {
@@ -167,7 +173,7 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
         // In a progress-bar column the flag word is the value 0..100.
         const qint32 value = cell.Flags;
         if (value >= 1) {
-            const qint32 bar = qint32(std::nearbyint((w - 2) / 100.0 * value));
+            const qint32 bar = RoundHalfEven((w - 2) / 100.0 * value);
             DrawRect(Painter, PixelRect{x + 2, y + 2, x + bar, y + h - 2}, TranslateColor(m_p.CellProgressBarColor),
                      true);
         }
@@ -177,13 +183,12 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
     QFont font = m_font;
     if (!look.FontName.isEmpty())
         font.setFamily(look.FontName);
-    font.setBold(!progressBar && FlagIsSet(cell.Flags, CellFlag::Bold));
-    font.setItalic(!progressBar && FlagIsSet(cell.Flags, CellFlag::Italic));
-    font.setUnderline(!progressBar && FlagIsSet(cell.Flags, CellFlag::Underline));
+    // A progress bar's flags hold its value, not a style.
+    SetCellFontStyle(font, progressBar ? qint16(0) : cell.Flags);
     Painter.setFont(font);
 
     qint32 available = w - 15;
-    const QString shown = column.Format.isEmpty() ? cell.Text : runtime::Format(cell.Text, column.Format);
+    const QString shown = shownText(column, cell);
     qint32 flags = cell.Alignment | DT_SINGLELINE;
     qint32 image = look.ImageIndex;
     const bool hasReturn = shown.contains(QLatin1Char('\r'));

@@ -70,9 +70,12 @@ void QvGrid::ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(Ce
     m_store.SetCellLook(Row, Col, look);
 }
 
+// A progress-bar cell's flag word is its progress value, which the changed bit would alter: there
+// only the row and the grid are marked.
 void QvGrid::SetCellChanged(qint32 Row, qint32 Col, bool Changed)
 {
-    SetFlagBit(m_store.CellAt(Row, Col).Flags, CellFlag::Changed, Changed);
+    if (m_store.Columns()[Col].ColType != ColProgressBar)
+        SetFlagBit(m_store.CellAt(Row, Col).Flags, CellFlag::Changed, Changed);
     m_cellsChanged = true;
     SetFlagBit(m_store.RowAt(Row).Flags, RowFlag::Changed, true);
 }
@@ -194,8 +197,10 @@ void QvGrid::SetCellChecked(qint32 Row, qint32 Col, bool NewValue)
     if (!m_store.FixRef(Row, Col))
         return;
     SetFlagBit(m_store.CellAt(Row, Col).Flags, CellFlag::Checked, NewValue);
-    if (m_store.Columns()[Col].ColType == ColCheckBox)
+    if (m_store.Columns()[Col].ColType == ColCheckBox) {
         m_store.ChangeCellText(Row, Col, runtime::CStr(NewValue));
+        CalcRowHeight(Row);
+    }
     SetCellChanged(Row, Col, true);
     Refresh();
 }
@@ -210,6 +215,7 @@ void QvGrid::SetCellText(qint32 Row, qint32 Col, const QString& NewValue)
     if (!m_store.FixRef(Row, Col))
         return;
     m_store.ChangeCellText(Row, Col, NewValue);
+    CalcRowHeight(Row);
     SetCellChanged(Row, Col, true);
     Refresh();
 }
@@ -244,6 +250,7 @@ void QvGrid::SetCellValue(qint32 Row, qint32 Col, const QVariant& NewValue)
         return;
     const double number = GridStore::rVal(NewValue.toString());
     m_store.ChangeCellText(Row, Col, runtime::CStr(number));
+    CalcRowHeight(Row);
     SetCellChanged(Row, Col, true);
     Refresh();
 }

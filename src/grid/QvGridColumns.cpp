@@ -1,10 +1,10 @@
 // The per-column properties, the two sizing operations and the column layout saved per user.
 
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
-#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Val.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numeric>
 
 namespace grid {
@@ -37,13 +36,6 @@ double wholeNumberOf(const QVariant& Setting) { return std::nearbyint(GridStore:
 
 } // namespace
 
-const ColumnInfo& QvGrid::columnRecord(qint32 Index) const
-{
-    if (Index < 0 || Index >= Cols())
-        throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange);
-    return m_store.Columns()[Index];
-}
-
 template <typename T>
 void QvGrid::setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, bool Repaint)
 {
@@ -52,70 +44,68 @@ void QvGrid::setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, 
         DrawGrid(m_paintEnabled);
 }
 
-qint32 QvGrid::ColAlignment(qint32 Index) const { return columnRecord(Index).Alignment; }
+qint32 QvGrid::ColAlignment(qint32 Index) const { return m_store.Column(Index).Alignment; }
 void QvGrid::SetColAlignment(qint32 Index, qint32 NewValue)
 {
     setColumnField(Index, &ColumnInfo::Alignment, NewValue, true);
 }
 
-QString QvGrid::ColFormat(qint32 Index) const { return columnRecord(Index).Format; }
+QString QvGrid::ColFormat(qint32 Index) const { return m_store.Column(Index).Format; }
 void QvGrid::SetColFormat(qint32 Index, const QString& NewValue)
 {
     setColumnField(Index, &ColumnInfo::Format, NewValue, true);
 }
 
-QString QvGrid::ColHeading(qint32 Index) const { return columnRecord(Index).Heading; }
+QString QvGrid::ColHeading(qint32 Index) const { return m_store.Column(Index).Heading; }
 void QvGrid::SetColHeading(qint32 Index, const QString& NewValue)
 {
     setColumnField(Index, &ColumnInfo::Heading, NewValue, true);
 }
 
-qint32 QvGrid::ColImageAlignment(qint32 Index) const { return columnRecord(Index).ImageAlignment; }
+qint32 QvGrid::ColImageAlignment(qint32 Index) const { return m_store.Column(Index).ImageAlignment; }
 void QvGrid::SetColImageAlignment(qint32 Index, qint32 NewValue)
 {
     setColumnField(Index, &ColumnInfo::ImageAlignment, NewValue, true);
 }
 
-QString QvGrid::ColInputFilter(qint32 Index) const { return columnRecord(Index).InputFilter; }
+QString QvGrid::ColInputFilter(qint32 Index) const { return m_store.Column(Index).InputFilter; }
 void QvGrid::SetColInputFilter(qint32 Index, const QString& NewValue)
 {
     setColumnField(Index, &ColumnInfo::InputFilter, NewValue, false);
 }
 
-bool QvGrid::ColLocked(qint32 Index) const { return Index == -1 || LockedColHit || columnRecord(Index).Locked; }
+bool QvGrid::ColLocked(qint32 Index) const { return Index == -1 || LockedColHit || m_store.Column(Index).Locked; }
 void QvGrid::SetColLocked(qint32 Index, bool NewValue) { setColumnField(Index, &ColumnInfo::Locked, NewValue, true); }
 
-QString QvGrid::ColTag(qint32 Index) const { return columnRecord(Index).Tag; }
+QString QvGrid::ColTag(qint32 Index) const { return m_store.Column(Index).Tag; }
 void QvGrid::SetColTag(qint32 Index, const QString& NewValue)
 {
     setColumnField(Index, &ColumnInfo::Tag, NewValue, false);
 }
 
-qint32 QvGrid::ColType(qint32 Index) const { return columnRecord(Index).ColType; }
+qint32 QvGrid::ColType(qint32 Index) const { return m_store.Column(Index).ColType; }
 void QvGrid::SetColType(qint32 Index, qint32 NewValue)
 {
     ColumnInfo& column = m_store.Column(Index);
-    if (NewValue < std::numeric_limits<qint16>::min() || NewValue > std::numeric_limits<qint16>::max())
-        throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
-    column.ColType = qint16(NewValue);
+    column.ColType = GridStore::ToInteger(NewValue);
 }
 
-bool QvGrid::ColVisible(qint32 Index) const { return columnRecord(Index).Visible; }
+bool QvGrid::ColVisible(qint32 Index) const { return m_store.Column(Index).Visible; }
 void QvGrid::SetColVisible(qint32 Index, bool NewValue)
 {
     setColumnField(Index, &ColumnInfo::Visible, NewValue, true);
 }
 
-float QvGrid::ColWidth(qint32 Index) const { return columnRecord(Index).Width; }
+float QvGrid::ColWidth(qint32 Index) const { return m_store.Column(Index).Width; }
 void QvGrid::SetColWidth(qint32 Index, float NewValue)
 {
     ColumnInfo& column = m_store.Column(Index);
     column.Width = NewValue;
-    column.WidthPx = qint32(std::nearbyint(ScaleXToPixels(NewValue)));
+    column.WidthPx = RoundHalfEven(ScaleXToPixels(NewValue));
     DrawGrid(m_paintEnabled);
 }
 
-bool QvGrid::ColWordWrap(qint32 Index) const { return FlagIsSet(columnRecord(Index).Flags, CellFlag::WordWrap); }
+bool QvGrid::ColWordWrap(qint32 Index) const { return FlagIsSet(m_store.Column(Index).Flags, CellFlag::WordWrap); }
 void QvGrid::SetColWordWrap(qint32 Index, bool NewValue)
 {
     SetFlagBit(m_store.Column(Index).Flags, CellFlag::WordWrap, NewValue);
@@ -168,7 +158,7 @@ void QvGrid::AutoSizeColumn(qint32 Col)
         return;
 
     const auto textWidth = [this](const QFont& Font, const QString& Text) {
-        return qint32(std::nearbyint(QFontMetricsF(Font, this).horizontalAdvance(Text)));
+        return RoundHalfEven(QFontMetricsF(Font, this).horizontalAdvance(Text));
     };
     qint32 widest = 0;
     if (TotalsLineShow() && column.ColType == ColNumber)
@@ -180,9 +170,7 @@ void QvGrid::AutoSizeColumn(qint32 Col)
     for (qint32 r = 0; r <= m_store.LastRow(); ++r) {
         const RowInfo& record = m_store.Record(r);
         const CellInfo& cell = record.Cells[Col];
-        font.setBold(FlagIsSet(cell.Flags, CellFlag::Bold));
-        font.setItalic(FlagIsSet(cell.Flags, CellFlag::Italic));
-        font.setUnderline(FlagIsSet(cell.Flags, CellFlag::Underline));
+        SetCellFontStyle(font, cell.Flags);
         if (cell.FormatIndex != -1)
             font.setFamily(looks.at(cell.FormatIndex).FontName);
         qint32 width = textWidth(font, runtime::Format(cell.Text, column.Format));

@@ -138,7 +138,7 @@ bool QvGrid::ToggleCellEdit(bool bAllowMove)
 
 QWidget* QvGrid::boundControlOf(qint32 Position) const
 {
-    return m_store.Columns()[m_store.ColOrder()[Position]].BoundControl.data();
+    return columnAt(Position).BoundControl.data();
 }
 
 void QvGrid::ShowCellEditor(qint32 Row, qint32 Col)
@@ -146,7 +146,7 @@ void QvGrid::ShowCellEditor(qint32 Row, qint32 Col)
     if (m_editPending && !UpdateCell(false))
         return;
     // Without a current cell there is nothing to edit.
-    if (!CanEditNow() || Row < 0 || Row > m_store.LastRow() || Col < 0 || Col >= m_store.ColOrder().size())
+    if (!CanEditNow() || !cellOnGrid(Row, Col))
         return;
     const qint32 column = m_store.ColOrder()[Col];
     if (m_store.Columns()[column].ColType == ColCheckBox)
@@ -199,11 +199,8 @@ void QvGrid::styleEditor(QWidget& Editor, qint32 Row, qint32 Col)
     setEditorColors(Editor, m_p.ForeColorEdit, m_p.BackColorEdit);
     const CellInfo& cell = m_store.CellAt(Row, Col);
     QFont font = Editor.font();
-    if (m_store.Columns()[Col].ColType != ColProgressBar) {
-        font.setBold(FlagIsSet(cell.Flags, CellFlag::Bold));
-        font.setItalic(FlagIsSet(cell.Flags, CellFlag::Italic));
-        font.setUnderline(FlagIsSet(cell.Flags, CellFlag::Underline));
-    }
+    if (m_store.Columns()[Col].ColType != ColProgressBar)
+        SetCellFontStyle(font, cell.Flags);
     if (cell.FormatIndex != -1)
         font.setFamily(m_store.CellLook(Row, Col).FontName);
     if (m_font.pointSizeF() > 0)
@@ -243,7 +240,7 @@ void QvGrid::PositionCellEditor()
     const QPoint globalPoint = viewport()->mapToGlobal(viewportPoint);
     const QPoint placed = bound->parentWidget() ? bound->parentWidget()->mapFromGlobal(globalPoint) : globalPoint;
     QRect geometry = bound->geometry();
-    const qint32 option = m_store.Columns()[m_store.ColOrder()[m_editCol]].BindOption;
+    const qint32 option = columnAt(m_editCol).BindOption;
     if (option & BindEdge::Left)
         geometry.moveLeft(placed.x());
     if (option & BindEdge::Top)
@@ -343,7 +340,7 @@ bool QvGrid::UpdateCell(bool bAllowMove)
             newValue.clear();
         m_store.ChangeCellText(m_editRow, column, newValue);
         CalcRowHeight(m_editRow);
-        markEditedCell(m_editRow, column);
+        SetCellChanged(m_editRow, column, true);
         RefreshIfRedraw();
     }
     if (bAllowMove) {
@@ -360,18 +357,6 @@ bool QvGrid::UpdateCell(bool bAllowMove)
     SetRedrawFlag(true);
     DrawGrid(m_paintEnabled);
     return true;
-}
-
-// The cell, its row and the grid are marked changed, so that a host saving rows by RowChanged or
-// CellsChanged finds the edit. A progress-bar cell's flag word is its progress value, which the
-// changed bit would alter: there only the row and the grid are marked.
-void QvGrid::markEditedCell(qint32 Row, qint32 Col)
-{
-    CellInfo& cell = m_store.CellAt(Row, Col);
-    const qint16 progress = cell.Flags;
-    SetCellChanged(Row, Col, true);
-    if (m_store.Columns()[Col].ColType == ColProgressBar)
-        cell.Flags = progress;
 }
 
 void QvGrid::ForceCellEdit(qint32 lNewRow, qint32 lNewCol, bool bBlankCell)

@@ -1,6 +1,7 @@
 // The grid's layout: row metrics, header heights, row tops, the hit tests and the column edges.
 
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include "platform/runtime/RuntimeError.h"
 
@@ -18,14 +19,12 @@ namespace {
 constexpr qint32 EndEllipsis = 0x40000;
 constexpr double TwipsPerInch = 1440.0;
 
-qint32 rounded(double Value) { return qint32(std::nearbyint(Value)); }
-
 } // namespace
 
 qint32 QvGrid::textHeight(const QFont& Font) const
 {
     // The height of a line such as "ABCDWXYZ" in Font.
-    return rounded(QFontMetricsF(Font, viewport()).height());
+    return RoundHalfEven(QFontMetricsF(Font, viewport()).height());
 }
 
 void QvGrid::CalcRowMetrics()
@@ -47,12 +46,12 @@ void QvGrid::CalcRowMetrics()
     }
 
     HeaderTextHeight = textHeight(m_p.FontHeader);
-    CaptionHeight = m_p.Caption.isEmpty() ? 0 : rounded(HeaderTextHeight * 1.5);
+    CaptionHeight = m_p.Caption.isEmpty() ? 0 : RoundHalfEven(HeaderTextHeight * 1.5);
     HeaderHeight = CalcHeaderHeight();
 
     // MinRowHeight is in the container unit; a row is never lower than the header font's text.
     const double twipsPerUnit = m_p.ScaleUnits == 3 ? TwipsPerInch / logicalDpiY() : twipsPerUnitX();
-    qint32 rowHeight = rounded(m_p.MinRowHeight * twipsPerUnit * logicalDpiY() / TwipsPerInch);
+    qint32 rowHeight = RoundHalfEven(m_p.MinRowHeight * twipsPerUnit * logicalDpiY() / TwipsPerInch);
     rowHeight = std::max(rowHeight, HeaderTextHeight);
     m_store.SetRowHeightPx(rowHeight + 2 * m_p.MinVerticalOffset + 2);
 
@@ -66,7 +65,7 @@ qint32 QvGrid::CalcHeaderHeight() const
     const qint32 lineHeight = textHeight(m_p.FontHeader);
     const qint32 lines = m_p.ColumnHeaderLines;
     if (m_p.ColumnHeaderSmall)
-        return rounded(lines * lineHeight / 3.0 + lineHeight + CaptionHeight);
+        return RoundHalfEven(lines * lineHeight / 3.0 + lineHeight + CaptionHeight);
     return lines * lineHeight + lineHeight + CaptionHeight;
 }
 
@@ -83,9 +82,9 @@ void QvGrid::CalcRowHeight(qint32 Row)
         qint32 bottom = 0;
         if (FlagIsSet(cell.Flags, CellFlag::WordWrap)) {
             const QRectF room(0, 2, std::max(width - 5, 1), 0);
-            bottom = 2 + rounded(metrics.boundingRect(room, Qt::TextWordWrap, cell.Text).height());
+            bottom = 2 + RoundHalfEven(metrics.boundingRect(room, Qt::TextWordWrap, cell.Text).height());
         } else if (!cell.Text.isEmpty()) {
-            bottom = rounded(metrics.height());
+            bottom = RoundHalfEven(metrics.height());
         }
         contentHeight = std::max(contentHeight, bottom);
     }
@@ -139,7 +138,7 @@ qint32 QvGrid::VisibleRowCount() const
     if (RowHeightPx() <= 0)
         return 0;
     const qint32 border = m_p.BorderStyle == 1 ? 4 : 0;
-    return rounded(double(viewport()->height() - HeaderHeight - border) / RowHeightPx());
+    return RoundHalfEven(double(viewport()->height() - HeaderHeight - border) / RowHeightPx());
 }
 
 qint32 QvGrid::RowFromY(float Y) const
@@ -162,10 +161,17 @@ qint32 QvGrid::RowFromY(float Y) const
     return qint32(bottom - tops.begin()) - 1;
 }
 
-qint32 QvGrid::columnWidthPx(qint32 Position) const
+const ColumnInfo& QvGrid::columnAt(qint32 Position) const
 {
-    return m_store.Columns()[m_store.ColOrder()[Position]].WidthPx;
+    return m_store.Columns().at(m_store.ColOrder().at(Position));
 }
+
+bool QvGrid::cellOnGrid(qint32 Row, qint32 Col) const
+{
+    return Row >= 0 && Row <= m_store.LastRow() && Col >= 0 && Col < m_store.Cols();
+}
+
+qint32 QvGrid::columnWidthPx(qint32 Position) const { return columnAt(Position).WidthPx; }
 
 bool QvGrid::columnOnScreen(qint32 Position, qint32 FirstScrolled) const
 {
@@ -181,7 +187,7 @@ qint32 QvGrid::ColFromX(float X) const
     for (qint32 position = 0; position < m_store.ColOrder().size(); ++position) {
         if (!columnOnScreen(position, firstScrolled))
             continue;
-        if (!m_store.Columns()[m_store.ColOrder()[position]].Visible)
+        if (!columnAt(position).Visible)
             continue;
         const qint32 width = columnWidthPx(position);
         if (X > left && X <= left + width + 4 + RowNumberWidth)
@@ -200,7 +206,7 @@ void QvGrid::GetColRect(qint32 Position, QRect& Rect) const
     }
     qint32 left = RowNumberWidth;
     for (qint32 position = 0; position < Position; ++position) {
-        if (columnOnScreen(position, firstScrolled) && m_store.Columns()[m_store.ColOrder()[position]].Visible)
+        if (columnOnScreen(position, firstScrolled) && columnAt(position).Visible)
             left += columnWidthPx(position);
     }
     qint32 right = left + columnWidthPx(Position);
@@ -212,40 +218,40 @@ void QvGrid::GetColRect(qint32 Position, QRect& Rect) const
 
 bool QvGrid::columnSelectable(qint32 Position) const
 {
-    const ColumnInfo& column = m_store.Columns()[m_store.ColOrder()[Position]];
+    const ColumnInfo& column = columnAt(Position);
     return column.Visible && !column.Locked;
+}
+
+qint32 QvGrid::selectableColFrom(qint32 Current, bool Forward, bool FromEdge) const
+{
+    const qint32 last = m_store.Cols() - 1;
+    if (last < 0)
+        return 0;
+    qint32 start = 0;
+    if (Forward)
+        start = FromEdge || Current >= last || Current < -1 ? 0 : Current + 1;
+    else
+        start = FromEdge || Current <= 0 || Current > last ? last : Current - 1;
+    qint32 position = start;
+    while (!columnSelectable(position)) {
+        if (Forward)
+            position = position == last ? 0 : position + 1;
+        else
+            position = position == 0 ? last : position - 1;
+        if (position == start)
+            break;
+    }
+    return position;
 }
 
 qint32 QvGrid::PrevSelectableCol(bool FromEnd)
 {
-    const qint32 last = m_store.Cols() - 1;
-    if (last < 0)
-        return NavColumn = 0;
-    const qint32 current = m_store.CurCol();
-    const qint32 start = FromEnd || current <= 0 || current > last ? last : current - 1;
-    qint32 position = start;
-    while (!columnSelectable(position)) {
-        position = position == 0 ? last : position - 1;
-        if (position == start)
-            break;
-    }
-    return NavColumn = position;
+    return NavColumn = selectableColFrom(m_store.CurCol(), false, FromEnd);
 }
 
 qint32 QvGrid::NextSelectableCol(bool FromStart)
 {
-    const qint32 last = m_store.Cols() - 1;
-    if (last < 0)
-        return NavColumn = 0;
-    const qint32 current = m_store.CurCol();
-    const qint32 start = FromStart || current >= last || current < -1 ? 0 : current + 1;
-    qint32 position = start;
-    while (!columnSelectable(position)) {
-        position = position == last ? 0 : position + 1;
-        if (position == start)
-            break;
-    }
-    return NavColumn = position;
+    return NavColumn = selectableColFrom(m_store.CurCol(), true, FromStart);
 }
 
 qint32 QvGrid::VisibleHeight()
@@ -253,11 +259,11 @@ qint32 QvGrid::VisibleHeight()
     if (!m_paintEnabled)
         UpdateScrollBars();
     const double twipsPerPixel = TwipsPerInch / logicalDpiY();
-    const qint32 border = m_p.BorderStyle == 1 ? rounded(4 * twipsPerPixel) : 0;
+    const qint32 border = m_p.BorderStyle == 1 ? RoundHalfEven(4 * twipsPerPixel) : 0;
     double result = height() * twipsPerPixel - border;
     if (SBGetVisible(0))
         result -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) * twipsPerPixel;
-    return rounded(result);
+    return RoundHalfEven(result);
 }
 
 qint32 QvGrid::VisibleWidth()
@@ -265,11 +271,11 @@ qint32 QvGrid::VisibleWidth()
     if (!m_paintEnabled)
         UpdateScrollBars();
     const double twipsPerPixel = TwipsPerInch / logicalDpiX();
-    const qint32 border = m_p.BorderStyle == 1 ? rounded(4 * twipsPerPixel) : 0;
+    const qint32 border = m_p.BorderStyle == 1 ? RoundHalfEven(4 * twipsPerPixel) : 0;
     double result = width() * twipsPerPixel - border;
     if (SBGetVisible(1))
         result -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) * twipsPerPixel;
-    return rounded(result - twipsPerPixel - RowNumberWidth * twipsPerPixel);
+    return RoundHalfEven(result - twipsPerPixel - RowNumberWidth * twipsPerPixel);
 }
 
 float QvGrid::RowHeight(qint32 Row) const

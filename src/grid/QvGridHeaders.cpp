@@ -1,21 +1,14 @@
 #include "grid/GridDrawing.h"
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-
-#include <cmath>
 
 namespace grid {
 
 using namespace TextFormat;
 using namespace FrameControl;
-
-namespace {
-
-qint32 roundHalfEven(double Value) { return qint32(std::nearbyint(Value)); }
-
-} // namespace
 
 void QvGrid::DrawCaption()
 {
@@ -24,7 +17,7 @@ void QvGrid::DrawCaption()
     // The band spans the visible width (twips) plus the row-number column, from one pixel left
     // of the edge.
     const double width = VisibleWidth() * logicalDpiX() / 1440.0;
-    const PixelRect band{-1, 0, roundHalfEven(width + 1 + RowNumberWidth), CaptionHeight};
+    const PixelRect band{-1, 0, RoundHalfEven(width + 1 + RowNumberWidth), CaptionHeight};
     const FaceColors colors{TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo)};
     paintOnSurface([&](QPainter& painter) {
         painter.setFont(m_p.FontHeader);
@@ -61,7 +54,7 @@ qint32 QvGrid::DrawColumnHeaders(bool SingleLine)
             DrawColumnHeader(-1, 1, false, true);
         const QList<qint32>& order = m_store.ColOrder();
         for (qint32 position = 0; position < qint32(order.size()); ++position) {
-            if (position < SBGetValue(0) && position > m_p.FreezeAtCol)
+            if (!columnOnScreen(position, SBGetValue(0)))
                 continue;
             ColumnInfo& column = m_store.Column(order[position]);
             if (!column.Visible)
@@ -82,7 +75,7 @@ void QvGrid::DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bo
         State = 3;
     if (!m_p.AllowColumnSort && !m_p.AllowColumnSwap && !m_p.AllowColumnDrag)
         State = 1;
-    const ColumnInfo* column = RowNumberCell ? nullptr : &m_store.Columns()[m_store.ColOrder()[Position]];
+    const ColumnInfo* column = RowNumberCell ? nullptr : &columnAt(Position);
     PixelRect face{-1, CaptionHeight, RowNumberWidth, HeaderHeight};
     if (RowNumberCell)
         State = 1;
@@ -148,7 +141,7 @@ void QvGrid::DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bo
             const QString heading = FitTextToWidth(metrics, column->Heading, text.Width(), m_p.ColumnHeaderLines);
             PixelRect extent{0, 0, text.Width(), 0};
             const qint32 height = CalcTextRect(m_p.FontHeader, heading, extent, 0);
-            text.Top += roundHalfEven((HeaderHeight - CaptionHeight - height) / 2.0);
+            text.Top += RoundHalfEven((HeaderHeight - CaptionHeight - height) / 2.0);
             DrawTextAW(painter, heading, -1, text,
                        column->Alignment | DT_WORDBREAK | DT_WORD_ELLIPSIS | EllipsisFlag | DT_NOPREFIX);
         } else {
@@ -160,9 +153,9 @@ void QvGrid::DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bo
 
 QRect QvGrid::CellPartRect(qint32 Row, qint32 Col, qint32 Y, qint32 Part) const
 {
-    if (Col < 0 || Col >= m_store.Cols() || Row < 0 || Row > m_store.LastRow())
+    if (!cellOnGrid(Row, Col))
         return QRect();
-    const ColumnInfo& column = m_store.Columns()[m_store.ColOrder()[Col]];
+    const ColumnInfo& column = columnAt(Col);
     const CellPartSizes sizes{CheckBoxSize, ImageWidth, ImageHeight};
     return GetCellPartRect(column, m_store.RowAt(Row).Height, Y, Part, sizes, RowNumberWidth).toQRect();
 }

@@ -14,11 +14,6 @@ namespace grid {
 
 namespace {
 
-// EditTrigger bits read here.
-constexpr qint32 TriggerSwallowsEnterEscape = 2;
-constexpr qint32 TriggerF2 = 4;
-constexpr qint32 TriggerTyping = 32;
-
 // MultiSelect bits read here.
 constexpr qint32 MultiShiftArrows = 1;
 constexpr qint32 MultiCtrlA = 2;
@@ -110,7 +105,7 @@ void QvGrid::applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
         LastKeyCode = KeyCode;
         Move.ClearOthers = false;
         // With typing as a trigger the key press handles both.
-        if (has(EditTrigger(), TriggerTyping)) {
+        if (has(EditTrigger(), EditTriggerBit::Typing)) {
             KeyCode = 0;
         } else if (KeyCode == VirtualKey::Escape) {
             DiscardCellEdit();
@@ -137,7 +132,7 @@ void QvGrid::applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     case VirtualKey::F2:
         Move.ClearOthers = false;
         LastKeyCode = KeyCode;
-        if (has(EditTrigger(), TriggerF2) && ToggleCellEdit(false))
+        if (has(EditTrigger(), EditTriggerBit::F2) && ToggleCellEdit(false))
             KeyCode = 0;
         break;
     case VirtualKey::Space:
@@ -326,7 +321,7 @@ void QvGrid::applySpaceKey(qint16& KeyCode, KeyMove& Move)
 {
     const qint32 row = m_store.CurRow();
     const qint32 position = m_store.CurCol();
-    const qint16 colType = position == -1 ? qint16(-1) : m_store.Columns().at(m_store.ColOrder().at(position)).ColType;
+    const qint16 colType = position == -1 ? qint16(-1) : columnAt(position).ColType;
     if (RowCheckBoxes() && row != -1) {
         ClipboardKeyDown = true;
         Move.NeedRepaint = true;
@@ -364,7 +359,7 @@ void QvGrid::HandleKeyPress(qint16& KeyAscii)
         return;
     bool handled = false;
     try {
-        if (has(EditTrigger(), TriggerTyping)) {
+        if (has(EditTrigger(), EditTriggerBit::Typing)) {
             if (EditPending()) {
                 if (KeyAscii == VirtualKey::Escape) {
                     DiscardCellEdit();
@@ -383,7 +378,7 @@ void QvGrid::HandleKeyPress(qint16& KeyAscii)
             }
         }
         if ((KeyAscii == VirtualKey::Return || KeyAscii == VirtualKey::Escape)
-            && has(EditTrigger(), TriggerSwallowsEnterEscape)) {
+            && has(EditTrigger(), EditTriggerBit::SwallowsEnterEscape)) {
             KeyAscii = 0;
             handled = true;
         } else if (!ClipboardKeyDown && !EditPending() && IsCharAlphaNumeric(KeyAscii)) {

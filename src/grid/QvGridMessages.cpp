@@ -119,8 +119,9 @@ void QvGrid::ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackP
 qint32 QvGrid::lineAbove(qint32 Bar, qint32 Position, bool Wheel)
 {
     qint32 next = 0;
+    // A column step keeps its answer in NavColumn, as the keys' steps do.
     if (Bar == Horizontal) {
-        next = selectableColFrom(Position, false);
+        next = NavColumn = selectableColFrom(Position, false, false);
     } else {
         next = SelectableRowAbove(Position, Wheel ? 3 : 1, true);
     }
@@ -130,23 +131,13 @@ qint32 QvGrid::lineAbove(qint32 Bar, qint32 Position, bool Wheel)
 qint32 QvGrid::lineBelow(qint32 Bar, qint32 Position, bool Wheel)
 {
     qint32 next = 0;
+    // A column step keeps its answer in NavColumn, as the keys' steps do.
     if (Bar == Horizontal) {
-        next = selectableColFrom(Position, true);
+        next = NavColumn = selectableColFrom(Position, true, false);
     } else {
         next = SelectableRowBelow(Position, Wheel ? 3 : 1, true);
     }
     return next < Position ? SBGetMax(Bar) : next;
-}
-
-qint32 QvGrid::selectableColFrom(qint32 Position, bool Forward)
-{
-    // The column search starts from the current column; it runs from the scrolled position and
-    // the current column is put back.
-    const qint32 current = m_store.CurCol();
-    m_store.SetCurCol(Position);
-    const qint32 found = Forward ? NextSelectableCol(false) : PrevSelectableCol(false);
-    m_store.SetCurCol(current);
-    return found;
 }
 
 void QvGrid::focusInEvent(QFocusEvent* Event)

@@ -5,6 +5,7 @@
 // buttons, images and hand cells. Each handler then raises the event of the same name.
 
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include "grid/GridKeys.h"
 
@@ -14,8 +15,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
-
-#include <cmath>
 
 namespace grid {
 
@@ -36,8 +35,6 @@ qint16 buttonCode(Qt::MouseButtons Buttons)
         code |= MiddleButton;
     return code;
 }
-
-qint32 roundPixels(double Value) { return qint32(std::nearbyint(Value)); }
 
 // The first local file the dragged data carries, empty when none.
 QString firstDroppedFile(const QMimeData* Data)
@@ -99,7 +96,7 @@ void QvGrid::OnMouseDown(qint16 Button, qint16 Shift, float X, float Y)
         AutoScrollDirection = 0;
         const qint32 col = ColFromX(X);
         const qint32 row = ResizeRow != -1 ? ResizeRow : RowFromY(Y);
-        PressX = roundPixels(X);
+        PressX = RoundHalfEven(X);
         if (Button & (RightButton | MiddleButton)) {
             AnchorRow = row;
             if (row != -1 && !(RowSelected(row) && m_p.MultiSelect != 0) && UpdateCell(false)) {
@@ -268,34 +265,29 @@ void QvGrid::findDivider(float X, float Y)
     qint32 pointer = PointerDefault;
     if (HoverRow != -1) {
         if (m_p.AllowRowResizing) {
-            qint32 y = HeaderHeight;
-            for (qint32 r = SBGetValue(1); r <= m_store.LastRow(); ++r) {
-                const RowInfo& record = m_store.RowAt(r);
-                if (!record.Visible)
-                    continue;
-                y += record.Height;
+            for (qint32 r = NextVisibleRow(SBGetValue(1)); r <= m_store.LastRow(); r = NextVisibleRow(r + 1)) {
+                const qint32 y = GetRowTop(r) + m_store.RowAt(r).Height;
                 if (y - 4 < Y && Y < y + 4) {
                     pointer = PointerSizeNS;
                     ResizeRow = RowFromY(Y - 8);
-                    ResizeOriginY = roundPixels(Y - m_store.RowAt(HoverRow).Height);
+                    ResizeOriginY = RoundHalfEven(Y - m_store.RowAt(HoverRow).Height);
                     break;
                 }
             }
         }
     } else if (m_p.AllowColumnResizing) {
         const qint32 firstScrolled = SBGetValue(0);
-        qint32 x = RowNumberWidth;
         for (qint32 c = 0; c < m_store.Cols(); ++c) {
-            if (c < firstScrolled && c > m_p.FreezeAtCol)
-                continue;
             const ColumnInfo& column = columnAt(c);
-            if (!column.Visible)
+            if (!columnOnScreen(c, firstScrolled) || !column.Visible)
                 continue;
-            x += column.WidthPx;
+            QRect edges;
+            GetColRect(c, edges);
+            const qint32 x = edges.right() + 1;
             if (x - 4 < X && X < x + 4) {
                 pointer = PointerSizeWE;
                 ResizeCol = c;
-                ResizeOriginX = roundPixels(X - column.WidthPx);
+                ResizeOriginX = RoundHalfEven(X - column.WidthPx);
                 break;
             }
         }
@@ -306,7 +298,7 @@ void QvGrid::findDivider(float X, float Y)
 void QvGrid::dragWithLeftButton(qint16 Shift, float X, float Y)
 {
     if (ResizeRow != -1) {
-        const qint32 height = roundPixels(Y - ResizeOriginY);
+        const qint32 height = RoundHalfEven(Y - ResizeOriginY);
         if (height > RowHeightPx()) {
             m_store.RowAt(ResizeRow).Height = height;
             RowLayoutChanged();
@@ -319,7 +311,7 @@ void QvGrid::dragWithLeftButton(qint16 Shift, float X, float Y)
             dragHeader(X);
     }
     if (ResizeCol != -1) {
-        const qint32 width = roundPixels(X - ResizeOriginX);
+        const qint32 width = RoundHalfEven(X - ResizeOriginX);
         if (width >= 5) {
             ColumnInfo& column = m_store.Column(m_store.ColOrder().at(ResizeCol));
             column.WidthPx = width;
@@ -369,7 +361,7 @@ void QvGrid::dragHeader(float X)
         *moving = PressedCol;
     } else if (*moving >= 0) {
         // The moving header follows the mouse.
-        m_store.Column(m_store.ColOrder().at(*moving)).Left += roundPixels(X) - PressX;
+        m_store.Column(m_store.ColOrder().at(*moving)).Left += RoundHalfEven(X) - PressX;
         DrawColumnHeader(*moving, 3, true, false);
     }
 }
@@ -516,7 +508,7 @@ void QvGrid::endGestures()
 
 void QvGrid::OnClick()
 {
-    if (HoverRow != -1 && !RowLocked(HoverRow) && (m_p.EditTrigger & 8))
+    if (HoverRow != -1 && !RowLocked(HoverRow) && (m_p.EditTrigger & EditTriggerBit::Click))
         ToggleCellEdit(false);
     if (AnchorRow != -1) {
         emit Click();
@@ -526,8 +518,8 @@ void QvGrid::OnClick()
 
 void QvGrid::OnDblClick()
 {
-    if (HoverRow != -1 && !RowLocked(HoverRow) && (m_p.EditTrigger & 16)) {
-        LastKeyCode = 113;
+    if (HoverRow != -1 && !RowLocked(HoverRow) && (m_p.EditTrigger & EditTriggerBit::DoubleClick)) {
+        LastKeyCode = VirtualKey::F2;
         ToggleCellEdit(false);
     }
     if (AnchorRow != -1) {
@@ -612,11 +604,6 @@ void QvGrid::SetMousePointer(qint32 Pointer)
 bool QvGrid::headerGesturesOn() const
 {
     return m_p.AllowColumnSort || m_p.AllowColumnSwap || m_p.AllowColumnDrag;
-}
-
-const ColumnInfo& QvGrid::columnAt(qint32 Position) const
-{
-    return m_store.Columns().at(m_store.ColOrder().at(Position));
 }
 
 } // namespace grid

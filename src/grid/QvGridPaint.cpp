@@ -1,25 +1,18 @@
 #include "grid/GridDrawing.h"
+#include "grid/GridKeys.h"
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 
 namespace grid {
 
 using namespace TextFormat;
-
-namespace {
-
-qint32 roundHalfEven(double Value) { return qint32(std::nearbyint(Value)); }
-
-constexpr qint16 kKeyDown = 40;
-
-} // namespace
 
 void QvGrid::DrawGrid(bool Draw, bool NoFocusRect)
 {
@@ -122,20 +115,20 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
 
     // After Down onto a tall row near the bottom, scroll so that the current row shows whole.
     const qint32 curRow = m_store.CurRow();
-    if ((m_p.AllowWordWrap || m_p.AllowRowResizing) && curRow >= 1 && LastKeyCode == kKeyDown
+    if ((m_p.AllowWordWrap || m_p.AllowRowResizing) && curRow >= 1 && LastKeyCode == VirtualKey::Down
         && RowHeightPx() > 0) {
         qint32 reached = FirstDrawnRow;
         qint64 used = m_p.TotalsLineShow ? RowHeightPx() : 0;
         for (qint32 row = FirstDrawnRow; row <= last && row <= lastRow; ++row) {
             const RowInfo& record = m_store.RowAt(row);
             if (record.Visible) {
-                reached += roundHalfEven(double(record.Height) / RowHeightPx());
+                reached += RoundHalfEven(double(record.Height) / RowHeightPx());
                 used += record.Height;
             }
             if (row == curRow)
                 break;
         }
-        const qint32 room = roundHalfEven(VisibleHeight() / (1440.0 / logicalDpiY()) - HeaderHeight);
+        const qint32 room = RoundHalfEven(VisibleHeight() / (1440.0 / logicalDpiY()) - HeaderHeight);
         if (reached > last && used > room) {
             FirstDrawnRow = std::min(FirstDrawnRow + (reached - last), curRow);
             SBSetValue(1, FirstDrawnRow);
@@ -154,23 +147,11 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
     DrawCaption();
     const qint32 gridRight = DrawColumnHeaders(false);
 
-    // Hidden rows take no space in the running row tops: a run of them is passed in one step,
-    // so a pass costs the rows it shows, not the rows the grid holds. Hidden group-header rows
-    // are passed too, as the row tops and the hit tests pass them.
-    const std::vector<qint64>& tops = rowTops();
-    const auto nextShownRow = [&](qint32 Row) {
-        const auto next = std::upper_bound(tops.begin() + Row + 1, tops.end(), tops[Row]);
-        return std::max(qint32(next - tops.begin()) - 1, Row + 1);
-    };
-
-    // The even-row colouring starts from the first shown row's own display row number.
+    // A run of hidden rows is passed in one step, so a pass costs the rows it shows, not the rows
+    // the grid holds. The even-row colouring starts from the first shown row's own display row.
     bool parity = false;
-    for (qint32 row = FirstDrawnRow; row <= lastRow; row = nextShownRow(row)) {
-        if (m_store.RowAt(row).Visible) {
-            parity = row % 2 == 1;
-            break;
-        }
-    }
+    if (const qint32 firstShown = NextVisibleRow(FirstDrawnRow); firstShown <= lastRow)
+        parity = firstShown % 2 == 1;
 
     const bool highlightSelected = m_p.MultiSelect >= 1 || m_p.FocusRowHighlight;
     const bool horizontalLines = m_p.GridLines == 1 || m_p.GridLines == 3;
@@ -184,7 +165,7 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
     for (; row <= lastRow; ++row) {
         const RowInfo& record = m_store.RowAt(row);
         if (!record.Visible) {
-            row = nextShownRow(row) - 1;
+            row = NextVisibleRow(row) - 1;
             continue;
         }
         const qint32 h = record.Height;
@@ -204,8 +185,8 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
         qint32 x = RowNumberWidth;
         for (qint32 position = 0; position < qint32(order.size()); ++position) {
             Painter.setPen(selectedText);
-            const ColumnInfo& column = m_store.Columns()[order[position]];
-            if ((m_p.FreezeAtCol < position && position < hScrollPos) || !column.Visible)
+            const ColumnInfo& column = columnAt(position);
+            if (!columnOnScreen(position, hScrollPos) || !column.Visible)
                 continue;
             Painter.setClipRect(QRect(x, y, column.WidthPx, h));
             try {
@@ -295,8 +276,8 @@ void QvGrid::paintVerticalLines(QPainter& Painter, qint32 Bottom, qint32 HScroll
     bool boundaryPending = m_p.FreezeAtCol >= 0;
     qint32 x = RowNumberWidth;
     for (qint32 position = 0; position < qint32(order.size()); ++position) {
-        const ColumnInfo& column = m_store.Columns()[order[position]];
-        if ((m_p.FreezeAtCol < position && position < HScrollPos) || !column.Visible)
+        const ColumnInfo& column = columnAt(position);
+        if (!columnOnScreen(position, HScrollPos) || !column.Visible)
             continue;
         const bool boundary = boundaryPending && position > m_p.FreezeAtCol;
         if (boundary)

@@ -2,12 +2,12 @@
 // the image list and editor binding.
 
 #include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Val.h"
 
-#include <cmath>
 #include <optional>
 #include <limits>
 
@@ -129,7 +129,7 @@ void QvGrid::SetRowVisible(qint32 Row, bool NewValue)
 qint32 QvGrid::imageIndexOf(const QVariant& Value) const
 {
     if (runtime::IsNumeric(Value))
-        return qint32(std::nearbyint(runtime::Val(runtime::CStr(Value)).toDouble()));
+        return RoundHalfEven(runtime::Val(runtime::CStr(Value)).toDouble());
     if (!m_imageList)
         throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
     return -m_imageList->IndexOf(Value.toString());
@@ -178,41 +178,38 @@ void QvGrid::SetExpandRowImage(const QVariant& NewValue)
     Refresh();
 }
 
-void QvGrid::RowBackColor(qint32 Row, OleColor Color)
+void QvGrid::setRowCells(qint32 Row, const std::function<void(qint32 Row, qint32 Col)>& SetCell)
 {
     const auto row = fixedRow(m_store, Row);
     if (!row)
         return;
     for (qint32 c = 0; c < Cols(); ++c)
-        SetCellBackColor(*row, c, Color);
+        SetCell(*row, c);
     Refresh();
+}
+
+void QvGrid::RowBackColor(qint32 Row, OleColor Color)
+{
+    setRowCells(Row, [this, Color](qint32 r, qint32 c) { SetCellBackColor(r, c, Color); });
 }
 
 void QvGrid::RowForeColor(qint32 Row, OleColor Color)
 {
-    const auto row = fixedRow(m_store, Row);
-    if (!row)
-        return;
-    for (qint32 c = 0; c < Cols(); ++c)
-        SetCellForeColor(*row, c, Color);
-    Refresh();
+    setRowCells(Row, [this, Color](qint32 r, qint32 c) { SetCellForeColor(r, c, Color); });
 }
 
 void QvGrid::RowFontBold(qint32 Row, bool Bold)
 {
-    const auto row = fixedRow(m_store, Row);
-    if (!row)
-        return;
-    for (qint32 c = 0; c < Cols(); ++c)
-        SetCellFontBold(*row, c, Bold);
-    Refresh();
+    setRowCells(Row, [this, Bold](qint32 r, qint32 c) { SetCellFontBold(r, c, Bold); });
 }
 
-qint32 QvGrid::CheckedCount() const
+qint32 QvGrid::CheckedCount() const { return rowsFlagged(RowFlag::Checked); }
+
+qint32 QvGrid::rowsFlagged(qint16 Flag) const
 {
     qint32 count = 0;
     for (qint32 r = 0; r <= m_store.LastRow(); ++r) {
-        if (FlagIsSet(m_store.RowAt(r).Flags, RowFlag::Checked))
+        if (FlagIsSet(m_store.RowAt(r).Flags, Flag))
             ++count;
     }
     return count;
@@ -253,10 +250,9 @@ void QvGrid::SetImageList(const grid::ImageList* List)
 void QvGrid::BindControl(qint32 vCol, QWidget* Ctrl, qint32 MoveControl)
 {
     ColumnInfo& column = m_store.Column(vCol);
-    if (MoveControl < std::numeric_limits<qint16>::min() || MoveControl > std::numeric_limits<qint16>::max())
-        throw RuntimeError(ErrorNumber::Overflow);
+    const qint16 option = GridStore::ToInteger(MoveControl);
     column.BoundControl = Ctrl;
-    column.BindOption = qint16(MoveControl);
+    column.BindOption = option;
 }
 
 } // namespace grid

@@ -177,7 +177,7 @@ void QvGrid::UpdateScrollBars()
 
         qint32 columnsWidth = 0;
         for (qint32 position = 0; position < m_store.ColOrder().size(); ++position) {
-            const ColumnInfo& column = m_store.Columns()[m_store.ColOrder()[position]];
+            const ColumnInfo& column = columnAt(position);
             if (column.Visible)
                 columnsWidth += column.WidthPx;
         }

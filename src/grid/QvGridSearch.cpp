@@ -1,7 +1,5 @@
 #include "grid/QvGrid.h"
 
-#include "platform/runtime/RuntimeError.h"
-
 #include <algorithm>
 
 namespace grid {
@@ -78,12 +76,6 @@ private:
 
 } // namespace
 
-void QvGrid::checkSearchColumn(qint32 Col) const
-{
-    if (Col < 0 || Col >= m_store.Cols())
-        throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange);
-}
-
 qint32 QvGrid::FindItem(const QString& SearchText, qint32 SearchCol, qint32 SearchMode, bool MatchCase,
                         qint32 StartingRow) const
 {
@@ -94,7 +86,7 @@ qint32 QvGrid::FindItem(const QString& SearchText, qint32 SearchCol, qint32 Sear
     const qint32 col = SearchCol == -1 ? SearchColumn() : SearchCol;
     if (col < 0)
         return -1;
-    checkSearchColumn(col);
+    m_store.CheckColumn(col);
     TextMatcher matcher(SearchText, SearchMode, MatchCase);
     for (qint32 row = firstRow; row <= lastRow; ++row)
         if (matcher.matches(m_store.CellAt(row, col).Text))
@@ -108,7 +100,7 @@ void QvGrid::FilterOn(const QString& FilterText, qint32 SearchCol, qint32 Search
     const qint32 lastRow = m_store.LastRow();
     if (lastRow == -1 || StartingRow < 0 || StartingRow > lastRow)
         return;
-    checkSearchColumn(SearchCol);
+    m_store.CheckColumn(SearchCol);
     TextMatcher matcher(FilterText, SearchMode, MatchCase);
     // Rows are hidden directly rather than one by one through RowVisible, so that the layout,
     // the scroll bars and the paint are worked out once for the whole pass.

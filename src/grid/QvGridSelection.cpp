@@ -84,15 +84,7 @@ void QvGrid::SelectedClearAll()
         SetFlagBit(m_store.RowAt(r).Flags, RowFlag::Selected, false);
 }
 
-qint32 QvGrid::SelectedCount() const
-{
-    qint32 count = 0;
-    for (qint32 r = 0; r <= m_store.LastRow(); ++r) {
-        if (FlagIsSet(m_store.RowAt(r).Flags, RowFlag::Selected))
-            ++count;
-    }
-    return count;
-}
+qint32 QvGrid::SelectedCount() const { return rowsFlagged(RowFlag::Selected); }
 
 bool QvGrid::SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool MakeCurrent)
 {
@@ -101,12 +93,9 @@ bool QvGrid::SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool Ma
     if (m_store.CurCol() == Col && m_store.CurRow() == Row)
         return false;
 
-    if (Col >= 0 && Col < m_store.Cols()) {
-        const ColumnInfo& column = m_store.Columns().at(m_store.ColOrder().at(Col));
-        if (!column.Visible || column.Locked) {
-            Col = m_store.CurCol();
-            LockedColHit = true;
-        }
+    if (Col >= 0 && Col < m_store.Cols() && !columnSelectable(Col)) {
+        Col = m_store.CurCol();
+        LockedColHit = true;
     }
     if (Row >= 0 && Row <= m_store.LastRow() && !m_store.RowAt(Row).Visible) {
         Row = m_store.CurRow();
@@ -140,7 +129,7 @@ bool QvGrid::SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool Ma
 // right while it reaches past the right edge, left while it starts left of the row numbers.
 void QvGrid::scrollColumnIntoView(qint32 Col)
 {
-    const qint32 width = m_store.Columns().at(m_store.ColOrder().at(Col)).WidthPx;
+    const qint32 width = columnAt(Col).WidthPx;
     const auto left = [this, Col] {
         QRect rect;
         GetColRect(Col, rect);

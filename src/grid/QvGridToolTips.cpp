@@ -3,18 +3,15 @@
 // against TickCount(), so it does not restart when the mouse moves on to another cell: whatever
 // cell is under the mouse when it ends gets the tooltip.
 
-#include "grid/QvGrid.h"
-
 #include "grid/CellToolTipWindow.h"
-
-#include "platform/runtime/Format.h"
+#include "grid/QvGrid.h"
+#include "grid/RoundHalfEven.h"
 
 #include <QFontMetrics>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
 
-#include <cmath>
 #include <exception>
 
 namespace grid {
@@ -82,11 +79,6 @@ void QvGrid::HideToolTip()
 
 const QWidget* QvGrid::CellToolTip() const { return m_toolTip; }
 
-bool QvGrid::cellOnGrid(qint32 Row, qint32 Col) const
-{
-    return Row >= 0 && Row <= m_store.LastRow() && Col >= 0 && Col < m_store.Cols();
-}
-
 void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
 {
     if (Row == -1)
@@ -110,8 +102,8 @@ void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
         font.setFamily(look.FontName);
     const QFontMetrics metrics(font);
 
-    const QString text = column.Format.isEmpty() ? cell.Text : runtime::Format(cell.Text, column.Format);
-    qint32 pad = qint32(std::nearbyint(metrics.horizontalAdvance(QStringLiteral("ABCDWXYZ")) / 14.0));
+    const QString text = shownText(column, cell);
+    qint32 pad = RoundHalfEven(metrics.horizontalAdvance(QStringLiteral("ABCDWXYZ")) / 14.0);
     const qint32 vpad = 2 * m_p.MinVerticalOffset + 2;
     const qint32 rowHeight = record.Height;
     qint32 width = metrics.horizontalAdvance(text);

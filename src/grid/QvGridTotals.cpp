@@ -6,21 +6,10 @@
 
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
-#include "platform/runtime/RuntimeError.h"
 
 #include <QPainter>
 
 namespace grid {
-
-namespace {
-
-void checkColumn(const GridStore& Store, qint32 Col)
-{
-    if (Col < 0 || Col >= Store.Cols())
-        throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange);
-}
-
-} // namespace
 
 double QvGrid::TotalsCol(qint32 Col) const
 {
@@ -31,7 +20,7 @@ double QvGrid::TotalsCol(qint32 Col) const
 
 QString QvGrid::TotalsLineCaption(qint32 Col) const
 {
-    checkColumn(m_store, Col);
+    m_store.CheckColumn(Col);
     return m_store.TotalsSettings().at(Col).Caption;
 }
 
@@ -44,7 +33,7 @@ void QvGrid::SetTotalsLineCaption(qint32 Col, const QString& Caption)
 
 bool QvGrid::TotalsLineColAvg(qint32 Col) const
 {
-    checkColumn(m_store, Col);
+    m_store.CheckColumn(Col);
     return m_store.TotalsSettings().at(Col).Average;
 }
 
@@ -57,7 +46,7 @@ void QvGrid::SetTotalsLineColAvg(qint32 Col, bool Average)
 
 QString QvGrid::TotalsLineText(qint32 Col) const
 {
-    checkColumn(m_store, Col);
+    m_store.CheckColumn(Col);
     const ColumnInfo& column = m_store.Columns().at(Col);
     const TotalsInfo& settings = m_store.TotalsSettings().at(Col);
     if (column.ColType != ColNumber)
@@ -100,7 +89,7 @@ void QvGrid::PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint
     for (qint32 c = 0; c < m_store.Cols(); ++c) {
         const qint32 k = m_store.ColOrder().at(c);
         const ColumnInfo& column = m_store.Columns().at(k);
-        if ((m_p.FreezeAtCol < c && c < HScrollPos) || !column.Visible)
+        if (!columnOnScreen(c, HScrollPos) || !column.Visible)
             continue;
         QString text;
         try {

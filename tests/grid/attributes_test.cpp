@@ -1,6 +1,7 @@
 // Cell and row attributes of the grid: shared looks, the cell members, range formatting, the row
 // members, range selection and images.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include "platform/runtime/RuntimeError.h"
@@ -11,23 +12,9 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
-
-constexpr OleColor White = RGB(255, 255, 255);
-constexpr OleColor Black = RGB(0, 0, 0);
-constexpr OleColor Red = RGB(255, 0, 0);
-constexpr OleColor Blue = RGB(0, 0, 255);
-
-void expectError(runtime::ErrorNumber number, const std::function<void()>& call)
-{
-    try {
-        call();
-        ADD_FAILURE() << "no error raised";
-    } catch (const runtime::RuntimeError& e) {
-        EXPECT_EQ(e.number(), number);
-    }
-}
 
 // A grid of columns A (text), B (check box), C (progress bar) and the given rows, white on black.
 std::unique_ptr<QvGrid> gridWith(const QStringList& rows)
@@ -44,13 +31,6 @@ std::unique_ptr<QvGrid> gridWith(const QStringList& rows)
 }
 
 qint32 formatIndex(const QvGrid& grid, qint32 row, qint32 col) { return grid.store().CellAt(row, col).FormatIndex; }
-
-QPixmap square(QColor colour)
-{
-    QPixmap pixmap(4, 4);
-    pixmap.fill(colour);
-    return pixmap;
-}
 
 } // namespace
 
@@ -216,6 +196,16 @@ TEST(CellMembers, ProgressValueIsClampedInProgressColumnsOnly)
     EXPECT_EQ(grid->CellProgressValue(0, 0), 0);
 }
 
+TEST(CellMembers, ChangingAProgressCellKeepsItsProgressAndMarksTheRow)
+{
+    auto grid = gridWith({"1\t0\t40"});
+    grid->SetCellProgressValue(0, 2, 30);
+    grid->SetCellText(0, 2, "35");
+    EXPECT_EQ(grid->CellProgressValue(0, 2), 30);
+    EXPECT_TRUE(grid->store().RowChanged(0));
+    EXPECT_TRUE(grid->CellsChanged());
+}
+
 TEST(CellMembers, StyleBitsAreIndependent)
 {
     auto grid = gridWith({"1\t0\t0"});
@@ -270,7 +260,7 @@ TEST(CellMembers, EmptyGridDoesNothing)
     auto grid = gridWith({});
     grid->SetCellText(0, 0, "x");
     grid->SetCellBackColor(-1, -1, Red);
-    grid->CellPicture(square(Qt::red), 0, 0);
+    grid->CellPicture(filled(Qt::red), 0, 0);
     grid->FormatCells(0, -1, 0, -1, 1, "255");
     grid->FormatCellsAlignment(0, -1, 0, -1, 1);
     EXPECT_EQ(grid->CellText(0, 0), QString());
@@ -300,7 +290,7 @@ TEST(CellMembers, ChangedMarksFollowDisplayRowsAndColumns)
     EXPECT_TRUE(grid->CellsChanged());
 
     grid->SetCellTag(0, 1, "tag");
-    grid->CellPicture(square(Qt::red), 0, 1);
+    grid->CellPicture(filled(Qt::red), 0, 1);
     EXPECT_EQ(grid->CellTag(0, 1), "tag");
     EXPECT_FALSE(grid->CellPictureGet(0, 1).isNull());
     grid->CellPicture(QPixmap(), 0, 1);
@@ -397,8 +387,8 @@ TEST(RowMembers, SelectRowRange)
 TEST(RowMembers, ImagesByIndexAndKey)
 {
     ImageList images;
-    images.Add(square(Qt::red), "red");
-    images.Add(square(Qt::blue), "blue");
+    images.Add(filled(Qt::red), "red");
+    images.Add(filled(Qt::blue), "blue");
     auto grid = gridWith({"1", "2"});
 
     // Without a list a key changes nothing.

@@ -2,6 +2,7 @@
 // font: colours, progress bars, check boxes, push buttons, word wrap and cut-off texts, and the POD
 // window's detail grid.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <QFontMetrics>
@@ -12,25 +13,12 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
-constexpr OleColor White = RGB(255, 255, 255);
-constexpr OleColor Black = RGB(0, 0, 0);
-constexpr OleColor Grey = RGB(128, 128, 128);
-constexpr OleColor Red = RGB(255, 0, 0);
 constexpr OleColor Green = RGB(0, 160, 0);
-constexpr OleColor Blue = RGB(0, 0, 255);
 constexpr OleColor Even = RGB(230, 230, 200);
-
-QFont fixedFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPixelSize(12);
-    return font;
-}
-
-QRgb rgbOf(OleColor Color) { return qRgb(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF); }
 
 // A shown, borderless grid in a fixed font, black on white over a grey background, without
 // even-row colour or grid lines. Columns are added 100 px wide.
@@ -88,15 +76,6 @@ qint32 inkIn(const QImage& Image, const QRect& Area, QRgb Background)
         for (int x = Area.left(); x <= Area.right(); ++x)
             ink += Image.pixel(x, y) != Background;
     return ink;
-}
-
-qint32 pixelsOf(const QImage& Image, const QRect& Area, QRgb Colour)
-{
-    qint32 count = 0;
-    for (int y = Area.top(); y <= Area.bottom(); ++y)
-        for (int x = Area.left(); x <= Area.right(); ++x)
-            count += Image.pixel(x, y) == Colour;
-    return count;
 }
 
 // The dark text in Cell ends in an ellipsis: its last five inked pixel columns hold separate dark
@@ -319,9 +298,7 @@ TEST(CellPaint, WrappedCellsDrawTheirLinesLeftAlignedFromTheTop)
 TEST(CellPaint, ListImagesSitWhereTheirAlignmentPutsThem)
 {
     ImageList list(QSize(8, 8));
-    QPixmap red(8, 8);
-    red.fill(Qt::red);
-    list.Add(red);
+    list.Add(filled(Qt::red, {8, 8}));
     TestGrid t;
     t.grid->SetImageList(&list);
     for (qint32 c = 0; c < 3; ++c)

@@ -2,6 +2,7 @@
 // frame, the sort arrows, the button faces, the placing of cell parts, text and heading fitting.
 
 #include "grid/GridDrawing.h"
+#include "grid/GridTestSupport.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 #include <functional>
 
 using namespace grid;
+using namespace gridtest;
 using namespace grid::TextFormat;
 
 namespace {
@@ -50,14 +52,6 @@ QRect boundsOf(const QList<QPoint>& Points)
     for (const QPoint& p : Points)
         bounds |= QRect(p, QSize(1, 1));
     return bounds;
-}
-
-// A monospaced font whose characters are all equally wide.
-QFont fixedFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPixelSize(12);
-    return font;
 }
 
 TEST(GridDrawing, LinesLeaveOutTheirEndPixel)

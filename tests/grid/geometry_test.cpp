@@ -1,6 +1,7 @@
 // The grid's layout: header and row metrics, row tops, the hit tests, the column edges and the
 // column steps of the cursor.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <QFontMetricsF>
@@ -13,25 +14,16 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
-
-// A header and cell font one line of which is 16 px high.
-QFont sixteenPixelFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    return font;
-}
 
 // A borderless, shown grid with 16 px fonts, no caption and one header line: HeaderHeight 32
 // and rows of 16 + 2 * MinVerticalOffset + 2 px.
 std::unique_ptr<QvGrid> makeGrid(qint32 Columns = 3, qint32 Rows = 10, qint32 MinVerticalOffset = 2)
 {
     auto grid = std::make_unique<QvGrid>();
-    grid->SetBorderStyle(0);
-    grid->SetFont(sixteenPixelFont());
-    grid->SetFontHeader(sixteenPixelFont());
+    useBorderlessSixteenPixelFonts(*grid);
     grid->SetMinVerticalOffset(MinVerticalOffset);
     grid->CalcRowMetrics();
     for (qint32 c = 0; c < Columns; ++c) {
@@ -43,13 +35,6 @@ std::unique_ptr<QvGrid> makeGrid(qint32 Columns = 3, qint32 Rows = 10, qint32 Mi
     grid->resize(400, 300);
     grid->show();
     return grid;
-}
-
-// Makes the viewport Height px high.
-void setViewportHeight(QvGrid& Grid, int Height)
-{
-    Grid.resize(Grid.width(), Height + Grid.height() - Grid.viewport()->height());
-    ASSERT_EQ(Grid.viewport()->height(), Height);
 }
 
 TEST(GridGeometry, TestFontIsSixteenPixelsHigh)
@@ -144,9 +129,7 @@ TEST(GridGeometry, ARowImageWidensTheIndentOfEveryRow)
 {
     auto grid = makeGrid(2, 3);
     ImageList images(QSize(20, 12));
-    QPixmap picture(20, 12);
-    picture.fill(Qt::red);
-    images.Add(picture);
+    images.Add(filled(Qt::red, {20, 12}));
     grid->SetImageList(&images);
     grid->CalcRowMetrics();
     EXPECT_TRUE(grid->HasImageList);
@@ -180,11 +163,11 @@ TEST(GridGeometry, VisibleRowCountRoundsToNearestHalvesToEven)
         qint32 count;
     } cases[] = {{212, 11}, {210, 10}, {230, 12}, {200, 10}, {9, 0}};
     for (const auto& c : cases) {
-        setViewportHeight(*grid, 32 + c.rowsRoom);
+        ASSERT_EQ(setViewportHeight(*grid, 32 + c.rowsRoom), 32 + c.rowsRoom);
         EXPECT_EQ(grid->VisibleRowCount(), c.count) << c.rowsRoom;
     }
     grid->SetBorderStyle(1);
-    setViewportHeight(*grid, 32 + 4 + 210);
+    ASSERT_EQ(setViewportHeight(*grid, 32 + 4 + 210), 32 + 4 + 210);
     EXPECT_EQ(grid->VisibleRowCount(), 10);
 }
 
@@ -400,6 +383,24 @@ TEST(GridGeometry, WordWrappedRowsFitTheirLines)
     grid->SetRowHeight(1, 40);
     grid->SetRowHeight(1, -1);
     EXPECT_EQ(grid->RowHeight(1), 40);
+}
+
+TEST(GridGeometry, TextLetsRefitAWrappedRow)
+{
+    auto grid = makeGrid(2, 0);
+    grid->SetAllowWordWrap(true);
+    grid->store().Column(0).Flags = CellFlag::WordWrap;
+    grid->store().Column(0).WidthPx = 50;
+    grid->AddItem(QStringLiteral("short\tx"));
+    const float oneLine = grid->RowHeight(0);
+
+    const QString fiveLines = QStringLiteral("word word word word word word word word word word");
+    grid->SetCellText(0, 0, fiveLines);
+    EXPECT_GT(grid->RowHeight(0), oneLine);
+    grid->SetCellText(0, 0, QStringLiteral("short"));
+    EXPECT_EQ(grid->RowHeight(0), oneLine);
+    grid->SetCellValue(0, 0, QStringLiteral("12"));
+    EXPECT_EQ(grid->RowHeight(0), oneLine);
 }
 
 TEST(GridGeometry, VisibleSizesLeaveOutTheBorderAndTheOtherBar)

@@ -1,5 +1,6 @@
 // The grid's image list: indexes, keys, errors and drawing normal or selected.
 
+#include "grid/GridTestSupport.h"
 #include "grid/ImageList.h"
 
 #include "grid/GridColors.h"
@@ -14,25 +15,9 @@
 #include <functional>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
-
-QPixmap filled(QColor colour, QSize size = {4, 4})
-{
-    QPixmap pixmap(size);
-    pixmap.fill(colour);
-    return pixmap;
-}
-
-void expectError(runtime::ErrorNumber number, const std::function<void()>& call)
-{
-    try {
-        call();
-        ADD_FAILURE() << "no error raised";
-    } catch (const runtime::RuntimeError& e) {
-        EXPECT_EQ(e.number(), number);
-    }
-}
 
 // A canvas of Background with image Index of List drawn at (2, 2).
 QImage drawn(const ImageList& list, qint32 Index, bool Selected, QColor Background = Qt::white)

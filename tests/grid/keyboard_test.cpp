@@ -3,10 +3,9 @@
 // host's key events receive.
 
 #include "grid/GridKeys.h"
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -15,6 +14,7 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -51,23 +51,11 @@ void press(QvGrid& grid, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoMo
 
 void type(QvGrid& grid, char letter) { QTest::keyClick(&grid, letter); }
 
-std::vector<qint32> selectedRows(const QvGrid& grid)
-{
-    std::vector<qint32> rows;
-    for (qint32 r = 0; r < grid.Rows(); ++r) {
-        if (grid.RowSelected(r))
-            rows.push_back(r);
-    }
-    return rows;
-}
-
-// The events of one gesture, in the order the host heard them.
-struct EventLog {
-    explicit EventLog(QvGrid& grid)
+// The events of one gesture, in the order the host heard them: the current-cell ones, the
+// key-downs and those of editing, inserting and deleting.
+struct EventLog : CurrentCellEvents {
+    explicit EventLog(QvGrid& grid) : CurrentCellEvents(grid)
     {
-        QObject::connect(&grid, &QvGrid::RowColChanged, [this] { names << "RowColChanged"; });
-        QObject::connect(&grid, &QvGrid::SelectionChanged, [this] { names << "SelectionChanged"; });
-        QObject::connect(&grid, &QvGrid::Scroll, [this] { names << "Scroll"; });
         QObject::connect(&grid, &QvGrid::KeyDown, [this](qint16& code, qint16&) {
             names << QStringLiteral("KeyDown %1").arg(code);
         });
@@ -88,7 +76,6 @@ struct EventLog {
             names << QStringLiteral("AfterEdit %1 %2 %3").arg(row).arg(col).arg(text);
         });
     }
-    QStringList names;
 };
 
 } // namespace
@@ -444,9 +431,7 @@ TEST(GridKeyboard, SpaceUnderTheHandClicksTheCellUnderTheMouse)
     QRect first;
     grid->GetColRect(0, first);
     const QPoint point(first.left() + 5, grid->GetRowTop(5) + 3);
-    QMouseEvent move(QEvent::MouseMove, point, grid->viewport()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &move);
+    sendMouse(*grid, QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton);
     ASSERT_TRUE(grid->MousePointerIsCustom());
 
     QList<qint32> clicked;

@@ -1,11 +1,11 @@
 // What the grid does with the wheel, the scroll bars' gestures, the focus and the mouse entering
 // and leaving it.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,24 +16,16 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
-
-QFont sixteenPixelFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    return font;
-}
 
 // A shown, borderless grid of Columns 100 px columns and 40 rows in a 400 x 300 frame: only a
 // part of the rows, and of more than three columns, fits.
 std::unique_ptr<QvGrid> makeGrid(qint32 Columns = 3)
 {
     auto grid = std::make_unique<QvGrid>();
-    grid->SetBorderStyle(0);
-    grid->SetFont(sixteenPixelFont());
-    grid->SetFontHeader(sixteenPixelFont());
+    useBorderlessSixteenPixelFonts(*grid);
     grid->resize(400, 300);
     grid->CalcRowMetrics();
     for (qint32 c = 0; c < Columns; ++c) {
@@ -42,10 +34,7 @@ std::unique_ptr<QvGrid> makeGrid(qint32 Columns = 3)
     }
     for (qint32 r = 0; r < 40; ++r)
         grid->AddItem(QStringLiteral("r%1").arg(r));
-    grid->show();
-    grid->SetRedraw(true);
-    grid->UpdateScrollBars();
-    grid->Refresh();
+    showPainted(*grid);
     return grid;
 }
 
@@ -57,12 +46,7 @@ void wheel(QvGrid& grid, int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModi
     QApplication::sendEvent(grid.viewport(), &event);
 }
 
-void move(QvGrid& grid, QPoint At)
-{
-    QMouseEvent event(QEvent::MouseMove, QPointF(At), grid.viewport()->mapToGlobal(QPointF(At)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(grid.viewport(), &event);
-}
+void move(QvGrid& grid, QPoint At) { sendMouse(grid, QEvent::MouseMove, At, Qt::NoButton, Qt::NoButton); }
 
 } // namespace
 

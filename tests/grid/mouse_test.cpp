@@ -2,12 +2,12 @@
 // resizing and auto-sizing, column swap and drag, drag selection with auto-scroll, the hand
 // pointer and file drops.
 
+#include "grid/GridTestSupport.h"
 #include "grid/ImageList.h"
 #include "grid/QvGrid.h"
 
 #include <QApplication>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -17,26 +17,18 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
 constexpr int RowCount = 40;
-
-QFont sixteenPixelFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    return font;
-}
 
 // A shown, borderless grid of three 100 px columns A (text), B (check box), C (button) and
 // RowCount rows "r<n>\tFalse\tgo"; HeaderHeight 32, rows 22 px, painting on.
 std::unique_ptr<QvGrid> makeGrid(const QStringList& firstColumn = {})
 {
     auto grid = std::make_unique<QvGrid>();
-    grid->SetBorderStyle(0);
-    grid->SetFont(sixteenPixelFont());
-    grid->SetFontHeader(sixteenPixelFont());
+    useBorderlessSixteenPixelFonts(*grid);
     grid->resize(400, 300);
     // The check box size follows the row height one call late.
     grid->CalcRowMetrics();
@@ -50,29 +42,19 @@ std::unique_ptr<QvGrid> makeGrid(const QStringList& firstColumn = {})
         const QString first = r < firstColumn.size() ? firstColumn[r] : QStringLiteral("r%1").arg(r);
         grid->AddItem(first + QStringLiteral("\tFalse\tgo"));
     }
-    grid->show();
-    grid->SetRedraw(true);
-    grid->UpdateScrollBars();
-    grid->Refresh();
+    showPainted(*grid);
     return grid;
 }
 
-void send(QvGrid& grid, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
-          Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QMouseEvent event(type, QPointF(at), grid.viewport()->mapToGlobal(QPointF(at)), button, buttons, modifiers);
-    QApplication::sendEvent(grid.viewport(), &event);
-}
-
-void hover(QvGrid& grid, QPoint at) { send(grid, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
+void hover(QvGrid& grid, QPoint at) { sendMouse(grid, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
 void press(QvGrid& grid, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    send(grid, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
+    sendMouse(grid, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
 }
-void drag(QvGrid& grid, QPoint at) { send(grid, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+void drag(QvGrid& grid, QPoint at) { sendMouse(grid, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
 void release(QvGrid& grid, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    send(grid, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
+    sendMouse(grid, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
 }
 void click(QvGrid& grid, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -336,14 +318,14 @@ TEST(GridMouse, DoubleClickOnADividerSizesTheColumnToItsContent)
     ASSERT_EQ(grid->MousePointer(), 9);
     press(*grid, divider);
     release(*grid, divider);
-    send(*grid, QEvent::MouseButtonDblClick, divider, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(*grid, QEvent::MouseButtonDblClick, divider, Qt::LeftButton, Qt::LeftButton);
     release(*grid, divider);
     EXPECT_LT(grid->store().Columns()[0].WidthPx, 100);
     EXPECT_EQ(doubleClicks.count(), 0);
 
     // On a row the double-click is the host's.
     click(*grid, cellCentre(*grid, 1, 0));
-    send(*grid, QEvent::MouseButtonDblClick, cellCentre(*grid, 1, 0), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(*grid, QEvent::MouseButtonDblClick, cellCentre(*grid, 1, 0), Qt::LeftButton, Qt::LeftButton);
     release(*grid, cellCentre(*grid, 1, 0));
     EXPECT_EQ(doubleClicks.count(), 1);
 }
@@ -512,14 +494,11 @@ TEST(GridMouse, DroppedFileGoesIntoTheCellUnlessLocked)
     EXPECT_EQ(grid->CellText(6, 0), "r6");
 }
 
-
 TEST(GridMouse, CellImagesReportClicksOnTheImageOnly)
 {
     auto grid = makeGrid();
     ImageList images(QSize(16, 16));
-    QPixmap picture(16, 16);
-    picture.fill(Qt::red);
-    images.Add(picture);
+    images.Add(filled(Qt::red, {16, 16}));
     grid->SetImageList(&images);
     grid->CalcRowMetrics();
     grid->store().SetColOrder({2, 0, 1});
@@ -560,8 +539,8 @@ TEST(GridMouse, RightPressSelectsTheRowUnlessItIsPartOfAMultiSelection)
         grid->SetMultiSelect(multiSelect);
         grid->RowColSet(2, 0);
         grid->SetRowSelected(5, true);
-        send(*grid, QEvent::MouseButtonPress, cellCentre(*grid, 5, 1), Qt::RightButton, Qt::RightButton);
-        send(*grid, QEvent::MouseButtonRelease, cellCentre(*grid, 5, 1), Qt::RightButton, Qt::NoButton);
+        sendMouse(*grid, QEvent::MouseButtonPress, cellCentre(*grid, 5, 1), Qt::RightButton, Qt::RightButton);
+        sendMouse(*grid, QEvent::MouseButtonRelease, cellCentre(*grid, 5, 1), Qt::RightButton, Qt::NoButton);
         EXPECT_EQ(grid->Row(), multiSelect == 0 ? 5 : 2) << multiSelect;
         EXPECT_EQ(grid->SelectedCount(), multiSelect == 0 ? 1 : 2) << multiSelect;
     }
@@ -583,7 +562,7 @@ TEST(GridMouse, ClickOrDoubleClickOpensTheEditorAsEditTriggerSays)
         click(*grid, cell);
         if (c.doubleClick) {
             // With trigger 8 the first click of the double-click has opened the editor already.
-            send(*grid, QEvent::MouseButtonDblClick, cell, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(*grid, QEvent::MouseButtonDblClick, cell, Qt::LeftButton, Qt::LeftButton);
             release(*grid, cell);
         }
         EXPECT_EQ(grid->EditPending(), c.opens) << c.trigger << " " << c.doubleClick;

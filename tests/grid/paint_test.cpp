@@ -3,6 +3,7 @@
 // caption and the pass's switches and event.
 
 #include "grid/GridDrawing.h"
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <QFont>
@@ -16,6 +17,7 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -26,13 +28,6 @@ constexpr OleColor kSelected = RGB(40, 80, 200);
 constexpr OleColor kGrid = RGB(255, 0, 0);
 constexpr OleColor kFocus = RGB(0, 200, 0);
 constexpr qint32 kColumnWidth = 100;
-
-QFont fixedFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPixelSize(12);
-    return font;
-}
 
 // A shown, borderless 400 x 300 grid of two 100-pixel columns and Rows empty rows, in colours
 // of its own, painting.

@@ -1,5 +1,6 @@
 // The grid widget's saved settings, setters and repaint switches.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,9 @@
 #include <functional>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
-
-QStringList changedKeys(QvGrid& grid, const std::function<void()>& change)
-{
-    QSignalSpy spy(&grid, &QvGrid::propertyChanged);
-    change();
-    QStringList keys;
-    for (const QList<QVariant>& arguments : spy)
-        keys << arguments.at(0).toString();
-    return keys;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // value guards, the resize move to the current row, and the timed auto-scroll with its events.
 
 #include "grid/GridScrollRange.h"
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -24,11 +26,7 @@ constexpr qint32 Vertical = 1;
 std::unique_ptr<QvGrid> makeGrid(qint32 Rows, qint32 Columns = 3)
 {
     auto grid = std::make_unique<QvGrid>();
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    grid->SetBorderStyle(0);
-    grid->SetFont(font);
-    grid->SetFontHeader(font);
+    useBorderlessSixteenPixelFonts(*grid);
     grid->CalcRowMetrics();
     for (qint32 c = 0; c < Columns; ++c) {
         grid->AddColumn(QStringLiteral("C%1").arg(c), 1000, 0, ColText, {}, {}, 0, false);
@@ -40,12 +38,6 @@ std::unique_ptr<QvGrid> makeGrid(qint32 Rows, qint32 Columns = 3)
     grid->show();
     grid->UpdateScrollBars();
     return grid;
-}
-
-// The viewport is Height px high with the bars as they stand.
-void setViewportHeight(QvGrid& Grid, int Height)
-{
-    Grid.resize(Grid.width(), Height + Grid.height() - Grid.viewport()->height());
 }
 
 TEST(GridScrollRange, TheHighestPositionLeavesOnePageInView)

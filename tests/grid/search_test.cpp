@@ -1,5 +1,6 @@
 // Searching a column for a text in its match modes, and filtering rows by it.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include "platform/runtime/RuntimeError.h"
@@ -9,6 +10,7 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -31,15 +33,6 @@ QList<bool> visibility(const QvGrid& grid)
     return shown;
 }
 
-void expectSubscriptError(const std::function<void()>& call)
-{
-    try {
-        call();
-        ADD_FAILURE() << "no error raised";
-    } catch (const runtime::RuntimeError& e) {
-        EXPECT_EQ(e.number(), runtime::ErrorNumber::SubscriptOutOfRange);
-    }
-}
 
 } // namespace
 
@@ -126,9 +119,9 @@ TEST(FindItem, SearchesHiddenRowsAndTheDisplayOrder)
 TEST(FindItem, AColumnPastTheLastIsASubscriptError)
 {
     auto grid = gridOf({"A"});
-    expectSubscriptError([&] { grid->FindItem("A", 2, 0, false, 0); });
+    expectError(runtime::ErrorNumber::SubscriptOutOfRange, [&] { grid->FindItem("A", 2, 0, false, 0); });
     grid->SetSearchColumn(5);
-    expectSubscriptError([&] { grid->FindItem("A", -1, 0, false, 0); });
+    expectError(runtime::ErrorNumber::SubscriptOutOfRange, [&] { grid->FindItem("A", -1, 0, false, 0); });
 }
 
 TEST(FilterOn, HidesTheRowsThatDoNotMatchFromTheStartingRowOn)
@@ -187,7 +180,7 @@ TEST(FilterOn, DoesNothingOutsideTheRowsAndRefusesABadColumnWithPaintingOn)
     EXPECT_EQ(visibility(*grid), (QList<bool>{true, true}));
 
     for (qint32 col : {-1, 2})
-        expectSubscriptError([&] { grid->FilterOn("A", col, 0, false, 0); });
+        expectError(runtime::ErrorNumber::SubscriptOutOfRange, [&] { grid->FilterOn("A", col, 0, false, 0); });
     EXPECT_TRUE(grid->PaintEnabled());
     EXPECT_EQ(visibility(*grid), (QList<bool>{true, true}));
 

@@ -1,10 +1,9 @@
 // The current cell and the selected rows: RowColSet with its events and refusals, Row and Col
 // through the column order, the mouse position members and the selection clearing members.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -27,32 +27,9 @@ std::unique_ptr<QvGrid> makeGrid(int rows = RowCount)
         grid->AddColumn(caption, 1200, 0, ColText, {}, {}, 0, false);
     for (qint32 r = 0; r < rows; ++r)
         grid->AddItem(QStringLiteral("a%1\tb%1\tc%1\td%1").arg(r));
-    grid->show();
-    grid->SetRedraw(true);
-    grid->UpdateScrollBars();
-    grid->Refresh();
+    showPainted(*grid);
     return grid;
 }
-
-std::vector<qint32> selectedRows(const QvGrid& grid)
-{
-    std::vector<qint32> rows;
-    for (qint32 r = 0; r < grid.Rows(); ++r) {
-        if (grid.RowSelected(r))
-            rows.push_back(r);
-    }
-    return rows;
-}
-
-struct EventLog {
-    explicit EventLog(QvGrid& grid)
-    {
-        QObject::connect(&grid, &QvGrid::RowColChanged, [this] { names << "RowColChanged"; });
-        QObject::connect(&grid, &QvGrid::SelectionChanged, [this] { names << "SelectionChanged"; });
-        QObject::connect(&grid, &QvGrid::Scroll, [this] { names << "Scroll"; });
-    }
-    QStringList names;
-};
 
 } // namespace
 
@@ -61,7 +38,7 @@ TEST(GridSelection, RowColSetMakesTheCellCurrentAndItsRowTheOnlySelected)
     auto grid = makeGrid();
     for (const qint32 r : {1, 4, 7})
         grid->SetRowSelected(r, true);
-    EventLog log(*grid);
+    CurrentCellEvents log(*grid);
     grid->RowColSet(3, 2);
     EXPECT_EQ(grid->Row(), 3);
     EXPECT_EQ(grid->Col(), 2);
@@ -98,7 +75,7 @@ TEST(GridSelection, RowColSetRefusesHiddenRowsAndColumns)
     grid->RowColSet(2, 1);
     grid->store().Column(3).Visible = false;
     grid->SetRowVisible(8, false);
-    EventLog log(*grid);
+    CurrentCellEvents log(*grid);
 
     grid->RowColSet(5, 3);
     grid->RowColSet(8, 0);
@@ -127,9 +104,7 @@ TEST(GridSelection, ColumnsAreIndexesReadThroughTheOrder)
     QRect first;
     grid->GetColRect(0, first);
     const QPoint point(first.left() + 5, grid->HeaderHeight + grid->RowHeightPx() * 2 + 3);
-    QMouseEvent move(QEvent::MouseMove, point, grid->viewport()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &move);
+    sendMouse(*grid, QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(grid->MouseRow(), 2);
     EXPECT_EQ(grid->MouseCol(), 2);
 }

@@ -1,6 +1,7 @@
 // The grid store: columns, rows, display orders, totals, the current row and the value readings.
 
 #include "grid/GridStore.h"
+#include "grid/GridTestSupport.h"
 
 #include "platform/runtime/RuntimeError.h"
 
@@ -14,18 +15,9 @@
 #include <random>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
-
-void expectError(runtime::ErrorNumber number, const std::function<void()>& call)
-{
-    try {
-        call();
-        ADD_FAILURE() << "no error raised";
-    } catch (const runtime::RuntimeError& e) {
-        EXPECT_EQ(e.number(), number);
-    }
-}
 
 qint32 addTextColumn(GridStore& store, const QString& caption, qint32 index = 0, qint32 type = ColText)
 {

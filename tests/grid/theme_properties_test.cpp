@@ -1,6 +1,7 @@
 // The grid's theme properties: the palette written into its colours, the gradient pair, loading and
 // the desktop's theme changes.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <functional>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -45,16 +47,6 @@ void makeCustom(QvGrid& grid)
 {
     grid.SetThemeColor(ThemeCustom);
     setColors(grid, kUserColors);
-}
-
-QStringList changedKeys(QvGrid& grid, const std::function<void()>& change)
-{
-    QSignalSpy spy(&grid, &QvGrid::propertyChanged);
-    change();
-    QStringList keys;
-    for (const QList<QVariant>& arguments : spy)
-        keys << arguments.at(0).toString();
-    return keys;
 }
 
 // Turns the desktop's visual style on for one test and off again after it.

@@ -2,11 +2,10 @@
 // cancels the wait, where the window sits; and the locale texts of GetInfo.
 
 #include "grid/CellToolTipWindow.h"
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
-#include <QApplication>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -14,26 +13,18 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
 const QString LongText = QStringLiteral("a delivery note far too long for a hundred pixels");
-
-QFont sixteenPixelFont()
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    return font;
-}
 
 // A shown grid of three 100 px columns (text, text, check box) whose row 0 holds a cut-off text,
 // a short one and a check; row 1 an empty first cell. The clock stands at Now.
 struct ToolTipGrid {
     ToolTipGrid()
     {
-        grid.SetBorderStyle(0);
-        grid.SetFont(sixteenPixelFont());
-        grid.SetFontHeader(sixteenPixelFont());
+        useBorderlessSixteenPixelFonts(grid);
         grid.resize(400, 300);
         grid.CalcRowMetrics();
         grid.CalcRowMetrics();
@@ -45,10 +36,7 @@ struct ToolTipGrid {
         grid.AddItem(LongText + QStringLiteral("\tshort\tTrue"));
         grid.AddItem(QStringLiteral("\tshort\tTrue"));
         grid.SetTickSource([this] { return Now; });
-        grid.show();
-        grid.SetRedraw(true);
-        grid.UpdateScrollBars();
-        grid.Refresh();
+        showPainted(grid);
     }
 
     QPoint cell(qint32 Row, qint32 Position) const
@@ -60,10 +48,7 @@ struct ToolTipGrid {
 
     void send(QEvent::Type Type, QPoint At, Qt::MouseButton Button = Qt::NoButton)
     {
-        QMouseEvent event(Type, QPointF(At), grid.viewport()->mapToGlobal(QPointF(At)), Button,
-                          Type == QEvent::MouseButtonPress ? Qt::MouseButtons(Button) : Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(grid.viewport(), &event);
+        sendMouse(grid, Type, At, Button, Type == QEvent::MouseButtonPress ? Qt::MouseButtons(Button) : Qt::NoButton);
     }
     void hover(QPoint At) { send(QEvent::MouseMove, At); }
 

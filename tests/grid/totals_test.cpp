@@ -1,6 +1,7 @@
 // The totals line: running totals, averages, captions and formats, the members' handling of bad
 // column indexes, and the band painted under the last row.
 
+#include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
 #include "platform/runtime/RuntimeError.h"
@@ -12,6 +13,7 @@
 #include <memory>
 
 using namespace grid;
+using namespace gridtest;
 
 namespace {
 
@@ -25,12 +27,6 @@ std::unique_ptr<QvGrid> gridOf(const QStringList& values, const QString& format 
         grid->AddItem(value + "\tx");
     return grid;
 }
-
-constexpr OleColor White = RGB(255, 255, 255);
-constexpr OleColor Grey = RGB(128, 128, 128);
-constexpr OleColor Blue = RGB(0, 0, 255);
-
-QRgb rgbOf(OleColor Color) { return qRgb(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF); }
 
 // gridOf's grid shown 400 x Height px with the totals line on, visual styles off, a fixed font,
 // blue header text and white rows on grey; each column 100 px wide.
@@ -62,15 +58,6 @@ std::unique_ptr<QvGrid> shownGridOf(const QStringList& values, qint32 ThemeStyle
     grid->SetRedraw(true);
     grid->Refresh();
     return grid;
-}
-
-qint32 pixelsOf(const QImage& Image, const QRect& Area, QRgb Colour)
-{
-    qint32 count = 0;
-    for (int y = Area.top(); y <= Area.bottom(); ++y)
-        for (int x = Area.left(); x <= Area.right(); ++x)
-            count += Image.pixel(x, y) == Colour;
-    return count;
 }
 
 } // namespace
