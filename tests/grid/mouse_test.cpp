@@ -408,9 +408,9 @@ TEST(GridMouse, DraggingBelowTheRowsScrollsEvery25MsUntilRelease)
     QTest::qWait(60);
     EXPECT_EQ(grid->SBGetValue(1), first);
     now += 25;
-    QTRY_COMPARE(grid->SBGetValue(1), first + 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->SBGetValue(1) == first + 1; }));
     now += 25;
-    QTRY_COMPARE(grid->SBGetValue(1), first + 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->SBGetValue(1) == first + 2; }));
     release(*grid, below);
     now += 100;
     QTest::qWait(80);

@@ -250,7 +250,7 @@ TEST_F(AutoScroll, StepsOneRowEvery25MillisecondsUntilStopped)
     EXPECT_EQ(order.size(), 3);
 
     now += 25;
-    QTest::qWait(60);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 6; }));
     EXPECT_EQ(order, QStringLiteral("RSCRSC"));
     EXPECT_EQ(grid->SBGetValue(Vertical), 2);
 
