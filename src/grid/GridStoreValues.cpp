@@ -11,6 +11,19 @@ namespace grid {
 
 namespace {
 
+// Kept characters without a comma read alike with or without a locale that writes "." for
+// decimals; reading without one is several times faster, which sorting and totals feel.
+double decimalNumberOf(const QString& kept, bool& ok)
+{
+    const QLocale locale;
+    if (!kept.contains(QLatin1Char(',')) && locale.decimalPoint() == QLatin1String(".")) {
+        const double value = kept.toDouble(&ok);
+        if (ok)
+            return value;
+    }
+    return locale.toDouble(kept, &ok);
+}
+
 // The kept characters of a cell text as a number: "&H"/"&O" texts in base 16 or 8, others in the
 // current locale; 0 when they do not convert.
 double numberOf(const QString& kept)
@@ -22,7 +35,7 @@ double numberOf(const QString& kept)
     else if (kept.startsWith(QLatin1String("&O")))
         value = double(kept.mid(2).toLongLong(&ok, 8));
     else
-        value = QLocale().toDouble(kept, &ok);
+        value = decimalNumberOf(kept, ok);
     return ok ? value : 0;
 }
 
