@@ -355,6 +355,9 @@ bool QvGrid::UpdateCell(bool bAllowMove)
         RowColSet(m_store.CurRow(), current == -1 ? -1 : m_store.ColOrder()[current]);
     }
     SetRedrawFlag(true);
+    // A refitted row may change how many rows fit.
+    if (changed)
+        UpdateScrollBars();
     DrawGrid(m_paintEnabled);
     return true;
 }

@@ -366,3 +366,24 @@ TEST(CellEditor, IndentedFirstColumnIsNotInset)
     grid->ForceCellEdit(0, 1, false);
     EXPECT_EQ(editorOf(*grid)->x(), second.left() + grid->GridLineWidth());
 }
+
+TEST(CellEditor, ACommitThatGrowsAWrappedRowUpdatesTheScrollBars)
+{
+    auto grid = std::make_unique<QvGrid>();
+    grid->resize(400, 200);
+    grid->SetAllowWordWrap(true);
+    grid->AddColumn("Note", 1500, 0, ColText, {}, {}, 0, true);
+    grid->AddItem("short");
+    grid->AddItem("short");
+    grid->SetAllowEdit(true);
+    grid->SetRedraw(true);
+    grid->show();
+    grid->RowColSet(0, 0);
+    ASSERT_FALSE(grid->SBGetVisible(1));
+
+    QLineEdit* editor = typeInto(*grid, 0, 0, QStringLiteral("many words ").repeated(40));
+    QTest::keyClick(editor, Qt::Key_Return);
+
+    EXPECT_GT(grid->RowHeight(0), 200);
+    EXPECT_TRUE(grid->SBGetVisible(1));
+}
