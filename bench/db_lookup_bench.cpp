@@ -7,6 +7,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/SqlText.h"
 #include "platform/db/SqliteFunctions.h"
 
 #include <benchmark/benchmark.h>
@@ -30,7 +31,7 @@ QString runsheetStatement(qint64 n, const QString& origin)
            "RTN_AREANAME,ReasonCode,Mobile_No,RD.LoadDetails,PODScanTime,RD.CreateDate, RD.CreateUser,RD.MachineId FROM "
            "RUNSHEETDETAILS RD LEFT OUTER JOIN RUNSHEETMASTER RM ON RD.RUNSHEETNO=RM.RUNSHEETNO LEFT OUTER JOIN "
            "RUN_AREAMASTER AM ON RD.AREACODE=AM.AREACODE  WHERE CONSIGNMENTNO=" + QString::number(n) +
-           " AND ORIGIN='" + origin + "' Order by RunsheetDate,RD.LoadDetails";
+           " AND ORIGIN=" + db::sqlQuote(origin) + " Order by RunsheetDate,RD.LoadDetails";
 }
 
 void throughLayer(benchmark::State& state, QString (*statement)(const std::pair<qint64, QString>&))

@@ -14,7 +14,7 @@ QStringList registeredWorkstations()
         if (!name.trimmed().isEmpty())
             names << name.trimmed().toUpper();
     for (std::string_view name : workstations())
-        names << QString::fromLatin1(name.data(), qsizetype(name.size()));
+        names << QString::fromLatin1(name);
     names.removeDuplicates();
     return names;
 }

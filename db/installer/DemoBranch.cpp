@@ -7,8 +7,6 @@
 #include "installer/DemoTable.h"
 #include "installer/Installer.h"
 
-#include "platform/db/ServerFolder.h"
-
 #include <QDir>
 #include <atomic>
 #include <future>
@@ -40,7 +38,7 @@ struct Samples {
     void offer(const Consignment& c)
     {
         const bool road = c.manifestDay && c.arriveDay && c.delivery() && c.delivery()->podReturned;
-        const QString code = QString::fromLatin1(stations()[c.origin].code.data(), qsizetype(stations()[c.origin].code.size()));
+        const QString code = QString::fromLatin1(stations()[c.origin].code);
         auto take = [&](std::int64_t& slot, int i) {
             if (!slot) {
                 slot = c.number;
@@ -62,8 +60,8 @@ class Installation {
 public:
     Installation(const QString& root, const DemoOptions& options) : m_options(options)
     {
-        m_server = root + QStringLiteral("/servers/") + QLatin1String(Names::kBranchServer);
-        m_headOffice = root + QStringLiteral("/servers/") + QLatin1String(Names::kHeadOfficeServer);
+        m_server = serverFolder(root, Names::kBranchServer);
+        m_headOffice = serverFolder(root, Names::kHeadOfficeServer);
         // The months of the installation, oldest first.
         const QDate current(options.today.year(), options.today.month(), 1);
         int dayIndex = 0;
@@ -79,7 +77,7 @@ public:
     {
         std::vector<TableCount> counts;
         for (const auto& month : m_months) {
-            DemoDatabase database(month->database(), file(m_server, month->database()));
+            DemoDatabase database(m_server, month->database());
             RoadPlanner planner = plannerOf(*month);
             MonthWriter writer(database, *month, planner);
             writer.writeMasters();
@@ -100,10 +98,10 @@ public:
     // The administration, tracking, phone-book and head-office databases.
     std::vector<TableCount> fillNetwork()
     {
-        DemoDatabase admin(QLatin1String(Names::kAdminDatabase), file(m_server, QLatin1String(Names::kAdminDatabase)));
-        DemoDatabase tracking(QLatin1String(Names::kTrackingDatabase), file(m_server, QLatin1String(Names::kTrackingDatabase)));
-        DemoDatabase phoneBook(QLatin1String(Names::kPhoneBookDatabase), file(m_server, QLatin1String(Names::kPhoneBookDatabase)));
-        DemoDatabase headOffice(QLatin1String(Names::kHeadOfficeDatabase), file(m_headOffice, QLatin1String(Names::kHeadOfficeDatabase)));
+        DemoDatabase admin(m_server, QLatin1String(Names::kAdminDatabase));
+        DemoDatabase tracking(m_server, QLatin1String(Names::kTrackingDatabase));
+        DemoDatabase phoneBook(m_server, QLatin1String(Names::kPhoneBookDatabase));
+        DemoDatabase headOffice(m_headOffice, QLatin1String(Names::kHeadOfficeDatabase));
         writeAdministration(admin);
         writePhoneBook(phoneBook, m_options.today);
         writeStatusCodes(headOffice);
@@ -151,11 +149,6 @@ private:
                            kFirstConsignment + month.ordinal() * m_options.consignments);
     }
 
-    static QString file(const QString& server, const QString& database)
-    {
-        return server + QLatin1Char('/') + database + QLatin1String(db::ServerFolder::kDatabaseSuffix);
-    }
-
     static void count(const DemoDatabase& database, std::vector<TableCount>& counts)
     {
         for (const DemoTable* table : database.tables())
@@ -184,10 +177,10 @@ void report(QTextStream& out, const DemoOptions& options, const std::vector<Tabl
     }
     out << "users (name, password, category, branch):\n";
     for (const User& u : users())
-        out << "  " << QString::fromLatin1(u.name.data(), qsizetype(u.name.size())).leftJustified(10) << ' '
-            << QString::fromLatin1(u.password.data(), qsizetype(u.password.size())).leftJustified(10) << ' '
-            << QString::fromLatin1(u.category.data(), qsizetype(u.category.size())).leftJustified(20) << ' '
-            << QString::fromLatin1(u.branch.data(), qsizetype(u.branch.size())) << '\n';
+        out << "  " << QString::fromLatin1(u.name).leftJustified(10) << ' '
+            << QString::fromLatin1(u.password).leftJustified(10) << ' '
+            << QString::fromLatin1(u.category).leftJustified(20) << ' '
+            << QString::fromLatin1(u.branch) << '\n';
     out << "workstations registered: " << registeredWorkstations().join(QStringLiteral(", ")) << '\n';
     const char* kinds[4] = {"delivered", "not delivered, then delivered", "misrouted", "returned"};
     const std::int64_t numbers[4] = {samples.delivered, samples.deliveredOnRetry, samples.misrouted, samples.returned};

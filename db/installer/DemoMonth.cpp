@@ -34,11 +34,6 @@ MonthWriter::MonthWriter(DemoDatabase& database, const MonthSpan& month, const R
 {
 }
 
-std::string_view MonthWriter::branchOf(int slot) const
-{
-    return slot < m_planner.mainBranchRunsheets() ? kMainBranch : kCityBranch;
-}
-
 void MonthWriter::writeMasters()
 {
     DemoTable& cities = m_database.table("CityMaster");
@@ -66,7 +61,7 @@ void MonthWriter::writeRunsheets()
                 continue;
             master.row()
                 .set("RunsheetNo", m_planner.runsheetNo(day, slot))
-                .set("BranchCode", branchOf(slot))
+                .set("BranchCode", m_planner.branchOf(slot))
                 .set("StaffCode", staffCode(slot))
                 .set("CreateDate", m_month.dateTime(day, 8 * 60))
                 .set("CreateUser", counterUsers()[std::size_t(slot) % counterUsers().size()])
@@ -250,7 +245,7 @@ void MonthWriter::writeOutgoing(const Consignment& c)
             .set("ToAddress3", orNull(c.pick(26, 5) == 0 ? std::string_view() : c.consignee.line3))
             .set("Weight", c.pick(27, 20) == 0 ? std::nullopt : std::optional(c.weight))
             .set("NoofPcs", c.pieces)
-            .set("BranchCode", branchOf(delivered->slot))
+            .set("BranchCode", m_planner.branchOf(delivered->slot))
             .set("CreateDate", m_month.dateTime(delivered->day, delivered->doneMinute + 30))
             .set("CreateUser", c.user)
             .insert();
@@ -400,7 +395,7 @@ void MonthWriter::writeRunsheetLines(const Consignment& c)
             .set("SerialNo", a.serial)
             .set("RunsheetDate", m_month.date(a.day))
             .set("RunsheetMode", runsheetMode(a.slot))
-            .set("BranchCode", branchOf(a.slot))
+            .set("BranchCode", m_planner.branchOf(a.slot))
             .set("AreaCode", areaCode(a.slot))
             .set("AreaName", areaName(a.slot))
             .set("StaffCode", staffCode(a.slot))
@@ -435,7 +430,7 @@ void MonthWriter::writeRunsheetLines(const Consignment& c)
             .set("Received_Date", m_month.date(c.returnDay))
             .set("Origin", stations()[c.origin].code)
             .set("ConsignmentNo", c.number)
-            .set("BranchCode", branchOf(last.slot))
+            .set("BranchCode", m_planner.branchOf(last.slot))
             .set("ReceivedBy", staffName(last.slot))
             .set("Remarks", "RETURN TO ORIGIN")
             .set("Doc_Status", "RETURNED")

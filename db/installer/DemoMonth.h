@@ -31,7 +31,6 @@ private:
                           int remainderNo);
     void writeOutgoingNonDelivery(const Consignment& c, int day, std::string_view status, std::string_view reason,
                                   int remainderNo);
-    std::string_view branchOf(int slot) const;
 
     DemoDatabase& m_database;
     const MonthSpan& m_month;

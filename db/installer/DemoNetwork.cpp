@@ -63,7 +63,7 @@ void NetworkWriter::write(const Consignment& c)
     const std::string number = std::to_string(c.number);
     writeScans(c, number);
     writeDeliveries(c, number);
-    writeMessages(c);
+    writeMessages(c, number);
     if (c.number % m_logEvery == 0)
         writeQueryLog(c);
 }
@@ -134,7 +134,7 @@ void NetworkWriter::writeDeliveries(const Consignment& c, const std::string& num
         const std::string runsheet = std::to_string(m_planner->runsheetNo(a.day, a.slot));
         const std::string staff = staffName(a.slot);
         const std::string route = areaCode(a.slot);
-        const std::string_view branch = a.slot < m_planner->mainBranchRunsheets() ? kMainBranch : kCityBranch;
+        const std::string_view branch = m_planner->branchOf(a.slot);
         const std::uint64_t receiver = c.pick(90 + std::uint64_t(i), 4);
         std::optional<std::string_view> receivedBy;
         if (a.delivered)
@@ -195,12 +195,11 @@ void NetworkWriter::writeDeliveries(const Consignment& c, const std::string& num
             .insert();
 }
 
-void NetworkWriter::writeMessages(const Consignment& c)
+void NetworkWriter::writeMessages(const Consignment& c, const std::string& number)
 {
     const std::string& mobile = c.consignee.mobile;
     if (mobile.size() != 10)
         return;
-    const std::string number = std::to_string(c.number);
     const std::string_view origin = stations()[c.origin].code;
     auto message = [&](int day, int minute, const std::string& body, std::uint64_t salt) {
         const std::uint64_t outcome = c.pick(salt, 20);
@@ -238,7 +237,7 @@ void NetworkWriter::writeQueryLog(const Consignment& c)
         const std::string_view description = last.outcomeKnown ? reasonName(last.reason) : std::string_view("Taken For Delivery");
         const std::int64_t runsheet = m_planner->runsheetNo(last.day, last.slot);
         const std::int64_t drs = last.podReturned ? m_planner->drsNo(last.day, last.slot) : 0;
-        const std::string_view branch = last.slot < m_planner->mainBranchRunsheets() ? kMainBranch : kCityBranch;
+        const std::string_view branch = m_planner->branchOf(last.slot);
         m_incomingQueries.row()
             .set("QueryDate", m_month->date(day))
             .set("ConsignmentNo", c.number)

@@ -26,7 +26,7 @@ public:
 private:
     void writeScans(const Consignment& c, const std::string& number);
     void writeDeliveries(const Consignment& c, const std::string& number);
-    void writeMessages(const Consignment& c);
+    void writeMessages(const Consignment& c, const std::string& number);
     void writeQueryLog(const Consignment& c);
     // Download runs of a day: DRS and PTP.
     std::int64_t downloadRun(int day, bool pointPods) const;

@@ -55,9 +55,7 @@ std::string MonthSpan::dateTime(int day, int minute, int second) const
 {
     std::string text = date(day);
     text += ' ';
-    appendTwoDigits(text, minute / 60);
-    text += ':';
-    appendTwoDigits(text, minute % 60);
+    text += clockTime(minute);
     text += ':';
     appendTwoDigits(text, second);
     return text;
@@ -146,6 +144,11 @@ std::int64_t RoadPlanner::runsheetNo(int day, int slot) const
 std::int64_t RoadPlanner::drsNo(int day, int slot) const
 {
     return kDrsOffset + runsheetNo(day, slot);
+}
+
+std::string_view RoadPlanner::branchOf(int slot) const
+{
+    return slot < m_mainRunsheets ? kMainBranch : kCityBranch;
 }
 
 bool RoadPlanner::podsReturned(int day) const

@@ -148,7 +148,8 @@ public:
 
     // The runsheets of a day: the main branch's come first, then the city branch's.
     int runsheetsPerDay() const { return m_runsheets; }
-    int mainBranchRunsheets() const { return m_mainRunsheets; }
+    // The branch whose runsheet a slot of a day is.
+    std::string_view branchOf(int slot) const;
     // The runsheet number of a runsheet of a day and its returned-POD (DRS) number.
     std::int64_t runsheetNo(int day, int slot) const;
     std::int64_t drsNo(int day, int slot) const;

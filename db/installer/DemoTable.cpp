@@ -143,13 +143,14 @@ void DemoTable::fail(const QString& what) const
 
 // ---- DemoDatabase --------------------------------------------------------------------------------
 
-DemoDatabase::DemoDatabase(const QString& name, const QString& file) : m_name(name), m_file(file)
+DemoDatabase::DemoDatabase(const QString& serverFolder, const QString& name)
+    : m_name(name), m_file(databasePath(serverFolder, name))
 {
-    if (sqlite3_open_v2(file.toUtf8().constData(), &m_handle, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(m_file.toUtf8().constData(), &m_handle, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_handle));
         sqlite3_close(m_handle);
         m_handle = nullptr;
-        throw InstallError(QStringLiteral("cannot open %1 to fill the demo branch: %2").arg(file, message).toStdString());
+        throw InstallError(QStringLiteral("cannot open %1 to fill the demo branch: %2").arg(m_file, message).toStdString());
     }
     db::registerServerFunctions(m_handle);
     // The files are new and written by this connection alone: a rollback journal costs next to
@@ -178,11 +179,6 @@ DemoTable& DemoDatabase::table(const std::string& name)
         m_order.push_back(it->second.get());
     }
     return *it->second;
-}
-
-std::vector<const DemoTable*> DemoDatabase::tables() const
-{
-    return m_order;
 }
 
 void DemoDatabase::commit()

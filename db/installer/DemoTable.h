@@ -77,8 +77,8 @@ private:
 // transaction from open to commit. Its tables are made on first use and kept in the order of it.
 class DemoDatabase {
 public:
-    // Opens an existing database file; throws InstallError.
-    DemoDatabase(const QString& name, const QString& file);
+    // Opens an existing database of a server folder; throws InstallError.
+    DemoDatabase(const QString& serverFolder, const QString& name);
     ~DemoDatabase();
     DemoDatabase(const DemoDatabase&) = delete;
     DemoDatabase& operator=(const DemoDatabase&) = delete;
@@ -91,7 +91,7 @@ public:
     const QString& file() const { return m_file; }
     sqlite3* handle() const { return m_handle; }
     // The tables written to, in the order of their first row.
-    std::vector<const DemoTable*> tables() const;
+    const std::vector<const DemoTable*>& tables() const { return m_order; }
 
 private:
     void exec(const char* sql);

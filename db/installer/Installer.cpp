@@ -27,11 +27,6 @@ void writeTextFile(const QString& path, const QString& text)
     QTextStream(&file) << text;
 }
 
-QString databasePath(const QString& serverFolder, const QString& name)
-{
-    return serverFolder + QLatin1Char('/') + name + QLatin1String(db::ServerFolder::kDatabaseSuffix);
-}
-
 void execOn(sqlite3* handle, const QString& file, const QByteArray& sql)
 {
     char* message = nullptr;
@@ -44,13 +39,14 @@ void execOn(sqlite3* handle, const QString& file, const QByteArray& sql)
 
 void buildServers(const QString& root, const QDate& today)
 {
-    const QString branch = root + QStringLiteral("/servers/") + QLatin1String(Names::kBranchServer);
-    const QString headOffice = root + QStringLiteral("/servers/") + QLatin1String(Names::kHeadOfficeServer);
+    const QString branch = serverFolder(root, Names::kBranchServer);
+    const QString headOffice = serverFolder(root, Names::kHeadOfficeServer);
     for (const QString& folder : {branch, headOffice, root + QStringLiteral("/C/NVX"), root + QStringLiteral("/ConvertedExcelFile")})
         if (!QDir().mkpath(folder))
             throw InstallError(QStringLiteral("cannot create the folder %1").arg(folder).toStdString());
 
-    createDatabase(databasePath(branch, QLatin1String(Names::kAdminDatabase)), QStringLiteral("admin"));
+    const QString adminFile = databasePath(branch, QLatin1String(Names::kAdminDatabase));
+    createDatabase(adminFile, QStringLiteral("admin"));
     createDatabase(databasePath(branch, QLatin1String(Names::kTrackingDatabase)), QStringLiteral("tracking"));
     createDatabase(databasePath(branch, QLatin1String(Names::kPhoneBookDatabase)), QStringLiteral("admindb"));
     for (const QString& month : initialMonths(today))
@@ -62,7 +58,6 @@ void buildServers(const QString& root, const QDate& today)
                   QStringLiteral("# linked server name = server folder\n%1 = %2\n%2 = %2\n")
                       .arg(QLatin1String(Names::kHeadOfficeLink), QLatin1String(Names::kHeadOfficeServer)));
     sqlite3* admin = nullptr;
-    const QString adminFile = databasePath(branch, QLatin1String(Names::kAdminDatabase));
     sqlite3_open_v2(adminFile.toUtf8().constData(), &admin, SQLITE_OPEN_READWRITE, nullptr);
     db::registerServerFunctions(admin);
     try {
@@ -83,6 +78,16 @@ void buildServers(const QString& root, const QDate& today)
 }
 
 } // namespace
+
+QString serverFolder(const QString& root, const char* server)
+{
+    return root + QStringLiteral("/servers/") + QLatin1String(server);
+}
+
+QString databasePath(const QString& folder, const QString& database)
+{
+    return folder + QLatin1Char('/') + database + QLatin1String(db::ServerFolder::kDatabaseSuffix);
+}
 
 QString monthDatabaseName(const QDate& date)
 {

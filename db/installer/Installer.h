@@ -43,6 +43,10 @@ void createInstallation(const QString& root, const QDate& today);
 // Writes the program folder's window background "BackScreen.jpg" (a plain gradient). Throws InstallError.
 void writeBackgroundPicture(const QString& root);
 
+// The folder of a server of the installation in root, and the file of a database in a server folder.
+QString serverFolder(const QString& root, const char* server);
+QString databasePath(const QString& folder, const QString& database);
+
 // Creates one database file from a schema resource (":/schema/<name>.sql"). Throws InstallError.
 void createDatabase(const QString& file, const QString& schemaName);
 

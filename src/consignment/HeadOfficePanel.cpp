@@ -5,12 +5,13 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
-#include "platform/runtime/Conversions.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QGroupBox>
@@ -54,20 +55,10 @@ void FillHeadOfficeGrid(const HeadOfficeQuery& query)
         rs.close();
         return;
     }
-    const int fields = rs.fieldCount();
     grid->clear();
-    grid->setRows(2);
-    grid->setCols(fields);
-    for (int c = 0; c < fields; ++c)
-        grid->setTextMatrix(0, c, rs.fieldNames().at(c));
-    for (int r = 1; !rs.eof(); rs.moveNext()) {
-        for (int c = 0; c < fields; ++c) {
-            grid->setTextMatrix(r, c, runtime::CellText(rs.value(c)).remove(QStringLiteral("\r\n")));
-            grid->setColWidth(c, query.colWidth);
-        }
-        ++r;
-        grid->setRows(grid->rows() + 1);
-    }
+    WriteWithFieldHeadings(grid, rs);
+    for (int c = 0; c < grid->cols(); ++c)
+        grid->setColWidth(c, query.colWidth);
     rs.close();
 }
 

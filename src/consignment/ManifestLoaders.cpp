@@ -3,6 +3,8 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
@@ -47,11 +49,7 @@ void FillGrid(ui::FlexGrid* grid, const QString& sql, WriteRow writeRow)
 {
     db::Recordset rs;
     rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    for (int r = 1; !rs.eof(); rs.moveNext()) {
-        writeRow(r, rs);
-        ++r;
-        grid->setRows(grid->rows() + 1);
-    }
+    WriteRows(grid, rs, 1, writeRow);
     rs.close();
 }
 
@@ -113,14 +111,14 @@ void frmConsignWiseGridQuery::LoadManifestDetails()
     };
 
     FormatIncomingGrid();
-    int r = 1; // runs on from the first table's lines into the second's
+    int row = 1; // runs on from the first table's lines into the second's
     for (const ManifestKind& kind : kinds) {
         QString sql = kind.select + number;
         if (!origin.isEmpty())
             sql += kind.originClause + db::sqlQuote(origin);
-        db::Recordset rs;
-        rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-        for (; !rs.eof(); rs.moveNext()) {
+        db::Recordset lines;
+        lines.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+        row = WriteRows(msgIncoming, lines, row, [this, &kind](int r, const db::Recordset& rs) {
             const QVariant weight = rs.value("Weight");
             msgIncoming->setTextMatrix(r, 0, runtime::Format(rs.value("ManifestDate"), kind.datePattern));
             msgIncoming->setTextMatrix(r, 1, runtime::CellText(rs.value("Destination")));
@@ -139,10 +137,8 @@ void frmConsignWiseGridQuery::LoadManifestDetails()
             msgIncoming->setTextMatrix(r, 11, TextOr(rs.value("LateArrival"), QStringLiteral("0")));
             msgIncoming->setTextMatrix(r, 12, runtime::CellText(rs.value("ENTRY_USER")) + QStringLiteral("- ")
                                                   + runtime::CellText(rs.value("MachineId")));
-            ++r;
-            msgIncoming->setRows(msgIncoming->rows() + 1);
-        }
-        rs.close();
+        });
+        lines.close();
     }
 }
 

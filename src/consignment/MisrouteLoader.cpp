@@ -3,6 +3,8 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
@@ -50,7 +52,7 @@ void frmConsignWiseGridQuery::LoadIncomingMisroute()
 
     db::Recordset rs;
     rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    for (int r = 1; !rs.eof(); rs.moveNext()) {
+    WriteRows(msgMisroute, rs, 1, [this](int r, const db::Recordset& rs) {
         msgMisroute->setTextMatrix(r, 0, MisrouteDateCell(rs));
         msgMisroute->setTextMatrix(r, 1, runtime::CellText(rs.value(QStringLiteral("NoofPcs"))));
         msgMisroute->setTextMatrix(r, 2, runtime::Format(rs.value(QStringLiteral("Weight")), QStringLiteral("0.000")));
@@ -58,9 +60,7 @@ void frmConsignWiseGridQuery::LoadIncomingMisroute()
         msgMisroute->setTextMatrix(r, 4, runtime::CellText(rs.value(QStringLiteral("Misroute_Destn"))));
         msgMisroute->setTextMatrix(r, 5, runtime::CellText(rs.value(QStringLiteral("Create_User"))));
         msgMisroute->setTextMatrix(r, 6, CreatedCell(rs));
-        ++r;
-        msgMisroute->setRows(msgMisroute->rows() + 1);
-    }
+    });
     rs.close();
 }
 

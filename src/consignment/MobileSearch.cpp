@@ -4,12 +4,14 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+
+#include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/TextBoxFocus.h"
 
 #include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
-#include "platform/runtime/Conversions.h"
 #include "platform/runtime/Strings.h"
 #include "platform/runtime/Val.h"
 #include "platform/ui/ControlEvents.h"
@@ -18,7 +20,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 
 namespace consignment {
 
@@ -79,23 +80,10 @@ void SearchMobileNumber(frmConsignWiseGridQuery& w)
 
     db::Recordset& rs = w.mRecordset;
     rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    const auto closeSearch = qScopeGuard([&rs] {
-        if (rs.state() == db::ObjectState::Open)
-            rs.close();
-    });
+    const auto closeSearch = core::closingAtEnd(rs);
     w.FormatMobileGrid();
-    if (!rs.eof()) {
-        ui::FlexGrid* grid = w.msgMobile;
-        grid->setRows(2);
-        grid->setCols(rs.fieldCount());
-        for (int c = 0; c < rs.fieldCount(); ++c)
-            grid->setTextMatrix(0, c, rs.fieldNames().at(c));
-        for (int r = 1; !rs.eof(); rs.moveNext(), ++r) {
-            for (int c = 0; c < rs.fieldCount(); ++c)
-                grid->setTextMatrix(r, c, runtime::CellText(rs.value(c)).remove(QStringLiteral("\r\n")));
-            grid->setRows(grid->rows() + 1);
-        }
-    }
+    if (!rs.eof())
+        WriteWithFieldHeadings(w.msgMobile, rs);
     rs.close();
 }
 

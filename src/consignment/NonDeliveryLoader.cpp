@@ -4,6 +4,9 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+#include "consignment/ReasonNames.h"
+
 #include "core/ModuleState.h"
 #include "core/clsMaster.h"
 
@@ -35,15 +38,7 @@ QString CityNameOf(const QString& cityCode)
 // The name of a non-delivery reason, empty for a Null code or one the reason master lacks.
 QString ReasonNameOf(const QVariant& reasonCode)
 {
-    if (runtime::IsNull(reasonCode))
-        return QString();
-    db::Recordset reason;
-    reason.open(QStringLiteral("Select ReasonName from run_ReasonMaster where Reasoncode=")
-                    + db::sqlQuote(runtime::CStr(reasonCode)),
-                core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    const QString name = reason.eof() ? QString() : runtime::CellText(reason.value(QStringLiteral("ReasonName")));
-    reason.close();
-    return name;
+    return runtime::IsNull(reasonCode) ? QString() : reasonName(runtime::CStr(reasonCode)).value_or(QString());
 }
 
 // The action type: the status, and for a remainder also its number.
@@ -101,7 +96,7 @@ void frmConsignWiseGridQuery::LoadNonDeliveryDetails()
 
     rs.moveFirst();
     FormatDeliveryGrid();
-    for (int r = 1; !rs.eof(); ++r) {
+    WriteRows(msgDeliveryDetails, rs, 1, [this](int r, const db::Recordset& rs) {
         msgDeliveryDetails->setTextMatrix(r, 0, runtime::CellText(rs.value(QStringLiteral("SlNo"))));
         msgDeliveryDetails->setTextMatrix(r, 1, runtime::Format(rs.value(QStringLiteral("NDDate")), QStringLiteral("dd-MMM-yyyy")));
         msgDeliveryDetails->setTextMatrix(r, 2, ActionTypeCell(rs));
@@ -109,9 +104,7 @@ void frmConsignWiseGridQuery::LoadNonDeliveryDetails()
         msgDeliveryDetails->setTextMatrix(r, 4, AddressCell(rs));
         msgDeliveryDetails->setTextMatrix(r, 5, runtime::CellText(rs.value(QStringLiteral("CreateDate"))));
         msgDeliveryDetails->setTextMatrix(r, 6, runtime::CellText(rs.value(QStringLiteral("Entry_Branch"))));
-        msgDeliveryDetails->setRows(msgDeliveryDetails->rows() + 1);
-        rs.moveNext();
-    }
+    });
     rs.close();
 }
 

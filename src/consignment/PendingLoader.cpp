@@ -3,6 +3,8 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
@@ -28,35 +30,27 @@ void WriteEntry(ui::FlexGrid* grid, int r, const db::Recordset& rs)
 void frmConsignWiseGridQuery::LoadPendingDocuments()
 {
     FormatPendingGrid();
-    int r = 1;
     db::Recordset rs;
 
     rs.open(QStringLiteral("SELECT * FROM PendingDoc WHERE ConsignmentNo=") + ConsignmentNumberText()
                 + QStringLiteral(" Order by PendingDate,serialNo"),
             core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    for (; !rs.eof(); rs.moveNext()) {
+    const int emptyRow = WriteRows(msgPending, rs, 1, [this](int r, const db::Recordset& rs) {
         WriteEntry(msgPending, r, rs);
         msgPending->setTextMatrix(r, 5, runtime::CellText(rs.value("CreateUser")) + QStringLiteral("- ")
                                             + runtime::CellText(rs.value("MachineId")));
-        ++r;
-        msgPending->setRows(msgPending->rows() + 1);
-    }
+    });
     rs.close();
 
     // The caption stands one row below the empty row that ends the pending documents.
     msgPending->setRows(msgPending->rows() + 1);
-    msgPending->setTextMatrix(r + 1, 1, QStringLiteral("Misscellaneous"));
+    msgPending->setTextMatrix(emptyRow + 1, 1, QStringLiteral("Misscellaneous"));
     msgPending->setRows(msgPending->rows() + 1);
-    r += 2;
 
     rs.open(QStringLiteral("SELECT * FROM Misscellaneous WHERE ConsignmentNo=") + ConsignmentNumberText()
                 + QStringLiteral(" Order by PendingDate,serialNo"),
             core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    for (; !rs.eof(); rs.moveNext()) {
-        WriteEntry(msgPending, r, rs);
-        ++r;
-        msgPending->setRows(msgPending->rows() + 1);
-    }
+    WriteRows(msgPending, rs, emptyRow + 2, [this](int r, const db::Recordset& rs) { WriteEntry(msgPending, r, rs); });
     rs.close();
 }
 

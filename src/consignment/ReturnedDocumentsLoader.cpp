@@ -3,6 +3,8 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/GridRows.h"
+
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
@@ -26,7 +28,7 @@ void frmConsignWiseGridQuery::LoadReturnedDocuments()
     FormatReturnDocsGrid();
     db::Recordset rs;
     rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    for (int r = 1; !rs.eof(); ++r) {
+    WriteRows(msgRtnDocs, rs, 1, [this](int r, const db::Recordset& rs) {
         msgRtnDocs->setTextMatrix(r, 0, runtime::Format(rs.value(QStringLiteral("Received_Date")), QStringLiteral("dd-MMM-yyyy")));
         msgRtnDocs->setTextMatrix(r, 1, runtime::CellText(rs.value(QStringLiteral("BranchCode"))));
         msgRtnDocs->setTextMatrix(r, 2, runtime::CellText(rs.value(QStringLiteral("Origin")))
@@ -37,9 +39,7 @@ void frmConsignWiseGridQuery::LoadReturnedDocuments()
         msgRtnDocs->setTextMatrix(r, 6, runtime::CellText(rs.value(QStringLiteral("Create_Date"))));
         msgRtnDocs->setTextMatrix(r, 7, runtime::CellText(rs.value(QStringLiteral("Create_User"))) + QStringLiteral("- ")
                                             + runtime::CellText(rs.value(QStringLiteral("Machine_Id"))));
-        msgRtnDocs->setRows(msgRtnDocs->rows() + 1);
-        rs.moveNext();
-    }
+    });
     rs.close();
 }
 

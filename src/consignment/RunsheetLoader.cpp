@@ -4,6 +4,7 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/ServerDate.h"
 
@@ -17,7 +18,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScopeGuard>
 
 namespace consignment {
 namespace {
@@ -139,10 +139,7 @@ void frmConsignWiseGridQuery::LoadRunsheetDetails()
     db::Recordset& rs = core::grsShared;
     rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     // The shared recordset is closed however the load ends, also when a statement fails.
-    const auto closeShared = qScopeGuard([&rs] {
-        if (rs.state() == db::ObjectState::Open)
-            rs.close();
-    });
+    const auto closeShared = core::closingAtEnd(rs);
     if (rs.eof()) {
         lblDeliveryStatus->setText(QString());
         return;

@@ -1,5 +1,8 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/ConsignmentNumber.h"
+
+#include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/TextBoxFocus.h"
 #include "core/WindowPicture.h"
@@ -18,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 
 namespace consignment {
 
@@ -85,15 +87,6 @@ void clearCombo(QComboBox* combo)
     combo->clearEditText();
 }
 
-// The shared recordset is closed when the procedure that opened it ends, also when a step fails.
-auto closingShared()
-{
-    return qScopeGuard([] {
-        if (core::grsShared.state() == db::ObjectState::Open)
-            core::grsShared.close();
-    });
-}
-
 // No origin knows the number: every grid that needs no origin is loaded for all origins and
 // dates, then the non-delivery register supplies the origins.
 void RunNoOriginPath(frmConsignWiseGridQuery& w)
@@ -130,7 +123,7 @@ void QueryOrigins(frmConsignWiseGridQuery& w)
         + QStringLiteral(" Union ") + QStringLiteral(" select distinct Origin from Run_HOTCManifest where ConsignmentNo=")
         + n + QStringLiteral(" UNION ")
         + QStringLiteral(" select distinct Origin from tbl_Incoming_Misroute_Entry where ConNo=") + n;
-    const auto closeShared = closingShared();
+    const auto closeShared = core::closingAtEnd(core::grsShared);
     core::grsShared.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     clearCombo(w.cboOrigin);
     clearCombo(w.cboRSDate);
@@ -358,20 +351,22 @@ void frmConsignWiseGridQuery::cboRSDate_KeyDown(int& KeyCode, int)
 
 void frmConsignWiseGridQuery::msgRunsheetDetails_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyEscape) {
-        txtConsignMentNo->setEnabled(true);
-        cboOrigin->setEnabled(true);
-        txtConsignMentNo->setFocus();
-    }
+    if (KeyCode == ui::vbKeyEscape)
+        BackToNumber();
 }
 
 void frmConsignWiseGridQuery::msgDeliveryDetails_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyEscape) {
-        txtConsignMentNo->setEnabled(true);
-        cboOrigin->setEnabled(true);
-        txtConsignMentNo->setFocus();
-    }
+    if (KeyCode == ui::vbKeyEscape)
+        BackToNumber();
+}
+
+// Esc in a result grid: the number box again, the origin list usable.
+void frmConsignWiseGridQuery::BackToNumber()
+{
+    txtConsignMentNo->setEnabled(true);
+    cboOrigin->setEnabled(true);
+    txtConsignMentNo->setFocus();
 }
 
 void frmConsignWiseGridQuery::FindNonDeliveryDestination()
@@ -410,7 +405,7 @@ void frmConsignWiseGridQuery::FindNonDeliveryDestination()
 
 void frmConsignWiseGridQuery::FillRunsheetDates()
 {
-    const auto closeShared = closingShared();
+    const auto closeShared = core::closingAtEnd(core::grsShared);
     core::grsShared.open(QStringLiteral("Select Distinct RunsheetDate From RunsheetDetails Where ConsignmentNo=")
                              + ConsignmentNumberText() + QStringLiteral(" And Origin=")
                              + db::sqlQuote(cboOrigin->currentText().trimmed())
@@ -426,11 +421,7 @@ void frmConsignWiseGridQuery::FillRunsheetDates()
     core::grsShared.close();
 }
 
-QString frmConsignWiseGridQuery::ConsignmentNumberText() const
-{
-    const runtime::Number number = runtime::Val(txtConsignMentNo->text());
-    return number.isInteger() ? QString::number(number.integer()) : runtime::CStr(number.toVariant());
-}
+QString frmConsignWiseGridQuery::ConsignmentNumberText() const { return statementNumber(txtConsignMentNo->text()); }
 
 QString frmConsignWiseGridQuery::StatementDate(const QDateTime& value)
 {

@@ -132,7 +132,8 @@ public:
     // The consignment number as the statements write it: the number value of the box's text as
     // plain decimal digits ("00123" gives "123", an empty box "0").
     QString ConsignmentNumberText() const;
-    // A date as the workstation's regional short date writes it into statements.
+    // A date as the statements write it, before quoting: "yyyy-MM-dd", with " HH:mm:ss" when it
+    // has a time of day.
     static QString StatementDate(const QDateTime& value);
 
     // Window state.
@@ -147,6 +148,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void ConnectMobileSearchKeys(); // the mobile search panel's box (MobileSearch.cpp)
+    void BackToNumber();
 };
 
 } // namespace consignment

@@ -1,5 +1,9 @@
 #include "consignment/frmConsignWiseQuery.h"
 
+#include "consignment/ConsignmentNumber.h"
+#include "consignment/ReasonNames.h"
+
+#include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/MonthDates.h"
 #include "core/TextBoxFocus.h"
@@ -10,8 +14,6 @@
 #include "platform/db/SqlText.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/Format.h"
-#include "platform/runtime/Strings.h"
 #include "platform/runtime/Val.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/ControlEvents.h"
@@ -23,7 +25,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScopeGuard>
 #include <QTimer>
 #include <cmath>
 #include <random>
@@ -71,15 +72,6 @@ QGroupBox* resultFrame(const Twips& t, QWidget* window, const char* name, const 
     ui::setBackColor(frame, kDarkBlue);
     ui::setForeColor(frame, kGreen);
     return frame;
-}
-
-// The shared recordset is closed when the procedure that opened it ends, also when a step fails.
-auto closingShared()
-{
-    return qScopeGuard([] {
-        if (core::grsShared.state() == db::ObjectState::Open)
-            core::grsShared.close();
-    });
 }
 
 QString text(const QVariant& value) { return runtime::CellText(value); }
@@ -215,21 +207,26 @@ void frmConsignWiseQuery::Form_Load()
 
 void frmConsignWiseQuery::Form_Activate() { dtpDate->setFocus(); }
 
-void frmConsignWiseQuery::ClearResultLabels()
-{
-    for (QLabel* label : {lblAreaVal, lblBranchVal, lblConsignorAddress1, lblConsignorAddress2, lblConsignorName,
-                          lblMfNoVal, lblMfSlnoVal, lblModeVal, lblDeliveryStatus, lblReasonVal, lblRemarksVal,
-                          lblRunsheetNoVal, lblSlnoVal, lblStaffVal, lblStatus, lblRemNoFDesti})
-        label->clear();
-}
-
-// The result labels but the non-delivery status lines, the number box and the origin list.
-void frmConsignWiseQuery::ControlClear()
+// The result labels but the non-delivery status lines.
+void frmConsignWiseQuery::ClearDetailLabels()
 {
     for (QLabel* label : {lblAreaVal, lblBranchVal, lblConsignorAddress1, lblConsignorAddress2, lblConsignorName,
                           lblMfNoVal, lblMfSlnoVal, lblModeVal, lblDeliveryStatus, lblReasonVal, lblRemarksVal,
                           lblRunsheetNoVal, lblSlnoVal, lblStaffVal})
         label->clear();
+}
+
+void frmConsignWiseQuery::ClearResultLabels()
+{
+    ClearDetailLabels();
+    lblStatus->clear();
+    lblRemNoFDesti->clear();
+}
+
+// The result labels but the non-delivery status lines, the number box and the origin list.
+void frmConsignWiseQuery::ControlClear()
+{
+    ClearDetailLabels();
     txtConsignMentNo->clear();
     cboOrigin->clear();
 }
@@ -245,20 +242,14 @@ void frmConsignWiseQuery::dtpDate_KeyDown(int& KeyCode, int)
     if (KeyCode != ui::vbKeyReturn)
         return;
     ClearResultLabels();
-    const QString month = runtime::Mid(core::gstrMonthDB, 4, 3);
-    const QString year = runtime::Mid(core::gstrMonthDB, 7, 2);
-    const QVariant picked = dtpDate->value();
-    const bool inMonth = runtime::UCase(month) == runtime::UCase(runtime::Format(picked, QStringLiteral("MMM")))
-                         && runtime::Val(year).toDouble() == runtime::Val(runtime::Format(picked, QStringLiteral("yy"))).toDouble();
-    if (inMonth) {
+    if (core::PickerInMonth(dtpDate)) {
         dtpDate->setEnabled(false);
         txtConsignMentNo->clear();
         txtConsignMentNo->setEnabled(true);
         txtConsignMentNo->setFocus();
     } else {
         // Not refused: the picker moves to today's day (capped) of the month database's month.
-        const int day = core::LimitDayToMonth(runtime::Clock::today().day(), month);
-        dtpDate->setValue(QString::number(day) + u'-' + month + u'-' + year);
+        core::MovePickerIntoMonth(dtpDate, runtime::Clock::today().day());
     }
 }
 
@@ -301,11 +292,7 @@ void frmConsignWiseQuery::tmrStatus_Timer()
     }
 }
 
-QString frmConsignWiseQuery::ConsignmentNumberText() const
-{
-    const runtime::Number number = runtime::Val(txtConsignMentNo->text());
-    return number.isInteger() ? QString::number(number.integer()) : runtime::CStr(number.toVariant());
-}
+QString frmConsignWiseQuery::ConsignmentNumberText() const { return statementNumber(txtConsignMentNo->text()); }
 
 QString frmConsignWiseQuery::StatementDate() const { return db::sqlDate(dtpDate->value().date()); }
 
@@ -318,7 +305,7 @@ void frmConsignWiseQuery::QueryOrigins()
         txtConsignMentNo->setFocus();
         return;
     }
-    const auto closeShared = closingShared();
+    const auto closeShared = core::closingAtEnd(core::grsShared);
     core::grsShared.open(QStringLiteral("Select distinct Origin from RunsheetDetails where ConsignmentNo=")
                              + ConsignmentNumberText() + QStringLiteral(" and RunsheetPrintStatus=1 and RunsheetDate=")
                              + StatementDate(),
@@ -355,7 +342,7 @@ void frmConsignWiseQuery::ShowRunsheetLine()
     const QString n = ConsignmentNumberText();
     const QString d = StatementDate();
     const QString o = cboOrigin->currentText().trimmed();
-    const auto closeShared = closingShared();
+    const auto closeShared = core::closingAtEnd(core::grsShared);
     core::grsShared.open(
         QStringLiteral(" Select R.*,A.AreaName,S.StaffName from RunsheetDetails R,run_AreaMaster A,run_StaffMaster S")
             + QStringLiteral(" where  R.RunsheetDate=") + d
@@ -419,20 +406,16 @@ void frmConsignWiseQuery::ShowRunsheetLine()
     core::grsShared.close();
 }
 
-// The reason code was read back from the database: quoted like any other text.
+// A code the reason master lacks leaves the label as it was.
 void frmConsignWiseQuery::ShowReasonName(const QString& reasonCode)
 {
-    db::Recordset reasons;
-    reasons.open(QStringLiteral("Select ReasonName from run_ReasonMaster where Reasoncode=") + db::sqlQuote(reasonCode),
-                 core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-    if (!reasons.eof())
-        lblReasonVal->setText(text(reasons.value(QStringLiteral("ReasonName"))));
-    reasons.close();
+    if (const std::optional<QString> name = reasonName(reasonCode))
+        lblReasonVal->setText(*name);
 }
 
 void frmConsignWiseQuery::ShowManifestLine()
 {
-    const auto closeShared = closingShared();
+    const auto closeShared = core::closingAtEnd(core::grsShared);
     core::grsShared.open(QStringLiteral("Select * from Run_Manifest where ConsignmentNo=") + ConsignmentNumberText()
                              + QStringLiteral(" and Manifestdate=") + StatementDate() + QStringLiteral(" and Origin=")
                              + db::sqlQuote(cboOrigin->currentText().trimmed()),

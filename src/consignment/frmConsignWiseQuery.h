@@ -99,6 +99,7 @@ private:
     void ShowManifestLine();
     void ShowReasonName(const QString& reasonCode);
     void BackToDate();
+    void ClearDetailLabels();
 };
 
 } // namespace consignment

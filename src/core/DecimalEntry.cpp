@@ -1,6 +1,7 @@
 #include "core/DecimalEntry.h"
 
 #include "platform/runtime/Strings.h"
+#include "platform/ui/ControlEvents.h"
 
 #include <QLineEdit>
 
@@ -8,7 +9,6 @@ namespace core {
 
 namespace {
 
-constexpr int kBackspace = 8;
 constexpr int kPoint = '.';
 
 // Boxes of 2 decimals show two places; every other box shows three.
@@ -21,9 +21,9 @@ QString zeroValue(int decimals) { return QStringLiteral("0.") + QString(places(d
 int decimalKeyFilter(const QString& text, int selStart, int selLength, int keyAscii, int decimals)
 {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (!digit && keyAscii != kPoint && keyAscii != kBackspace)
+    if (!digit && keyAscii != kPoint && keyAscii != ui::vbKeyBack)
         return 0;
-    if (keyAscii == kBackspace)
+    if (keyAscii == ui::vbKeyBack)
         return keyAscii;
     const qsizetype point = runtime::InStr(text, QStringLiteral("."));
     // Once the decimals are full, no digit or point goes in anywhere until some text is selected.

@@ -61,11 +61,11 @@ bool WriteWorkbook(excel::Application& excelApp, const QString& fileName, ui::Fl
     sheet.rows(QStringLiteral("1:4")).insert();
     // a grid without columns still gets its titles, in column A
     const int lastColumn = std::max(columns, 1);
-    for (int row = 1; row <= 4; ++row)
-        sheet.range(sheet.cells(row, 1), sheet.cells(row, lastColumn)).merge();
-    for (int row = 1; row <= 4; ++row)
-        sheet.range(sheet.cells(row, 1), sheet.cells(row, lastColumn))
-            .setHorizontalAlignment(excel::HorizontalAlignment::Center);
+    for (int row = 1; row <= 4; ++row) {
+        excel::Range titleRow = sheet.range(sheet.cells(row, 1), sheet.cells(row, lastColumn));
+        titleRow.merge();
+        titleRow.setHorizontalAlignment(excel::HorizontalAlignment::Center);
+    }
     sheet.cells(1, 1).setValue(kCompanyTitle);
     sheet.cells(2, 1).setValue(title1);
     sheet.cells(3, 1).setValue(title2);

@@ -1,5 +1,6 @@
 #include "core/Security.h"
 
+#include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/MonthDatabase.h"
 #include "core/ServerDate.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
-
 
 namespace core {
 
@@ -78,18 +78,13 @@ void LoadImageServer()
     grsShared.close();
 }
 
-// Closes the shared recordset after a failure part-way through a step.
-void CloseShared()
-{
-    if (grsShared.state() == db::ObjectState::Open)
-        grsShared.close();
-}
-
 } // namespace
 
 void StartApplication()
 {
     try {
+        // A step that fails part-way leaves the shared recordset open: it is closed before the report.
+        const auto closeShared = closingAtEnd(grsShared);
         gcnnMonth.setProvider(gstrProvider);
         gcnnAdmin.setProvider(gstrProvider);
         gcnnMonth.setCommandTimeout(120);
@@ -102,7 +97,6 @@ void StartApplication()
         gcnnMonth.open(ConnectionText(gstrMonthDB));
         GetServerDate();
     } catch (const db::DbError& e) {
-        CloseShared();
         const QString description = e.description();
         if (e.number() == db::kErrGeneric && description.contains(QLatin1String("Specified SQL server not found"), Qt::CaseInsensitive)) {
             ui::MsgBox(QStringLiteral("SQL Server Stoped. Please Contact Your Administrator and Start the Server."),
@@ -115,7 +109,6 @@ void StartApplication()
         }
         ui::endProgram();
     } catch (const runtime::RuntimeError& e) {
-        CloseShared();
         const ui::Failure failure = *ui::failureOf(e);
         ui::MsgBox(failure.number + QStringLiteral(" : ") + failure.description);
         ui::endProgram();

@@ -49,7 +49,7 @@ bool clsMaster::IsDataExists(const QString& Table, const QString& Field1, const 
         QStringList names, conditions;
         for (int i = 0; i < keys; ++i) {
             names << fields[i];
-            conditions << fields[i] + QLatin1Char('=') + DataStr(values[i], true);
+            conditions << DataFieldStr(fields[i], values[i], true);
         }
         m_statement = QStringLiteral("Select ") + names.join(u',') + QStringLiteral(" from ") + Table
                       + QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
@@ -65,9 +65,9 @@ std::optional<QString> clsMaster::WherePart(const QString& Field1, const QString
 {
     if (Field1.isEmpty())
         return Field2.isEmpty() ? std::optional<QString>(QString()) : std::nullopt;
-    QString where = QStringLiteral(" where ") + Field1 + QLatin1Char('=') + DataStr(Value1, true);
+    QString where = QStringLiteral(" where ") + DataFieldStr(Field1, Value1, true);
     if (!Field2.isEmpty())
-        where += QStringLiteral(" and ") + Field2 + QLatin1Char('=') + DataStr(Value2, true);
+        where += QStringLiteral(" and ") + DataFieldStr(Field2, Value2, true);
     return where;
 }
 

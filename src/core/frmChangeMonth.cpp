@@ -1,6 +1,7 @@
 #include "core/frmChangeMonth.h"
 
 #include "core/ModuleState.h"
+#include "core/MonthDatabase.h"
 #include "core/WindowPicture.h"
 #include "core/mdiQuery.h"
 
@@ -17,6 +18,18 @@
 #include <QPushButton>
 
 namespace core {
+
+namespace {
+
+// Points the month connection at gstrMonthDB.
+void ReopenMonthConnection()
+{
+    if (gcnnMonth.state() == db::ObjectState::Open)
+        gcnnMonth.close();
+    gcnnMonth.open(ConnectionText(gstrMonthDB));
+}
+
+} // namespace
 
 frmChangeMonth::frmChangeMonth()
 {
@@ -97,11 +110,9 @@ void frmChangeMonth::cmdChange_Click()
 {
     const QString previousMonthDB = gstrMonthDB;
     const QVariant picked = dtpDate->value();
-    gstrMonthDB = gstrStationCode + runtime::Format(picked, QStringLiteral("MMMyy")).toUpper();
+    gstrMonthDB = MonthDatabaseName(gstrStationCode, dtpDate->value().date());
     try {
-        if (gcnnMonth.state() == db::ObjectState::Open)
-            gcnnMonth.close();
-        gcnnMonth.open(ConnectionText(gstrMonthDB));
+        ReopenMonthConnection();
         cmdChange->setEnabled(false);
         ui::DefaultInstance<mdiQuery>::get().setWindowTitle(gstrCompanyName + QStringLiteral("     ") + QStringLiteral(" For ")
                                                            + runtime::Format(picked, QStringLiteral("MMM-yyyy")));
@@ -122,9 +133,7 @@ void frmChangeMonth::ReopenPreviousMonth(const QString& previousMonthDB)
 {
     gstrMonthDB = previousMonthDB;
     try {
-        if (gcnnMonth.state() == db::ObjectState::Open)
-            gcnnMonth.close();
-        gcnnMonth.open(ConnectionText(gstrMonthDB));
+        ReopenMonthConnection();
     } catch (const db::DbError& e) {
         ui::MsgBox(e.description(), ui::vbInformation);
     }

@@ -1125,6 +1125,8 @@ private:
     void ChangeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
     // Marks the cell (unless its flag word holds a progress value), its row and the grid changed.
     void SetCellChanged(qint32 Row, qint32 Col, bool Changed);
+    // A flag of the cell (strict), and a change of one that normalises its reference and repaints.
+    bool cellFlag(qint32 Row, qint32 Col, qint32 Mask) const;
     void setCellFlag(qint32 Row, qint32 Col, qint32 Mask, bool Value);
     // Row attributes: the image index a row-image value names (error 9 for an unknown key or
     // without a list), and the value an image index shows as.

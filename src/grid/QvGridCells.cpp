@@ -80,6 +80,11 @@ void QvGrid::SetCellChanged(qint32 Row, qint32 Col, bool Changed)
     SetFlagBit(m_store.RowAt(Row).Flags, RowFlag::Changed, true);
 }
 
+bool QvGrid::cellFlag(qint32 Row, qint32 Col, qint32 Mask) const
+{
+    return FlagIsSet(m_store.CellAt(Row, Col).Flags, Mask);
+}
+
 void QvGrid::setCellFlag(qint32 Row, qint32 Col, qint32 Mask, bool Value)
 {
     if (!m_store.FixRef(Row, Col))
@@ -145,47 +150,32 @@ void QvGrid::SetCellImage(qint32 Row, qint32 Col, const QVariant& NewValue)
     Refresh();
 }
 
-bool QvGrid::CellFontBold(qint32 Row, qint32 Col) const
-{
-    return FlagIsSet(m_store.CellAt(Row, Col).Flags, CellFlag::Bold);
-}
+bool QvGrid::CellFontBold(qint32 Row, qint32 Col) const { return cellFlag(Row, Col, CellFlag::Bold); }
 
 void QvGrid::SetCellFontBold(qint32 Row, qint32 Col, bool NewValue) { setCellFlag(Row, Col, CellFlag::Bold, NewValue); }
 
-bool QvGrid::CellFontItalic(qint32 Row, qint32 Col) const
-{
-    return FlagIsSet(m_store.CellAt(Row, Col).Flags, CellFlag::Italic);
-}
+bool QvGrid::CellFontItalic(qint32 Row, qint32 Col) const { return cellFlag(Row, Col, CellFlag::Italic); }
 
 void QvGrid::SetCellFontItalic(qint32 Row, qint32 Col, bool NewValue)
 {
     setCellFlag(Row, Col, CellFlag::Italic, NewValue);
 }
 
-bool QvGrid::CellFontUnderline(qint32 Row, qint32 Col) const
-{
-    return FlagIsSet(m_store.CellAt(Row, Col).Flags, CellFlag::Underline);
-}
+bool QvGrid::CellFontUnderline(qint32 Row, qint32 Col) const { return cellFlag(Row, Col, CellFlag::Underline); }
 
 void QvGrid::SetCellFontUnderline(qint32 Row, qint32 Col, bool NewValue)
 {
     setCellFlag(Row, Col, CellFlag::Underline, NewValue);
 }
 
-bool QvGrid::CellWordWrap(qint32 Row, qint32 Col) const
-{
-    return FlagIsSet(m_store.CellAt(Row, Col).Flags, CellFlag::WordWrap);
-}
+bool QvGrid::CellWordWrap(qint32 Row, qint32 Col) const { return cellFlag(Row, Col, CellFlag::WordWrap); }
 
 void QvGrid::SetCellWordWrap(qint32 Row, qint32 Col, bool NewValue)
 {
     setCellFlag(Row, Col, CellFlag::WordWrap, NewValue);
 }
 
-bool QvGrid::CellChanged(qint32 Row, qint32 Col) const
-{
-    return FlagIsSet(m_store.CellAt(Row, Col).Flags, CellFlag::Changed);
-}
+bool QvGrid::CellChanged(qint32 Row, qint32 Col) const { return cellFlag(Row, Col, CellFlag::Changed); }
 
 bool QvGrid::CellChecked(qint32 Row, qint32 Col) const
 {

@@ -31,6 +31,18 @@ void equalTo(QString& sql, const QString& column, const QString& value)
         sql += QStringLiteral(" and ") + column + u'=' + db::sqlQuote(v);
 }
 
+// A weight bound as the statement writes it: a plain decimal without trailing zeros ("2.500"
+// gives 2.5, "10.000" gives 10).
+QString plainDecimal(double value)
+{
+    QString text = QString::number(value, 'f', 6);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
+}
+
 void weightBound(QString& sql, const QString& comparison, const QString& text)
 {
     if (runtime::Trim(text).isEmpty())
@@ -55,16 +67,6 @@ void addressContains(QString& sql, const QString& prefix, const QString& text, b
 }
 
 } // namespace
-
-QString plainDecimal(double value)
-{
-    QString text = QString::number(value, 'f', 6);
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text;
-}
 
 QString invoiceQueryStatement(const InvoiceFilter& f)
 {

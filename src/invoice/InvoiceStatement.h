@@ -29,8 +29,4 @@ struct InvoiceFilter {
 // all digits; text values are quoted (db::sqlQuote); weight bounds of value 0 add no clause.
 QString invoiceQueryStatement(const InvoiceFilter& filter);
 
-// A weight bound as the statement writes it: the number value of the text as a plain decimal
-// without trailing zeros ("2.500" gives 2.5, "10.000" gives 10).
-QString plainDecimal(double value);
-
 } // namespace invoice

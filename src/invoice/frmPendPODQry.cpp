@@ -1,5 +1,6 @@
 #include "invoice/frmPendPODQry.h"
 
+#include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/MonthDates.h"
 #include "core/WindowPicture.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 
 #include <array>
 
@@ -62,15 +62,6 @@ QFont boldFont(const QFont& base, double points)
 QLabel* caption(const Twips& t, QWidget* parent, const char* name, const QString& text, int left, int top, int width)
 {
     return t.place(new QLabel(text, parent), QLatin1String(name), left, top, width, 255);
-}
-
-// The window's recordset is closed when the procedure that opened it ends, also when a step fails.
-auto closing(db::Recordset& rs)
-{
-    return qScopeGuard([&rs] {
-        if (rs.state() == db::ObjectState::Open)
-            rs.close();
-    });
 }
 
 // A date of a picker inside a statement: the day alone, in a form the server cannot misread.
@@ -170,11 +161,7 @@ void frmPendPODQry::Form_Activate() { dtpFromDate->setFocus(); }
 
 bool frmPendPODQry::DateInMonthOrMoved(ui::DatePicker* picker)
 {
-    const QString month = runtime::Mid(core::gstrMonthDB, 4, 3);
-    const QString year = runtime::Mid(core::gstrMonthDB, 7, 2);
-    const QVariant picked = picker->value();
-    if (runtime::UCase(runtime::Format(picked, QStringLiteral("MMM"))) == month
-        && runtime::Val(runtime::Format(picked, QStringLiteral("yy"))).toDouble() == runtime::Val(year).toDouble())
+    if (core::PickerInMonth(picker))
         return true;
     // The same day of the database month; a day the month lacks becomes its last day.
     core::ClampPickerToMonth(picker);
@@ -275,7 +262,7 @@ void frmPendPODQry::msgGrid_KeyDown(int& KeyCode, int)
 
 void frmPendPODQry::Load_OriginNames()
 {
-    const auto close = closing(mRecordset);
+    const auto close = core::closingAtEnd(mRecordset);
     mRecordset.open(QStringLiteral("Select Distinct Origin from DummyPOD Where PODDate>=") + statementDate(dtpFromDate)
                         + QStringLiteral(" And PODDate<=") + statementDate(dtpToDate) + QStringLiteral(" Order By Origin"),
                     core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
@@ -315,11 +302,8 @@ QString frmPendPODQry::DummyPodStatement() const
     if (!origin.isEmpty())
         sql += QStringLiteral(" and Origin=") + db::sqlQuote(origin);
     const QString number = runtime::Trim(txtConsignNo->text());
-    if (!number.isEmpty()) {
-        const runtime::Number value = runtime::Val(number);
-        sql += QStringLiteral(" and ConsignmentNo=")
-               + (value.isInteger() ? QString::number(value.integer()) : runtime::CStr(value.toVariant()));
-    }
+    if (!number.isEmpty())
+        sql += QStringLiteral(" and ConsignmentNo=") + runtime::CStr(runtime::Val(number).toVariant());
     const QString toAddress = runtime::Trim(txtToAddress->text());
     if (!toAddress.isEmpty())
         sql += QStringLiteral(" And ToAddress1 Like ") + db::sqlQuote(toAddress + u'%');
@@ -330,7 +314,7 @@ bool frmPendPODQry::ShowDummyPods()
 {
     const QString sql = DummyPodStatement();
     FlexGrid_Format();
-    const auto close = closing(mRecordset);
+    const auto close = core::closingAtEnd(mRecordset);
     mRecordset.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     if (mRecordset.eof())
         return false;
@@ -338,20 +322,19 @@ bool frmPendPODQry::ShowDummyPods()
     msgGrid->show();
     // Room for every record at once: 2 + 4n rows, the last one empty like each separator.
     msgGrid->setRows(2 + kRowsPerRecord * int(mRecordset.recordCount()));
-    mSerialNo = 1;
-    for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), row += kRowsPerRecord, ++mSerialNo)
-        WriteRecordRows(row);
+    for (int row = 1, serialNo = 1; !mRecordset.eof(); mRecordset.moveNext(), row += kRowsPerRecord, ++serialNo)
+        WriteRecordRows(row, serialNo);
     return true;
 }
 
 // The record's three rows; serial, date, origin, number, weight, pieces, branch and creation
 // repeat on each, the address lines go one per row.
-void frmPendPODQry::WriteRecordRows(int firstRow)
+void frmPendPODQry::WriteRecordRows(int firstRow, int serialNo)
 {
     const auto text = [this](const char* name) { return runtime::CellText(mRecordset.value(QLatin1String(name))); };
     const QVariant weight = mRecordset.value(QStringLiteral("Weight"));
     const QString shared[] = {
-        QString::number(mSerialNo),
+        QString::number(serialNo),
         runtime::Format(mRecordset.value(QStringLiteral("PodDate")), QStringLiteral("dd-mm-yy")),
         text("Origin"),
         text("ConsignmentNo"),

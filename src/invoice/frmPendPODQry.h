@@ -60,9 +60,8 @@ public:
     // Lays the result grid out (headings only) and shows the Esc hint.
     void FlexGrid_Format();
 
-    // Window state.
-    db::Recordset mRecordset; // the window's one recordset: origin list and dummy PODs
-    int mSerialNo = 0;        // the serial number of the record being written
+    // Window state: the window's one recordset (origin list and dummy PODs).
+    db::Recordset mRecordset;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -77,7 +76,7 @@ private:
     QString DummyPodStatement() const;
     // Builds and runs the statement and fills the grid; false when no record matched.
     bool ShowDummyPods();
-    void WriteRecordRows(int firstRow);
+    void WriteRecordRows(int firstRow, int serialNo);
 };
 
 } // namespace invoice

@@ -9,7 +9,6 @@
 
 #include "platform/db/SqlText.h"
 #include "platform/runtime/Clock.h"
-#include "platform/runtime/Format.h"
 #include "platform/runtime/Strings.h"
 #include "platform/runtime/Val.h"
 #include "platform/ui/ControlEvents.h"
@@ -25,6 +24,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+
+#include <functional>
 
 namespace invoice {
 
@@ -64,6 +65,9 @@ void upperCase(int& KeyAscii)
         KeyAscii = QChar(char16_t(KeyAscii)).toUpper().unicode();
 }
 
+// Today's day (capped for the month) in the month database's month.
+void resetPickerToToday(ui::DatePicker* picker) { core::MovePickerIntoMonth(picker, runtime::Clock::today().day()); }
+
 QString comboText(const QComboBox* combo) { return runtime::Trim(combo->currentText()); }
 
 // " And <column>='<value>'" when the combo is not empty.
@@ -73,8 +77,9 @@ QString comboClause(const QString& keyword, const QComboBox* combo)
     return value.isEmpty() ? QString() : keyword + db::sqlQuote(value);
 }
 
-} // namespace
-
+// Runs a procedure of the window that reports its own failures: a database or runtime error shows
+// "Error <number> <description>" with the exclamation icon and the program's title. False when the
+// procedure failed.
 bool reportingErrors(const std::function<void()>& procedure)
 {
     try {
@@ -88,6 +93,8 @@ bool reportingErrors(const std::function<void()>& procedure)
     }
     return false;
 }
+
+} // namespace
 
 frmQuery::frmQuery()
 {
@@ -221,8 +228,8 @@ void frmQuery::Form_Load()
         adodcQuery.setConnection(&core::gcnnMonth);
         adodcQuery.UserName = core::gstrDBUser;
         adodcQuery.Password = core::gstrDBPassword;
-        ResetPickerToMonth(dtpFromDate);
-        ResetPickerToMonth(dtpToDate);
+        resetPickerToToday(dtpFromDate);
+        resetPickerToToday(dtpToDate);
         dgdQuery->hide();
         lblF2->hide();
     });
@@ -245,31 +252,15 @@ void frmQuery::ClearEntryFields()
         clearCombo(combo);
 }
 
-void frmQuery::ResetPickerToMonth(ui::DatePicker* picker)
-{
-    const QString month = runtime::Mid(core::gstrMonthDB, 4, 3);
-    const QString year = runtime::Mid(core::gstrMonthDB, 7, 2);
-    const int day = core::LimitDayToMonth(runtime::Clock::today().day(), month);
-    picker->setValue(QString::number(day) + u'-' + month + u'-' + year);
-}
-
-bool frmQuery::PickerInMonth(const ui::DatePicker* picker) const
-{
-    const QVariant picked = picker->value();
-    return runtime::UCase(runtime::Format(picked, QStringLiteral("MMM"))) == runtime::Mid(core::gstrMonthDB, 4, 3)
-           && runtime::Val(runtime::Format(picked, QStringLiteral("yy"))).toDouble()
-                  == runtime::Val(runtime::Mid(core::gstrMonthDB, 7, 2)).toDouble();
-}
-
 void frmQuery::dtpFromDate_KeyDown(int& KeyCode, int)
 {
     if (KeyCode == ui::vbKeyEscape) {
         ui::DefaultInstance<frmQuery>::unload();
     } else if (KeyCode == ui::vbKeyReturn) {
-        if (PickerInMonth(dtpFromDate))
+        if (core::PickerInMonth(dtpFromDate))
             dtpToDate->setFocus();
         else
-            ResetPickerToMonth(dtpFromDate);
+            resetPickerToToday(dtpFromDate);
     }
 }
 
@@ -280,8 +271,8 @@ void frmQuery::dtpToDate_KeyDown(int& KeyCode, int)
     } else if (KeyCode == ui::vbKeyPageUp) {
         dtpFromDate->setFocus();
     } else if (KeyCode == ui::vbKeyReturn) {
-        if (!PickerInMonth(dtpToDate)) {
-            ResetPickerToMonth(dtpToDate);
+        if (!core::PickerInMonth(dtpToDate)) {
+            resetPickerToToday(dtpToDate);
         } else if (dtpFromDate->value().date() > dtpToDate->value().date()) {
             ui::MsgBox(QStringLiteral("From Date Should be Lessthan Or Equal to To Date"), ui::vbInformation,
                        QStringLiteral("Invoice Query"));

@@ -6,8 +6,6 @@
 #include "platform/db/Recordset.h"
 #include "platform/ui/BoundGrid.h"
 
-#include <functional>
-
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -85,11 +83,6 @@ private:
     void CreateControls();
     void ConnectHandlers();
 
-    // Today's day (capped for the month) in the month database's month.
-    void ResetPickerToMonth(ui::DatePicker* picker);
-    // The picker's date is in the month database's month and year.
-    bool PickerInMonth(const ui::DatePicker* picker) const;
-
     // Fills the list from the single-column statement, a Null as an empty item; when it found rows
     // the grid is refreshed. False when the statement failed (reported; the list as it was).
     bool FillPickList(const QString& sql, QComboBox* target);
@@ -115,10 +108,5 @@ private:
     void txtToAddress_KeyDown(int& KeyCode, int Shift);
     void dgdQuery_KeyDown(int& KeyCode, int Shift);
 };
-
-// Runs a procedure of the invoice window that reports its own failures: a database or runtime
-// error shows "Error <number> <description>" with the exclamation icon and the program's title.
-// False when the procedure failed.
-bool reportingErrors(const std::function<void()>& procedure);
 
 } // namespace invoice

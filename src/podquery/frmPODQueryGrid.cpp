@@ -3,10 +3,9 @@
 #include "core/ModuleState.h"
 #include "core/ServerDate.h"
 
-#include "platform/db/DbError.h"
-#include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
+#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QFrame>
@@ -37,18 +36,16 @@ frmPODQueryGrid::frmPODQueryGrid()
 // A failing step shows its error and ends the loading there; the window opens as far as it got.
 void frmPODQueryGrid::Form_Load()
 {
-    const auto stop = [](qint32 number, const QString& description) {
-        ui::MsgBox(QString::number(number) + QStringLiteral(" : ") + description + QStringLiteral("     "), ui::vbCritical,
-                   core::gstrCompanyName);
-    };
     try {
         lblBranch->setText(core::gstrBranchName);
         dtpBookingDate->setValue(core::GetServerDate());
         fraFind->setVisible(false);
-    } catch (const db::DbError& e) {
-        stop(e.number(), e.description());
-    } catch (const runtime::RuntimeError& e) {
-        stop(qint32(e.number()), QString::fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        const std::optional<ui::Failure> failure = ui::failureOf(e);
+        if (!failure)
+            throw;
+        ui::MsgBox(failure->number + QStringLiteral(" : ") + failure->description + QStringLiteral("     "),
+                   ui::vbCritical, core::gstrCompanyName);
     }
 }
 

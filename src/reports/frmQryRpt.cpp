@@ -27,8 +27,9 @@ frmQryRpt::frmQryRpt()
 
 void frmQryRpt::Form_Load()
 {
-    dtpFromDate->setValue(core::GetServerDate());
-    dtpToDate->setValue(core::GetServerDate());
+    const QDate today = core::GetServerDate();
+    dtpFromDate->setValue(today);
+    dtpToDate->setValue(today);
 }
 
 void frmQryRpt::Form_KeyDown(int& KeyCode, int)

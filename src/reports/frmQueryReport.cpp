@@ -27,8 +27,9 @@ frmQueryReport::frmQueryReport()
 
 void frmQueryReport::Form_Load()
 {
-    dtpFromDate->setValue(core::GetServerDate());
-    dtpToDate->setValue(core::GetServerDate());
+    const QDate today = core::GetServerDate();
+    dtpFromDate->setValue(today);
+    dtpToDate->setValue(today);
 }
 
 void frmQueryReport::Form_KeyDown(int& KeyCode, int)

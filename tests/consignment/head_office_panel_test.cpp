@@ -2,8 +2,8 @@
 // branch server's link, the grids they fill (headings, widths, cells), the grid of a table that
 // does not know the number, and what a failing statement leaves.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -17,37 +17,23 @@
 #include <QTest>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 using testsupport::rowText;
+using testsupport::rowsWithHeadingsOf;
 
 namespace {
 
-// A grid's rows from the headings down, one text per row.
-QStringList gridText(const ui::FlexGrid* grid)
-{
-    QStringList rows;
-    for (int row = 0; row < grid->rows(); ++row)
-        rows << rowText(grid, row);
-    return rows;
-}
-
-class HeadOfficePanel : public CoreFixture {
+class HeadOfficePanel : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth("ZELJUN26");
         core::gstrHeadOfficeServer = "KWDHO";
         ui::WindowHost::showModal(&window());
         m_designWidth = window().msgGrid1->colWidth(0);
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
     static QList<ui::FlexGrid*> grids()
     {
         return {window().msgGrid1, window().msgGrid2, window().msgGrid3, window().msgGrid4};
@@ -125,21 +111,21 @@ TEST_F(HeadOfficePanel, EachGridShowsItsResultUnderTheSelectListHeadings)
     insertScans();
     for (int press = 0; press < 2; ++press) { // a second press shows the same
         pressStatus("00123");
-        EXPECT_EQ(gridText(window().msgGrid1),
+        EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid1),
                   (QStringList{"Date|Origin|CNo|Destn|Status|Description|DRSNo|SNo|CNee|RcvdBy|DTime|Staff|DlyRoute",
                                "2026-06-07|ZEL|00123||XX||D70|4|||09:30|Kumar|R2",
                                "2026-06-07|ZEL|00123|ANN/B1|DL|Delivered|D77|3|R. Iyer|Self|14:05|Kumar|R2",
                                "||||||||||||"}));
-        EXPECT_EQ(gridText(window().msgGrid2),
+        EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid2),
                   (QStringList{"Date|Origin|SNo|CNo|OPCode|INOUT|Destn|MFNo|Weight|Pcs|RmKs|AddlRmks|Hub|State|MTime",
                                "2026-06-05|ZEL|1|00123|ZEL/OP1|OutBound|ANN|M9|2.5|2|Bagtorn|a\rb|HUB|KA|20:10",
                                "||||||||||||||"}));
-        EXPECT_EQ(gridText(window().msgGrid3),
+        EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid3),
                   (QStringList{"Date|ptime|Origin|SlNo|CNo|Scanned@|INOUT|Bcode|PntNo|Weight|Pcs|Remarks|LoadN",
                                "2026-06-06|06:00|ZEL|9|00123|ANN/OP2|InBound|B1|P4|1|1|early|",
                                "2026-06-06|07:45|ZEL|8|00123|ANN/OP2|InBound|B1|P5|1|1||L1",
                                "||||||||||||"}));
-        EXPECT_EQ(gridText(window().msgGrid4), // looked up by manifest number, not by OTC number
+        EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid4), // looked up by manifest number, not by OTC number
                   (QStringList{"Date|Origin|Mfno|Scanned@|INOUT|Destn|OTime|OTCNo|SNo|Weight|Pcs|Remarks|AddlRemarks",
                                "2026-06-04|ZEL|00123|ZEL/OP3|OutBound|ANN|18:00|T1|1|2|1|counter|", "||||||||||||"}));
     }
@@ -162,7 +148,7 @@ TEST_F(HeadOfficePanel, ATableThatDoesNotKnowTheNumberEmptiesItsGrid)
     for (ui::FlexGrid* grid : {window().msgGrid2, window().msgGrid3, window().msgGrid4}) {
         EXPECT_EQ(grid->rows(), 2) << grid->objectName().toStdString();
         EXPECT_EQ(grid->cols(), 1) << grid->objectName().toStdString();
-        EXPECT_EQ(gridText(grid), QStringList({"", ""})) << grid->objectName().toStdString();
+        EXPECT_EQ(rowsWithHeadingsOf(grid), QStringList({"", ""})) << grid->objectName().toStdString();
         EXPECT_EQ(grid->colWidth(0), m_designWidth) << grid->objectName().toStdString();
     }
     pressStatus("123"); // the number without its leading zeros is another number
@@ -175,13 +161,13 @@ TEST_F(HeadOfficePanel, AFailingStatementIsReportedAndTheGridsFilledBeforeItKeep
 {
     insertScans();
     pressStatus("00123");
-    const QStringList before = gridText(window().msgGrid1);
+    const QStringList before = rowsWithHeadingsOf(window().msgGrid1);
 
     core::gstrHeadOfficeServer = "NOSUCHHO";
     pressStatus("00123 9");
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
     EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("NOSUCHHO")) << ui::MessageBoxSeam::shown()[0].prompt.toStdString();
-    EXPECT_EQ(gridText(window().msgGrid1), before);
+    EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid1), before);
     EXPECT_EQ(window().msgGrid4->rows(), 3);
 
     core::gstrHeadOfficeServer = "KWDHO";
@@ -212,11 +198,11 @@ TEST_F(HeadOfficePanel, ABlankNumberAsksForOneAndTheExitButtonHidesThePanel)
 
     insertScans();
     pressStatus("00123");
-    const QStringList shown = gridText(window().msgGrid3);
+    const QStringList shown = rowsWithHeadingsOf(window().msgGrid3);
     QTest::mouseClick(window().cmdROExit, Qt::LeftButton);
     EXPECT_FALSE(window().fraROStatus->isVisibleTo(&window()));
     EXPECT_EQ(window().focusWidget(), window().txtConsignMentNo);
-    EXPECT_EQ(gridText(window().msgGrid3), shown);
+    EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid3), shown);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // branch's DRS folder; the shell turns web addresses into URLs and folder paths into files of the
 // installation.
 
-#include "support/CoreFixture.h"
+#include "support/FileWriting.h"
+#include "support/OpenedUrls.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -11,33 +13,24 @@
 #include "platform/shell/Shell.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::OpenedUrls;
+using testsupport::WindowFixture;
 
 namespace {
-
-// Receives what the shell hands to the desktop instead of a browser or a picture viewer.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 constexpr int kBarRsNo = 6;
 constexpr int kPath = 11;
 constexpr int kContactName = 8; // left empty in the fixture row
 
-class PodImages : public CoreFixture {
+class PodImages : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 12, 10));
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), &m_opened, "open");
@@ -60,12 +53,10 @@ protected:
     {
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
         core::gblnPodImageMode = false;
         core::gblnCentralMode = false;
-        CoreFixture::TearDown();
+        WindowFixture::TearDown();
     }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
     static ui::FlexGrid* grid() { return window().msgRunsheetDetails; }
 
     void clickCell(int row, int col)
@@ -83,9 +74,7 @@ protected:
     QString makeFile(const QString& relative)
     {
         const QString path = root() + u'/' + relative;
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
+        testsupport::writeFile(path, QByteArray());
         return QFileInfo(path).absoluteFilePath();
     }
 
@@ -183,5 +172,3 @@ TEST_F(PodImages, TheShellOpensWebAddressesAndFilesOfTheInstallationAsTheWindows
 }
 
 } // namespace
-
-#include "images_test.moc"

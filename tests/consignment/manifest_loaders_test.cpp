@@ -2,8 +2,8 @@
 // number, origin and runsheet date, and the cells written for local, branch local and incoming
 // manifest rows.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -16,28 +16,22 @@
 #include <optional>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 using testsupport::rowText;
 using testsupport::choose;
 
 namespace {
 
-class ManifestLoaders : public CoreFixture {
+class ManifestLoaders : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth("ZELJUN26");
         execute("ZELAdminConfig", "INSERT INTO LoginMaster (UserName, Password, BranchCode, Category) VALUES "
                                   "('RAVI', 'x', 'HO', 'Operator'), ('MEENA', 'x', 'ANN', 'Operator')");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     // The window's inputs: the typed number, the origin shown and, when given, a confirmed runsheet date.
     static void setInputs(const QString& number, const QString& origin, std::optional<QDate> runsheetDate = {})

@@ -2,8 +2,8 @@
 // number, origin and runsheet date, the cells of each entry, and the grid a later number without
 // entries leaves.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -17,7 +17,7 @@
 #include <optional>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 using testsupport::rowText;
 using testsupport::choose;
 
@@ -25,23 +25,17 @@ namespace {
 
 const QString kMonth = QStringLiteral("ZELJUN26");
 
-class MisrouteLoader : public CoreFixture {
+class MisrouteLoader : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth(kMonth);
         ui::WindowHost::showModal(&window());
         execute("ZELAdminConfig", "INSERT INTO LoginMaster (UserName, Password, BranchCode, Category) VALUES "
                                   "('RAVI', 'x', 'HO', 'Operator'), ('MEENA', 'x', 'ANN', 'Operator')");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     // The window's inputs: the typed number, the origin shown and, when given, a runsheet date in
     // the date box; mRunsheetDate holds the last confirmed date either way.

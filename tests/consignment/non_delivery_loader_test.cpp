@@ -2,8 +2,8 @@
 // the serials numbered over the whole register, the action type and reason texts, the address and
 // the entering user's branch, and a grid left alone when the consignment has no entry.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -14,7 +14,7 @@
 #include <QLineEdit>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 
 namespace {
 
@@ -36,11 +36,11 @@ QString entryStatement(const QString& tail)
            + tail;
 }
 
-class NonDeliveryLoader : public CoreFixture {
+class NonDeliveryLoader : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth(kMonth);
         // The shared city lookup keeps the connection of the first test that used it: every test
@@ -51,12 +51,6 @@ protected:
         execute("ZELAdminConfig", "INSERT INTO LoginMaster (UserName, Password, BranchCode, Category) VALUES "
                                   "('RAVI', 'x', 'ANN', 'Counter')");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     // One register entry; `extra` holds further "Column=SQL value" pairs.
     void entry(qint64 reference, qint64 number, const QString& date, const QString& status,

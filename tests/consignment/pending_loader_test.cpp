@@ -1,8 +1,8 @@
 // The pending grid of the consignment history window: pending documents, the caption row and the
 // miscellaneous entries below it, selected by the consignment number alone.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -14,7 +14,7 @@
 #include <QLineEdit>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 using testsupport::rowsOf;
 
 namespace {
@@ -22,20 +22,14 @@ namespace {
 const QString kEmpty = "|||||";
 const QString kCaption = "|Misscellaneous||||";
 
-class PendingLoader : public CoreFixture {
+class PendingLoader : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth("ZELJUN26");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     void insert(const QString& table, const QString& values)
     {

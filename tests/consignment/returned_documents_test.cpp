@@ -1,8 +1,8 @@
 // The returned-documents grid of the consignment history window: the received non-delivery
 // documents of the number, for the chosen origin or every origin, laid out afresh on each call.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -13,7 +13,7 @@
 #include <QLineEdit>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 using testsupport::rowsOf;
 
 namespace {
@@ -22,20 +22,14 @@ const QString kMonth = QStringLiteral("ZELJUN26");
 
 const QString kEmpty = "|||||||";
 
-class ReturnedDocuments : public CoreFixture {
+class ReturnedDocuments : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth(kMonth);
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     void document(const QString& values)
     {

@@ -1,7 +1,8 @@
 // The runsheet loader: the runsheet and returned-POD grids line for line, the delivery status of
 // the last line, the head office's query-log rows, and the exact statements it sends.
 
-#include "support/CoreFixture.h"
+#include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -15,17 +16,18 @@
 #include <QLineEdit>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
+using testsupport::rowTexts;
 
 namespace {
 
 const QString kMonth = QStringLiteral("ZELJUN26");
 
-class RunsheetLoader : public CoreFixture {
+class RunsheetLoader : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 17), QTime(9, 30, 5)));
         core::gstrComputerName = "COUNTER-3";
@@ -39,13 +41,6 @@ protected:
         execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('DL','Delivered')");
         execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('DLK','Consignee''s door locked')");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     // One runsheet line of consignment 5001 from origin MAA; the named columns replace the defaults.
     void addLine(const QString& runsheetDate, const QString& runsheetNo, const QString& reasonCode,
@@ -74,14 +69,6 @@ protected:
         }
         window().FormatRunsheetGrid();
         window().LoadRunsheetDetails();
-    }
-
-    static QStringList rowTexts(const ui::FlexGrid* grid, int row)
-    {
-        QStringList texts;
-        for (int c = 0; c < grid->cols(); ++c)
-            texts << grid->textMatrix(row, c);
-        return texts;
     }
 
     // Every row of a table as the texts of its columns.

@@ -2,7 +2,7 @@
 // hidden at its start), the date kept inside the month database's month, the number and origin
 // stages, the runsheet, delivery and manifest labels, the blinking status and the exact statements.
 
-#include "support/CoreFixture.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseQuery.h"
 #include "core/clsMaster.h"
@@ -19,7 +19,7 @@
 #include <functional>
 
 using consignment::frmConsignWiseQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 
 namespace {
 
@@ -28,14 +28,8 @@ const QDate kRunsheetDay(2026, 6, 5);
 
 QColor statusColour(const frmConsignWiseQuery& w) { return w.lblDeliveryStatus->palette().color(QPalette::WindowText); }
 
-class SingleDateWindow : public CoreFixture {
+class SingleDateWindow : public WindowFixture<frmConsignWiseQuery> {
 protected:
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseQuery& window() { return ui::DefaultInstance<frmConsignWiseQuery>::get(); }
     static void pressEnter(QWidget* control) { QTest::keyClick(control, Qt::Key_Return); }
 };
 

@@ -1,7 +1,8 @@
 // The SMS grid of the consignment history window: the messages of the number and origin in the
 // order they were registered, one row each, every value in its own cell.
 
-#include "support/CoreFixture.h"
+#include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -13,36 +14,19 @@
 #include <QLineEdit>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
+using testsupport::rowsOf;
 
 namespace {
 
-QStringList RowsOf(const ui::FlexGrid* grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid->rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid->cols(); ++col)
-            cells << grid->textMatrix(row, col);
-        rows << cells.join(u'|');
-    }
-    return rows;
-}
-
-class SmsLoader : public CoreFixture {
+class SmsLoader : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 12, 15));
         openMonth("ZELDEC26");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmConsignWiseGridQuery& w() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     void message(int id, const QString& origin, const QString& date, const QString& body, const QString& sent)
     {
@@ -54,17 +38,17 @@ protected:
     }
     static QStringList load(const QString& number, const QString& origin)
     {
-        w().txtConsignMentNo->setText(number);
-        w().cboOrigin->setEditText(origin);
-        ui::guarded([] { w().LoadSmsDetails(); });
-        return RowsOf(w().msgGridSms);
+        window().txtConsignMentNo->setText(number);
+        window().cboOrigin->setEditText(origin);
+        ui::guarded([] { window().LoadSmsDetails(); });
+        return rowsOf(window().msgGridSms);
     }
 };
 
 TEST_F(SmsLoader, TheStatementFiltersByTheNumberAndOriginGiven)
 {
-    w().cboRSDate->addItem("07-Dec-2026"); // the runsheet date does not filter the messages
-    w().mRunsheetDate = runtime::WallDateTime(QDate(2026, 12, 7));
+    window().cboRSDate->addItem("07-Dec-2026"); // the runsheet date does not filter the messages
+    window().mRunsheetDate = runtime::WallDateTime(QDate(2026, 12, 7));
     const char* cases[][3] = {
         {"000701", "  OKM ", " AND CONSIGNMENTNO=701 AND ORIGIN='OKM'"},
         {"701", "", " AND CONSIGNMENTNO=701"},
@@ -85,7 +69,7 @@ TEST_F(SmsLoader, TheStatementFiltersByTheNumberAndOriginGiven)
 TEST_F(SmsLoader, OneRowPerMessageInRegisterOrderEachValueInItsCell)
 {
     EXPECT_EQ(load("701", "OKM"), QStringList({"||||"})); // no message: headings and one empty row
-    EXPECT_EQ(w().msgGridSms->textMatrix(0, 2), "Body Text");
+    EXPECT_EQ(window().msgGridSms->textMatrix(0, 2), "Body Text");
 
     message(3, "OKM", "2026-12-07", "'Out for delivery'", "'2026-12-07 09:15:00'");
     message(1, "OKM", "2026-12-06", "'Booked'||char(9)||'at counter'", "NULL");
@@ -95,15 +79,15 @@ TEST_F(SmsLoader, OneRowPerMessageInRegisterOrderEachValueInItsCell)
     EXPECT_EQ(load("701", "OKM"), QStringList({"06-12-2026|987651|Booked\tat counter||SENT",
                                                "06-12-2026|987652|Line one\r\nline two|2026-12-06 18:40:05|SENT",
                                                "07-12-2026|987653|Out for delivery|2026-12-07 09:15:00|SENT"}));
-    EXPECT_EQ(w().msgGridSms->textMatrix(0, 0), "T Date");
-    EXPECT_EQ(w().msgGridSms->row(), 1);
-    EXPECT_TRUE(w().msgGridSms->isVisibleTo(&w()));
+    EXPECT_EQ(window().msgGridSms->textMatrix(0, 0), "T Date");
+    EXPECT_EQ(window().msgGridSms->row(), 1);
+    EXPECT_TRUE(window().msgGridSms->isVisibleTo(&window()));
     for (int row = 0; row < 4; ++row)
-        EXPECT_NEAR(w().msgGridSms->rowHeight(row), 400, 15) << row; // 400 twips, whole pixels
+        EXPECT_NEAR(window().msgGridSms->rowHeight(row), 400, 15) << row; // 400 twips, whole pixels
 
     // without an origin every origin's messages of the number are listed
     EXPECT_EQ(load("701", "").size(), 4);
-    EXPECT_EQ(w().msgGridSms->textMatrix(4, 1), "987654");
+    EXPECT_EQ(window().msgGridSms->textMatrix(4, 1), "987654");
 }
 
 } // namespace

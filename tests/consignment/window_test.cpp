@@ -2,7 +2,8 @@
 // non-delivery register, the order in which each path runs its grid procedures, the runsheet-date
 // list, the Esc keys, and the heading layout of every grid.
 
-#include "support/CoreFixture.h"
+#include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
@@ -18,7 +19,8 @@
 #include <QTest>
 
 using consignment::frmConsignWiseGridQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
+using testsupport::itemsOf;
 
 namespace {
 
@@ -77,19 +79,11 @@ QStringList Headings(const ui::FlexGrid* grid)
     return headings;
 }
 
-QStringList Items(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-class ConsignmentWindow : public CoreFixture {
+class ConsignmentWindow : public WindowFixture<frmConsignWiseGridQuery> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         core::gstrCompanyName = "Orvane Couriers";
         core::gstrMainBranchCode = "ZEL";
@@ -100,11 +94,9 @@ protected:
     }
     void TearDown() override
     {
-        ui::DefaultInstance<frmConsignWiseGridQuery>::unload();
         core::gblnPodImageMode = false;
-        CoreFixture::TearDown();
+        WindowFixture::TearDown();
     }
-    static frmConsignWiseGridQuery& window() { return ui::DefaultInstance<frmConsignWiseGridQuery>::get(); }
 
     void runsheetLine(qint64 number, const QString& origin, const QString& date, bool printed)
     {
@@ -219,7 +211,7 @@ TEST_F(ConsignmentWindow, OriginsOfEveryTableAreListedOnceAndTheFirstSelected)
     window().msgLMF->setTextMatrix(1, 0, "kept");
 
     enterNumber("501");
-    QStringList origins = Items(window().cboOrigin);
+    QStringList origins = itemsOf(window().cboOrigin);
     origins.sort();
     EXPECT_EQ(origins, QStringList({"BRV", "OKM"}));
     EXPECT_EQ(window().cboOrigin->currentIndex(), 0);
@@ -229,7 +221,7 @@ TEST_F(ConsignmentWindow, OriginsOfEveryTableAreListedOnceAndTheFirstSelected)
     EXPECT_EQ(core::grsShared.state(), db::ObjectState::Closed);
 
     enterNumber("502");
-    EXPECT_EQ(Items(window().cboOrigin), QStringList({"DUN"}));
+    EXPECT_EQ(itemsOf(window().cboOrigin), QStringList({"DUN"}));
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
 }
 
@@ -246,7 +238,7 @@ TEST_F(ConsignmentWindow, WithoutOriginTheNonDeliveryDestinationsGiveTheirCityCo
     enterNumber("601");
 
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
-    QStringList origins = Items(window().cboOrigin);
+    QStringList origins = itemsOf(window().cboOrigin);
     origins.sort();
     EXPECT_EQ(origins, QStringList({"OHR", "VLM"})); // a destination missing from the cities adds nothing
     EXPECT_EQ(window().cboOrigin->currentIndex(), 0);
@@ -344,7 +336,7 @@ TEST_F(OriginAndDate, TheOriginEnterRunsEveryLoaderAndListsThePrintedRunsheetDat
         "Select Distinct RunsheetDate From RunsheetDetails Where ConsignmentNo=701 And Origin='OKM' And "
         "RunsheetPrintStatus=1"));
 
-    QStringList dates = Items(window().cboRSDate);
+    QStringList dates = itemsOf(window().cboRSDate);
     dates.sort();
     EXPECT_EQ(dates, QStringList({"07-Jun-2026", "09-Jun-2026"})); // printed runsheets of the origin only
     EXPECT_EQ(window().cboRSDate->currentIndex(), 0);
@@ -362,7 +354,7 @@ TEST_F(OriginAndDate, TheOriginEnterRunsEveryLoaderAndListsThePrintedRunsheetDat
 TEST_F(OriginAndDate, ADateEnterReloadsOnlyTheDateBoundGridsForThatDate)
 {
     enterOrigin();
-    const QStringList dates = Items(window().cboRSDate);
+    const QStringList dates = itemsOf(window().cboRSDate);
     for (const QString& date : dates) {
         for (ui::FlexGrid* grid : {window().msgMisroute, window().msgRtnDocs, window().msgBLMF})
             grid->setTextMatrix(1, 0, "kept");
@@ -385,7 +377,7 @@ TEST_F(OriginAndDate, ADateEnterReloadsOnlyTheDateBoundGridsForThatDate)
         for (ui::FlexGrid* grid : {window().msgMisroute, window().msgRtnDocs, window().msgBLMF})
             EXPECT_EQ(grid->textMatrix(1, 0), "kept") << grid->objectName().toStdString();
         EXPECT_EQ(window().focusWidget(), window().cboRSDate);
-        EXPECT_EQ(Items(window().cboRSDate), dates);
+        EXPECT_EQ(itemsOf(window().cboRSDate), dates);
     }
 }
 
@@ -420,8 +412,8 @@ TEST_F(OriginAndDate, EscGoesBackToTheNumberBoxAndEscThereClosesTheWindow)
 {
     enterOrigin();
     frmConsignWiseGridQuery& w = window();
-    const QStringList origins = Items(w.cboOrigin);
-    const QStringList dates = Items(w.cboRSDate);
+    const QStringList origins = itemsOf(w.cboOrigin);
+    const QStringList dates = itemsOf(w.cboRSDate);
     for (QWidget* combo : std::initializer_list<QWidget*>{w.cboOrigin, w.cboRSDate}) {
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Escape);
@@ -437,8 +429,8 @@ TEST_F(OriginAndDate, EscGoesBackToTheNumberBoxAndEscThereClosesTheWindow)
         EXPECT_TRUE(w.cboOrigin->isEnabled()) << grid->objectName().toStdString();
         EXPECT_EQ(w.focusWidget(), w.txtConsignMentNo) << grid->objectName().toStdString();
     }
-    EXPECT_EQ(Items(w.cboOrigin), origins);
-    EXPECT_EQ(Items(w.cboRSDate), dates);
+    EXPECT_EQ(itemsOf(w.cboOrigin), origins);
+    EXPECT_EQ(itemsOf(w.cboRSDate), dates);
     QTest::keyClick(w.txtConsignMentNo, Qt::Key_Escape);
     EXPECT_FALSE(ui::DefaultInstance<frmConsignWiseGridQuery>::loaded());
 }

@@ -1,3 +1,5 @@
+#include "support/QtPrinters.h"
+
 #include "core/AutoComplete.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/MessageBox.h"
@@ -9,8 +11,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace core {
 inline void PrintTo(const ComboEditState& s, std::ostream* os)

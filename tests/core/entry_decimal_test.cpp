@@ -1,3 +1,5 @@
+#include "support/QtPrinters.h"
+
 #include "core/DecimalEntry.h"
 #include "platform/ui/ControlEvents.h"
 
@@ -7,8 +9,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "support/QtPrinters.h"
+
 #include "core/Validation.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/ControlEvents.h"
@@ -9,8 +11,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 using core::EnterAction;
 

@@ -2,6 +2,7 @@
 // (the installation's PDF printer).
 
 #include "support/CoreFixture.h"
+#include "support/FileWriting.h"
 
 #include "core/PaperForms.h"
 
@@ -36,10 +37,7 @@ protected:
     }
     void writeStore(const QByteArray& text)
     {
-        QDir().mkpath(root() + "/spooler");
-        QFile file(root() + "/spooler/forms.ini");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        testsupport::writeFile(root() + "/spooler/forms.ini", text);
     }
 };
 

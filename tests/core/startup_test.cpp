@@ -3,6 +3,7 @@
 
 #include "platform/runtime/WallClock.h"
 #include "support/CoreFixture.h"
+#include "support/FileWriting.h"
 
 #include "core/MainModule.h"
 #include "core/Security.h"
@@ -17,16 +18,9 @@
 #include <QPushButton>
 
 using testsupport::CoreFixture;
+using testsupport::writeFile;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 class Configuration : public CoreFixture {};
 

@@ -1,6 +1,6 @@
 // quorvel-db lays out installations safely and runs scripts as the server's command-line client.
 
-#include "support_tool.h"
+#include "support/InstallationTool.h"
 
 #include "installer/SqlScript.h"
 

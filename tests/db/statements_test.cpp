@@ -1,6 +1,6 @@
 // Every statement the program sends runs on a demo installation without error.
 
-#include "support_tool.h"
+#include "support/InstallationTool.h"
 
 #include <QDir>
 #include <QFile>

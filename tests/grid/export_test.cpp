@@ -1,6 +1,7 @@
 // The CSV export of the grid (file bytes, quoting, options, replacement and messages) and the
 // fill from a recordset.
 
+#include "support/OpenedUrls.h"
 #include "support/TempServer.h"
 
 #include "grid/GridCsv.h"
@@ -23,17 +24,10 @@
 #include <sys/resource.h>
 
 using namespace grid;
+using testsupport::OpenedUrls;
 using testsupport::TempServer;
 
 namespace {
-
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 // An installation root with its export folder; message boxes are answered, the question to open
 // the file with No unless a test says otherwise.
@@ -366,5 +360,3 @@ TEST_F(FillFromQuery, AnEmptyRecordsetOnlyClearsTheGrid)
     grid->FillGridFromQuery(records, true, false);
     EXPECT_EQ(grid->Cols(), 0);
 }
-
-#include "export_test.moc"

@@ -2,8 +2,8 @@
 // order and the origin list, the keys of every field, the exact statements for the filters, and
 // the grid of three rows per record with a separator row.
 
-#include "support/CoreFixture.h"
 #include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "invoice/frmPendPODQry.h"
 
@@ -19,26 +19,19 @@
 #include <QTest>
 
 using invoice::frmPendPODQry;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
+using testsupport::itemsOf;
 using testsupport::rowText;
 
 namespace {
 
 const QString kMonth = QStringLiteral("ZELJUN26");
 
-QStringList Items(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-class DummyPodWindow : public CoreFixture {
+class DummyPodWindow : public WindowFixture<frmPendPODQry> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         core::gstrCompanyName = "Orvane Couriers";
         openMonth(kMonth);
@@ -46,12 +39,6 @@ protected:
         window().activateWindow(); // focus events reach the controls
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmPendPODQry>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmPendPODQry& window() { return ui::DefaultInstance<frmPendPODQry>::get(); }
 
     // A dummy POD; the address lines, weight, pieces and creation are SQL values.
     void dummyPod(const QString& podDate, const QString& origin, qint64 number, const QString& addresses,
@@ -156,7 +143,7 @@ TEST_F(DummyPodWindow, ToDateBeforeFromDateIsRefusedAndTheOriginListKept)
     EXPECT_EQ(message.title, "Orvane Couriers");
     EXPECT_EQ(message.icon(), ui::vbInformation);
     EXPECT_EQ(w.focusWidget(), w.dtpToDate);
-    EXPECT_EQ(Items(w.cboOrigin), QStringList({"KEPT"}));
+    EXPECT_EQ(itemsOf(w.cboOrigin), QStringList({"KEPT"}));
     EXPECT_TRUE(capture.statements().isEmpty());
 }
 
@@ -178,7 +165,7 @@ TEST_F(DummyPodWindow, TheOriginListStartsEmptyThenTheRangesOriginsInOrder)
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
     EXPECT_EQ(capture.statements(), QStringList({"Select Distinct Origin from DummyPOD Where PODDate>='2026-06-10' And "
                                                  "PODDate<='2026-06-10' Order By Origin"}));
-    EXPECT_EQ(Items(w.cboOrigin), QStringList({"", "BRV", "OKM"}));
+    EXPECT_EQ(itemsOf(w.cboOrigin), QStringList({"", "BRV", "OKM"}));
     EXPECT_EQ(w.focusWidget(), w.txtConsignNo);
     EXPECT_EQ(w.mRecordset.state(), db::ObjectState::Closed);
 }

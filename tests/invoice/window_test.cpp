@@ -1,7 +1,8 @@
 // The invoice query window: the pickers kept in the month database's month, the date tests, the
 // cascade of pick-list fills that each refresh the grid, the keys, and the grid's layout.
 
-#include "support/CoreFixture.h"
+#include "support/GridText.h"
+#include "support/WindowFixture.h"
 
 #include "invoice/frmQuery.h"
 
@@ -18,20 +19,15 @@
 #include <QTest>
 
 using invoice::frmQuery;
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
+using testsupport::itemsOf;
 
 namespace {
 
 const QString kMonth = QStringLiteral("ZELJUN26");
 
-class InvoiceWindow : public CoreFixture {
+class InvoiceWindow : public WindowFixture<frmQuery> {
 protected:
-    void TearDown() override
-    {
-        ui::DefaultInstance<frmQuery>::unload();
-        CoreFixture::TearDown();
-    }
-    static frmQuery& window() { return ui::DefaultInstance<frmQuery>::get(); }
     static void show(frmQuery& w)
     {
         ui::WindowHost::showModal(&w);
@@ -112,13 +108,6 @@ protected:
             numbers << grid->cellText(row, 1);
         return numbers;
     }
-    static QStringList items(const QComboBox* combo)
-    {
-        QStringList list;
-        for (int i = 0; i < combo->count(); ++i)
-            list << combo->itemText(i);
-        return list;
-    }
 };
 
 TEST_F(InvoiceBookings, FromDateAfterToDateIsRefusedAtTheToDate)
@@ -159,7 +148,7 @@ TEST_F(InvoiceBookings, EachFillNarrowsByTheEarlierChoicesAndRefreshesTheGrid)
     db::StatementCapture capture;
     w.txtConsignNo->setFocus();
     press(w.txtConsignNo, Qt::Key_Return);
-    EXPECT_EQ(items(w.cboTranMode), (QStringList{"AIR", "RAIL", "SURFACE"}));
+    EXPECT_EQ(itemsOf(w.cboTranMode), (QStringList{"AIR", "RAIL", "SURFACE"}));
     EXPECT_EQ(focused(), "cboTranMode");
     ASSERT_EQ(capture.statements().size(), 2);
     EXPECT_EQ(capture.statements()[0], "select distinct TransactionMode from Invoice where BookingDate>='2026-06-01' and "
@@ -172,7 +161,7 @@ TEST_F(InvoiceBookings, EachFillNarrowsByTheEarlierChoicesAndRefreshesTheGrid)
     press(w.cboTranMode, Qt::Key_Return);
     EXPECT_EQ(capture.statements().value(0), "select distinct Destination from Invoice where BookingDate>='2026-06-01' and "
                                              "BookingDate<='2026-06-30' And TransactionMode='AIR' Order By Destination");
-    EXPECT_EQ(items(w.cboDestination), (QStringList{"KRN", "VLM"}));
+    EXPECT_EQ(itemsOf(w.cboDestination), (QStringList{"KRN", "VLM"}));
     EXPECT_EQ(gridNumbers(), (QStringList{"101", "102"}));
     EXPECT_EQ(focused(), "cboDestination");
 
@@ -183,7 +172,7 @@ TEST_F(InvoiceBookings, EachFillNarrowsByTheEarlierChoicesAndRefreshesTheGrid)
     EXPECT_EQ(capture.statements().value(0), "select distinct PartyCode from Invoice where BookingDate>='2026-06-01' and "
                                              "BookingDate<='2026-06-30' And TransactionMode='AIR' And Destination='VLM' "
                                              "Order By PartyCode");
-    EXPECT_EQ(items(w.cboPartyCode), (QStringList{"P1", "P2"})); // 105 is cancelled, the fill does not know it
+    EXPECT_EQ(itemsOf(w.cboPartyCode), (QStringList{"P1", "P2"})); // 105 is cancelled, the fill does not know it
     EXPECT_EQ(gridNumbers(), (QStringList{"101"}));
     EXPECT_EQ(focused(), "cboPartyCode");
 
@@ -193,7 +182,7 @@ TEST_F(InvoiceBookings, EachFillNarrowsByTheEarlierChoicesAndRefreshesTheGrid)
     EXPECT_EQ(capture.statements().value(0), "select distinct BranchCode from Invoice where BookingDate>='2026-06-01' and "
                                              "BookingDate<='2026-06-30' And TransactionMode='AIR' And Destination='VLM' "
                                              "and PartyCode='P1' Order By  BranchCode");
-    EXPECT_EQ(items(w.cboBranchCode), (QStringList{"B1"}));
+    EXPECT_EQ(itemsOf(w.cboBranchCode), (QStringList{"B1"}));
     EXPECT_EQ(focused(), "cboBranchCode");
 
     w.cboBranchCode->setEditText("B1");
@@ -226,7 +215,7 @@ TEST_F(InvoiceBookings, ApostropheInACodeComboBreaksNothing)
     w.cboDestination->setFocus();
     press(w.cboDestination, Qt::Key_Return);
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
-    EXPECT_EQ(items(w.cboPartyCode), (QStringList{"P3"}));
+    EXPECT_EQ(itemsOf(w.cboPartyCode), (QStringList{"P3"}));
     EXPECT_EQ(gridNumbers(), (QStringList{"104"}));
 }
 

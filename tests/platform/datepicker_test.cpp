@@ -5,6 +5,7 @@
 #include "platform/ui/PickerDateText.h"
 #include "platform/ui/PickerFormat.h"
 #include "support/QtPrinters.h"
+#include "support/RuntimeErrors.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,20 +16,9 @@
 
 using runtime::ErrorNumber;
 using ui::DatePicker;
-using runtime::RuntimeError;
+using testsupport::errorOf;
 
 namespace {
-
-ErrorNumber errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    ADD_FAILURE() << "no runtime error raised";
-    return ErrorNumber::Overflow;
-}
 
 class DatePickerTest : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 // The flex grid: its cell matrix and structure, format strings, clip text, merging, cell formats
 // and the mouse.
 
+#include "support/GridText.h"
 #include "support/QtPrinters.h"
 
 #include "platform/flexgrid/FlexFormatString.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace ui;
+using testsupport::rowTexts;
 
 namespace {
 
@@ -32,14 +34,6 @@ protected:
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c)
                 grid.setTextMatrix(r, c, QString::number(r) + QString::number(c));
-    }
-
-    static QStringList rowTexts(const FlexGrid& grid, int row)
-    {
-        QStringList texts;
-        for (int c = 0; c < grid.cols(); ++c)
-            texts << grid.textMatrix(row, c);
-        return texts;
     }
 
     // The colour at the middle of a scrolling cell as the grid draws it.
@@ -91,7 +85,7 @@ TEST_F(FlexGridTest, FormatStringLaysTheGridOut)
     grid.setFormatString("<S No|^Consignment Number|>Wt");
     EXPECT_EQ(grid.cols(), 3);
     EXPECT_EQ(grid.rows(), 3);
-    EXPECT_EQ(rowTexts(grid, 0), (QStringList{"S No", "Consignment Number", "Wt"}));
+    EXPECT_EQ(rowTexts(&grid, 0), (QStringList{"S No", "Consignment Number", "Wt"}));
     EXPECT_EQ(grid.textMatrix(2, 1), "kept");
     EXPECT_EQ(grid.colAlignment(0), flexAlignLeftCenter);
     EXPECT_EQ(grid.colAlignment(1), flexAlignCenterCenter);
@@ -132,9 +126,9 @@ TEST_F(FlexGridTest, ResizingKeepsTheTextsWithinTheNewBounds)
     EXPECT_EQ(grid.col(), 1);
     grid.setRows(3);
     grid.setCols(3);
-    EXPECT_EQ(rowTexts(grid, 0), (QStringList{"00", "01", ""}));
-    EXPECT_EQ(rowTexts(grid, 1), (QStringList{"10", "11", ""}));
-    EXPECT_EQ(rowTexts(grid, 2), (QStringList{"", "", ""}));
+    EXPECT_EQ(rowTexts(&grid, 0), (QStringList{"00", "01", ""}));
+    EXPECT_EQ(rowTexts(&grid, 1), (QStringList{"10", "11", ""}));
+    EXPECT_EQ(rowTexts(&grid, 2), (QStringList{"", "", ""}));
     EXPECT_EQ(grid.model()->rowCount(), 2);
 
     // Changing the fixed rows and columns re-divides the same cells.
@@ -164,7 +158,7 @@ TEST_F(FlexGridTest, ClearEmptiesTextsAndFormatsButKeepsTheLayout)
     EXPECT_EQ(grid.rows(), 3);
     EXPECT_EQ(grid.cols(), 2);
     EXPECT_EQ(grid.colWidth(1), 2000);
-    EXPECT_EQ(rowTexts(grid, 0), (QStringList{"", ""}));
+    EXPECT_EQ(rowTexts(&grid, 0), (QStringList{"", ""}));
     EXPECT_EQ(grid.cellBackColor(), 0u);
 }
 
@@ -175,14 +169,14 @@ TEST_F(FlexGridTest, AddItemSplitsAtTabsAndRemoveItemDropsTheRow)
     grid.addItem("a\tb\tc\textra");
     grid.addItem("first", 1);
     ASSERT_EQ(grid.rows(), 4);
-    EXPECT_EQ(rowTexts(grid, 1), (QStringList{"first", "", ""}));
-    EXPECT_EQ(rowTexts(grid, 2), (QStringList{"10", "11", "12"}));
-    EXPECT_EQ(rowTexts(grid, 3), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(rowTexts(&grid, 1), (QStringList{"first", "", ""}));
+    EXPECT_EQ(rowTexts(&grid, 2), (QStringList{"10", "11", "12"}));
+    EXPECT_EQ(rowTexts(&grid, 3), (QStringList{"a", "b", "c"}));
     EXPECT_EQ(grid.model()->rowCount(), 3);
 
     grid.removeItem(2);
     ASSERT_EQ(grid.rows(), 3);
-    EXPECT_EQ(rowTexts(grid, 2), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(rowTexts(&grid, 2), (QStringList{"a", "b", "c"}));
     grid.removeItem(1);
     EXPECT_THROW(grid.removeItem(1), runtime::RuntimeError); // the last scrolling row stays
     EXPECT_THROW(grid.removeItem(0), runtime::RuntimeError); // a fixed row
@@ -271,9 +265,9 @@ TEST_F(FlexGridTest, ClipFillsTheSelectionFromItsTopLeftCell)
         grid.setRowSel(2);
         grid.setColSel(2);
         grid.setClip(test.clip);
-        EXPECT_EQ(rowTexts(grid, 1), test.row1);
-        EXPECT_EQ(rowTexts(grid, 2), test.row2);
-        EXPECT_EQ(rowTexts(grid, 3), test.row3);
+        EXPECT_EQ(rowTexts(&grid, 1), test.row1);
+        EXPECT_EQ(rowTexts(&grid, 2), test.row2);
+        EXPECT_EQ(rowTexts(&grid, 3), test.row3);
     }
 }
 

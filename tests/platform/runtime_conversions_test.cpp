@@ -1,3 +1,6 @@
+#include "support/QtPrinters.h"
+#include "support/RuntimeErrors.h"
+
 #include "platform/runtime/WallClock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
@@ -5,23 +8,10 @@
 
 #include <gtest/gtest.h>
 
-// Failure messages show QStrings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 using namespace runtime;
+using testsupport::errorOf;
 
 namespace {
-
-ErrorNumber errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    ADD_FAILURE() << "no runtime error raised";
-    return ErrorNumber::InvalidProcedureCall;
-}
 
 TEST(RuntimeVal, ReadsTheLeadingNumber)
 {

@@ -1,12 +1,11 @@
+#include "support/QtPrinters.h"
+
 #include "platform/runtime/WallClock.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/DateMath.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
-
-// Failure messages show QStrings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 using namespace runtime;
 

@@ -1,12 +1,10 @@
+#include "support/QtPrinters.h"
+
 #include "platform/runtime/WallClock.h"
 #include "platform/runtime/Format.h"
 
-#include <gtest/gtest.h>
-
-// Failure messages show QStrings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 #include <QDateTime>
+#include <gtest/gtest.h>
 
 using runtime::Format;
 

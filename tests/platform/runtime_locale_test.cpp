@@ -1,16 +1,14 @@
+#include "support/QtPrinters.h"
+
 #include "platform/runtime/WallClock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/DateMath.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Val.h"
 
-#include <gtest/gtest.h>
-
-// Failure messages show QStrings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 #include <QLocale>
 #include <clocale>
+#include <gtest/gtest.h>
 
 using namespace runtime;
 

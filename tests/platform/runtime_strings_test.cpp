@@ -1,10 +1,9 @@
+#include "support/QtPrinters.h"
+
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Strings.h"
 
 #include <gtest/gtest.h>
-
-// Failure messages show QStrings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 using namespace runtime;
 

@@ -1,6 +1,7 @@
 // The print spooler's paper forms kept per printer, and the application's printer printing text
 // through the installation's PDF printer.
 
+#include "support/FileWriting.h"
 #include "support/QtPrinters.h"
 
 #include "platform/runtime/RuntimeError.h"
@@ -39,10 +40,7 @@ protected:
 
     void writeFile(const QString& relative, const QByteArray& text)
     {
-        QDir().mkpath(QFileInfo(dir.path() + "/" + relative).path());
-        QFile file(dir.path() + "/" + relative);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        testsupport::writeFile(dir.path() + "/" + relative, text);
     }
     QByteArray readFile(const QString& relative)
     {

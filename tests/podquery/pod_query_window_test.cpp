@@ -1,7 +1,7 @@
 // The POD query window's loading: the branch name, the server's date, and a failing step that
 // stops the loading with its error while the window still opens.
 
-#include "support/CoreFixture.h"
+#include "support/WindowFixture.h"
 
 #include "podquery/frmPODQueryGrid.h"
 
@@ -11,29 +11,21 @@
 #include <QLabel>
 #include <QTest>
 
-using testsupport::CoreFixture;
+using testsupport::WindowFixture;
 
 namespace {
 
-class PodQueryWindow : public CoreFixture {
+class PodQueryWindow : public WindowFixture<podquery::frmPODQueryGrid> {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 17), QTime(9, 30)));
-        core::gstrServerName = "ZELSERVER";
-        core::gstrDBUser = "sa";
         core::gstrCompanyName = "Orvane Couriers";
         core::gstrBranchName = "Velmora Main";
-        core::gcnnMonth.open(core::ConnectionText("ZELJUN26"));
+        openMonth("ZELJUN26");
     }
-    void TearDown() override
-    {
-        ui::DefaultInstance<podquery::frmPODQueryGrid>::unload();
-        CoreFixture::TearDown();
-    }
-    static podquery::frmPODQueryGrid& window() { return ui::DefaultInstance<podquery::frmPODQueryGrid>::get(); }
 };
 
 TEST_F(PodQueryWindow, LoadsTheBranchNameAndTheServersDate)

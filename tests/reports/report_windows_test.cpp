@@ -21,10 +21,8 @@ protected:
         CoreFixture::SetUp();
         install(QDate(2026, 6, 15));
         db::ServerClock::setFixed(QDateTime(QDate(2026, 6, 17), QTime(9, 30)));
-        core::gstrServerName = "ZELSERVER";
-        core::gstrDBUser = "sa";
         core::gcnnMonth.setCommandTimeout(120);
-        core::gcnnMonth.open(core::ConnectionText("ZELJUN26"));
+        openMonth("ZELJUN26");
     }
     void TearDown() override
     {

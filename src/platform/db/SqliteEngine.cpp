@@ -127,24 +127,36 @@ void bindValues(sqlite3_stmt* stmt, const QVariantList& values)
     }
 }
 
-// Reads every row of a statement that has been prepared and bound.
-ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt)
+// The names of a prepared statement's result columns, and the kind of each.
+std::vector<ColumnKind> describeColumns(sqlite3_stmt* stmt, QStringList& names)
 {
-    ResultSet result;
     const int columns = sqlite3_column_count(stmt);
     std::vector<ColumnKind> kinds;
     kinds.reserve(size_t(columns));
     for (int c = 0; c < columns; ++c) {
-        result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+        names << QString::fromUtf8(sqlite3_column_name(stmt, c));
         kinds.push_back(kindOf(sqlite3_column_decltype(stmt, c)));
     }
-    while (step(db, stmt)) {
-        std::vector<QVariant> row;
-        row.reserve(size_t(columns));
-        for (int c = 0; c < columns; ++c)
-            row.push_back(readValue(stmt, c, kinds[size_t(c)]));
-        result.rows.push_back(std::move(row));
-    }
+    return kinds;
+}
+
+// The row a statement has just stepped to.
+std::vector<QVariant> readRow(sqlite3_stmt* stmt, const std::vector<ColumnKind>& kinds)
+{
+    std::vector<QVariant> row;
+    row.reserve(kinds.size());
+    for (size_t c = 0; c < kinds.size(); ++c)
+        row.push_back(readValue(stmt, int(c), kinds[c]));
+    return row;
+}
+
+// Reads every row of a statement that has been prepared and bound.
+ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt)
+{
+    ResultSet result;
+    const std::vector<ColumnKind> kinds = describeColumns(stmt, result.columns);
+    while (step(db, stmt))
+        result.rows.push_back(readRow(stmt, kinds));
     return result;
 }
 
@@ -163,11 +175,7 @@ class SqliteRowReader final : public RowReader {
 public:
     SqliteRowReader(sqlite3* db, const QString& sql) : m_db(db), m_stmt(prepare(db, sql))
     {
-        const int columns = sqlite3_column_count(m_stmt);
-        for (int c = 0; c < columns; ++c) {
-            m_columns << QString::fromUtf8(sqlite3_column_name(m_stmt, c));
-            m_kinds.push_back(kindOf(sqlite3_column_decltype(m_stmt, c)));
-        }
+        m_kinds = describeColumns(m_stmt, m_columns);
     }
     ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
 
@@ -182,11 +190,7 @@ public:
                 m_atEnd = true;
                 break;
             }
-            std::vector<QVariant> row;
-            row.reserve(m_kinds.size());
-            for (size_t c = 0; c < m_kinds.size(); ++c)
-                row.push_back(readValue(m_stmt, int(c), m_kinds[c]));
-            rows.push_back(std::move(row));
+            rows.push_back(readRow(m_stmt, m_kinds));
             ++read;
         }
         return read;
@@ -327,7 +331,7 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
         result = readRows(m_db, kept->statement.get());
     } else {
         const AdaptedStatement adapted = adaptStatement(statement, *this);
-        Statement once(m_db, adapted.sql);
+        Statement once(m_db, joinTokens(adapted.tokens));
         *kind = adapted.kind;
         result = readRows(m_db, once.get());
     }
@@ -356,7 +360,7 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
     const AdaptedStatement adapted = adaptStatement(statements.front(), *this);
     if (adapted.kind != AdaptedStatement::Query)
         throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
-    return std::make_unique<SqliteRowReader>(m_db, adapted.sql);
+    return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens));
 }
 
 qint64 SqliteEngine::execute(const QString& sql)

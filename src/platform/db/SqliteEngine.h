@@ -39,8 +39,6 @@ private:
     // form with the values bound. Adds the rows a command changed to changes.
     ResultSet run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind);
     ResultSet runProcedure(const AdaptedStatement& call);
-    // The prepared form of a statement's shape, made and kept on first use; its statement is null
-    // when the shape cannot take its values as parameters.
     struct sqlite3_stmt_deleter {
         void operator()(sqlite3_stmt* stmt) const;
     };
@@ -48,6 +46,8 @@ private:
         std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter> statement;
         AdaptedStatement::Kind kind;
     };
+    // The prepared form of a statement's shape, made and kept on first use; its statement is null
+    // when the shape cannot take its values as parameters.
     Prepared* prepared(const QString& shape, const std::vector<Token>& markedTokens);
 
     sqlite3* m_db = nullptr;

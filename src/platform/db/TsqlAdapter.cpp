@@ -586,7 +586,6 @@ AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
         t = PlusRewriter(t).run();
     if (t[0].isWord("INSERT"))
         completeInsertColumns(t, resolver);
-    adapted.sql = joinTokens(t);
     adapted.tokens = std::move(t);
     return adapted;
 }

@@ -28,12 +28,11 @@ struct AdaptedStatement {
     enum Kind { Query, Command, Procedure };
     Kind kind = Command;
     std::vector<Token> tokens; // the statement in SQLite's dialect (Query and Command)
-    QString sql;               // its text
-    QString procedure;      // name of the procedure to run (Procedure)
-    QVariantList arguments; // its arguments in order
+    QString procedure;         // name of the procedure to run (Procedure)
+    QVariantList arguments;    // its arguments in order
 };
 
-// Rewrites one T-SQL statement (tokens without the separating semicolons) into SQLite text:
+// Rewrites one T-SQL statement (tokens without the separating semicolons) into SQLite's dialect:
 // multi-part and linked-server names, convert/getdate/isnull/ISNUMERIC/LEFT/RIGHT/len, string +,
 // TOP n, AS 'alias', [identifiers], positional INSERT into a table with a server-numbered key,
 // and exec <procedure>. Nothing inside a literal is ever touched.

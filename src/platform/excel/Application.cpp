@@ -1,7 +1,5 @@
 #include "platform/excel/Application.h"
 
-#include <algorithm>
-
 namespace excel {
 namespace {
 

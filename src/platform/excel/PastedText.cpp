@@ -1,5 +1,7 @@
 #include "platform/excel/PastedText.h"
 
+#include "platform/runtime/DateMath.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <optional>
@@ -28,23 +30,6 @@ std::optional<double> toNumber(const QString& text)
     return text.toDouble() + 0.0; // + 0.0 turns "-0" into 0
 }
 
-int fullYear(const QString& year)
-{
-    const int value = year.toInt();
-    if (year.size() == 4)
-        return value;
-    return value < 30 ? 2000 + value : 1900 + value;
-}
-
-int monthFromName(const QString& name)
-{
-    static const QStringList names
-        = {QStringLiteral("jan"), QStringLiteral("feb"), QStringLiteral("mar"), QStringLiteral("apr"),
-            QStringLiteral("may"), QStringLiteral("jun"), QStringLiteral("jul"), QStringLiteral("aug"),
-            QStringLiteral("sep"), QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dec")};
-    return int(names.indexOf(name.toLower())) + 1;
-}
-
 std::optional<PastedValue> toDate(const QString& text)
 {
     static const QString time = QStringLiteral(R"((?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)");
@@ -57,11 +42,11 @@ std::optional<PastedValue> toDate(const QString& text)
     QRegularExpressionMatch m;
     int timeGroup = 0;
     if (m = dayMonthName.match(text); m.hasMatch()) {
-        date = QDate(fullYear(m.captured(3)), monthFromName(m.captured(2)), m.captured(1).toInt());
+        date = QDate(runtime::FullYear(m.captured(3)), runtime::MonthFromAbbreviation(m.captured(2)), m.captured(1).toInt());
         format = m.captured(3).size() == 4 ? QStringLiteral("dd-mmm-yyyy") : QStringLiteral("dd-mmm-yy");
         timeGroup = 4;
     } else if (m = dayMonth.match(text); m.hasMatch()) {
-        date = QDate(fullYear(m.captured(4)), m.captured(3).toInt(), m.captured(1).toInt());
+        date = QDate(runtime::FullYear(m.captured(4)), m.captured(3).toInt(), m.captured(1).toInt());
         const QString separator = m.captured(2);
         format = QStringLiteral("dd") + separator + QStringLiteral("mm") + separator
             + (m.captured(4).size() == 4 ? QStringLiteral("yyyy") : QStringLiteral("yy"));

@@ -101,10 +101,7 @@ Range Worksheet::range(const QString& address)
 
 Range Worksheet::range(const Range& first, const Range& last)
 {
-    const Area& a = first.area();
-    const Area& b = last.area();
-    return Range(this,
-        {std::min(a.top, b.top), std::min(a.left, b.left), std::max(a.bottom, b.bottom), std::max(a.right, b.right)});
+    return Range(this, first.area().united(last.area()));
 }
 
 Range Worksheet::rows(const QString& rows)
@@ -197,8 +194,7 @@ void Worksheet::merge(const Area& area)
         for (auto it = m_merges.begin(); it != m_merges.end(); ++it) {
             if (!it->intersects(merged))
                 continue;
-            merged = {std::min(merged.top, it->top), std::min(merged.left, it->left),
-                std::max(merged.bottom, it->bottom), std::max(merged.right, it->right)};
+            merged = merged.united(*it);
             m_merges.erase(it);
             grown = true;
             break;

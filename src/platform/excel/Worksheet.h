@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <utility>
@@ -37,6 +38,12 @@ struct Area {
     bool intersects(const Area& other) const
     {
         return top <= other.bottom && other.top <= bottom && left <= other.right && other.left <= right;
+    }
+    // The smallest area holding both.
+    Area united(const Area& other) const
+    {
+        return {std::min(top, other.top), std::min(left, other.left), std::max(bottom, other.bottom),
+            std::max(right, other.right)};
     }
     bool operator==(const Area&) const = default;
 };

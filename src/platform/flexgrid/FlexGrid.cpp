@@ -81,6 +81,13 @@ void FlexGrid::checkCol(int col) const
         raiseInvalidArgument();
 }
 
+// The current cell is out of the grid only while the grid has no rows or no columns.
+void FlexGrid::checkCurrentCell() const
+{
+    checkRow(m_row);
+    checkCol(m_col);
+}
+
 int FlexGrid::twipsToPixelsX(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
 int FlexGrid::twipsToPixelsY(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
 int FlexGrid::pixelsToTwipsX(int pixels) const { return qRound(pixels * 1440.0 / logicalDpiX()); }
@@ -299,11 +306,8 @@ void FlexGrid::cellsChanged(const FlexRange& range)
     const int left = std::max(range.left, m_fixedCols);
     if (top <= range.bottom && left <= range.right)
         m_model->cellsChanged(bodyIndex(top, left), bodyIndex(range.bottom, range.right));
-    if (range.top < m_fixedRows || range.left < m_fixedCols) {
-        m_fixedRowsHeader->viewport()->update();
-        m_fixedColsHeader->viewport()->update();
-        m_corner->update();
-    }
+    if (range.top < m_fixedRows || range.left < m_fixedCols)
+        updateFixedArea();
     scheduleMerge();
 }
 

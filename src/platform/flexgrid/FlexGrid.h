@@ -192,6 +192,7 @@ private:
     [[noreturn]] static void raiseInvalidArgument();
     void checkRow(int row) const;
     void checkCol(int col) const;
+    void checkCurrentCell() const;
     int twipsToPixelsX(int twips) const;
     int twipsToPixelsY(int twips) const;
     int pixelsToTwipsX(int pixels) const;
@@ -211,6 +212,7 @@ private:
     void applyRowHeight(int row);
     void applyRowHeights();
     void applyFixedGeometry();
+    void updateFixedArea(); // repaints the fixed rows, the fixed columns and the corner
     void onSectionResized(Qt::Orientation orientation, int logicalIndex, int newSize);
     void cellsChanged(const FlexRange& range);
     void scheduleMerge();
@@ -233,6 +235,7 @@ private:
     Qt::Alignment cellQtAlignment(int row, int col) const;
     int effectiveAlignment(int row, int col) const;
     void applyPalette();
+    void changeColor(quint32& member, quint32 color);
 
     // Mouse and keys.
     bool cellAt(QObject* source, const QPoint& pos, int& row, int& col) const;

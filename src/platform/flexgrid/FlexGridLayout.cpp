@@ -128,6 +128,11 @@ void FlexGrid::applyFixedGeometry()
     m_fixedRowsHeader->updateGeometry();
     m_fixedColsHeader->updateGeometry();
     updateGeometries();
+    updateFixedArea();
+}
+
+void FlexGrid::updateFixedArea()
+{
     m_fixedRowsHeader->viewport()->update();
     m_fixedColsHeader->viewport()->update();
     m_corner->update();

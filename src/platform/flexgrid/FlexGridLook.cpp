@@ -90,58 +90,24 @@ void FlexGrid::applyPalette()
     colours.setColor(QPalette::Mid, toQColor(m_gridColor));
     setPalette(colours);
     viewport()->update();
-    m_fixedRowsHeader->viewport()->update();
-    m_fixedColsHeader->viewport()->update();
-    m_corner->update();
+    updateFixedArea();
 }
 
-void FlexGrid::setBackColor(quint32 color)
+// Stores one of the grid's colours and repaints the grid in it.
+void FlexGrid::changeColor(quint32& member, quint32 color)
 {
-    m_backColor = color;
+    member = color;
     applyPalette();
 }
 
-void FlexGrid::setForeColor(quint32 color)
-{
-    m_foreColor = color;
-    applyPalette();
-}
-
-void FlexGrid::setBackColorFixed(quint32 color)
-{
-    m_backColorFixed = color;
-    applyPalette();
-}
-
-void FlexGrid::setForeColorFixed(quint32 color)
-{
-    m_foreColorFixed = color;
-    applyPalette();
-}
-
-void FlexGrid::setBackColorSel(quint32 color)
-{
-    m_backColorSel = color;
-    applyPalette();
-}
-
-void FlexGrid::setForeColorSel(quint32 color)
-{
-    m_foreColorSel = color;
-    applyPalette();
-}
-
-void FlexGrid::setBackColorBkg(quint32 color)
-{
-    m_backColorBkg = color;
-    applyPalette();
-}
-
-void FlexGrid::setGridColor(quint32 color)
-{
-    m_gridColor = color;
-    applyPalette();
-}
+void FlexGrid::setBackColor(quint32 color) { changeColor(m_backColor, color); }
+void FlexGrid::setForeColor(quint32 color) { changeColor(m_foreColor, color); }
+void FlexGrid::setBackColorFixed(quint32 color) { changeColor(m_backColorFixed, color); }
+void FlexGrid::setForeColorFixed(quint32 color) { changeColor(m_foreColorFixed, color); }
+void FlexGrid::setBackColorSel(quint32 color) { changeColor(m_backColorSel, color); }
+void FlexGrid::setForeColorSel(quint32 color) { changeColor(m_foreColorSel, color); }
+void FlexGrid::setBackColorBkg(quint32 color) { changeColor(m_backColorBkg, color); }
+void FlexGrid::setGridColor(quint32 color) { changeColor(m_gridColor, color); }
 
 void FlexGrid::setGridLines(int gridLines)
 {

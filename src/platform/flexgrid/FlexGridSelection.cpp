@@ -166,8 +166,7 @@ void FlexGrid::setClip(const QString& clip)
 template <class Apply>
 void FlexGrid::applyToCells(Apply apply)
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     const FlexRange range = m_fillStyle == flexFillRepeat ? selection() : FlexRange{m_row, m_col, m_row, m_col};
     for (int row = range.top; row <= range.bottom; ++row)
         for (int col = range.left; col <= range.right; ++col)
@@ -177,8 +176,7 @@ void FlexGrid::applyToCells(Apply apply)
 
 quint32 FlexGrid::cellBackColor() const
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     const FlexCellFormat* format = m_cells.format(m_row, m_col);
     return format && format->backColor ? *format->backColor : 0;
 }
@@ -190,8 +188,7 @@ void FlexGrid::setCellBackColor(quint32 color)
 
 quint32 FlexGrid::cellForeColor() const
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     const FlexCellFormat* format = m_cells.format(m_row, m_col);
     return format && format->foreColor ? *format->foreColor : 0;
 }
@@ -203,8 +200,7 @@ void FlexGrid::setCellForeColor(quint32 color)
 
 bool FlexGrid::cellFontBold() const
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     return cellFont(m_row, m_col).value_or(font()).bold();
 }
 
@@ -215,8 +211,7 @@ void FlexGrid::setCellFontBold(bool bold)
 
 QString FlexGrid::cellFontName() const
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     return cellFont(m_row, m_col).value_or(font()).family();
 }
 
@@ -227,8 +222,7 @@ void FlexGrid::setCellFontName(const QString& name)
 
 double FlexGrid::cellFontSize() const
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     return cellFont(m_row, m_col).value_or(font()).pointSizeF();
 }
 
@@ -241,8 +235,7 @@ void FlexGrid::setCellFontSize(double points)
 
 int FlexGrid::cellAlignment() const
 {
-    checkRow(m_row);
-    checkCol(m_col);
+    checkCurrentCell();
     return effectiveAlignment(m_row, m_col);
 }
 

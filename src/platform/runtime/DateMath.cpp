@@ -71,6 +71,21 @@ QString MonthName(int month, bool abbreviate)
         .monthName(month, abbreviate ? QLocale::ShortFormat : QLocale::LongFormat);
 }
 
+int MonthFromAbbreviation(const QString& abbreviation)
+{
+    for (int month = 1; month <= 12; ++month) {
+        if (abbreviation.compare(MonthName(month, true), Qt::CaseInsensitive) == 0)
+            return month;
+    }
+    return 0;
+}
+
+int FullYear(const QString& digits)
+{
+    const int year = digits.toInt();
+    return digits.size() > 2 ? year : DateSerial(year, 1, 1).year();
+}
+
 QDateTime DateFromSerial(double serial)
 {
     const double days = std::trunc(serial);

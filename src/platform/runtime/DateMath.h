@@ -19,6 +19,10 @@ int Year(const QDate& date);
 int Weekday(const QDate& date, int firstDayOfWeek = 1);
 // MonthName in English whatever the locale ("June", "Jun"); a month outside 1-12 raises InvalidProcedureCall.
 QString MonthName(int month, bool abbreviate = false);
+// The month of an English three-letter abbreviation in any case ("jun" 6); 0 for anything else.
+int MonthFromAbbreviation(const QString& abbreviation);
+// A year as typed: two digits or fewer fall in 1930-2029 (as DateSerial reads them), more stand as written.
+int FullYear(const QString& digits);
 
 // CDate of a number: whole days since 30 Dec 1899, the fraction the time of day (to the second).
 QDateTime DateFromSerial(double serial);

@@ -82,6 +82,14 @@ QList<PaperForm> storedForms(const QString& printerName)
     return {};
 }
 
+std::optional<PaperForm> storedForm(const QString& printerName, const QString& formName)
+{
+    for (const PaperForm& form : storedForms(printerName))
+        if (sameName(form.name, formName))
+            return form;
+    return std::nullopt;
+}
+
 bool storeForm(const QString& printerName, const PaperForm& form)
 {
     // another copy of the program may be adding forms at the same moment

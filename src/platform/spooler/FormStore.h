@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // The user paper forms of every printer, kept by the installation as a print server keeps them.
 namespace spooler {
@@ -26,6 +27,9 @@ struct PaperForm {
 
 // The forms of a printer, in the order they were added (none for a printer the store does not know).
 QList<PaperForm> storedForms(const QString& printerName);
+
+// The printer's form of that name, if it has one.
+std::optional<PaperForm> storedForm(const QString& printerName, const QString& formName);
 
 // Adds a form at the end of the printer's list. False when the printer has a form of that name
 // already or the store cannot be written.

@@ -32,6 +32,17 @@ Device currentDevice()
     return {system, std::nullopt};
 }
 
+// The paper of a document on the device: the form selected for it, else the device's default paper.
+QPageSize paperOf(const Device& device, const QString& formDevice, const PaperForm& form)
+{
+    if (formDevice == device.name)
+        return QPageSize(QSizeF(form.size.width / 1000.0, form.size.height / 1000.0), QPageSize::Millimeter, form.name,
+                         QPageSize::ExactMatch);
+    if (device.pdfFolder)
+        return QPageSize(QPageSize::A4);
+    return QPrinterInfo::printerInfo(device.name).defaultPageSize();
+}
+
 // Reserves the first free <folder>/<documentName>-<n>.pdf by creating it empty.
 QString reservePdfFile(const QString& folder, const QString& documentName)
 {
@@ -71,16 +82,7 @@ QString Printer::formName() const
     return formDevice_ == deviceName() ? form_.name : QString();
 }
 
-QPageSize Printer::pageSize() const
-{
-    const Device device = currentDevice();
-    if (formDevice_ == device.name)
-        return QPageSize(QSizeF(form_.size.width / 1000.0, form_.size.height / 1000.0), QPageSize::Millimeter, form_.name,
-                         QPageSize::ExactMatch);
-    if (device.pdfFolder)
-        return QPageSize(QPageSize::A4);
-    return QPrinterInfo::printerInfo(device.name).defaultPageSize();
-}
+QPageSize Printer::pageSize() const { return paperOf(currentDevice(), formDevice_, form_); }
 
 void Printer::usePaperForm(const PaperForm& form)
 {
@@ -101,7 +103,7 @@ std::unique_ptr<QPrinter> Printer::makeQPrinter(const QString& documentName) con
     }
     printer->setDocName(documentName);
     printer->setFullPage(true);
-    printer->setPageSize(pageSize());
+    printer->setPageSize(paperOf(device, formDevice_, form_));
     printer->setPageMargins(QMarginsF());
     return printer;
 }

@@ -25,13 +25,11 @@ bool FormExists(const QString& printerName, qint32, FormSize& size, const QStrin
     const QString printer = openPrinter(printerName);
     if (printer.isEmpty())
         return false;
-    for (const PaperForm& form : storedForms(printer)) {
-        if (form.name.compare(formName, Qt::CaseInsensitive) == 0) {
-            size = form.size;
-            return true;
-        }
-    }
-    return false;
+    const std::optional<PaperForm> form = storedForm(printer, formName);
+    if (!form)
+        return false;
+    size = form->size;
+    return true;
 }
 
 QStringList FormNames(const QString& printerName)
@@ -59,12 +57,8 @@ bool SelectPaperForm(const QString& printerName, const QString& formName, qint32
     const QString printer = openPrinter(printerName);
     if (printer.isEmpty())
         return false;
-    for (const PaperForm& form : storedForms(printer)) {
-        if (form.name.compare(formName, Qt::CaseInsensitive) == 0) {
-            applicationPrinter.usePaperForm(form);
-            break;
-        }
-    }
+    if (const std::optional<PaperForm> form = storedForm(printer, formName))
+        applicationPrinter.usePaperForm(*form);
     return true;
 }
 

@@ -47,10 +47,7 @@ QVariant BoundRowsModel::data(const QModelIndex& index, int role) const
         return {};
     const BoundColumnLayout& column = m_layout.at(index.column());
     switch (role) {
-    case Qt::DisplayRole: {
-        const QVariant& field = m_rows.at(index.row()).at(index.column());
-        return column.numberFormat.isEmpty() ? runtime::Format(field, QString()) : runtime::Format(field, column.numberFormat);
-    }
+    case Qt::DisplayRole: return runtime::Format(m_rows.at(index.row()).at(index.column()), column.numberFormat);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(column.alignment);
     default:

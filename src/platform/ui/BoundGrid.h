@@ -3,7 +3,6 @@
 #include "platform/db/RowReader.h"
 
 #include <QAbstractTableModel>
-#include <QPointer>
 #include <QTableView>
 #include <memory>
 #include <vector>

@@ -10,24 +10,6 @@
 namespace ui {
 namespace {
 
-// 1-12 for an English three-letter month abbreviation in any case, 0 for anything else.
-int monthOf(const QString& abbreviation)
-{
-    for (int month = 1; month <= 12; ++month)
-        if (abbreviation.compare(runtime::MonthName(month, true), Qt::CaseInsensitive) == 0)
-            return month;
-    return 0;
-}
-
-// Two-digit years fall in 1930-2029.
-int fullYear(const QString& digits)
-{
-    const int year = digits.toInt();
-    if (digits.size() > 2)
-        return year;
-    return year < 30 ? 2000 + year : 1900 + year;
-}
-
 QDateTime midnightOf(int year, int month, int day)
 {
     const QDate date(year, month, day);
@@ -45,11 +27,11 @@ QDateTime readPickerDate(const QString& text)
 
     const QString trimmed = text.trimmed();
     if (const auto match = dayMonthYear.match(trimmed); match.hasMatch()) {
-        if (const int month = monthOf(match.captured(2)))
-            return midnightOf(fullYear(match.captured(3)), month, match.captured(1).toInt());
+        if (const int month = runtime::MonthFromAbbreviation(match.captured(2)))
+            return midnightOf(runtime::FullYear(match.captured(3)), month, match.captured(1).toInt());
     } else if (const auto match = monthYear.match(trimmed); match.hasMatch()) {
-        if (const int month = monthOf(match.captured(1)))
-            return midnightOf(fullYear(match.captured(2)), month, 1);
+        if (const int month = runtime::MonthFromAbbreviation(match.captured(1)))
+            return midnightOf(runtime::FullYear(match.captured(2)), month, 1);
     } else {
         return runtime::CDate(trimmed);
     }

@@ -48,27 +48,26 @@ void placeOnFirstShow(QWidget* window)
         window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
     }
 }
-} // namespace
 
-void WindowHost::setNonBlocking(bool nonBlocking) { nonBlockingFlag() = nonBlocking; }
-bool WindowHost::nonBlocking() { return nonBlockingFlag(); }
-
-void WindowHost::showModeless(QWidget* window)
+// Shows the window in front with the given modality.
+void present(QWidget* window, Qt::WindowModality modality)
 {
-    window->setWindowModality(Qt::NonModal);
+    window->setWindowModality(modality);
     placeOnFirstShow(window);
     window->show();
     window->raise();
     window->activateWindow();
 }
+} // namespace
+
+void WindowHost::setNonBlocking(bool nonBlocking) { nonBlockingFlag() = nonBlocking; }
+bool WindowHost::nonBlocking() { return nonBlockingFlag(); }
+
+void WindowHost::showModeless(QWidget* window) { present(window, Qt::NonModal); }
 
 void WindowHost::showModal(QWidget* window)
 {
-    window->setWindowModality(Qt::ApplicationModal);
-    placeOnFirstShow(window);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    present(window, Qt::ApplicationModal);
     if (nonBlockingFlag())
         return;
     QPointer<QWidget> guard(window);
