@@ -12,14 +12,17 @@ namespace installer {
 
 QStringList splitBatches(const QString& script)
 {
-    static const QRegularExpression go(QStringLiteral("^\\s*GO\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression go(QStringLiteral("^\\s*GO(?:\\s+([1-9]\\d{0,8}))?\\s*$"),
+                                       QRegularExpression::CaseInsensitiveOption);
     QStringList batches;
     QString current;
     const QStringList lines = script.split(u'\n');
     for (const QString& line : lines) {
-        if (go.match(line).hasMatch()) {
+        if (const auto end = go.match(line); end.hasMatch()) {
+            const int count = end.hasCaptured(1) ? end.captured(1).toInt() : 1;
             if (!current.trimmed().isEmpty())
-                batches << current;
+                for (int i = 0; i < count; ++i)
+                    batches << current;
             current.clear();
         } else {
             current += line + QLatin1Char('\n');
@@ -36,7 +39,7 @@ int runScript(db::Connection& connection, const QString& script, QTextStream& ou
     for (const QString& batch : splitBatches(script)) {
         try {
             db::StatementLog::record(connection.databaseName(), batch);
-            const db::ResultSet result = connection.engine().query(batch);
+            const db::ResultSet result = connection.engine().executeBatch(batch);
             if (result.columns.isEmpty())
                 continue;
             out << result.columns.join(u'\t') << '\n';

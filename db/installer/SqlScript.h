@@ -11,10 +11,11 @@ class Connection;
 namespace installer {
 
 // Splits a script into batches at lines that hold only "GO" (any case), as the server's
-// command-line client does.
+// command-line client does; "GO <count>" ends a batch that runs count times (it appears count
+// times in the list).
 QStringList splitBatches(const QString& script);
 
-// Runs each batch on the connection; prints the rows of a batch that returns any, tab-separated
+// Runs each batch on the connection, every statement of a batch in turn; prints the rows of a batch that returns any, tab-separated
 // under a heading line, and "Msg <number>: <description>" for a batch that fails.
 // Returns the number of failed batches.
 int runScript(db::Connection& connection, const QString& script, QTextStream& out);

@@ -201,7 +201,8 @@ TEST_F(RunsheetLoader, WhenTheQueryLogIsWritten)
     for (const auto& c : cases) {
         const std::string label = (c.mainBranch + (c.dateChosen ? " date " : " no date ") + c.registration).toStdString();
         execute("Tracking", "DELETE FROM Incoming_Queries_Details");
-        execute("ZELAdminConfig", "DELETE FROM tbl_Qry_Details; DELETE FROM tbl_User_System");
+        execute("ZELAdminConfig", "DELETE FROM tbl_Qry_Details");
+        execute("ZELAdminConfig", "DELETE FROM tbl_User_System");
         if (!c.registration.isEmpty())
             execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES " + c.registration);
         core::gstrMainBranchCode = c.mainBranch;
@@ -285,6 +286,62 @@ TEST_F(RunsheetLoader, TheLookupsAndQueryLogStatements)
               }));
     EXPECT_EQ(tableRows("Tracking", "SELECT Create_User FROM Incoming_Queries_Details"),
               QList<QStringList>({{"d'souza"}}));
+}
+
+// What a runsheet line holds reaches the later statements only as a number or as quoted text: a DRS
+// number that is no number is not looked up (its staff cell stays empty, the log has 0), and
+// nothing stored can change what a statement does.
+TEST_F(RunsheetLoader, StoredValuesReachTheLaterStatementsOnlyAsNumbersOrQuotedText)
+{
+    core::gstrMainBranchCode = "HO";
+    execute("ZELAdminConfig", "INSERT INTO tbl_User_System VALUES ('COUNTER-3', 0)");
+    execute(kMonth, "CREATE TABLE x (a INT)");
+    execute(kMonth, "INSERT INTO Invoice (ConsignmentNo, BookingDate) VALUES (7001,'2026-06-01'), (7002,'2026-06-02')");
+    execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('N''R','Door''s shut')");
+    const struct {
+        QString drsNo;        // as stored
+        QString reasonCode;   // as stored
+        QString staffLookup;  // the RSNo the staff look-up sends; no look-up when empty
+        QString staff;
+        QString reasonLookup; // the ReasonCode the status look-up sends
+        QString status;
+        QString loggedDrsNo;
+    } cases[] = {
+        {"9001", "'DL'", "9001", "Arun K", "'DL'", "Delivered", "9001"},
+        {"'009001'", "'DL'", "9001", "Arun K", "'DL'", "Delivered", "9001"},
+        {"'0; DELETE FROM Invoice'", "'DL'", "", "", "'DL'", "Delivered", "0"},
+        {"'''; DROP TABLE x --'", "'DL'", "", "", "'DL'", "Delivered", "0"},
+        {"'90''01'", "'DL'", "", "", "'DL'", "Delivered", "0"},
+        {"'D77'", "'DL'", "", "", "'DL'", "Delivered", "0"},
+        {"9001", "'N''R'", "9001", "Arun K", "'N''R'", "Door's shut", "9001"},
+        {"9001", "'''; DROP TABLE x --'", "9001", "Arun K", "'''; DROP TABLE x --'", "Taken For Delivery", "9001"},
+    };
+    for (const auto& c : cases) {
+        const std::string label = (c.drsNo + " " + c.reasonCode).toStdString();
+        execute(kMonth, "DELETE FROM RunsheetDetails");
+        execute("Tracking", "DELETE FROM Incoming_Queries_Details");
+        addLine("'2026-06-07'", "302", c.reasonCode, c.drsNo);
+
+        db::StatementCapture capture;
+        load();
+        EXPECT_EQ(capture.statements().filter("tab_ReturnPODMaster"),
+                  c.staffLookup.isEmpty()
+                      ? QStringList()
+                      : QStringList({"Select * From tab_ReturnPODMaster Where RSNo=" + c.staffLookup}))
+            << label;
+        EXPECT_EQ(capture.statements().filter("Run_ReasonMaster"),
+                  QStringList({"Select * From Run_ReasonMaster Where ReasonCode=" + c.reasonLookup}))
+            << label;
+        EXPECT_EQ(window().msgReturnPOD->textMatrix(1, 6), c.staff) << label;
+        EXPECT_EQ(window().lblDeliveryStatus->text(), c.status) << label;
+        EXPECT_EQ(tableRows("Tracking", "SELECT Reason_Desc, DRSNo FROM Incoming_Queries_Details"),
+                  QList<QStringList>({{c.status, c.loggedDrsNo}}))
+            << label;
+        EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty()) << label;
+        EXPECT_EQ(tableRows(kMonth, "SELECT ConsignmentNo FROM Invoice"), QList<QStringList>({{"7001"}, {"7002"}}))
+            << label;
+        EXPECT_EQ(tableRows(kMonth, "SELECT a FROM x").size(), 0) << label; // still there, still empty
+    }
 }
 
 TEST_F(RunsheetLoader, AFailingLookupStopsTheLoadWithItsErrorAndFreesTheSharedRecordset)

@@ -18,6 +18,9 @@ TEST(SqlScript, BatchesEndAtLinesHoldingOnlyGo)
     EXPECT_EQ(installer::splitBatches("select 1\nGO\n  go  \nselect 'GO'\nselect 2\nGo\n\n"),
               (QStringList{"select 1\n", "select 'GO'\nselect 2\n"}));
     EXPECT_EQ(installer::splitBatches("select 1"), QStringList{"select 1\n"});
+    // "GO <count>" runs its batch count times
+    EXPECT_EQ(installer::splitBatches("insert 1\nGO 3\nselect 2\n go 1 \nselect 3\nGO 0"),
+              (QStringList{"insert 1\n", "insert 1\n", "insert 1\n", "select 2\n", "select 3\nGO 0\n"}));
 }
 
 TEST(InstallationTool, CreatesTheServersDatabasesAndConfiguration)
@@ -84,6 +87,21 @@ TEST(InstallationTool, SqlPrintsRowsAndReportsFailedBatches)
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.contains("Cannot open database \"ZELJAN20\""));
     EXPECT_FALSE(QFile::exists(root + "/servers/ZELSERVER/ZELJAN20.sqlite"));
+}
+
+// A script's batch may hold several statements; a window's text may not (see db_connection_test).
+TEST(InstallationTool, SqlRunsEveryStatementOfABatchAsOftenAsGoSays)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/inst";
+    ASSERT_EQ(runTool({"create", root, "--today", "2026-06-15"}).exitCode, 0);
+    const auto run = runTool({"sql", root, "ZELSERVER", "ZELAdminConfig"},
+                             "insert into CompanyMaster (CompanyName, City) values ('A', 'Kelmora');\n"
+                             "insert into CompanyMaster (CompanyName, City) values ('B; C', 'Dunmere')\nGO 2\n"
+                             "select count(*) AS N, sum(case when CompanyName = 'B; C' then 1 else 0 end) AS BC "
+                             "from CompanyMaster\nGO\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_EQ(run.out, "N\tBC\n4\t2\n");
 }
 
 } // namespace

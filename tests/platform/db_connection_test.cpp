@@ -7,6 +7,13 @@
 #include "platform/db/Recordset.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <csignal>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using db::Connection;
 using db::DbError;
@@ -143,6 +150,196 @@ TEST(Connection, WritersDoNotBlockReadersOfAnotherConnection)
     writer.commitTrans();
     rs.open("select Name from T where Id=1", reader);
     EXPECT_EQ(rs.value(0).toString(), "b");
+}
+
+// A stored value joined into a statement ("0; DELETE FROM Invoice") must not run a second one.
+TEST(Connection, EveryCallRunsExactlyOneStatement)
+{
+    TempServer server;
+    server.addDatabase("S", "D", "CREATE TABLE T (Id INT, Name VARCHAR(10) COLLATE SQLTEXT);"
+                                 "CREATE TABLE Invoice (No INT); INSERT INTO T VALUES (1, 'a'); INSERT INTO Invoice VALUES (7);");
+    Connection c;
+    c.open(TempServer::connectionText("S", "D"));
+    const std::vector<std::function<void(const QString&)>> calls = {
+        [&](const QString& sql) { Recordset().open(sql, c); },
+        [&](const QString& sql) { c.execute(sql); },
+        [&](const QString& sql) { c.openReader(sql); },
+    };
+    const char* refused[] = {
+        "select Name from T where Id = 0; DELETE FROM Invoice",
+        "update T set Name = 'x' where Id = 1; DELETE FROM Invoice;",
+        "select Name from T where Name = ';'; ; DELETE FROM Invoice",
+        "; DELETE FROM Invoice",
+    };
+    for (const auto& call : calls) {
+        for (const char* sql : refused) {
+            try {
+                call(sql);
+                ADD_FAILURE() << sql << " ran";
+            } catch (const DbError& e) {
+                EXPECT_EQ(e.number(), qint32(0x80040E14u)) << sql;
+                EXPECT_TRUE(e.description().contains("one statement")) << e.description().toStdString();
+            }
+        }
+        EXPECT_NO_THROW(call("select Name from T where Name = ';' ; "));
+    }
+    Recordset rs;
+    rs.open("select (select count(*) from Invoice), Name from T", c);
+    EXPECT_EQ(rs.value(0).toInt(), 1);
+    EXPECT_EQ(rs.value(1).toString(), "a");
+    EXPECT_EQ(c.execute("update T set Name = 'b';"), 1);
+}
+
+// A name never reaches a file outside the servers folder: it is not found like a missing one.
+TEST(Connection, NamesWithPathsAreNotFound)
+{
+    TempServer server;
+    server.addDatabase("S", "D", kDdl);
+    server.addDatabase("Other", "X", kDdl);
+    const char* ddl = "CREATE TABLE T (Id INT);";
+    server.addDatabase("..", "Outside", ddl); // <root>/servers/../Outside.sqlite
+    server.addDatabase(".", "Servers", ddl);  // <root>/servers/./Servers.sqlite
+    server.linkServer("S", "UP", "..");
+    const char* noServer = "Specified SQL server not found";
+    const char* noDatabase = "Cannot open database";
+    struct Case {
+        const char* server;
+        const char* database;
+        const char* statement; // run on the connection when it opens
+        const char* error;
+    } cases[] = {
+        {"..", "Outside", nullptr, noServer},
+        {".", "Servers", nullptr, noServer},
+        {"S/../Other", "X", nullptr, noServer},
+        {"S", "../Other/X", nullptr, noDatabase},
+        {"S", "..\\Other\\X", nullptr, noDatabase},
+        {"S", "D", "select count(*) from [../Other/X]..T", noDatabase},
+        {"S", "D", "select count(*) from [../../Outside]..T", noDatabase},
+        {"S", "D", "select count(*) from [..]..T", noDatabase},
+        {"S", "D", "select count(*) from [UP].Outside.dbo.T", noServer},
+    };
+    for (const Case& k : cases) {
+        try {
+            Connection c;
+            c.open(TempServer::connectionText(k.server, k.database));
+            if (k.statement)
+                Recordset().open(k.statement, c);
+            ADD_FAILURE() << k.server << "/" << k.database << " " << (k.statement ? k.statement : "") << " was found";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.description().contains(QLatin1String(k.error))) << k.server << "/" << k.database << " "
+                                                                          << e.description().toStdString();
+        }
+    }
+}
+
+TEST(Connection, ALockIsAwaitedNoLongerThanTheDefaultCommandTimeout)
+{
+    const struct {
+        int commandTimeout;
+        int waitSeconds;
+    } cases[] = {{1, 1}, {15, 15}, {30, 30}, {120, 30}, {0, 30}, {-1, 30}};
+    for (const auto& k : cases)
+        EXPECT_EQ(db::lockWaitSeconds(k.commandTimeout), k.waitSeconds) << k.commandTimeout;
+
+    TempServer server;
+    server.addDatabase("S", "D", kDdl);
+    Connection holder, waiter;
+    holder.open(TempServer::connectionText("S", "D"));
+    waiter.setCommandTimeout(1);
+    waiter.open(TempServer::connectionText("S", "D"));
+    holder.beginTrans();
+    holder.execute("UPDATE T SET Name='b' WHERE Id=1");
+    QElapsedTimer waited;
+    waited.start();
+    try {
+        waiter.execute("UPDATE T SET Name='c' WHERE Id=2");
+        ADD_FAILURE() << "wrote past a lock";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.description(), "Query timeout expired");
+    }
+    EXPECT_GE(waited.elapsed(), 900);
+    EXPECT_LT(waited.elapsed(), 10000);
+    holder.commitTrans();
+    EXPECT_EQ(waiter.execute("UPDATE T SET Name='c' WHERE Id=2"), 1);
+}
+
+// A disk that cannot take one more byte: files can be made, not written (as root too).
+class FullDisk {
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = m_saved;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+// Reads one database and reaches another from it where no file can be made (the condition holds
+// while reading); a write fails without changing anything.
+void expectReadsButNoWrite(TempServer& server, const std::function<void(bool)>& condition)
+{
+    server.addDatabase("S", "D", kDdl);
+    server.addDatabase("S", "Other", "CREATE TABLE U (N INT); INSERT INTO U VALUES (5);");
+    condition(true);
+    std::optional<QString> failure;
+    try {
+        Connection c;
+        c.open(TempServer::connectionText("S", "D"));
+        Recordset rs;
+        rs.open("select Name, (select N from Other..U) from T where Id = 1", c);
+        EXPECT_EQ(rs.value(0).toString(), "a");
+        EXPECT_EQ(rs.value(1).toInt(), 5);
+        EXPECT_THROW(c.execute("update T set Name = 'z'"), DbError);
+    } catch (const DbError& e) {
+        failure = e.description();
+    }
+    condition(false);
+    EXPECT_FALSE(failure) << failure->toStdString();
+    Connection c;
+    c.open(TempServer::connectionText("S", "D"));
+    Recordset rs;
+    rs.open("select count(*) from T where Name = 'z'", c);
+    EXPECT_EQ(rs.value(0).toInt(), 0);
+}
+
+// The program starts on a full disk: reading needs no new file.
+TEST(Connection, ReadsOnAFullDisk)
+{
+    TempServer server;
+    std::optional<FullDisk> full;
+    expectReadsButNoWrite(server, [&](bool on) {
+        if (on)
+            full.emplace();
+        else
+            full.reset();
+    });
+}
+
+TEST(Connection, ReadsFromAReadOnlyFolder)
+{
+    TempServer server;
+    QDir().mkpath(server.serverPath("S"));
+    QFile folder(server.serverPath("S"));
+    folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool writable = ::access(server.serverPath("S").toLocal8Bit().constData(), W_OK) == 0;
+    folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (writable)
+        GTEST_SKIP() << "runs as a user who may write into a read-only folder (ReadsOnAFullDisk stands in)";
+    expectReadsButNoWrite(server, [&](bool on) {
+        folder.setPermissions(QFileDevice::ReadOwner | (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner)
+                              | QFileDevice::ExeOwner);
+    });
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "platform/db/SqliteEngine.h"
 #include "platform/db/StatementLog.h"
 
+#include <algorithm>
+
 namespace db {
 
 namespace {
@@ -22,6 +24,12 @@ QString connectionStringValue(const QString& connectionString, const QString& ke
     return QString();
 }
 
+int lockWaitSeconds(int commandTimeout)
+{
+    constexpr int kDefaultCommandTimeout = 30;
+    return commandTimeout > 0 ? std::min(commandTimeout, kDefaultCommandTimeout) : kDefaultCommandTimeout;
+}
+
 Connection::Connection() = default;
 Connection::~Connection() = default;
 
@@ -29,7 +37,7 @@ void Connection::setCommandTimeout(int seconds)
 {
     m_commandTimeout = seconds;
     if (m_engine)
-        m_engine->setBusyTimeout(seconds);
+        m_engine->setBusyTimeout(lockWaitSeconds(seconds));
 }
 
 void Connection::open(const QString& connectionString)
@@ -46,7 +54,7 @@ void Connection::open(const QString& connectionString)
         database = connectionStringValue(m_connectionString, QStringLiteral("Database"));
     const ServerFolder folder = ServerFolder::find(server);
     m_engine = std::make_unique<SqliteEngine>(folder, database);
-    m_engine->setBusyTimeout(m_commandTimeout);
+    m_engine->setBusyTimeout(lockWaitSeconds(m_commandTimeout));
     m_server = server;
     m_database = database;
 }

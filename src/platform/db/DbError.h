@@ -8,6 +8,7 @@ namespace db {
 // Error numbers as the data provider reports them (HRESULTs read as signed 32-bit).
 constexpr qint32 kErrGeneric = qint32(0x80004005u);   // connection and run-time failures
 constexpr qint32 kErrStatement = qint32(0x80040E14u); // the statement text could not be run
+constexpr qint32 kErrTimeout = qint32(0x80040E31u);   // the command time-out ran out
 
 // A failed database call: the number and description a window shows to the clerk.
 class DbError : public std::runtime_error {

@@ -13,13 +13,21 @@ namespace db {
 class Engine {
 public:
     virtual ~Engine() = default;
+    // query, execute and openReader run exactly one statement (a closing semicolon is allowed): a
+    // text holding more is refused with DbError kErrStatement, and nothing of it runs.
     virtual ResultSet query(const QString& sql) = 0;
+    // Returns the rows the statement changed.
     virtual qint64 execute(const QString& sql) = 0;
     // The rows of one query, read as they are asked for.
     virtual std::unique_ptr<RowReader> openReader(const QString& sql) = 0;
+    // Runs each statement of a script's batch in turn (the installation tool's scripts, never a
+    // window's text); the rows of the first statement that returns rows.
+    virtual ResultSet executeBatch(const QString& sql) = 0;
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
+    // How long a statement waits for a database another connection is writing before it fails
+    // with "Query timeout expired".
     virtual void setBusyTimeout(int seconds) = 0;
 };
 

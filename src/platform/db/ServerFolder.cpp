@@ -16,7 +16,13 @@ namespace {
 QString folderNameOf(const QString& serverName)
 {
     QString name = serverName.trimmed();
-    return name.replace(QLatin1Char('\\'), QLatin1Char('_')).replace(QLatin1Char('/'), QLatin1Char('_'));
+    return name.replace(QLatin1Char('\\'), QLatin1Char('_'));
+}
+
+// A name that could lead out of its folder: "." or "..", or one holding a path separator or "..".
+bool isPath(const QString& name)
+{
+    return name == u"." || name.contains(QLatin1String("..")) || name.contains(u'/') || name.contains(u'\\');
 }
 
 } // namespace
@@ -25,7 +31,7 @@ ServerFolder ServerFolder::find(const QString& serverName)
 {
     const QString root = paths::serversFolder();
     const QString wanted = folderNameOf(serverName);
-    const QString entry = wanted.isEmpty() ? QString() : paths::findEntryNoCase(root, wanted);
+    const QString entry = wanted.isEmpty() || isPath(wanted) ? QString() : paths::findEntryNoCase(root, wanted);
     if (entry.isEmpty() || !QFileInfo(root + QLatin1Char('/') + entry).isDir())
         throw DbError(kErrGeneric, QStringLiteral("[DBNETLIB][ConnectionOpen (Connect()).]Specified SQL server not found."));
     return ServerFolder(entry, root + QLatin1Char('/') + entry);
@@ -33,9 +39,10 @@ ServerFolder ServerFolder::find(const QString& serverName)
 
 QString ServerFolder::databaseFile(const QString& database) const
 {
-    const QString entry = database.trimmed().isEmpty()
+    const QString name = database.trimmed();
+    const QString entry = name.isEmpty() || isPath(name)
                               ? QString()
-                              : paths::findEntryNoCase(m_path, database.trimmed() + QLatin1String(kDatabaseSuffix));
+                              : paths::findEntryNoCase(m_path, name + QLatin1String(kDatabaseSuffix));
     if (entry.isEmpty())
         throw DbError(kErrGeneric,
                       QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(database));

@@ -12,6 +12,7 @@ public:
     static constexpr const char* kDatabaseSuffix = ".sqlite";
 
     // Finds the server by name, case-insensitively; throws DbError "Specified SQL server not found".
+    // A name is never a path: one holding "..", "/" or (for a database) "\\" names nothing.
     static ServerFolder find(const QString& serverName);
 
     const QString& name() const { return m_name; }

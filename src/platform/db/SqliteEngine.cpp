@@ -7,6 +7,7 @@
 #include "platform/db/TsqlAdapter.h"
 #include "platform/db/TsqlParameters.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
 #include <sqlite3.h>
@@ -84,6 +85,8 @@ bool step(sqlite3* db, sqlite3_stmt* stmt)
         return true;
     if (rc == SQLITE_DONE)
         return false;
+    if ((rc & 0xff) == SQLITE_BUSY)
+        throw DbError(kErrTimeout, QStringLiteral("Query timeout expired"));
     throw DbError(kErrGeneric, lastError(db));
 }
 
@@ -204,6 +207,65 @@ private:
     bool m_atEnd = false;
 };
 
+// The tokens of the one statement a text holds, without a closing semicolon. A window's text is
+// one statement: a second one (say a stored value "0; DELETE FROM Invoice" joined into the text)
+// is refused, and nothing of the text runs.
+std::vector<Token> oneStatement(const QString& sql)
+{
+    std::vector<Token> tokens = tokenize(sql);
+    const auto end = std::find_if(tokens.begin(), tokens.end(), [](const Token& t) { return t.isPunct(";"); });
+    if (std::any_of(end, tokens.end(), [](const Token& t) { return !t.isPunct(";"); }))
+        throw DbError(kErrStatement,
+                      QStringLiteral("The text holds more than one statement; only one statement can be run at a time."));
+    tokens.erase(end, tokens.end());
+    return tokens;
+}
+
+// Reading a database in write-ahead-log mode needs its index file ("-shm") beside it. Where that
+// cannot be made (a full disk, a read-only folder) a database is read as it lies in its file, but
+// only when no log or journal beside it holds anything: the file then holds every committed change
+// and nothing half-written, and a connection opened so cannot write, so no change is missed or
+// lost. Busy and other failures are never read past.
+bool mayReadInPlace(int rc, const QString& file)
+{
+    const int primary = rc & 0xff;
+    const bool noFileCanBeMade =
+        primary == SQLITE_IOERR || primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_FULL;
+    return noFileCanBeMade && QFileInfo(file + QStringLiteral("-wal")).size() == 0
+           && QFileInfo(file + QStringLiteral("-journal")).size() == 0;
+}
+
+QString fileUri(const QString& file, bool inPlace)
+{
+    return QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)
+           + (inPlace ? QStringLiteral("?mode=ro&immutable=1") : QStringLiteral("?mode=rw"));
+}
+
+// Reads the schema of a database of the connection: the first read, which needs the log's index.
+int readSchema(sqlite3* db, const QString& schema)
+{
+    const QByteArray sql = QStringLiteral("PRAGMA \"%1\".schema_version").arg(schema).toUtf8();
+    sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+    return sqlite3_extended_errcode(db);
+}
+
+// Attaches a database file and reads it; the SQLite result code (the file is detached again when
+// it cannot be read).
+int attachFile(sqlite3* db, const QString& file, const QString& alias, bool inPlace)
+{
+    const QByteArray sql = QStringLiteral("ATTACH DATABASE '%1' AS \"%2\"")
+                               .arg(fileUri(file, inPlace).replace(u'\'', QStringLiteral("''")), alias)
+                               .toUtf8();
+    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        return sqlite3_extended_errcode(db);
+    const int rc = readSchema(db, alias);
+    if (rc != SQLITE_OK) {
+        const QByteArray detach = QStringLiteral("DETACH DATABASE \"%1\"").arg(alias).toUtf8();
+        sqlite3_exec(db, detach.constData(), nullptr, nullptr, nullptr);
+    }
+    return rc;
+}
+
 // Shapes kept per connection; beyond this the kept forms are dropped and made again.
 constexpr size_t kPreparedLimit = 512;
 
@@ -219,17 +281,28 @@ bool isMonthDatabaseName(const QString& name)
 SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) : m_server(server), m_catalog(catalog)
 {
     const QString file = m_server.databaseFile(catalog);
-    const QByteArray path = file.toUtf8();
-    if (sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
-        const QString message = m_db ? lastError(m_db) : QStringLiteral("out of memory");
+    QString message;
+    for (const bool inPlace : {false, true}) {
+        const QByteArray uri = fileUri(file, inPlace).toUtf8();
+        int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
+        if (rc == SQLITE_OK) {
+            sqlite3_busy_timeout(m_db, 30000);
+            rc = readSchema(m_db, QStringLiteral("main"));
+        }
+        if (rc == SQLITE_OK)
+            break;
+        if (!inPlace)
+            message = m_db ? lastError(m_db) : QStringLiteral("out of memory");
         sqlite3_close(m_db);
         m_db = nullptr;
+        if (!mayReadInPlace(rc, file))
+            break;
+    }
+    if (!m_db)
         throw DbError(kErrGeneric,
                       QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed. (%2)")
                           .arg(catalog, message));
-    }
     registerServerFunctions(m_db);
-    sqlite3_busy_timeout(m_db, 30000);
 }
 
 SqliteEngine::~SqliteEngine()
@@ -239,7 +312,7 @@ SqliteEngine::~SqliteEngine()
     sqlite3_close_v2(m_db);
 }
 
-void SqliteEngine::setBusyTimeout(int seconds) { sqlite3_busy_timeout(m_db, seconds > 0 ? seconds * 1000 : INT_MAX); }
+void SqliteEngine::setBusyTimeout(int seconds) { sqlite3_busy_timeout(m_db, seconds * 1000); }
 
 QString SqliteEngine::attach(const ServerFolder& server, const QString& database)
 {
@@ -252,9 +325,12 @@ QString SqliteEngine::attach(const ServerFolder& server, const QString& database
     alias = alias.toLower().replace(QRegularExpression(QStringLiteral("[^a-z0-9_]")), QStringLiteral("_"));
     if (m_transactionDepth > 0)
         throw DbError(kErrGeneric, QStringLiteral("Database \"%1\" cannot be reached inside this transaction.").arg(database));
-    const QString uri = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
-    Statement attachStatement(m_db, QStringLiteral("ATTACH DATABASE '%1' AS \"%2\"").arg(QString(uri).replace(u'\'', QStringLiteral("''")), alias));
-    attachStatement.step();
+    int rc = attachFile(m_db, file, alias, false);
+    if (rc != SQLITE_OK) {
+        const QString message = lastError(m_db);
+        if (!mayReadInPlace(rc, file) || attachFile(m_db, file, alias, true) != SQLITE_OK)
+            throw DbError(kErrGeneric, message);
+    }
     m_attached.insert(key, alias);
     return alias;
 }
@@ -342,6 +418,15 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
 
 ResultSet SqliteEngine::query(const QString& sql)
 {
+    const std::vector<Token> statement = oneStatement(sql);
+    if (statement.empty())
+        return ResultSet();
+    AdaptedStatement::Kind kind = AdaptedStatement::Command;
+    return run(statement, nullptr, &kind);
+}
+
+ResultSet SqliteEngine::executeBatch(const QString& sql)
+{
     std::optional<ResultSet> first;
     for (const auto& statement : splitStatements(tokenize(sql))) {
         AdaptedStatement::Kind kind = AdaptedStatement::Command;
@@ -354,10 +439,10 @@ ResultSet SqliteEngine::query(const QString& sql)
 
 std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
 {
-    const auto statements = splitStatements(tokenize(sql));
-    if (statements.size() != 1)
+    std::vector<Token> statement = oneStatement(sql);
+    if (statement.empty())
         throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
-    const AdaptedStatement adapted = adaptStatement(statements.front(), *this);
+    const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
     if (adapted.kind != AdaptedStatement::Query)
         throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
     return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens));
@@ -365,11 +450,11 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
 
 qint64 SqliteEngine::execute(const QString& sql)
 {
+    const std::vector<Token> statement = oneStatement(sql);
     qint64 changes = 0;
-    for (const auto& statement : splitStatements(tokenize(sql))) {
-        AdaptedStatement::Kind kind = AdaptedStatement::Command;
+    AdaptedStatement::Kind kind = AdaptedStatement::Command;
+    if (!statement.empty())
         run(statement, &changes, &kind);
-    }
     return changes;
 }
 

@@ -17,7 +17,9 @@ namespace db {
 // servers named in a statement are attached on first use.
 class SqliteEngine final : public Engine, private NameResolver {
 public:
-    // Opens the catalog's file (never creating one); throws DbError "Cannot open database".
+    // Opens the catalog's file (never creating one); throws DbError "Cannot open database". Where
+    // no file can be made beside it (a full disk, a read-only folder) a database whose write-ahead
+    // log is empty is opened for reading only.
     SqliteEngine(const ServerFolder& server, const QString& catalog);
     ~SqliteEngine() override;
     SqliteEngine(const SqliteEngine&) = delete;
@@ -26,6 +28,7 @@ public:
     ResultSet query(const QString& sql) override;
     qint64 execute(const QString& sql) override;
     std::unique_ptr<RowReader> openReader(const QString& sql) override;
+    ResultSet executeBatch(const QString& sql) override;
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -35,7 +38,7 @@ private:
     QString schemaFor(const QString& linkedServer, const QString& database) override;
     Columns columnsOf(const QString& schema, const QString& table) override;
     QString attach(const ServerFolder& server, const QString& database);
-    // Runs one statement of a batch: procedures directly, everything else through its prepared
+    // Runs one statement: procedures directly, everything else through its prepared
     // form with the values bound. Adds the rows a command changed to changes.
     ResultSet run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind);
     ResultSet runProcedure(const AdaptedStatement& call);
