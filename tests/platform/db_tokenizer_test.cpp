@@ -33,6 +33,31 @@ TEST(Tokenizer, RefusesUnclosedLiterals)
     EXPECT_THROW(db::tokenize("select [abc"), db::DbError);
 }
 
+TEST(Tokenizer, BlockCommentsNestAndMustBeClosed)
+{
+    struct Case {
+        const char* sql;
+        QStringList tokens;
+    } closed[] = {
+        {"a /* b /* c */ still comment */ d", {"W:a", "W:d"}},
+        {"a/*/**/*/d", {"W:a", "W:d"}},
+        {"a /* 'quote [bracket -- dash */ d", {"W:a", "W:d"}},
+        {"a /* x */ b /* y */ c", {"W:a", "W:b", "W:c"}},
+        {"a -- /* not opened\nd", {"W:a", "W:d"}},
+        {"a '/* text */' d", {"W:a", "S:/* text */", "W:d"}},
+    };
+    for (const Case& c : closed)
+        EXPECT_EQ(kinds(c.sql), c.tokens) << c.sql;
+    for (const char* sql : {"a /* b", "a /* b /* c */ d", "a /*/ d", "a /* b */ */ /* c"}) {
+        try {
+            db::tokenize(sql);
+            ADD_FAILURE() << sql << " tokenized";
+        } catch (const db::DbError& e) {
+            EXPECT_EQ(e.description(), "Missing end comment mark '*/'.") << sql;
+        }
+    }
+}
+
 TEST(Tokenizer, WritesTokensBackWithLiteralsRequoted)
 {
     EXPECT_EQ(db::joinTokens(db::tokenize("select a.b,'O''Brien' AS [x y],count(*) from t")),

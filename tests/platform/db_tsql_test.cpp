@@ -10,6 +10,7 @@
 #include "platform/db/ServerClock.h"
 #include "platform/db/SqlText.h"
 #include "platform/db/StatementLog.h"
+#include "platform/db/TsqlAdapter.h"
 
 #include <QDateTime>
 
@@ -291,6 +292,74 @@ TEST_F(TsqlTest, StatementsThatDifferOnlyInValuesEachGetTheirOwnAnswer)
     rs.close();
     rs.open("select 'x' AS 'Other', 'y' AS 'Names'", month);
     EXPECT_EQ(rs.fieldNames(), (QStringList{"Other", "Names"}));
+}
+
+TEST_F(TsqlTest, StatementsWhoseTokensSpellAlikeEachGetTheirOwnAnswer)
+{
+    // each pair runs the same token texts one after the other, split differently into tokens
+    month.execute("CREATE TABLE zz (a INT, [a aas ab] INT, [a e, bb] INT, b INT)");
+    month.execute("INSERT INTO zz VALUES (1, 2, 3, 4)");
+    struct Case {
+        const char* sql;
+        const char* row;
+    } pairs[][2] = {
+        {{"select [a] as b from zz", "1"}, {"select [a aas ab] from zz", "2"}},
+        {{"select [a], [b] from zz", "1|4"}, {"select [a e, bb] from zz", "3"}},
+        {{"select [a] as 'x', [b] from zz", "1|4"}, {"select [a] as 'x e, bb' from zz", "1"}},
+    };
+    for (const auto& pair : pairs) {
+        for (int first = 0; first < 2; ++first) {
+            Connection c;
+            c.open(TempServer::connectionText("ZELSERVER", "ZELJUN26"));
+            for (int k = 0; k < 2; ++k) {
+                const Case& run = pair[(first + k) % 2];
+                EXPECT_EQ(rows(run.sql, &c), QStringList{run.row}) << run.sql << " after " << pair[(first + k + 1) % 2].sql;
+            }
+        }
+    }
+}
+
+TEST_F(TsqlTest, StatementsNestedTooDeeplyAreRefused)
+{
+    const auto nested = [](int levels, const QString& open, const QString& inner, const QString& close) {
+        return QStringLiteral("select ") + open.repeated(levels) + inner + close.repeated(levels);
+    };
+    const QString refused[] = {
+        nested(100000, "(", "'a'+'b'", ")"),
+        nested(100000, "(", "1", ")"),
+        nested(100000, "(", "1", ""),
+        nested(10000, "case when 1=1 then ", "'a'+'b'", " end"),
+        nested(200, "(case when 1=1 then ", "'a'+'b'", " end)"),
+    };
+    for (const QString& sql : refused) {
+        try {
+            rows(sql);
+            ADD_FAILURE() << sql.left(40).toStdString() << " ran";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.description().contains("statement too deeply nested")) << e.description().toStdString();
+        }
+    }
+    EXPECT_EQ(scalar(nested(40, "(", "'a'+'b'", ")")), "ab");
+    EXPECT_EQ(scalar(nested(10, "case when 1=1 then ", "'a'+'b'", " end")), "ab");
+}
+
+TEST(TsqlAdapter, LongConcatenationsAdaptInFull)
+{
+    struct AnyName : db::NameResolver {
+        QString schemaFor(const QString&, const QString&) override { return QStringLiteral("main"); }
+        Columns columnsOf(const QString&, const QString&) override { return {}; }
+    } resolver;
+    // every third operator subtracts: c0 + c1 - c2 + c3 -> qv_add((qv_add(c0, c1) - c2), c3)
+    QString sql = QStringLiteral("select c0");
+    QString opened, rest;
+    for (int i = 1; i < 10000; ++i) {
+        const bool minus = i % 3 == 2;
+        sql += QString::fromLatin1(minus ? " - c%1" : " + c%1").arg(i);
+        opened.prepend(minus ? QStringLiteral("(") : QStringLiteral("qv_add("));
+        rest += QString::fromLatin1(minus ? " - c%1)" : ", c%1)").arg(i);
+    }
+    const db::AdaptedStatement adapted = db::adaptStatement(db::tokenize(sql + " from t"), resolver);
+    EXPECT_EQ(db::joinTokens(adapted.tokens), "select " + opened + "c0" + rest + " from t");
 }
 
 TEST_F(TsqlTest, TheLogHoldsTheTextAsSent)

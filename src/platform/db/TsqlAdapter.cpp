@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <iterator>
 
 namespace db {
 
@@ -16,17 +17,64 @@ Token punct(const QString& text) { return {Token::Punct, text}; }
 
 bool isName(const Token& t) { return t.kind == Token::Word || t.kind == Token::Identifier; }
 
-// Index of the parenthesis closing the one at `open`, or tokens.size() when unbalanced.
-size_t matchParen(const Tokens& t, size_t open)
+constexpr size_t kUnmatched = size_t(-1);
+
+// Deeper than this the statement is refused, as the server refuses one past its own nesting limit;
+// the rewriters below recurse once per level.
+constexpr int kMaxNesting = 256;
+
+[[noreturn]] void throwTooDeep()
 {
-    int depth = 0;
-    for (size_t i = open; i < t.size(); ++i) {
-        if (t[i].isPunct("("))
-            ++depth;
-        else if (t[i].isPunct(")") && --depth == 0)
-            return i;
+    throw DbError(kErrStatement, QStringLiteral("Cannot run a statement too deeply nested (more than %1 levels of "
+                                                "parentheses and CASE).")
+                                     .arg(kMaxNesting));
+}
+
+void refuseDeepNesting(const Tokens& t)
+{
+    int parens = 0, cases = 0;
+    for (const Token& tok : t) {
+        if (tok.isPunct("("))
+            ++parens;
+        else if (tok.isPunct(")") && parens > 0)
+            --parens;
+        else if (tok.isWord("CASE"))
+            ++cases;
+        else if (tok.isWord("END") && cases > 0)
+            --cases;
+        if (parens + cases > kMaxNesting)
+            throwTooDeep();
     }
-    throw DbError(kErrStatement, QStringLiteral("Incorrect syntax: a parenthesis is not closed."));
+}
+
+// For every "(" the index of its ")", and for every CASE that of its END (kUnmatched when there is
+// none); parentheses and CASE ... END are matched each on their own.
+std::vector<size_t> partners(const Tokens& t)
+{
+    std::vector<size_t> partner(t.size(), kUnmatched);
+    std::vector<size_t> parens, cases;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i].isPunct("(")) {
+            parens.push_back(i);
+        } else if (t[i].isPunct(")") && !parens.empty()) {
+            partner[parens.back()] = i;
+            parens.pop_back();
+        } else if (t[i].isWord("CASE")) {
+            cases.push_back(i);
+        } else if (t[i].isWord("END") && !cases.empty()) {
+            partner[cases.back()] = i;
+            cases.pop_back();
+        }
+    }
+    return partner;
+}
+
+// Index of the parenthesis closing the one at `open`.
+size_t closingParen(const std::vector<size_t>& partner, size_t open)
+{
+    if (partner[open] == kUnmatched)
+        throw DbError(kErrStatement, QStringLiteral("Incorrect syntax: a parenthesis is not closed."));
+    return partner[open];
 }
 
 // ---- multi-part names ---------------------------------------------------------------------------
@@ -116,7 +164,13 @@ std::vector<std::pair<size_t, size_t>> callArguments(const Tokens& t, size_t ope
     return args;
 }
 
-void rewriteFunctions(Tokens& t)
+bool isCall(const Tokens& t, size_t i)
+{
+    return t[i].kind == Token::Word && i + 1 < t.size() && t[i + 1].isPunct("(") && (i == 0 || !t[i - 1].isPunct("."));
+}
+
+// getdate() -> qv_getdate() and the like.
+void renameCall(Token& name)
 {
     static const QHash<QString, QString> renamed = {
         {QStringLiteral("getdate"), QStringLiteral("qv_getdate")},
@@ -130,50 +184,75 @@ void rewriteFunctions(Tokens& t)
         {QStringLiteral("month"), QStringLiteral("qv_month")},
         {QStringLiteral("day"), QStringLiteral("qv_day")},
     };
-    for (size_t i = 0; i + 1 < t.size(); ++i) {
-        if (t[i].kind != Token::Word || !t[i + 1].isPunct("("))
+    const auto it = renamed.find(name.text.toLower());
+    if (it != renamed.end())
+        name.text = it.value();
+}
+
+void rewriteFunctions(Tokens& t)
+{
+    // renames in place up to the first convert; from there on the statement is written out again
+    size_t i = 0;
+    for (; i < t.size(); ++i) {
+        if (!isCall(t, i))
             continue;
-        if (i > 0 && t[i - 1].isPunct("."))
-            continue;
-        const QString name = t[i].text.toLower();
-        if (name == u"convert") {
-            // convert(type[(n)], value[, style]) -> qv_convert('type(n)', value[, style])
-            const size_t close = matchParen(t, i + 1);
-            const auto args = callArguments(t, i + 1, close);
-            if (args.size() < 2)
-                throw DbError(kErrStatement, QStringLiteral("The convert function requires 2 to 3 arguments."));
-            QString type;
-            for (size_t k = args[0].first; k < args[0].second; ++k)
-                type += t[k].text;
-            Tokens call{word(QStringLiteral("qv_convert")), punct(QStringLiteral("(")), {Token::String, type.toLower()}};
-            for (size_t k = args[0].second; k <= close; ++k)
-                call.push_back(t[k]);
-            t.erase(t.begin() + i, t.begin() + close + 1);
-            t.insert(t.begin() + i, call.begin(), call.end());
+        if (t[i].isWord("CONVERT"))
+            break;
+        renameCall(t[i]);
+    }
+    if (i == t.size())
+        return;
+    const std::vector<size_t> partner = partners(t);
+    Tokens out;
+    out.reserve(t.size());
+    out.insert(out.end(), t.begin(), t.begin() + i);
+    while (i < t.size()) {
+        const bool call = isCall(t, i);
+        if (!call || !t[i].isWord("CONVERT")) {
+            if (call)
+                renameCall(t[i]);
+            out.push_back(t[i++]); // copied: the next call test reads it
             continue;
         }
-        const auto it = renamed.find(name);
-        if (it != renamed.end())
-            t[i].text = it.value();
+        // convert(type[(n)], value[, style]) -> qv_convert('type(n)', value[, style])
+        const size_t close = closingParen(partner, i + 1);
+        size_t typeEnd = i + 2;
+        while (typeEnd < close && !t[typeEnd].isPunct(","))
+            typeEnd = t[typeEnd].isPunct("(") ? partner[typeEnd] + 1 : typeEnd + 1;
+        if (typeEnd + 1 >= close)
+            throw DbError(kErrStatement, QStringLiteral("The convert function requires 2 to 3 arguments."));
+        QString type;
+        for (size_t k = i + 2; k < typeEnd; ++k)
+            type += t[k].text;
+        out.push_back(word(QStringLiteral("qv_convert")));
+        out.push_back(punct(QStringLiteral("(")));
+        out.push_back({Token::String, type.toLower()});
+        i = typeEnd; // the value and style follow, rewritten in turn
     }
+    t = std::move(out);
 }
 
 // ---- TOP n --------------------------------------------------------------------------------------
 
 bool isCompoundWord(const Token& t) { return t.isWord("UNION") || t.isWord("EXCEPT") || t.isWord("INTERSECT"); }
 
-// End of the SELECT starting at `select`: an unmatched ")", a compound operator at its level, or the end.
-size_t selectEnd(const Tokens& t, size_t select, bool& compound)
+// End of the SELECT starting at `select`, passing over removed tokens: an unmatched ")", a compound
+// operator at its level, another SELECT at its level (statements run together) or the end.
+size_t selectEnd(const Tokens& t, const std::vector<bool>& removed, size_t select, bool& compound)
 {
     int depth = 0;
     compound = false;
     for (size_t i = select + 1; i < t.size(); ++i) {
+        if (removed[i])
+            continue;
         if (t[i].isPunct("("))
             ++depth;
         else if (t[i].isPunct(")") && --depth < 0)
             return i;
         else if (depth == 0 && isCompoundWord(t[i])) {
             compound = true;
+            return i;
+        } else if (depth == 0 && t[i].isWord("SELECT")) {
             return i;
         }
     }
@@ -188,9 +267,31 @@ bool followsCompound(const Tokens& t, size_t select)
     return isCompoundWord(prev) || prev.isWord("ALL");
 }
 
+// Writes t out again without its removed tokens and with each insertion ahead of its index; the
+// insertions at one index keep their order.
+void splice(Tokens& t, const std::vector<bool>& removed, std::vector<std::pair<size_t, Tokens>> insertions)
+{
+    std::stable_sort(insertions.begin(), insertions.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    Tokens out;
+    out.reserve(t.size() + 5 * insertions.size());
+    auto next = insertions.begin();
+    for (size_t i = 0; i <= t.size(); ++i) {
+        for (; next != insertions.end() && next->first == i; ++next)
+            std::move(next->second.begin(), next->second.end(), std::back_inserter(out));
+        if (i < t.size() && !removed[i])
+            out.push_back(std::move(t[i]));
+    }
+    t = std::move(out);
+}
+
 // SELECT [DISTINCT] TOP n ... becomes SELECT [DISTINCT] ... LIMIT n, wrapped when part of a UNION.
+// The SELECTs are taken from the last: where two end at one place, the outer one's LIMIT comes last.
 void rewriteTop(Tokens& t)
 {
+    if (std::none_of(t.begin(), t.end(), [](const Token& tok) { return tok.isWord("TOP"); }))
+        return;
+    std::vector<bool> removed(t.size(), false);
+    std::vector<std::pair<size_t, Tokens>> insertions;
     for (size_t s = t.size(); s-- > 0;) {
         if (!t[s].isWord("SELECT"))
             continue;
@@ -209,20 +310,20 @@ void rewriteTop(Tokens& t)
         } else {
             throw DbError(kErrStatement, QStringLiteral("Incorrect syntax near 'TOP'."));
         }
-        t.erase(t.begin() + k, t.begin() + valueEnd);
+        std::fill(removed.begin() + k, removed.begin() + valueEnd, true);
         bool compound = false;
-        const size_t end = selectEnd(t, s, compound);
-        const Tokens limit{word(QStringLiteral("LIMIT")), count};
+        const size_t end = selectEnd(t, removed, s, compound);
+        Tokens limit{word(QStringLiteral("LIMIT")), count};
         if (compound || followsCompound(t, s)) {
-            t.insert(t.begin() + end, punct(QStringLiteral(")")));
-            t.insert(t.begin() + end, limit.begin(), limit.end());
-            const Tokens wrap{word(QStringLiteral("SELECT")), punct(QStringLiteral("*")), word(QStringLiteral("FROM")),
-                              punct(QStringLiteral("("))};
-            t.insert(t.begin() + s, wrap.begin(), wrap.end());
+            limit.push_back(punct(QStringLiteral(")")));
+            insertions.emplace_back(end, std::move(limit));
+            insertions.emplace_back(s, Tokens{word(QStringLiteral("SELECT")), punct(QStringLiteral("*")),
+                                              word(QStringLiteral("FROM")), punct(QStringLiteral("("))});
         } else {
-            t.insert(t.begin() + end, limit.begin(), limit.end());
+            insertions.emplace_back(end, std::move(limit));
         }
     }
+    splice(t, removed, std::move(insertions));
 }
 
 // ---- result column names ------------------------------------------------------------------------
@@ -232,6 +333,7 @@ void rewriteTop(Tokens& t)
 // explicitly, which also lets ORDER BY use them as SQL Server does.
 void nameResultColumns(Tokens& t)
 {
+    std::vector<std::pair<size_t, QString>> names; // AS name goes ahead of the index
     for (size_t s = 0; s < t.size(); ++s) {
         if (!t[s].isWord("SELECT"))
             continue;
@@ -253,23 +355,36 @@ void nameResultColumns(Tokens& t)
             if (depth > 0)
                 continue;
             const bool itemEnd = atEnd || t[i].isPunct(",") || t[i].isPunct(")") || t[i].isWord("FROM")
-                                 || t[i].isWord("INTO") || t[i].isWord("LIMIT") || isCompoundWord(t[i]);
+                                 || t[i].isWord("INTO") || t[i].isWord("LIMIT") || isCompoundWord(t[i])
+                                 || t[i].isWord("SELECT"); // statements run together
             if (!itemEnd)
                 continue;
             // a plain reference: name(.name)*
             bool plain = i > itemStart && (i - itemStart) % 2 == 1;
             for (size_t k = itemStart; plain && k < i; ++k)
                 plain = (k - itemStart) % 2 == 0 ? isName(t[k]) && !t[k].isWord("NULL") : t[k].isPunct(".");
-            if (plain) {
-                const Token name{Token::Identifier, t[i - 1].text};
-                t.insert(t.begin() + i, {word(QStringLiteral("AS")), name});
-                i += 2;
-            }
+            if (plain)
+                names.emplace_back(i, t[i - 1].text);
             if (atEnd || !t[i].isPunct(","))
                 break;
             itemStart = i + 1;
         }
     }
+    if (names.empty())
+        return;
+    // a SELECT within another's list is named between the outer one's items
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    Tokens out;
+    out.reserve(t.size() + 2 * names.size());
+    size_t from = 0;
+    for (auto& [at, name] : names) {
+        std::move(t.begin() + from, t.begin() + at, std::back_inserter(out));
+        out.push_back(word(QStringLiteral("AS")));
+        out.push_back({Token::Identifier, std::move(name)});
+        from = at;
+    }
+    std::move(t.begin() + from, t.end(), std::back_inserter(out));
+    t = std::move(out);
 }
 
 // ---- aliases ------------------------------------------------------------------------------------
@@ -295,27 +410,33 @@ bool isBoundaryWord(const Token& t)
     return t.kind == Token::Word && words.contains(t.text.toUpper());
 }
 
+bool isSign(const Token& t) { return t.isPunct("-") || t.isPunct("+") || t.isPunct("~"); }
+
 // Rewrites every additive expression that holds a + into qv_add(a, b), which concatenates text and
-// adds numbers as the server does; - stays numeric.
+// adds numbers as the server does; - stays numeric. Each token is read a fixed number of times: the
+// partners of parentheses and CASE are looked up, and output is only ever appended.
 class PlusRewriter {
 public:
-    explicit PlusRewriter(const Tokens& tokens) : t(tokens) {}
+    explicit PlusRewriter(const Tokens& tokens) : t(tokens), partner(partners(tokens)) {}
 
-    Tokens run() { return range(0, t.size()); }
+    Tokens run()
+    {
+        Tokens out;
+        out.reserve(t.size() + t.size() / 2);
+        range(0, t.size(), out);
+        return out;
+    }
 
 private:
     const Tokens& t;
+    const std::vector<size_t> partner;
+    int levels = 0; // range() calls under way: one per parenthesis or CASE entered
 
     size_t caseEnd(size_t caseIndex, size_t e) const
     {
-        int depth = 0;
-        for (size_t i = caseIndex; i < e; ++i) {
-            if (t[i].isWord("CASE"))
-                ++depth;
-            else if (t[i].isWord("END") && --depth == 0)
-                return i;
-        }
-        throw DbError(kErrStatement, QStringLiteral("Incorrect syntax: CASE without END."));
+        if (partner[caseIndex] >= e)
+            throw DbError(kErrStatement, QStringLiteral("Incorrect syntax: CASE without END."));
+        return partner[caseIndex];
     }
 
     size_t primaryEnd(size_t i, size_t e) const
@@ -324,7 +445,7 @@ private:
             return i;
         const Token& tok = t[i];
         if (tok.isPunct("("))
-            return matchParen(t, i) + 1;
+            return closingParen(partner, i) + 1;
         if (tok.kind == Token::String || tok.kind == Token::Number)
             return i + 1;
         if (tok.isWord("CASE"))
@@ -335,18 +456,23 @@ private:
         while (k + 1 < e && t[k].isPunct(".") && (isName(t[k + 1]) || t[k + 1].isPunct("*")))
             k += 2;
         if (k < e && t[k].isPunct("(")) {
-            k = matchParen(t, k) + 1;
+            k = closingParen(partner, k) + 1;
             if (k + 1 < e && t[k].isWord("OVER") && t[k + 1].isPunct("("))
-                k = matchParen(t, k + 1) + 1;
+                k = closingParen(partner, k + 1) + 1;
         }
         return k;
     }
 
+    size_t signsEnd(size_t i, size_t e) const
+    {
+        while (i < e && isSign(t[i]))
+            ++i;
+        return i;
+    }
+
     size_t factorEnd(size_t i, size_t e) const
     {
-        size_t k = i;
-        while (k < e && (t[k].isPunct("-") || t[k].isPunct("+") || t[k].isPunct("~")))
-            ++k;
+        const size_t k = signsEnd(i, e);
         const size_t end = primaryEnd(k, e);
         return end == k ? i : end;
     }
@@ -366,29 +492,21 @@ private:
     }
 
     // Copies [b, e) and rewrites inside parentheses and CASE bodies.
-    Tokens term(size_t b, size_t e) const
+    void term(size_t b, size_t e, Tokens& out)
     {
-        Tokens out;
         for (size_t i = b; i < e;) {
-            if (t[i].isPunct("(")) {
-                const size_t close = matchParen(t, i);
-                out.push_back(t[i]);
-                const Tokens inner = range(i + 1, close);
-                out.insert(out.end(), inner.begin(), inner.end());
-                out.push_back(t[close]);
-                i = close + 1;
-            } else if (t[i].isWord("CASE")) {
-                const size_t end = caseEnd(i, e);
-                out.push_back(t[i]);
-                const Tokens inner = range(i + 1, end);
-                out.insert(out.end(), inner.begin(), inner.end());
+            size_t end = i;
+            if (t[i].isPunct("("))
+                end = closingParen(partner, i);
+            else if (t[i].isWord("CASE"))
+                end = caseEnd(i, e);
+            out.push_back(t[i]);
+            if (end > i) {
+                range(i + 1, end, out);
                 out.push_back(t[end]);
-                i = end + 1;
-            } else {
-                out.push_back(t[i++]);
             }
+            i = end + 1;
         }
-        return out;
     }
 
     static bool endsOperand(const Token& tok)
@@ -397,9 +515,12 @@ private:
                || tok.isPunct(")") || (tok.kind == Token::Word && !isBoundaryWord(tok));
     }
 
-    Tokens range(size_t b, size_t e) const
+    void range(size_t b, size_t e, Tokens& out)
     {
-        Tokens out;
+        // Deeper nesting is refused before rewriting; this also bounds the calls for a ( opened
+        // inside a CASE and closed after its END, which can leave the CASE behind.
+        if (++levels > kMaxNesting + 1)
+            throwTooDeep();
         bool afterOperand = false;
         for (size_t i = b; i < e;) {
             if (!afterOperand) {
@@ -409,61 +530,64 @@ private:
                     afterOperand = true;
                     continue;
                 }
+                // signs before no operand: none of them starts a term
+                const size_t signs = signsEnd(i, e);
+                out.insert(out.end(), t.begin() + i, t.begin() + signs);
+                i = signs;
+                if (i == e)
+                    break;
             }
             if (t[i].isPunct("(")) {
-                const Tokens group = term(i, matchParen(t, i) + 1);
-                out.insert(out.end(), group.begin(), group.end());
-                i = matchParen(t, i) + 1;
+                const size_t end = closingParen(partner, i) + 1;
+                term(i, end, out);
+                i = end;
                 afterOperand = true;
                 continue;
             }
             afterOperand = endsOperand(t[i]);
             out.push_back(t[i++]);
         }
-        return out;
+        --levels;
     }
 
     // An additive chain starting with the term [b, firstEnd); returns the index after it.
-    size_t additive(size_t b, size_t firstEnd, size_t e, Tokens& out) const
+    size_t additive(size_t b, size_t firstEnd, size_t e, Tokens& out)
     {
         struct Part {
-            QString op;
+            size_t op; // index of the + or - before the term
             size_t begin, end;
         };
-        std::vector<Part> parts{{QString(), b, firstEnd}};
+        std::vector<Part> parts;
+        bool hasPlus = false;
         size_t k = firstEnd;
         while (k < e && (t[k].isPunct("+") || t[k].isPunct("-"))) {
             const size_t next = termEnd(k + 1, e);
             if (next == k + 1)
                 break;
-            parts.push_back({t[k].text, k + 1, next});
+            hasPlus = hasPlus || t[k].isPunct("+");
+            parts.push_back({k, k + 1, next});
             k = next;
         }
-        const bool hasPlus = std::any_of(parts.begin(), parts.end(), [](const Part& p) { return p.op == u"+"; });
         if (!hasPlus) {
+            term(b, firstEnd, out);
             for (const Part& p : parts) {
-                if (!p.op.isEmpty())
-                    out.push_back(punct(p.op));
-                const Tokens tt = term(p.begin, p.end);
-                out.insert(out.end(), tt.begin(), tt.end());
+                out.push_back(t[p.op]);
+                term(p.begin, p.end, out);
             }
             return k;
         }
-        Tokens acc = term(parts[0].begin, parts[0].end);
-        for (size_t p = 1; p < parts.size(); ++p) {
-            const Tokens right = term(parts[p].begin, parts[p].end);
-            Tokens next;
-            if (parts[p].op == u"+")
-                next = {word(QStringLiteral("qv_add")), punct(QStringLiteral("("))};
-            else
-                next = {punct(QStringLiteral("("))};
-            next.insert(next.end(), acc.begin(), acc.end());
-            next.push_back(punct(parts[p].op == u"+" ? QStringLiteral(",") : QStringLiteral("-")));
-            next.insert(next.end(), right.begin(), right.end());
-            next.push_back(punct(QStringLiteral(")")));
-            acc = std::move(next);
+        // a + b - c + d -> qv_add((qv_add(a, b) - c), d): every operator's opening comes first
+        for (auto p = parts.rbegin(); p != parts.rend(); ++p) {
+            if (t[p->op].isPunct("+"))
+                out.push_back(word(QStringLiteral("qv_add")));
+            out.push_back(punct(QStringLiteral("(")));
         }
-        out.insert(out.end(), acc.begin(), acc.end());
+        term(b, firstEnd, out);
+        for (const Part& p : parts) {
+            out.push_back(punct(t[p.op].isPunct("+") ? QStringLiteral(",") : QStringLiteral("-")));
+            term(p.begin, p.end, out);
+            out.push_back(punct(QStringLiteral(")")));
+        }
         return k;
     }
 };
@@ -486,7 +610,7 @@ void completeInsertColumns(Tokens& t, NameResolver& resolver)
     const size_t valuesIndex = tableIndex + 1;
     if (valuesIndex + 1 >= t.size() || !t[valuesIndex].isWord("VALUES") || !t[valuesIndex + 1].isPunct("("))
         return;
-    const size_t close = matchParen(t, valuesIndex + 1);
+    const size_t close = closingParen(partners(t), valuesIndex + 1);
     const size_t valueCount = callArguments(t, valuesIndex + 1, close).size();
     const NameResolver::Columns columns = resolver.columnsOf(schema, t[tableIndex].text);
     if (columns.identity < 0 || valueCount + 1 != size_t(columns.names.size()))
@@ -571,6 +695,7 @@ AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
 {
     if (t.empty())
         throw DbError(kErrStatement, QStringLiteral("The statement is empty."));
+    refuseDeepNesting(t);
     if (t[0].isWord("EXEC") || t[0].isWord("EXECUTE"))
         return procedureCall(t);
 

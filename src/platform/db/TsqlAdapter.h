@@ -35,7 +35,8 @@ struct AdaptedStatement {
 // Rewrites one T-SQL statement (tokens without the separating semicolons) into SQLite's dialect:
 // multi-part and linked-server names, convert/getdate/isnull/ISNUMERIC/LEFT/RIGHT/len, string +,
 // TOP n, AS 'alias', [identifiers], positional INSERT into a table with a server-numbered key,
-// and exec <procedure>. Nothing inside a literal is ever touched.
+// and exec <procedure>. Nothing inside a literal is ever touched. Takes time linear in the length;
+// a statement nested more than 256 levels deep in parentheses and CASE is refused with a DbError.
 AdaptedStatement adaptStatement(std::vector<Token> tokens, NameResolver& resolver);
 
 // Splits a batch into its statements at top-level semicolons; empty statements are dropped.

@@ -31,12 +31,38 @@ QVariant numberValue(const QString& text)
     return integral ? QVariant(whole) : QVariant(text.toDouble());
 }
 
+// Appends the decimal digits of n.
+void appendNumber(QString& out, qsizetype n)
+{
+    char16_t digits[20];
+    int count = 0;
+    do {
+        digits[count++] = char16_t(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    while (count > 0)
+        out += QChar(digits[--count]);
+}
+
+// A kept token goes into the shape as kind, length and text, so no two token runs share a shape.
+void appendShapeOf(QString& shape, const Token& t)
+{
+    shape += QChar(char16_t(u'a' + t.kind));
+    appendNumber(shape, t.text.size());
+    shape += QLatin1Char(':');
+    shape += t.text;
+}
+
 } // namespace
 
 ParameterizedStatement parameterize(const std::vector<Token>& tokens)
 {
     ParameterizedStatement p;
     p.tokens.reserve(tokens.size());
+    qsizetype shapeLength = 0;
+    for (const Token& t : tokens)
+        shapeLength += t.text.size() + 8;
+    p.shape.reserve(shapeLength);
     bool inOrderList = false; // within ORDER BY / GROUP BY, where a number names a column
     int orderDepth = 0, depth = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
@@ -65,13 +91,17 @@ ParameterizedStatement parameterize(const std::vector<Token>& tokens)
         }
         if (!value) {
             p.tokens.push_back(t);
-            p.shape += QChar(char16_t(t.kind + 'a')) + t.text + QChar(u' ');
+            appendShapeOf(p.shape, t);
             continue;
         }
-        const int index = int(p.values.size());
+        QString marker;
+        marker.reserve(8);
+        marker += QChar(kMarker);
+        appendNumber(marker, p.values.size());
         p.values << (t.kind == Token::String ? QVariant(t.text) : numberValue(t.text));
-        p.tokens.push_back({t.kind, QString(QChar(kMarker)) + QString::number(index)});
-        p.shape += t.kind == Token::String ? QStringLiteral("\x01s ") : QStringLiteral("\x01n ");
+        p.tokens.push_back({t.kind, std::move(marker)});
+        p.shape += QChar(kMarker);
+        p.shape += QLatin1Char(t.kind == Token::String ? 's' : 'n');
     }
     return p;
 }

@@ -4,21 +4,6 @@
 
 namespace db {
 
-bool Token::isWord(const char* upper) const
-{
-    if (kind != Word)
-        return false;
-    qsizetype i = 0;
-    for (; upper[i] != 0; ++i) {
-        if (i >= text.size())
-            return false;
-        const char16_t c = text[i].unicode();
-        if ((c >= u'a' && c <= u'z' ? char16_t(c - 32) : c) != char16_t(upper[i]))
-            return false;
-    }
-    return i == text.size();
-}
-
 namespace {
 
 bool isWordChar(QChar c)
@@ -46,6 +31,25 @@ QString readQuoted(const QString& sql, qsizetype& i, QChar close)
     throw DbError(kErrStatement, QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(value));
 }
 
+// Skips the block comment opening at i; comments nest, as the server reads them.
+void skipBlockComment(const QString& sql, qsizetype& i)
+{
+    int depth = 0;
+    while (i + 1 < sql.size()) {
+        if (sql[i] == u'/' && sql[i + 1] == u'*') {
+            ++depth;
+            i += 2;
+        } else if (sql[i] == u'*' && sql[i + 1] == u'/') {
+            i += 2;
+            if (--depth == 0)
+                return;
+        } else {
+            ++i;
+        }
+    }
+    throw DbError(kErrStatement, QStringLiteral("Missing end comment mark '*/'."));
+}
+
 } // namespace
 
 std::vector<Token> tokenize(const QString& sql)
@@ -61,8 +65,7 @@ std::vector<Token> tokenize(const QString& sql)
             while (i < n && sql[i] != u'\n')
                 ++i;
         } else if (c == u'/' && i + 1 < n && sql[i + 1] == u'*') {
-            const qsizetype end = sql.indexOf(QLatin1String("*/"), i + 2);
-            i = end < 0 ? n : end + 2;
+            skipBlockComment(sql, i);
         } else if (c == u'\'') {
             tokens.push_back({Token::String, readQuoted(sql, i, u'\'')});
         } else if ((c == u'N' || c == u'n') && i + 1 < n && sql[i + 1] == u'\'') {

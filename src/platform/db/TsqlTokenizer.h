@@ -18,11 +18,27 @@ struct Token {
     Kind kind;
     QString text;
 
-    bool isWord(const char* upper) const;
+    // Whether this is the keyword `upper` (given in capitals) in any case; inline, as every rewriting
+    // pass asks it of every token.
+    bool isWord(const char* upper) const
+    {
+        if (kind != Word)
+            return false;
+        qsizetype i = 0;
+        for (; upper[i] != 0; ++i) {
+            if (i >= text.size())
+                return false;
+            const char16_t c = text[i].unicode();
+            if ((c >= u'a' && c <= u'z' ? char16_t(c - 32) : c) != char16_t(upper[i]))
+                return false;
+        }
+        return i == text.size();
+    }
     bool isPunct(const char* p) const { return kind == Punct && text == QLatin1String(p); }
 };
 
-// Splits statement text into tokens. Throws DbError on an unterminated literal or identifier.
+// Splits statement text into tokens; block comments nest. Throws DbError on an unterminated literal,
+// identifier or block comment.
 std::vector<Token> tokenize(const QString& sql);
 
 // Writes tokens back out as SQLite text: literals re-quoted, identifiers double-quoted.

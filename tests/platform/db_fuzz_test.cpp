@@ -1,0 +1,232 @@
+// Whatever text reaches the data layer, turning it into SQLite's dialect either succeeds or fails
+// with a DbError: never another exception, a crash or a hang, and never in more than linear time.
+
+#include "platform/db/DbError.h"
+#include "platform/db/TsqlAdapter.h"
+#include "platform/db/TsqlParameters.h"
+#include "platform/db/TsqlTokenizer.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <unordered_map>
+
+namespace {
+
+// Every database is reachable and every table has a numbered key first.
+class AnyName : public db::NameResolver {
+public:
+    QString schemaFor(const QString& server, const QString& database) override
+    {
+        return server.isEmpty() ? QStringLiteral("main") : QStringLiteral("linked_") + database;
+    }
+    Columns columnsOf(const QString&, const QString&) override { return {{"Id", "A", "B"}, 0}; }
+};
+
+// Some databases and tables are unknown, as on a server without them.
+class SomeNames : public AnyName {
+public:
+    QString schemaFor(const QString& server, const QString& database) override
+    {
+        if (database.size() % 2 == 1)
+            throw db::DbError(db::kErrGeneric, QStringLiteral("Database '%1' does not exist.").arg(database));
+        return AnyName::schemaFor(server, database);
+    }
+    Columns columnsOf(const QString& schema, const QString& table) override
+    {
+        if (table.contains(u'x', Qt::CaseInsensitive))
+            throw db::DbError(db::kErrStatement, QStringLiteral("Invalid object name '%1'.").arg(table));
+        return AnyName::columnsOf(schema, table);
+    }
+};
+
+// Statements of the kinds the windows send, built from a fixed seed.
+class Statements {
+public:
+    explicit Statements(unsigned seed) : random(seed) {}
+
+    QString next() { return mangled(pick(4) == 0 ? write() : query(0)); }
+
+private:
+    std::mt19937 random;
+
+    int pick(int n) { return int(random() % unsigned(n)); }
+    template <size_t N> QString any(const char* const (&words)[N]) { return QString::fromUtf8(words[pick(int(N))]); }
+
+    QString column()
+    {
+        static const char* const names[] = {"ConsignmentNo", "Origin", "R.RunsheetNo", "[Scanned@]", "Mobile_No", "[a aas ab]",
+                                            "dbo.T.Weight", "RD.*", "\"Quoted Name\"", "Weight"};
+        return any(names);
+    }
+    QString table()
+    {
+        static const char* const names[] = {"RunsheetDetails", "ZELAdminConfig..CityMaster", "Tracking.dbo.Incoming_Queries",
+                                            "[KWDHO,2301].KWD32Server.dbo.DrFile", "dbo.Misroute", "x..[odd table]", "tblX"};
+        return any(names) + (pick(3) == 0 ? QStringLiteral(" R") : QString());
+    }
+    QString literal()
+    {
+        static const char* const values[] = {"'KWD'", "'O''Brien'", "N'ünï'", "12345678901234", "1.5", "-3", "NULL", "'2026-06-07'",
+                                             "''", "'a..b + [c] -- d /* e'"};
+        return any(values);
+    }
+    QString expression(int depth)
+    {
+        switch (depth > 3 ? pick(3) : pick(9)) {
+        case 0: return column();
+        case 1: return literal();
+        case 2: return expression(depth + 1) + QStringLiteral(" + ") + expression(depth + 1);
+        case 3: return QStringLiteral("convert(varchar(10), %1, 103)").arg(expression(depth + 1));
+        case 4: return QStringLiteral("isnull(%1, %2)").arg(column(), literal());
+        case 5: return QStringLiteral("case when %1 then %2 else %3 end").arg(condition(depth + 1), expression(depth + 1), literal());
+        case 6: return QStringLiteral("(%1)").arg(query(depth + 1));
+        case 7: return QStringLiteral("RIGHT(%1, 4) * -%2").arg(column(), literal());
+        default: return QStringLiteral("count(*)");
+        }
+    }
+    QString condition(int depth)
+    {
+        switch (depth > 3 ? pick(4) : pick(7)) {
+        case 0: return column() + QStringLiteral(" = ") + expression(depth + 1);
+        case 1: return column() + QStringLiteral(" like 'kw%'");
+        case 2: return column() + QStringLiteral(" in (%1, %2)").arg(literal(), literal());
+        case 3: return column() + QStringLiteral(" between %1 and %2").arg(literal(), literal());
+        case 4: return QStringLiteral("(%1 or %2)").arg(condition(depth + 1), condition(depth + 1));
+        case 5: return condition(depth + 1) + QStringLiteral(" and not ") + condition(depth + 1);
+        default: return QStringLiteral("exists (%1)").arg(query(depth + 1));
+        }
+    }
+    QString query(int depth)
+    {
+        QString sql = QStringLiteral("select ");
+        if (pick(3) == 0)
+            sql += pick(2) ? QStringLiteral("top 5 ") : QStringLiteral("distinct top (1) ");
+        for (int n = pick(4); n >= 0; --n)
+            sql += expression(depth) + (pick(3) == 0 ? QStringLiteral(" as 'Name %1'").arg(n) : QString()) + (n ? "," : " ");
+        sql += QStringLiteral("from ") + table();
+        if (pick(2))
+            sql += QStringLiteral(" where ") + condition(depth);
+        if (depth == 0 && pick(4) == 0)
+            sql += QStringLiteral(" union ") + query(depth + 1);
+        if (depth == 0 && pick(3) == 0)
+            sql += QStringLiteral(" order by 1, ") + column() + QStringLiteral(" desc");
+        return sql;
+    }
+    QString write()
+    {
+        switch (pick(4)) {
+        case 0: return QStringLiteral("INSERT INTO %1 Values (%2, %3)").arg(table(), literal(), expression(1));
+        case 1: return QStringLiteral("update %1 set %2 = %3 where %4").arg(table(), column(), expression(1), condition(1));
+        case 2: return QStringLiteral("delete from %1 where %2; %3").arg(table(), condition(1), query(1));
+        default: return QStringLiteral("exec ZELADMINCONFIG..SP_Count %1, @Month = %2").arg(literal(), literal());
+        }
+    }
+
+    // The statement with a few random edits of the kinds that break tokenizers and rewriters.
+    QString mangled(QString sql)
+    {
+        static const char* const pieces[] = {"'", "[", "]", "\"", "(", ")", ",", ".", ";", "+", "-", "--", "/*", "*/", "/* c /* d */ */",
+                                             "-- comment\n", "\n", " case ", " end ", " top ", " select ", " convert(", " N'",
+                                             "é", "漢字", "😀", "\u00a0"};
+        for (int edits = pick(4); edits > 0; --edits) {
+            const int at = pick(int(sql.size()) + 1);
+            switch (pick(6)) {
+            case 0: sql.insert(at, any(pieces)); break;
+            case 1: sql.remove(at, 1 + pick(8)); break;
+            case 2: sql.insert(at, QString(300, u'9')); break;
+            case 3: {
+                const int levels = pick(2) ? 1 + pick(40) : 200 + pick(400);
+                const QString inner = sql.mid(at, pick(20));
+                sql.replace(at, inner.size(), QString(levels, u'(') + inner + QString(pick(4) ? levels : pick(levels + 1), u')'));
+                break;
+            }
+            case 4: sql.insert(at, QChar(char16_t(random() % 0x10000))); break;
+            default: sql.insert(at, sql.mid(pick(int(sql.size()) + 1), pick(30))); break;
+            }
+        }
+        return sql;
+    }
+};
+
+QString tokenText(const std::vector<db::Token>& tokens)
+{
+    QString text;
+    for (const db::Token& t : tokens)
+        text += QString::number(t.kind) + QLatin1Char(':') + QString::number(t.text.size()) + QLatin1Char(':') + t.text;
+    return text;
+}
+
+template <typename Step> void orDbError(Step step)
+{
+    try {
+        step();
+    } catch (const db::DbError&) {
+    }
+}
+
+// Runs a batch through every step as the engine does; two statements with one shape must have one
+// parameterized form. Any exception other than DbError escapes.
+void adapt(const QString& sql, std::unordered_map<QString, QString>& forms)
+{
+    AnyName any;
+    SomeNames some;
+    orDbError([&] {
+        for (const std::vector<db::Token>& statement : db::splitStatements(db::tokenize(sql))) {
+            const db::ParameterizedStatement parameterized = db::parameterize(statement);
+            const QString form = tokenText(parameterized.tokens);
+            EXPECT_EQ(forms.emplace(parameterized.shape, form).first->second, form) << sql.toStdString();
+            orDbError([&] { db::parameterText(db::adaptStatement(parameterized.tokens, any).tokens); });
+            orDbError([&] { db::joinTokens(db::adaptStatement(statement, any).tokens); });
+            orDbError([&] { db::adaptStatement(statement, some); });
+        }
+    });
+}
+
+TEST(TsqlFuzz, GeneratedAndMangledStatementsAdaptOrFailWithADbError)
+{
+    Statements statements(20261207);
+    std::unordered_map<QString, QString> forms;
+    for (int i = 0; i < 3000; ++i) {
+        const QString sql = statements.next();
+        try {
+            adapt(sql, forms);
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what() << " from " << sql.toStdString();
+        }
+    }
+}
+
+TEST(TsqlFuzz, LongStatementsAdaptInLinearTime)
+{
+    // each statement with n and 8n repeats; a rewriter that is quadratic somewhere makes this crawl,
+    // and one that recurses without bound overflows the stack
+    const struct {
+        const char* head;
+        const char* repeated; // # numbers the repeats
+        const char* middle;
+        const char* closing; // repeated as often
+    } statements[] = {
+        {"select ", "'a' + c# + ", "c from t", ""},
+        {"select ", "c#, ", "c from t", ""},
+        {"select ", "convert(varchar(10), c#, 103), ", "c from t", ""},
+        {"select ", "(select top 1 a from t#) union select top 2 b from u union ", "select c from t", ""},
+        {"select 'a' + ", "- ", "from t", ""},
+        {"", "select top 1 c + ", "c from t", ""},
+        {"select ", "((((((((((((((((((((1 + 'x')))))))))))))))))))) + ", "c from t", ""},
+        {"select ", "case when c# = 1 then 'a' + c else d end + ", "c from t", ""},
+        {"select ", "ZELAdminConfig..CityMaster.Name + ", "c from t", ""},
+        {"select ", "((((((((((((((((((((", "'a' + 'b'", "))))))))))))))))))))"},
+    };
+    std::unordered_map<QString, QString> forms;
+    for (const auto& statement : statements) {
+        for (const int n : {500, 4000}) {
+            QString sql = QString::fromLatin1(statement.head);
+            for (int i = 0; i < n; ++i)
+                sql += QString::fromLatin1(statement.repeated).replace(u'#', QString::number(i));
+            sql += QString::fromLatin1(statement.middle) + QString::fromLatin1(statement.closing).repeated(n);
+            adapt(sql, forms);
+        }
+    }
+}
+
+} // namespace
