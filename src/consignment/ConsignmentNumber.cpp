@@ -2,6 +2,7 @@
 
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Val.h"
+#include "platform/runtime/ValueKind.h"
 
 namespace consignment {
 
@@ -9,6 +10,21 @@ QString statementNumber(const QString& typed)
 {
     const runtime::Number number = runtime::Val(typed);
     return number.isInteger() ? QString::number(number.integer()) : runtime::CStr(number.toVariant());
+}
+
+std::optional<QString> statementNumber(const QVariant& stored)
+{
+    switch (runtime::KindOf(stored)) {
+    case runtime::ValueKind::Integer:
+    case runtime::ValueKind::Real:
+        return runtime::CStr(stored);
+    case runtime::ValueKind::Text:
+        if (runtime::IsNumeric(stored))
+            return statementNumber(stored.toString());
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace consignment

@@ -4,6 +4,8 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/ConsignmentNumber.h"
+
 #include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/ServerDate.h"
@@ -76,13 +78,15 @@ QString CreatedCell(const db::Recordset& rs)
            + QStringLiteral("- ") + runtime::CellText(rs.value(QStringLiteral("MachineId")));
 }
 
-// The delivery staff of a DRS number, empty when there is none.
+// The delivery staff of a DRS number, empty when there is none. The number is read back from the
+// line: one that is no number names no runsheet and is not looked up.
 QString DeliveryStaff(const QVariant& drsNo)
 {
-    if (runtime::IsNull(drsNo))
+    const std::optional<QString> number = statementNumber(drsNo);
+    if (!number)
         return QString();
     db::Recordset rs;
-    rs.open(QStringLiteral("Select * From tab_ReturnPODMaster Where RSNo=") + runtime::CStr(drsNo), core::gcnnMonth,
+    rs.open(QStringLiteral("Select * From tab_ReturnPODMaster Where RSNo=") + *number, core::gcnnMonth,
             db::CursorType::Dynamic, db::LockType::Optimistic);
     const QString staff = rs.eof() ? QString() : runtime::CellText(rs.value(QStringLiteral("StaffName")));
     rs.close();

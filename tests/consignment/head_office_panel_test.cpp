@@ -8,6 +8,7 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
 #include "platform/db/StatementLog.h"
 #include "platform/flexgrid/FlexGrid.h"
 
@@ -182,6 +183,40 @@ TEST_F(HeadOfficePanel, AFailingStatementIsReportedAndTheGridsFilledBeforeItKeep
     EXPECT_EQ(window().msgGrid3->rows(), 4); // 00123's point-to-point scans
     EXPECT_EQ(window().msgGrid4->textMatrix(1, 2), "00123");
     EXPECT_TRUE(window().fraROStatus->isVisibleTo(&window()));
+}
+
+// The server's name is a stored setting: whatever it holds stays the one bracketed linked-server
+// name, so an odd name only fails to find its server and cannot add to the statement.
+TEST_F(HeadOfficePanel, TheStoredServerNameStaysOneBracketedName)
+{
+    execute("ZELJUN26", "INSERT INTO Invoice (ConsignmentNo, BookingDate) VALUES (7001,'2026-06-01')");
+    const struct {
+        QString setting;
+        QString bracketed; // as the first statement names the server
+    } cases[] = {
+        {"KW]DHO", "[KW]]DHO,2301]"},
+        {"KWDHO,2301].KWD32Server.dbo.status RM ON 1=1; DELETE FROM Invoice; --",
+         "[KWDHO,2301]].KWD32Server.dbo.status RM ON 1=1; DELETE FROM Invoice; --,2301]"},
+        {"O'Hare", "[O'Hare,2301]"},
+    };
+    for (const auto& c : cases) {
+        core::gstrHeadOfficeServer = c.setting;
+        ui::MessageBoxSeam::clearShown();
+        db::StatementCapture capture;
+        pressStatus("00123");
+        ASSERT_EQ(capture.statements().size(), 1) << c.setting.toStdString();
+        EXPECT_TRUE(capture.statements()[0].contains(" From " + c.bracketed + ".KWD32Server.dbo.DrFile DR Left Outer Join "
+                                                     + c.bracketed + ".KWD32Server.dbo.status RM ON"))
+            << capture.statements()[0].toStdString();
+        ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1) << c.setting.toStdString();
+        EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("'" + c.setting + ",2301'"))
+            << ui::MessageBoxSeam::shown()[0].prompt.toStdString();
+    }
+    db::Connection month;
+    month.open(core::ConnectionText("ZELJUN26"));
+    db::Recordset invoices;
+    invoices.open("SELECT COUNT(*) FROM Invoice", month);
+    EXPECT_EQ(invoices.value(0).toInt(), 1);
 }
 
 TEST_F(HeadOfficePanel, ABlankNumberAsksForOneAndTheExitButtonHidesThePanel)
