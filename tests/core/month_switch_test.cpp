@@ -94,6 +94,37 @@ TEST_F(MonthSwitch, OpensOnTheCurrentMonthWithChangeDisabledUntilEnter)
     EXPECT_EQ(window.focusWidget(), window.cmdChange);
 }
 
+// The clerk clicks into the year and types it, then confirms with Enter: the field shows the digits
+// as typed (never a year of zeros) and Enter takes the year they give.
+TEST_F(MonthSwitch, ATypedYearIsTakenByEnter)
+{
+    struct Case {
+        const char* digits;
+        QStringList shown;
+        const char* picked;
+    };
+    const Case cases[] = {
+        {"2025", {"Jun-2", "Jun-20", "Jun-202", "Jun-2025"}, "Jun-2025"},
+        {"05", {"Jun-0", "Jun-05"}, "Jun-2005"},
+    };
+    for (const Case& c : cases) {
+        core::frmChangeMonth& window = open();
+        QLineEdit* field = window.dtpDate->findChild<QLineEdit*>();
+        window.dtpDate->setFocus();
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
+        QStringList shown;
+        for (const char* digit = c.digits; *digit; ++digit) {
+            QTest::keyClick(window.dtpDate, *digit);
+            shown << field->text();
+        }
+        EXPECT_EQ(shown, c.shown) << c.digits;
+        QTest::keyClick(window.dtpDate, Qt::Key_Return);
+        EXPECT_EQ(window.focusWidget(), window.cmdChange) << c.digits;
+        EXPECT_EQ(field->text(), c.picked) << c.digits;
+        window.cmdExit->click();
+    }
+}
+
 TEST_F(MonthSwitch, AMonthWithADatabaseBecomesTheCurrentMonth)
 {
     core::frmChangeMonth& window = open();

@@ -376,6 +376,33 @@ TEST_F(DummyPodWindow, TheGridFollowsTheToAddressWhileItIsTyped)
     EXPECT_FALSE(w.cmdShow->isEnabled());
 }
 
+// A number the query cannot hold fails the query that each key release in the to-address box runs.
+// The clerk answers the error with Enter or Esc: the box takes the key's press, its release lands
+// in the to-address box again and must not run the query once more, or the error would return
+// after every answer.
+TEST_F(DummyPodWindow, AnsweringTheErrorOfTheTypedQueryDoesNotRunItAgain)
+{
+    frmPendPODQry& w = window();
+    range(QDate(2026, 6, 1), QDate(2026, 6, 30));
+    w.txtConsignNo->setText("1e400"); // pasted: typing refuses the letter
+    QWidget box;                      // the error box while it is open
+    for (Qt::Key answer : {Qt::Key_Return, Qt::Key_Escape}) {
+        ui::MessageBoxSeam::clearShown();
+        ui::MessageBoxSeam::setAnswerer([&](const ui::ShownMessage&) {
+            QTest::keyPress(&box, answer);
+            return ui::vbOK;
+        });
+        QTest::mouseClick(w.txtToAddress, Qt::LeftButton);
+        ASSERT_EQ(w.focusWidget(), w.txtToAddress);
+        QTest::keyClick(w.txtToAddress, Qt::Key_End);
+        QTest::keyRelease(w.txtToAddress, answer);
+
+        ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1) << answer;
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "Overflow");
+        EXPECT_EQ(w.focusWidget(), w.txtToAddress);
+    }
+}
+
 TEST_F(DummyPodWindow, AFillHasNoLimitOfRecords)
 {
     constexpr int kRecords = 8200; // more than a 16-bit row index could address

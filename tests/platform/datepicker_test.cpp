@@ -2,6 +2,7 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/PickerDateText.h"
 #include "platform/ui/PickerFormat.h"
 #include "support/QtPrinters.h"
@@ -201,6 +202,73 @@ TEST_F(DatePickerTest, KeysFocusAndChangeReachTheHandlers)
     w.picker->setValue(QString("5-JAN-25"));
     w.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(events, QStringList({"change 05-Jan-2025", "lost focus"}));
+}
+
+// Digits typed into the year build it as in any date picker: the field shows the digits as typed
+// and the value follows them; one or two digits give a year in 1930-2029, a year out of range
+// leaves the date, and leaving the field shows the value again.
+TEST_F(DatePickerTest, TypedYearDigitsBuildTheYear)
+{
+    struct Case {
+        const char* customFormat;
+        QDate start;
+        const char* digits;
+        QStringList shown; // after each digit
+        QDate left;        // after leaving the field
+    };
+    const Case cases[] = {
+        {"MMM-yyyy", {2026, 6, 1}, "2025", {"Jun-2", "Jun-20", "Jun-202", "Jun-2025"}, {2025, 6, 1}},
+        {"MMM-yyyy", {2026, 12, 1}, "05", {"Dec-0", "Dec-05"}, {2005, 12, 1}},
+        {"MMM-yyyy", {2026, 6, 1}, "25", {"Jun-2", "Jun-25"}, {2025, 6, 1}},
+        {"MMM-yyyy", {2026, 6, 1}, "99", {"Jun-9", "Jun-99"}, {1999, 6, 1}},
+        {"MMM-yyyy", {2026, 6, 1}, "0205", {"Jun-0", "Jun-02", "Jun-020", "Jun-2026"}, {2026, 6, 1}},
+        {"dd-MMM-yyyy", {2024, 2, 29}, "2025", {"28-Feb-2", "29-Feb-20", "29-Feb-202", "28-Feb-2025"}, {2025, 2, 28}},
+        {"dd-MMM-yyyy", {2025, 1, 5}, "3", {"05-Jan-3"}, {2003, 1, 5}},
+        {"dd-MMM-yy", {2025, 1, 5}, "07", {"05-Jan-0", "05-Jan-07"}, {2007, 1, 5}},
+        {"'Day' d 'of' yyyy", {2025, 1, 5}, "25", {"Day 5 of 2", "Day 5 of 25"}, {2025, 1, 5}},
+        {"", {2025, 1, 5}, "1999", {"1-01-05", "19-01-05", "199-01-05", "1999-01-05"}, {1999, 1, 5}},
+    };
+    for (const Case& c : cases) {
+        PickerWindow w;
+        w.picker->setCustomFormat(c.customFormat);
+        w.picker->setValue(c.start);
+        w.picker->setFocus(Qt::TabFocusReason);
+        w.picker->setSelectedSection(QDateTimeEdit::YearSection);
+        QStringList shown;
+        for (const char* digit = c.digits; *digit; ++digit) {
+            w.type(Qt::Key(Qt::Key_0 + (*digit - '0')), QString(QChar(*digit)));
+            shown << w.picker->text();
+        }
+        EXPECT_EQ(shown, c.shown) << c.customFormat << ' ' << c.digits;
+        w.other->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(w.picker->value().date(), c.left) << c.customFormat << ' ' << c.digits;
+        EXPECT_EQ(w.picker->text(), w.picker->value().toString(w.picker->displayFormat())) << c.digits;
+    }
+}
+
+// A clerk who was in the month when a message box came up types the day next: the first key after
+// the box starts from the first field.
+TEST_F(DatePickerTest, TheFirstKeyAfterAMessageBoxStartsFromTheFirstField)
+{
+    PickerWindow w;
+    ui::MessageBoxSeam::startAnswering();
+    ui::attachHandlers(w.picker, {.keyDown = [](int& code, int) {
+                                      if (code == ui::vbKeyReturn)
+                                          ui::MsgBox("To Date Should be Equal to or Greater than From Date");
+                                  }});
+    w.picker->setFocus(Qt::TabFocusReason);
+    w.picker->setSelectedSection(QDateTimeEdit::MonthSection);
+    w.type(Qt::Key_Return, "\r");
+    w.type(Qt::Key_1, "1");
+    w.type(Qt::Key_5, "5");
+    EXPECT_EQ(w.picker->value().date(), QDate(2025, 1, 15));
+    // with no box in between the field stays where the clerk put it
+    w.picker->setSelectedSection(QDateTimeEdit::YearSection);
+    w.type(Qt::Key_2, "2");
+    w.type(Qt::Key_4, "4");
+    w.other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.picker->value().date(), QDate(2024, 1, 15));
+    ui::MessageBoxSeam::stopAnswering();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/db/DbError.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
 
@@ -91,6 +92,79 @@ TEST_F(WindowRuntime, EventsArriveInTheRuntimesOrder)
     EXPECT_EQ(events, (QStringList{"first got", "down 65 0", "press 65", "first up 65", "down 38 0", "first up 38", "down 13 0",
                                    "press 13", "first lost", "second got", "second up 13"}));
     EXPECT_EQ(first->text(), "A");
+}
+
+// The clerk answers a box with a key: the box takes its press, and its release lands in the
+// control that has the focus again. Releasing a key pressed before a modal window closed, or in
+// it, runs no KeyUp handler; a key pressed after it works as ever.
+TEST_F(WindowRuntime, AKeyPressedBeforeOrInAModalWindowGivesNoKeyUpAfterIt)
+{
+    auto* field = new QLineEdit(&window);
+    int ups = 0;
+    ui::attachHandlers(field, {.keyUp = [&](int&, int) { ++ups; }});
+    QWidget box; // the message box while it is open
+    field->setFocus();
+
+    struct Case {
+        const char* name;
+        std::function<void()> betweenPressAndRelease;
+        int keyUps;
+    };
+    const Case cases[] = {
+        {"a message box", [] { ui::MsgBox("Saved"); }, 0},
+        {"a modal window", [] {
+             QWidget modal;
+             ui::WindowHost::showModal(&modal);
+             modal.hide();
+         }, 0},
+        {"a box answered by the key", [&] {
+             ui::MessageBoxSeam::setAnswerer([&](const ui::ShownMessage&) {
+                 QTest::keyPress(&box, Qt::Key_Return);
+                 return ui::vbOK;
+             });
+             ui::MsgBox("Overflow");
+         }, 0},
+        {"no modal window", [] {}, 1},
+    };
+    for (const Case& c : cases) {
+        ups = 0;
+        QTest::keyPress(field, Qt::Key_Return);
+        c.betweenPressAndRelease();
+        QTest::keyRelease(field, Qt::Key_Return);
+        EXPECT_EQ(ups, c.keyUps) << c.name;
+    }
+}
+
+// QWidget's destructor takes the focus from a focused control when the control's own class is
+// already gone: deleting a window inside the active main window runs none of the control's
+// handlers on what is left of it.
+TEST_F(WindowRuntime, DeletingAWindowRunsNoHandlerOfItsFocusedControl)
+{
+    struct Case {
+        const char* name;
+        std::function<QWidget*(QWidget*)> make;
+    };
+    const Case cases[] = {
+        {"text box", [](QWidget* parent) { return new QLineEdit("12", parent); }},
+        {"editable combo", [](QWidget* parent) {
+             auto* combo = new QComboBox(parent);
+             combo->setEditable(true);
+             combo->addItems({"AB", "CD"});
+             return combo;
+         }},
+        {"date picker", [](QWidget* parent) { return new ui::DatePicker(parent); }},
+    };
+    for (const Case& c : cases) {
+        auto* dying = new QWidget(&window);
+        QWidget* control = c.make(dying);
+        int handled = 0;
+        ui::attachHandlers(control, {.lostFocus = [&] { ++handled; }, .change = [&] { ++handled; }});
+        dying->show();
+        control->setFocus();
+        ASSERT_TRUE(control->hasFocus()) << c.name;
+        delete dying;
+        EXPECT_EQ(handled, 0) << c.name;
+    }
 }
 
 TEST_F(WindowRuntime, KeyDownCancelsKeysThatTypeNothing)

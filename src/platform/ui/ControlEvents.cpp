@@ -1,6 +1,7 @@
 #include "platform/ui/ControlEvents.h"
 
 #include "platform/ui/DatePicker.h"
+#include "platform/ui/ModalKeys.h"
 #include "platform/ui/WindowHost.h"
 
 #include <QAbstractButton>
@@ -83,7 +84,8 @@ int qtKeyOf(int ascii)
 
 class ControlEventFilter : public QObject {
 public:
-    ControlEventFilter(QWidget* control, ControlHandlers handlers) : QObject(control), m_handlers(std::move(handlers))
+    ControlEventFilter(QWidget* control, ControlHandlers handlers)
+        : QObject(control), m_handlers(std::move(handlers)), m_controlClass(control->metaObject())
     {
         control->installEventFilter(this);
     }
@@ -93,10 +95,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // A control being deleted is down to its QWidget part when QWidget's destructor takes its
+        // focus away: no handler may run on what is left of it.
+        if (!watched->metaObject()->inherits(m_controlClass))
+            return false;
         switch (event->type()) {
         case QEvent::KeyPress: return keyPressed(watched, static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
-            if (m_handlers.keyUp && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            if (m_handlers.keyUp && !static_cast<QKeyEvent*>(event)->isAutoRepeat()
+                && pressedSinceModalWindowClosed(static_cast<QKeyEvent*>(event)->key())) {
                 auto* key = static_cast<QKeyEvent*>(event);
                 int code = virtualKeyCode(key);
                 const int shift = shiftState(key);
@@ -163,6 +170,8 @@ private:
     }
 
     ControlHandlers m_handlers;
+    // The class of the control when the handlers were attached (a class it keeps while it lives).
+    const QMetaObject* m_controlClass;
     bool m_replaying = false;
     bool m_awayWithWindow = false;
 };
@@ -171,6 +180,7 @@ private:
 
 void attachHandlers(QWidget* control, ControlHandlers handlers)
 {
+    watchKeyPresses();
     auto* filter = new ControlEventFilter(control, std::move(handlers));
     const ControlHandlers& h = filter->handlers();
     if (h.click) {

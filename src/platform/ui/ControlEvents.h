@@ -12,8 +12,10 @@ class QWidget;
 //   a handler that sets KeyCode to 0 cancels a key that types no character (an arrow, Delete ...);
 // - KeyPress(KeyAscii) for a key that gives a character (Backspace 8, Enter 13, Esc 27 and the
 //   printable characters); the handler may replace the character or refuse it by setting 0;
-// - KeyUp(KeyCode, Shift) when the key is released;
+// - KeyUp(KeyCode, Shift) when the key is released, unless it went down before a modal window
+//   closed or inside it (ModalKeys.h);
 // - GotFocus and LostFocus; Click, DblClick and Change where the control has them.
+// No handler runs on a control that is being deleted.
 namespace ui {
 
 enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };

@@ -8,6 +8,13 @@
 // short date form or in a custom format with English month and day names whatever the locale,
 // with a drop-down calendar. Its Change event is changed(): the value became another, by the user
 // or by the program; attachHandlers connects it, and the keys and focus events of the picker.
+//
+// Typing into the picker: digits typed into the year build the year, shown as typed ("2", "20",
+// "202", "2025"); the value follows what the digits give at each step, one or two digits giving
+// a year in 1930-2029 ("25" is 2025), more digits the number itself (a year out of range leaves
+// the date as it was). The year is complete with its last digit, or when the field is left. The
+// first key after a modal window closed starts from the first field, whatever field was selected
+// before the window opened.
 namespace ui {
 
 class DatePicker : public QDateEdit {
@@ -47,11 +54,27 @@ signals:
     // Unlike dateTimeChanged, which the edit also sends when Enter confirms an unchanged value.
     void changed();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
 private:
     void setDateParts(int year, int month, int day);
+    // Takes a digit typed into the year; false for any other key.
+    bool typeYearDigit(const QKeyEvent* event);
+    // Shows the value again in place of the typed digits.
+    void finishYear();
 
     QString m_customFormat;
     QDateTime m_lastValue;
+    QString m_typedYear;     // the year digits typed so far, while the year is being typed
+    QDateTime m_beforeYear;  // the value before them
+    QString m_typedYearText; // the text showing them
+    quint64 m_modalWindowsSeen = 0;
 };
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "platform/ui/MessageBox.h"
 
+#include "platform/ui/ModalKeys.h"
+
 #include <QApplication>
 #include <QList>
 #include <QMessageBox>
@@ -82,11 +84,9 @@ int showBox(const ShownMessage& message)
     return buttons.contains(vbCancel) ? int(vbCancel) : (buttons.size() == 1 ? buttons.first() : defaultAnswer(message.style));
 }
 
-} // namespace
-
-int MsgBox(const QString& prompt, int style, const QString& title)
+// The answer of the person at the counter, or of the test answering in their place.
+int answerOf(const ShownMessage& message)
 {
-    const ShownMessage message{prompt, title.isEmpty() ? QCoreApplication::applicationName() : title, style};
     SeamState& s = seam();
     if (!s.answering)
         return showBox(message);
@@ -95,7 +95,16 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         return s.answers.dequeue();
     if (s.answerer)
         return s.answerer(message);
-    return defaultAnswer(style);
+    return defaultAnswer(message.style);
+}
+
+} // namespace
+
+int MsgBox(const QString& prompt, int style, const QString& title)
+{
+    const int answer = answerOf({prompt, title.isEmpty() ? QCoreApplication::applicationName() : title, style});
+    noteModalWindowClosed();
+    return answer;
 }
 
 void MessageBoxSeam::startAnswering()

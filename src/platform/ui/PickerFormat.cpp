@@ -52,4 +52,21 @@ QString displayFormatOf(const QString& customFormat)
     return display;
 }
 
+std::optional<YearField> yearFieldOf(const QString& displayFormat)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < displayFormat.size(); ++i) {
+        const QChar c = displayFormat[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y')
+            continue;
+        qsizetype run = 1;
+        while (i + run < displayFormat.size() && displayFormat[i + run] == u'y')
+            ++run;
+        return YearField{displayFormat.left(i), run >= 4 ? 4 : 2, displayFormat.mid(i + run)};
+    }
+    return std::nullopt;
+}
+
 } // namespace ui

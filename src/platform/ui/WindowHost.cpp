@@ -2,6 +2,7 @@
 
 #include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/ModalKeys.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -37,6 +38,23 @@ protected:
 private:
     QEventLoop* m_loop;
 };
+
+// Notes the end of a modal showing that has no loop of its own (tests): the window's hiding.
+class ModalHideNote : public QObject {
+public:
+    explicit ModalHideNote(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) {
+            noteModalWindowClosed();
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 // A window opens in the middle of the screen the first time it is shown.
 void placeOnFirstShow(QWidget* window)
 {
@@ -68,12 +86,15 @@ void WindowHost::showModeless(QWidget* window) { present(window, Qt::NonModal); 
 void WindowHost::showModal(QWidget* window)
 {
     present(window, Qt::ApplicationModal);
-    if (nonBlockingFlag())
+    if (nonBlockingFlag()) {
+        new ModalHideNote(window);
         return;
+    }
     QPointer<QWidget> guard(window);
     QEventLoop loop;
     ModalLoopQuitter quitter(window, &loop);
     loop.exec(QEventLoop::DialogExec);
+    noteModalWindowClosed();
     if (guard)
         guard->setWindowModality(Qt::NonModal);
 }
