@@ -34,7 +34,8 @@ std::optional<QString> matchingItem(const QString& text, const QStringList& item
 
 // The combo's change handler.
 void AutoCompleteChange(QComboBox* Combo);
-// The combo's key-down handler for the deleting keys: removes a selected completion.
+// The combo's key-down handler for the deleting keys: removes a selected completion without starting
+// another; the key itself then deletes as in any box.
 void AutoCompleteDelete(QComboBox* Combo);
 // The combo's lost-focus handler: text equal to an item, ignoring case, takes the item's letters.
 void AutoCompleteLostFocus(QComboBox* Combo);

@@ -102,9 +102,17 @@ frmLogin::frmLogin()
 
 void frmLogin::Form_Load()
 {
-    cmdOk->setEnabled(false);
-    txtPassword->clear();
-    LoadWindowPicture(this);
+    try {
+        cmdOk->setEnabled(false);
+        txtPassword->clear();
+        LoadWindowPicture(this);
+    } catch (const std::exception& e) {
+        const std::optional<ui::Failure> failure = ui::failureOf(e);
+        if (!failure)
+            throw;
+        ui::MsgBox(failure->number + QStringLiteral(" : ") + failure->description + QString(7, u' '), ui::vbCritical,
+                   gstrCompanyName);
+    }
 }
 
 void frmLogin::txtUserName_KeyPress(int& KeyAscii)

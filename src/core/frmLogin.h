@@ -33,6 +33,8 @@ public:
     void cmdExit_Click();
 
 private:
+    // An unexpected failure shows its number and description (critical icon, the company's name as
+    // title) and ends the load there.
     void Form_Load();
     void LoadUserCategory();
     void txtUserName_KeyPress(int& KeyAscii);

@@ -172,14 +172,14 @@ void frmQuery::ConnectHandlers()
                                       .gotFocus = [this] { core::SelectAllText(txtConsignNo); },
                                       .lostFocus = [this] { core::ResetColors(txtConsignNo); }});
     ui::attachHandlers(cboTranMode, {.keyPress = [this](int& a) { cboTranMode_KeyPress(a); }});
-    // Backspace is handled by the completion's delete: the key itself would remove one more character.
-    const auto completingKeyPress = [](int& a) { a == ui::vbKeyBack ? void(a = 0) : upperCase(a); };
+    // Backspace and Delete first take away a selected completion (key down), then delete as in any
+    // box; the shorter typed text is completed again as typing it would be.
     ui::attachHandlers(cboDestination, {.keyDown = [this](int& k, int s) { cboDestination_KeyDown(k, s); },
-                                        .keyPress = completingKeyPress,
+                                        .keyPress = upperCase,
                                         .lostFocus = [this] { core::AutoCompleteLostFocus(cboDestination); },
                                         .change = [this] { core::AutoCompleteChange(cboDestination); }});
     ui::attachHandlers(cboPartyCode, {.keyDown = [this](int& k, int s) { cboPartyCode_KeyDown(k, s); },
-                                      .keyPress = completingKeyPress,
+                                      .keyPress = upperCase,
                                       .lostFocus = [this] { core::AutoCompleteLostFocus(cboPartyCode); },
                                       .change = [this] { core::AutoCompleteChange(cboPartyCode); }});
     ui::attachHandlers(cboBranchCode, {.keyDown = [this](int& k, int s) { cboBranchCode_KeyDown(k, s); },

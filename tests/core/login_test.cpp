@@ -10,6 +10,7 @@
 
 #include "platform/db/StatementLog.h"
 #include "platform/paths/Installation.h"
+#include "platform/runtime/RuntimeError.h"
 #include "platform/spooler/Spooler.h"
 
 #include <QFile>
@@ -172,6 +173,30 @@ TEST_F(Login, WithoutAPrinterTheLoginStopsWithTheError)
     EXPECT_EQ(ui::MessageBoxSeam::shown()[0].icon(), 0);
     EXPECT_TRUE(ui::DefaultInstance<core::frmLogin>::loaded());
     EXPECT_FALSE(ui::DefaultInstance<core::mdiQuery>::get().isVisible());
+}
+
+// An unexpected error while the window loads (here raised while the missing picture is being
+// reported) is shown as "number : description" with the critical icon and the company's name; the
+// window still opens.
+TEST_F(Login, AnUnexpectedErrorInTheLoadIsReportedWithItsNumber)
+{
+    ui::DefaultInstance<core::frmLogin>::unload();
+    QFile::remove(paths::programPath("BackScreen.jpg"));
+    ui::MessageBoxSeam::setAnswerer([](const ui::ShownMessage& m) -> int {
+        if (m.prompt.contains("BackScreen.jpg"))
+            throw runtime::RuntimeError(runtime::ErrorNumber::InvalidProcedureCall);
+        return ui::vbOK;
+    });
+    ui::MessageBoxSeam::clearShown();
+    core::frmLogin* window = nullptr;
+    ASSERT_NO_THROW(window = &ui::DefaultInstance<core::frmLogin>::get());
+    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 2);
+    const ui::ShownMessage& m = ui::MessageBoxSeam::shown()[1];
+    EXPECT_EQ(m.prompt, "5 : Invalid procedure call or argument       ");
+    EXPECT_EQ(m.icon(), ui::vbCritical);
+    EXPECT_EQ(m.title, core::gstrCompanyName);
+    EXPECT_FALSE(core::gstrCompanyName.isEmpty());
+    EXPECT_FALSE(window->findChild<QPushButton*>("cmdOk")->isEnabled());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/db/StatementLog.h"
 #include "platform/ui/DatePicker.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <functional>
 
 using invoice::frmQuery;
 using testsupport::WindowFixture;
@@ -114,6 +117,8 @@ TEST_F(InvoiceBookings, FromDateAfterToDateIsRefusedAtTheToDate)
 {
     frmQuery& w = window();
     w.dtpFromDate->setValue(QDate(2026, 6, 20));
+    w.dtpFromDate->setFocus();
+    w.dtpFromDate->setSelectedSection(QDateTimeEdit::MonthSection); // where the clerk left it
     w.dtpToDate->setValue(QDate(2026, 6, 10));
     w.dtpToDate->setFocus();
     press(w.dtpToDate, Qt::Key_Return);
@@ -123,6 +128,8 @@ TEST_F(InvoiceBookings, FromDateAfterToDateIsRefusedAtTheToDate)
     EXPECT_EQ(m.title, "Invoice Query");
     EXPECT_EQ(m.icon(), ui::vbInformation);
     EXPECT_EQ(focused(), "dtpFromDate");
+    QTest::keyClicks(w.dtpFromDate, "05"); // the day, not the month
+    EXPECT_EQ(w.dtpFromDate->value().date(), QDate(2026, 6, 5));
 
     w.dtpToDate->setValue(QDate(2026, 6, 20));
     w.dtpToDate->setFocus();
@@ -217,6 +224,108 @@ TEST_F(InvoiceBookings, ApostropheInACodeComboBreaksNothing)
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
     EXPECT_EQ(itemsOf(w.cboPartyCode), (QStringList{"P3"}));
     EXPECT_EQ(gridNumbers(), (QStringList{"104"}));
+}
+
+// Two parties of one destination where one code starts with the other.
+class InvoiceCityParties : public InvoiceBookings {
+protected:
+    void SetUp() override
+    {
+        InvoiceBookings::SetUp();
+        booking(301, 8, "AIR", "NORTHFIELD", "CITY", "B7", "ZEL", "1", "NULL");
+        booking(302, 9, "AIR", "NORTHFIELD", "CITYCARE", "B8", "ZEL", "1", "NULL");
+        frmQuery& w = window();
+        w.txtConsignNo->setFocus();
+        press(w.txtConsignNo, Qt::Key_Return);   // fill 1
+        press(w.cboTranMode, Qt::Key_Return);    // fill 2, every mode
+        QTest::keyClicks(w.cboDestination, "n"); // NORTHFIELD
+        press(w.cboDestination, Qt::Key_Return); // fill 3: its parties
+    }
+
+    // The edit field's text and its selected part.
+    static QStringList textAndSelection(const QComboBox* combo)
+    {
+        return {combo->currentText(), combo->lineEdit()->selectedText()};
+    }
+};
+
+// A code picked from the list is a click: it is kept as picked, not completed to a longer code,
+// and the next fill and the grid follow it.
+TEST_F(InvoiceCityParties, ListPickKeepsThePickedCode)
+{
+    const std::function<void(QComboBox*)> picks[] = {
+        [](QComboBox* combo) {
+            combo->showPopup();
+            QAbstractItemView* list = combo->view();
+            QTest::qWait(QApplication::doubleClickInterval() + 50); // a release right after opening is ignored
+            const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
+            QTest::mouseMove(list->viewport(), at);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        },
+        [](QComboBox* combo) {
+            combo->showPopup();
+            QTest::keyClick(combo->view(), Qt::Key_Home);
+            QTest::keyClick(combo->view(), Qt::Key_Return);
+        },
+        [](QComboBox* combo) { QTest::keyClick(combo, Qt::Key_Down); },
+    };
+    for (const auto& pick : picks) {
+        frmQuery& w = window();
+        ASSERT_EQ(itemsOf(w.cboPartyCode), (QStringList{"CITY", "CITYCARE"}));
+        w.cboPartyCode->setFocus();
+        pick(w.cboPartyCode);
+        EXPECT_EQ(w.cboPartyCode->currentText(), "CITY");
+        EXPECT_EQ(focused(), "cboPartyCode");
+        press(w.cboPartyCode, Qt::Key_Return); // fill 4
+        EXPECT_EQ(itemsOf(w.cboBranchCode), (QStringList{"B7"}));
+        EXPECT_EQ(gridNumbers(), (QStringList{"301"}));
+        w.cboPartyCode->setFocus();
+        w.cboPartyCode->clearEditText();
+        w.cboPartyCode->setCurrentIndex(-1);
+    }
+}
+
+// Backspace first takes away the offered completion with one typed letter, the shorter typed text
+// being completed again, down to an empty box; Delete takes the completion only.
+TEST_F(InvoiceCityParties, BackspaceDeletesCompletedTextDownToEmpty)
+{
+    frmQuery& w = window();
+    QComboBox* combo = w.cboPartyCode;
+    combo->setFocus();
+    struct Step {
+        std::function<void()> keys;
+        QStringList shown; // text, selected part
+    };
+    const Step steps[] = {
+        {[&] { QTest::keyClicks(combo, "cityc"); }, {"CITYCARE", "ARE"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITYCARE", "CARE"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITY", "Y"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITY", "TY"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITY", "ITY"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"", ""}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"", ""}},
+        {[&] { QTest::keyClicks(combo, "ci"); }, {"CITY", "TY"}},
+        {[&] { press(combo, Qt::Key_Delete); }, {"CI", ""}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITY", "ITY"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"", ""}},
+        // a whole code, as a pick leaves it: each Backspace takes one letter of it
+        {[&] { combo->setCurrentIndex(1); }, {"CITYCARE", ""}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITYCARE", "E"}},
+        {[&] { press(combo, Qt::Key_Backspace); }, {"CITYCARE", "RE"}},
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        step.keys();
+        EXPECT_EQ(textAndSelection(combo), step.shown) << "step " << n++;
+    }
+    // the destination combo deletes alike
+    w.cboDestination->setFocus();
+    press(w.cboDestination, Qt::Key_End);
+    press(w.cboDestination, Qt::Key_Backspace);
+    EXPECT_EQ(textAndSelection(w.cboDestination), (QStringList{"NORTHFIELD", "D"}));
+    w.cboDestination->lineEdit()->selectAll();
+    press(w.cboDestination, Qt::Key_Backspace);
+    EXPECT_EQ(textAndSelection(w.cboDestination), (QStringList{"", ""}));
 }
 
 TEST_F(InvoiceBookings, NumberBoxTakesDigitsOnlyAlsoWhenPasted)

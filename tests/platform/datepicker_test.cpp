@@ -247,21 +247,45 @@ TEST_F(DatePickerTest, TypedYearDigitsBuildTheYear)
 }
 
 // A clerk who was in the month when a message box came up types the day next: the first key after
-// the box starts from the first field.
+// the box starts from the first field, whichever of the picker's own handlers raised the box (one
+// that lets Enter on, one that takes it, one on its release).
 TEST_F(DatePickerTest, TheFirstKeyAfterAMessageBoxStartsFromTheFirstField)
 {
-    PickerWindow w;
+    const auto box = [] { ui::MsgBox("To Date Should be Equal to or Greater than From Date"); };
+    const ui::ControlHandlers raising[] = {
+        {.keyDown = [&](int& code, int) {
+             if (code == ui::vbKeyReturn)
+                 box();
+         }},
+        {.keyPress = [&](int& ascii) {
+             if (ascii == ui::vbKeyReturn) {
+                 box();
+                 ascii = 0;
+             }
+         }},
+        {.keyUp = [&](int& code, int) {
+             if (code == ui::vbKeyReturn)
+                 box();
+         }},
+    };
     ui::MessageBoxSeam::startAnswering();
-    ui::attachHandlers(w.picker, {.keyDown = [](int& code, int) {
-                                      if (code == ui::vbKeyReturn)
-                                          ui::MsgBox("To Date Should be Equal to or Greater than From Date");
-                                  }});
+    for (const ui::ControlHandlers& handlers : raising) {
+        PickerWindow w;
+        ui::attachHandlers(w.picker, handlers);
+        w.picker->setFocus(Qt::TabFocusReason);
+        w.picker->setSelectedSection(QDateTimeEdit::MonthSection);
+        w.type(Qt::Key_Return, "\r");
+        w.type(Qt::Key_1, "1");
+        w.type(Qt::Key_5, "5");
+        EXPECT_EQ(w.picker->value().date(), QDate(2025, 1, 15));
+    }
+    PickerWindow w;
+    ui::attachHandlers(w.picker, raising[0]);
     w.picker->setFocus(Qt::TabFocusReason);
     w.picker->setSelectedSection(QDateTimeEdit::MonthSection);
     w.type(Qt::Key_Return, "\r");
     w.type(Qt::Key_1, "1");
     w.type(Qt::Key_5, "5");
-    EXPECT_EQ(w.picker->value().date(), QDate(2025, 1, 15));
     // with no box in between the field stays where the clerk put it
     w.picker->setSelectedSection(QDateTimeEdit::YearSection);
     w.type(Qt::Key_2, "2");
@@ -269,6 +293,33 @@ TEST_F(DatePickerTest, TheFirstKeyAfterAMessageBoxStartsFromTheFirstField)
     w.other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.picker->value().date(), QDate(2024, 1, 15));
     ui::MessageBoxSeam::stopAnswering();
+}
+
+// Up and Down step the selected field round within itself; the other fields stay.
+TEST_F(DatePickerTest, SteppedFieldsGoRoundWithinThemselves)
+{
+    struct Case {
+        QDate start;
+        QDateTimeEdit::Section field;
+        Qt::Key key;
+        QDate stepped;
+    };
+    const Case cases[] = {
+        {{2025, 12, 5}, QDateTimeEdit::MonthSection, Qt::Key_Up, {2025, 1, 5}},
+        {{2025, 1, 5}, QDateTimeEdit::MonthSection, Qt::Key_Down, {2025, 12, 5}},
+        {{2025, 6, 5}, QDateTimeEdit::MonthSection, Qt::Key_Up, {2025, 7, 5}},
+        {{2025, 1, 31}, QDateTimeEdit::DaySection, Qt::Key_Up, {2025, 1, 1}},
+        {{2025, 3, 1}, QDateTimeEdit::DaySection, Qt::Key_Down, {2025, 3, 31}},
+        {{2025, 6, 5}, QDateTimeEdit::YearSection, Qt::Key_Up, {2026, 6, 5}},
+    };
+    for (const Case& c : cases) {
+        PickerWindow w;
+        w.picker->setValue(c.start);
+        w.picker->setFocus(Qt::TabFocusReason);
+        w.picker->setSelectedSection(c.field);
+        w.type(c.key);
+        EXPECT_EQ(w.picker->value().date(), c.stepped) << c.start.toString(Qt::ISODate).toStdString();
+    }
 }
 
 } // namespace

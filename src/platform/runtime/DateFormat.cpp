@@ -1,5 +1,7 @@
 #include "platform/runtime/DateFormat.h"
 
+#include "platform/runtime/PatternCache.h"
+
 #include <QList>
 #include <QLocale>
 #include <algorithm>
@@ -110,13 +112,13 @@ QString ampmText(const QString& marker, bool pm)
 
 bool IsDatePattern(const QString& pattern)
 {
-    const QList<Token> tokens = tokenize(pattern);
+    const QList<Token> tokens = readOncePerPattern<tokenize>(pattern);
     return std::any_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.field != Field::Literal; });
 }
 
 QString FormatDatePattern(const QDateTime& moment, const QString& pattern)
 {
-    const QList<Token> tokens = tokenize(pattern);
+    const QList<Token> tokens = readOncePerPattern<tokenize>(pattern);
     const bool twelveHour =
         std::any_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.field == Field::AmPm; });
     const QDate date = moment.date();

@@ -1,5 +1,9 @@
 #include "platform/runtime/NumberFormat.h"
 
+#include "platform/runtime/PatternCache.h"
+
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -66,44 +70,85 @@ void roundTo(Decimal& decimal, qsizetype decimals)
     }
 }
 
+// What a number pattern asks for, read once per pattern.
+struct NumberLayout {
+    bool hasPlaceholder = false;
+    QString prefix;             // the literal text before the first placeholder
+    QString suffix;             // the literal text after the last one
+    qsizetype minWholeDigits = 0;
+    qsizetype minDecimals = 0;
+    qsizetype decimals = 0;
+    bool hasPoint = false;
+    bool grouped = false;       // a "," among the whole-number placeholders
+};
+
+NumberLayout layoutOf(const QString& pattern)
+{
+    static const QString placeholders = QStringLiteral("0#.");
+    const auto isPlaceholder = [](QChar c) { return placeholders.contains(c); };
+    NumberLayout layout;
+    const qsizetype first = std::find_if(pattern.begin(), pattern.end(), isPlaceholder) - pattern.begin();
+    if (first == pattern.size())
+        return layout;
+    const qsizetype last = std::find_if(pattern.rbegin(), pattern.rend(), isPlaceholder).base() - pattern.begin() - 1;
+    const QString digits = pattern.mid(first, last - first + 1);
+    const qsizetype point = digits.indexOf(u'.');
+    const QString whole = point < 0 ? digits : digits.left(point);
+    const QString fraction = point < 0 ? QString() : digits.mid(point + 1);
+    layout.hasPlaceholder = true;
+    layout.prefix = pattern.left(first);
+    layout.suffix = pattern.mid(last + 1);
+    layout.minWholeDigits = whole.count(u'0');
+    layout.minDecimals = fraction.count(u'0');
+    layout.decimals = layout.minDecimals + fraction.count(u'#');
+    layout.hasPoint = point >= 0;
+    layout.grouped = whole.contains(u',');
+    return layout;
+}
+
+// The whole-number digits with the thousands separator between each group of three.
+QString grouped(const QString& digits)
+{
+    static const QString separator = QLocale(QLocale::English, QLocale::UnitedStates).groupSeparator();
+    QString text;
+    text.reserve(digits.size() + digits.size() / 3 * separator.size());
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += separator;
+        text += digits[i];
+    }
+    return text;
+}
+
 } // namespace
 
 QString FormatNumberPattern(const Number& number, const QString& pattern)
 {
-    static const QString placeholders = QStringLiteral("0#.");
-    const auto isPlaceholder = [](QChar c) { return placeholders.contains(c); };
-    const qsizetype first = std::find_if(pattern.begin(), pattern.end(), isPlaceholder) - pattern.begin();
-    if (first == pattern.size())
+    const NumberLayout layout = readOncePerPattern<layoutOf>(pattern);
+    if (!layout.hasPlaceholder)
         return pattern;
-    const qsizetype last = std::find_if(pattern.rbegin(), pattern.rend(), isPlaceholder).base() - pattern.begin() - 1;
     if (!number.isInteger() && !std::isfinite(number.toDouble()))
         return QString::number(number.toDouble());
 
-    const QString layout = pattern.mid(first, last - first + 1);
-    const qsizetype point = layout.indexOf(u'.');
-    const QString wholeLayout = point < 0 ? layout : layout.left(point);
-    const QString fractionLayout = point < 0 ? QString() : layout.mid(point + 1);
-    const qsizetype minWholeDigits = wholeLayout.count(u'0');
-    const qsizetype minDecimals = fractionLayout.count(u'0');
-    const qsizetype decimals = minDecimals + fractionLayout.count(u'#');
-
     Decimal decimal = decimalOf(number);
-    roundTo(decimal, decimals);
+    roundTo(decimal, layout.decimals);
 
     QString whole = decimal.exponent > 0 ? decimal.digits.left(decimal.exponent).leftJustified(decimal.exponent, u'0')
                                          : QString();
-    whole = whole.rightJustified(minWholeDigits, u'0');
+    whole = whole.rightJustified(layout.minWholeDigits, u'0');
+    if (layout.grouped)
+        whole = grouped(whole);
     QString fraction = decimal.exponent < 0 ? QString(-decimal.exponent, u'0') + decimal.digits
                                             : decimal.digits.mid(decimal.exponent);
-    fraction = fraction.leftJustified(decimals, u'0');
-    while (fraction.size() > minDecimals && fraction.endsWith(u'0'))
+    fraction = fraction.leftJustified(layout.decimals, u'0');
+    while (fraction.size() > layout.minDecimals && fraction.endsWith(u'0'))
         fraction.chop(1);
 
     QString text = decimal.negative ? QStringLiteral("-") : QString();
-    text += pattern.left(first) + whole;
-    if (point >= 0)
+    text += layout.prefix + whole;
+    if (layout.hasPoint)
         text += u'.' + fraction;
-    return text + pattern.mid(last + 1);
+    return text + layout.suffix;
 }
 
 } // namespace runtime

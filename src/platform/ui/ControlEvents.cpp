@@ -82,6 +82,15 @@ int qtKeyOf(int ascii)
     return ascii < 128 ? ascii : Qt::Key_unknown;
 }
 
+// True when the combo's text has just become the text of its current item through the list (an
+// item picked with the mouse or the keys, or chosen by the program) rather than by typing: that is
+// a click, not a change of the text.
+bool isListPick(const QComboBox* combo)
+{
+    const int index = combo->currentIndex();
+    return index >= 0 && !combo->lineEdit()->isModified() && combo->currentText() == combo->itemText(index);
+}
+
 class ControlEventFilter : public QObject {
 public:
     ControlEventFilter(QWidget* control, ControlHandlers handlers)
@@ -196,7 +205,10 @@ void attachHandlers(QWidget* control, ControlHandlers handlers)
         if (auto* edit = qobject_cast<QLineEdit*>(control))
             QObject::connect(edit, &QLineEdit::textChanged, filter, [&h] { guarded(h.change); });
         else if (auto* combo = qobject_cast<QComboBox*>(control))
-            QObject::connect(combo, &QComboBox::editTextChanged, filter, [&h] { guarded(h.change); });
+            QObject::connect(combo, &QComboBox::editTextChanged, filter, [&h, combo] {
+                if (!isListPick(combo))
+                    guarded(h.change);
+            });
         else if (auto* text = qobject_cast<QTextEdit*>(control))
             QObject::connect(text, &QTextEdit::textChanged, filter, [&h] { guarded(h.change); });
         else if (auto* picker = qobject_cast<DatePicker*>(control))

@@ -14,7 +14,9 @@ class QWidget;
 //   printable characters); the handler may replace the character or refuse it by setting 0;
 // - KeyUp(KeyCode, Shift) when the key is released, unless it went down before a modal window
 //   closed or inside it (ModalKeys.h);
-// - GotFocus and LostFocus; Click, DblClick and Change where the control has them.
+// - GotFocus and LostFocus; Click, DblClick and Change where the control has them. A combo box's
+//   Change is a change of its text by typing or by the program; a pick from its list (with the
+//   mouse or the keys) gives Click, not Change.
 // No handler runs on a control that is being deleted.
 namespace ui {
 

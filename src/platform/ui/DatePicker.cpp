@@ -37,6 +37,8 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
     setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     setTimeSpec(Qt::UTC); // wall-clock values, as every date-time of the program
     setCalendarPopup(true);
+    // Each field steps round within itself (December goes on to January of the same year).
+    setWrapping(true);
     setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     setDisplayFormat(kShortDateDisplay);
     m_lastValue = dateTime();

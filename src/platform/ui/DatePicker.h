@@ -9,6 +9,9 @@
 // with a drop-down calendar. Its Change event is changed(): the value became another, by the user
 // or by the program; attachHandlers connects it, and the keys and focus events of the picker.
 //
+// Stepping a field (Up, Down) goes round within the field and leaves the others: December steps
+// on to January of the same year, day 31 to day 1 of the same month.
+//
 // Typing into the picker: digits typed into the year build the year, shown as typed ("2", "20",
 // "202", "2025"); the value follows what the digits give at each step, one or two digits giving
 // a year in 1930-2029 ("25" is 2025), more digits the number itself (a year out of range leaves
