@@ -111,7 +111,7 @@ TEST(GridSelection, ColumnsAreIndexesReadThroughTheOrder)
 
 TEST(GridSelection, RowColSetScrollsTheRowIntoView)
 {
-    auto grid = makeGrid();
+    auto grid = makeGrid(40); // rows enough below row 21 that the scrolling is not capped
     ASSERT_TRUE(grid->SBGetVisible(1));
     ASSERT_LT(grid->RowLastVisible(), 20);
     grid->RowColSet(20, 0);

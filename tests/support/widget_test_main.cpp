@@ -1,6 +1,9 @@
 // The main of every test that uses widgets: one QApplication for the whole run, made before the
 // tests and gone after them.
 
+#include "platform/ui/ElidedText.h"
+#include "platform/ui/Fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -10,6 +13,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // the program's fonts and captions, as ui::Application sets them
+    ui::useDesktopFonts(app);
+    QApplication::setStyle(new ui::FittingStyle);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,7 @@
 #include "platform/flexgrid/FlexGrid.h"
 
 #include "platform/ui/Colors.h"
+#include "platform/ui/ElidedText.h"
 
 #include <QPainter>
 #include <functional>
@@ -32,9 +33,9 @@ void FlexFixedHeader::paintCell(QPainter& painter, const QRect& rect, const Flex
     painter.setFont(grid.cellFont(row, col).value_or(grid.font()));
     painter.setPen(grid.cellForeground(row, col));
     const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
-    const int wrap = grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
-    painter.drawText(rect.adjusted(margin, 0, -margin, 0), int(grid.cellQtAlignment(row, col)) | wrap,
-                     grid.m_cells.text(row, col));
+    const QRect textRect = rect.adjusted(margin, 0, -margin, 0);
+    const int flags = int(grid.cellQtAlignment(row, col)) | (grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
+    painter.drawText(textRect, flags, fittedText(painter.fontMetrics(), grid.m_cells.text(row, col), flags, textRect.width()));
     painter.setPen(grid.palette().color(QPalette::Dark));
     painter.drawLine(rect.topRight(), rect.bottomRight());
     painter.drawLine(rect.bottomLeft(), rect.bottomRight());

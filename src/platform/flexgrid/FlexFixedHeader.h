@@ -16,7 +16,8 @@ public:
     QSize sizeHint() const override;
     // The fixed cell at a point of the header's viewport; false where there is none.
     bool cellAt(const QPoint& pos, int& row, int& col) const;
-    // Paints one fixed cell: its colours, font, text and the lines on its right and bottom.
+    // Paints one fixed cell: its colours, font, text (elided where it does not fit) and the lines on
+    // its right and bottom.
     static void paintCell(QPainter& painter, const QRect& rect, const FlexGrid& grid, int row, int col);
 
 protected:

@@ -5,24 +5,25 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/flexgrid/FlexMerge.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/ui/ElidedText.h"
 
 #include <QFontMetrics>
-#include <QStyledItemDelegate>
 
 namespace ui {
 
 namespace {
 
 // Draws a scrolling cell from the model alone: the grid marks the current cell and the selection
-// itself, so the view's own focus, hover and selection states are dropped.
-class FlexCellDelegate : public QStyledItemDelegate {
+// itself, so the view's own focus, hover and selection states are dropped. A text wider than its
+// cell is drawn elided.
+class FlexCellDelegate : public FittingItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using FittingItemDelegate::FittingItemDelegate;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::initStyleOption(option, index);
+        FittingItemDelegate::initStyleOption(option, index);
         option->state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
     }
 };

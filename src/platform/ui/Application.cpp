@@ -1,17 +1,16 @@
 #include "platform/ui/Application.h"
 
+#include "platform/ui/ElidedText.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/WindowHost.h"
-
-#include <QFont>
 
 namespace ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
-    // The windows are laid out in twips for the 8.25-point system font of the original desktop.
-    QFont standard = font();
-    standard.setPointSizeF(8.25);
-    setFont(standard);
+    // The windows are laid out in twips for the fonts of the original desktop.
+    useDesktopFonts(*this);
+    setStyle(new FittingStyle);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

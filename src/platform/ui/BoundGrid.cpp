@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/ui/ElidedText.h"
 #include "platform/ui/Twips.h"
 
 #include <QHeaderView>
@@ -139,6 +140,7 @@ BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent)
 {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setItemDelegate(new FittingItemDelegate(this));
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 }

@@ -99,7 +99,8 @@ private:
     int m_index;
 };
 
-// The read-only data grid. It cannot add, delete or change rows.
+// The read-only data grid. It cannot add, delete or change rows. A value wider than its cell is
+// drawn elided.
 class BoundGrid : public QTableView {
     Q_OBJECT
 public:

@@ -1,0 +1,319 @@
+// Readable layouts: in the fonts the windows name, each grid column of the built windows shows the
+// widest value it holds in normal use whole, or elided with a visible mark, never cut silently;
+// every heading and label is drawn whole or marked, every button caption whole.
+// What is drawn is read from the painting itself: the windows paint onto a device that keeps the
+// texts and their widths.
+
+#include "support/WindowFixture.h"
+
+#include "consignment/frmConsignWiseGridQuery.h"
+#include "invoice/frmPendPODQry.h"
+#include "invoice/frmQuery.h"
+
+#include "platform/db/Connection.h"
+#include "platform/flexgrid/FlexGrid.h"
+#include "platform/ui/BoundGrid.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEngine>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Drawn {
+    QString text;
+    qreal width;
+};
+
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { drawn.push_back({item.text(), item.width()}); }
+    Type type() const override { return QPaintEngine::User; }
+
+    std::vector<Drawn> drawn;
+};
+
+// A screen-like device: the texts a widget draws on it, in its fonts at the screen's resolution.
+class TextRecorder : public QPaintDevice {
+public:
+    explicit TextRecorder(const QWidget* widget) : m_widget(widget) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    const std::vector<Drawn>& drawn() const { return m_engine.drawn; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return m_widget->width();
+        case PdmHeight: return m_widget->height();
+        case PdmWidthMM: return m_widget->widthMM();
+        case PdmHeightMM: return m_widget->heightMM();
+        case PdmDpiX: return m_widget->logicalDpiX();
+        case PdmDpiY: return m_widget->logicalDpiY();
+        case PdmPhysicalDpiX: return m_widget->physicalDpiX();
+        case PdmPhysicalDpiY: return m_widget->physicalDpiY();
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        default: return 1;
+        }
+    }
+
+private:
+    const QWidget* m_widget;
+    mutable RecordingEngine m_engine;
+};
+
+std::vector<Drawn> textsDrawnBy(QWidget* widget)
+{
+    TextRecorder recorder(widget);
+    widget->render(&recorder);
+    return recorder.drawn();
+}
+
+// A caption may be drawn in runs (a mnemonic's underline starts a new one): they join to its text.
+QString joined(const std::vector<Drawn>& drawn)
+{
+    QString text;
+    for (const Drawn& d : drawn)
+        text += d.text;
+    return text;
+}
+
+const QString kMark = QStringLiteral("…");
+
+// How a drawn text stands for a whole one: "whole", "marked" (elided on one side), or "cut".
+QString howShown(const QString& shown, const QString& whole)
+{
+    if (shown == whole)
+        return QStringLiteral("whole");
+    if (shown.startsWith(kMark) && whole.endsWith(shown.mid(kMark.size())))
+        return QStringLiteral("marked");
+    if (shown.endsWith(kMark) && whole.startsWith(shown.chopped(kMark.size())))
+        return QStringLiteral("marked");
+    return QStringLiteral("cut");
+}
+
+// The drawn text of a grid cell: the one drawn item that is the value, whole or elided.
+const Drawn* drawnValue(const std::vector<Drawn>& drawn, const QString& value)
+{
+    for (const Drawn& d : drawn)
+        if (howShown(d.text, value) != QLatin1String("cut"))
+            return &d;
+    return nullptr;
+}
+
+int columnPixels(QAbstractItemView* grid, int col)
+{
+    if (auto* flex = qobject_cast<ui::FlexGrid*>(grid))
+        return qRound(flex->colWidth(col) * flex->logicalDpiX() / 1440.0);
+    return static_cast<ui::BoundGrid*>(grid)->columnWidth(col);
+}
+
+struct Column {
+    const char* grid; // the grid's object name
+    int col;
+    const char* value; // the widest value the column holds in normal use
+    const char* shown; // "whole" or "marked"
+};
+
+// A value the column's width cannot hold in the window's font is drawn marked. The history grids'
+// bold Verdana is wider than the fonts of the invoice and dummy POD windows: dates with their
+// weekday and 14-digit numbers are marked there, as in the head-office panel's regular Verdana.
+// The values of one grid differ, so that each is found among the grid's drawn texts.
+const Column kColumns[] = {
+    {"msgLMF", 0, "02-12-26 -Wednesday", "marked"},
+    {"msgLMF", 3, "10000000003801", "marked"},
+    {"msgBLMF", 0, "02-12-26 -Wednesday", "whole"},
+    {"msgBLMF", 2, "10000000003801", "whole"},
+    {"msgRunsheetDetails", 0, "02-12-26 -Wednesday", "marked"},
+    {"msgRunsheetDetails", 1, "1261200019", "whole"},
+    {"msgRunsheetDetails", 6, "1261200027", "marked"},
+    {"msgDeliveryDetails", 1, "02-Dec-2026", "whole"},
+    {"msgDeliveryDetails", 2, "Remainder Remainder No. 12", "marked"},
+    {"msgDeliveryDetails", 4, "NORTHFIELD TELECOM SERVICES", "whole"},
+    {"msgMisroute", 0, "02-12-26 -Wednesday - 10:30", "marked"},
+    {"msgIncoming", 0, "02-Dec-2026", "whole"},
+    {"msgIncoming", 4, "10000000003801", "marked"},
+    {"msgReturnPOD", 2, "10000000003801", "marked"},
+    {"msgReturnPOD", 3, "1261200019", "marked"},
+    {"msgRtnDocs", 2, "10000000003801", "marked"},
+    {"msgPending", 1, "02-12-26 -Wednesday", "marked"},
+    {"msgMobile", 1, "2026-12-02", "whole"},
+    {"msgMobile", 3, "10000000003801", "whole"},
+    {"msgMobile", 4, "9876543210", "whole"},
+    {"msgGrid1", 2, "10000000006013", "marked"},
+    {"msgGrid2", 3, "10000000006013", "marked"},
+    {"msgGrid", 1, "02-12-2026", "whole"},
+    {"msgGrid", 3, "10000000003801", "whole"},
+    {"msgGrid", 4, "NORTHFIELD TELECOM SERVICES", "whole"},
+    {"dgdQuery", 1, "10000000003801", "whole"},
+    {"dgdQuery", 2, "NORTHFIELD", "whole"},
+    {"dgdQuery", 3, "NORTHFIELD TELECOM SERVICES", "whole"},
+    {"dgdQuery", 14, "12345.500", "whole"},
+};
+
+class ReadableLayouts : public testsupport::CoreFixture {
+protected:
+    void SetUp() override
+    {
+        CoreFixture::SetUp();
+        install(QDate(2026, 6, 15));
+        openMonth(QStringLiteral("ZELJUN26"));
+        core::gstrHeadOfficeServer = QStringLiteral("KWDHO");
+    }
+    void TearDown() override
+    {
+        ui::DefaultInstance<consignment::frmConsignWiseGridQuery>::unload();
+        ui::DefaultInstance<invoice::frmPendPODQry>::unload();
+        ui::DefaultInstance<invoice::frmQuery>::unload();
+        CoreFixture::TearDown();
+    }
+};
+
+// Lays out every grid as its window does and writes the table's values into its first data row.
+QList<QWidget*> windowsWithValues()
+{
+    using History = consignment::frmConsignWiseGridQuery;
+    History& history = ui::DefaultInstance<History>::get();
+    for (auto format : {&History::FormatLmfGrid, &History::FormatBlmfGrid, &History::FormatRunsheetGrid,
+                        &History::FormatDeliveryGrid, &History::FormatMisrouteGrid, &History::FormatIncomingGrid,
+                        &History::FormatReturnPodGrid, &History::FormatPendingGrid, &History::FormatReturnDocsGrid,
+                        &History::FormatMobileGrid})
+        (history.*format)();
+    // the mobile search's headings are its statement's column names
+    const char* mobileHeadings[] = {"SlNo", "RSDate", "Origin", "CONSIGN NO", "MOBILE_NO", "REASON"};
+    for (int c = 0; c < 6; ++c)
+        history.msgMobile->setTextMatrix(0, c, QLatin1String(mobileHeadings[c]));
+    // the head-office panel lays out its grids from what the head office knows of the number
+    db::Connection headOffice;
+    headOffice.open(QStringLiteral("Data Source=KWDHO;USER ID=sa;PASSWORD=;Initial Catalog=KWD32Server"));
+    headOffice.execute(QStringLiteral("INSERT INTO DrFile VALUES ('2026-06-07', 'ZEL', '10000000006013', 'ANN', 'B1', 'DL', "
+                                      "'D77', 3, 'R. Iyer', 'Self', '14:05', 'Kumar', 'R2')"));
+    headOffice.execute(QStringLiteral("INSERT INTO CnFile VALUES ('2026-06-05', 'ZEL', 1, '10000000006013', 'ZEL', 'OP1', "
+                                      "'O', 'ANN', 'M9', 2.5, 2, 'Bag', 'a', 'HUB', 'KA', '20:10')"));
+    history.txtConsignMentNo->setText(QStringLiteral("10000000006013"));
+    QTest::mouseClick(history.cmdROStatus, Qt::LeftButton);
+
+    auto& dummyPod = ui::DefaultInstance<invoice::frmPendPODQry>::get();
+    dummyPod.FlexGrid_Format();
+
+    // the invoice grid shows the statement's row: the table's values, empty elsewhere
+    auto& invoice = ui::DefaultInstance<invoice::frmQuery>::get();
+    QStringList select(25, QStringLiteral("''"));
+    for (const Column& c : kColumns)
+        if (QLatin1String(c.grid) == QLatin1String("dgdQuery"))
+            select[c.col] = QStringLiteral("'%1'").arg(QLatin1String(c.value));
+    invoice.adodcQuery.RecordSource = QStringLiteral("SELECT ") + select.join(QLatin1Char(','));
+    invoice.adodcQuery.Refresh();
+    invoice.dgdQuery->setDataSource(&invoice.adodcQuery);
+    invoice.FormatInvoiceGrid();
+
+    const QList<QWidget*> windows{&history, &dummyPod, &invoice};
+    for (const Column& c : kColumns)
+        for (QWidget* window : windows)
+            if (auto* grid = window->findChild<ui::FlexGrid*>(QLatin1String(c.grid));
+                grid && grid->parentWidget() != history.fraROStatus) // the panel's grids hold its rows
+                grid->setTextMatrix(1, c.col, QLatin1String(c.value));
+    return windows;
+}
+
+TEST_F(ReadableLayouts, EveryGridValueHeadingAndCaptionIsWholeOrMarked)
+{
+    for (const auto& [family, installed] : {std::pair{"MS Sans Serif", "Liberation Sans"}, {"Verdana", "DejaVu Sans"},
+                                            {"Courier New", "Liberation Mono"}, {"Times New Roman", "Liberation Serif"}})
+        EXPECT_EQ(QFontInfo(QFont(QLatin1String(family))).family(), QLatin1String(installed)) << family;
+
+    const QList<QWidget*> windows = windowsWithValues();
+    QMap<QString, QAbstractItemView*> grids;
+    for (QWidget* window : windows)
+        for (QAbstractItemView* grid : window->findChildren<QAbstractItemView*>())
+            if (grid->objectName().startsWith(QLatin1String("msg")) || grid->objectName() == QLatin1String("dgdQuery"))
+                grids[grid->objectName()] = grid;
+
+    for (const Column& c : kColumns) {
+        SCOPED_TRACE(QStringLiteral("%1 column %2: %3").arg(c.grid).arg(c.col).arg(c.value).toStdString());
+        QAbstractItemView* grid = grids.value(QLatin1String(c.grid));
+        ASSERT_NE(grid, nullptr);
+        // the whole grid drawn at once (the window's width may hide columns to scroll to)
+        grid->resize(20000, grid->height());
+        const std::vector<Drawn> drawn = textsDrawnBy(grid);
+        const Drawn* value = drawnValue(drawn, QString::fromUtf8(c.value));
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(howShown(value->text, QString::fromUtf8(c.value)), QLatin1String(c.shown)) << value->text.toStdString();
+        EXPECT_LE(value->width, columnPixels(grid, c.col));
+    }
+
+    // the labels and buttons, then the headings of the flex grids
+    for (QWidget* window : windows) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                text = label->text();
+            else if (auto* button = qobject_cast<QPushButton*>(control))
+                text = button->text().remove(QLatin1Char('&'));
+            if (text.isEmpty())
+                continue;
+            SCOPED_TRACE(control->objectName().toStdString());
+            const std::vector<Drawn> drawn = textsDrawnBy(control);
+            const QString shown = howShown(joined(drawn), text);
+            if (qobject_cast<QPushButton*>(control))
+                EXPECT_EQ(shown, QLatin1String("whole"));
+            else
+                EXPECT_NE(shown, QLatin1String("cut"));
+            qreal width = 0;
+            for (const Drawn& d : drawn)
+                width += d.width;
+            EXPECT_LE(width, control->width());
+        }
+        for (auto* grid : window->findChildren<ui::FlexGrid*>()) {
+            grid->resize(20000, grid->height());
+            const std::vector<Drawn> drawn = textsDrawnBy(grid);
+            for (int c = 0; c < grid->cols(); ++c) {
+                const QString heading = grid->textMatrix(0, c);
+                if (heading.isEmpty() || grid->colWidth(c) == 0)
+                    continue;
+                const Drawn* shown = drawnValue(drawn, heading);
+                EXPECT_TRUE(shown && shown->width <= columnPixels(grid, c))
+                    << grid->objectName().toStdString() << " heading " << heading.toStdString();
+            }
+        }
+    }
+}
+
+// A caption too narrow for its control is marked on the side its alignment hides, except that a
+// number always keeps its last digits: those tell the numbers of a series apart.
+TEST(FittedCaptions, ATooNarrowCaptionIsMarkedWhereItsTellingPartStays)
+{
+    const QString number = QStringLiteral("10000000006013");
+    const QString name = QStringLiteral("NORTHFIELD TELECOM SERVICES");
+    const struct {
+        QString text;
+        Qt::Alignment alignment;
+        bool keepsEnd;
+    } cases[] = {
+        {number, Qt::AlignLeft, true},  {number, Qt::AlignHCenter, true}, {number, Qt::AlignRight, true},
+        {name, Qt::AlignLeft, false},   {name, Qt::AlignHCenter, false},  {name, Qt::AlignRight, true},
+    };
+    for (const auto& c : cases) {
+        QLabel label(c.text);
+        label.setAlignment(c.alignment | Qt::AlignVCenter);
+        label.resize(60, 20);
+        const QString shown = joined(textsDrawnBy(&label));
+        EXPECT_EQ(howShown(shown, c.text), QLatin1String("marked")) << shown.toStdString();
+        EXPECT_EQ(shown.startsWith(kMark), c.keepsEnd) << shown.toStdString();
+    }
+}
+
+} // namespace
