@@ -148,19 +148,33 @@ qint32 DrawTextAW(QPainter& Painter, const QString& Text, qint32 Count, PixelRec
         else if (Format & DT_VCENTER)
             y = Rect.Top + (Rect.Height() - height) / 2;
     }
-    const bool elide = (Format & (DT_WORD_ELLIPSIS | DT_END_ELLIPSIS)) != 0;
+    // Right-aligned and centred text would lose its start to the clip, so it is always elided;
+    // left-aligned text only when asked to.
+    const bool elide = (Format & (DT_WORD_ELLIPSIS | DT_END_ELLIPSIS | DT_RIGHT | DT_CENTER)) != 0;
+    const bool markHiddenLines = (Format & (DT_WORD_ELLIPSIS | DT_END_ELLIPSIS)) != 0;
+    const Qt::TextElideMode elideMode = (Format & DT_RIGHT) ? Qt::ElideLeft : Qt::ElideRight;
+    const qint32 room = std::max(Rect.Width(), 0);
 
-    // Text that stays inside the rectangle needs no clipping.
-    const bool clip = (!elide && layout.Widest > Rect.Width()) || y < Rect.Top || y + height > Rect.Bottom;
+    // Only whole lines are drawn below the first, so a line that would be cut by the bottom edge
+    // is left out rather than shown as a strip of ink.
+    qsizetype shownLines = 1;
+    while (shownLines < layout.Lines.size() && y + (shownLines + 1) * lineHeight <= Rect.Bottom)
+        ++shownLines;
+
+    const bool clip = (!elide && layout.Widest > Rect.Width()) || y < Rect.Top || y + lineHeight > Rect.Bottom;
     if (clip) {
         Painter.save();
         Painter.setClipRect(Rect.toQRect(), Qt::IntersectClip);
     }
-    for (qsizetype i = 0; i < layout.Lines.size() && y < Rect.Bottom; ++i) {
+    for (qsizetype i = 0; i < shownLines; ++i) {
         QString line = layout.Lines.at(i);
         qint32 width = layout.Widths.at(i);
-        if (elide && width > Rect.Width()) {
-            line = metrics.elidedText(line, Qt::ElideRight, std::max(Rect.Width(), 0));
+        if (markHiddenLines && i + 1 == shownLines && shownLines < layout.Lines.size()) {
+            // The last line shown says that more text follows.
+            line = metrics.elidedText(line + QChar(0x2026), Qt::ElideRight, room);
+            width = metrics.horizontalAdvance(line);
+        } else if (elide && width > Rect.Width()) {
+            line = metrics.elidedText(line, elideMode, room);
             width = metrics.horizontalAdvance(line);
         }
         qint32 x = Rect.Left;
@@ -274,10 +288,11 @@ void DrawFrameControl(QPainter& Painter, const PixelRect& Rect, qint32 Type, qin
             drawEdge(Painter, Rect, highlight, darkShadow, light, shadow);
         return;
     }
-    // A check box: the white well with a one-pixel frame (flat) or a sunken edge.
+    // A check box: the white well with a one-pixel frame (flat), dark enough to show an empty box
+    // on a white row, or a sunken edge.
     DrawRect(Painter, Rect, systemColor(5), true);
     if (State & DFCS_FLAT)
-        DrawRect(Painter, Rect, shadow, false);
+        DrawRect(Painter, Rect, darkShadow, false);
     else
         drawEdge(Painter, Rect, shadow, highlight, darkShadow, light);
     if (State & DFCS_CHECKED)
@@ -322,6 +337,12 @@ bool DrawThemePart(QPainter& Painter, const QWidget* Widget, const QString& Clas
     }
     const qint32 mark = (std::max(State, 1) - 1) / 4;
     option.state |= mark == 1 ? QStyle::State_On : (mark == 2 ? QStyle::State_NoChange : QStyle::State_Off);
+    // The box keeps its own size, centred in the rectangle, however tall the row.
+    const QSize box = QSize(style->pixelMetric(QStyle::PM_IndicatorWidth, &option, Widget),
+                            style->pixelMetric(QStyle::PM_IndicatorHeight, &option, Widget))
+                          .boundedTo(option.rect.size());
+    option.rect = QRect(option.rect.left() + (option.rect.width() - box.width()) / 2,
+                        option.rect.top() + (option.rect.height() - box.height()) / 2, box.width(), box.height());
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &Painter, Widget);
     return true;
 }

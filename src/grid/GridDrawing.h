@@ -63,10 +63,13 @@ struct PixelRect {
 };
 
 // Draws Text (its first Count characters, -1 the whole) in Rect with the DrawText bits of Format,
-// in the painter's font and pen colour, clipped to Rect. Ampersands are drawn as they are. With
-// DT_WORD_ELLIPSIS or DT_END_ELLIPSIS a text that does not fit ends in "...". With DT_CALCRECT it
-// draws nothing and sets Rect's right and bottom to the extent the text needs. Answers the
-// height of the text drawn or measured.
+// in the painter's font and pen colour, clipped to Rect. Ampersands are drawn as they are. A line
+// too wide for Rect is elided with "…" on the side its alignment hides (the start of right-aligned
+// text, the end of other text) when DT_WORD_ELLIPSIS or DT_END_ELLIPSIS asks for it, and always
+// when it is right-aligned or centred, so a number never shows without its leading digits. Lines
+// below the first are drawn only whole; with an ellipsis bit the last one shown ends in "…" when
+// lines are left out. With DT_CALCRECT it draws nothing and sets Rect's right and bottom to the
+// extent the text needs. Answers the height of the text drawn or measured.
 qint32 DrawTextAW(QPainter& Painter, const QString& Text, qint32 Count, PixelRect& Rect, qint32 Format);
 // The DT_CALCRECT measurement without a painter, in Font.
 qint32 CalcTextRect(const QFont& Font, const QString& Text, PixelRect& Rect, qint32 Format);
@@ -89,8 +92,9 @@ void DrawFrameControl(QPainter& Painter, const PixelRect& Rect, qint32 Type, qin
 // A part of the visual style, drawn through the widget's QStyle: class "Header" part 1 (states 1
 // normal, 2 hot, 3 pressed), class "Button" part 1 (push button: 1 normal, 2 hot, 3 pressed, 4
 // disabled, 5 default) and part 3 (check box: 1-4 unchecked, 5-8 checked, 9-12 mixed, each as
-// normal, hot, pressed, disabled). Answers false, drawing nothing, while visual styles are off
-// or for any other part; the caller then draws its own fallback.
+// normal, hot, pressed, disabled; drawn at the style's own size, centred in Rect). Answers
+// false, drawing nothing, while visual styles are off or for any other part; the caller then
+// draws its own fallback.
 bool DrawThemePart(QPainter& Painter, const QWidget* Widget, const QString& ClassName, qint32 Part, qint32 State,
                    const PixelRect& Rect);
 

@@ -412,8 +412,11 @@ public:
     // The first display row at or after Row whose visible flag is set, LastRow + 1 when none is:
     // a walk over the shown rows skips any run of hidden ones at once.
     qint32 NextVisibleRow(qint32 Row) const;
-    // Row heights, visibility or the display order changed other than through the members here
-    // (which say so themselves): the running row tops are taken again at the next use.
+    // The first display row at or after Row that a paint draws: one whose visible flag is set, or
+    // a group header, which shows even when hidden; LastRow + 1 when none is.
+    qint32 NextPaintedRow(qint32 Row) const;
+    // Row heights, visibility, group headers or the display order changed other than through the
+    // members here (which say so themselves): the running row tops are taken again at the next use.
     void RowLayoutChanged() { m_rowTopsValid = false; }
 
     // Layout fields (pixels unless said). RowNumberWidth, FirstDrawnRow and LastDrawnRow are
@@ -453,8 +456,10 @@ private:
     qint32 selectableColFrom(qint32 Current, bool Forward, bool FromEdge) const;
 
     mutable std::vector<qint64> m_rowTops;
-    // The display rows whose visible flag is set, in order; taken with the row tops.
+    // The display rows whose visible flag is set, and those a paint draws, in order; taken with
+    // the row tops.
     mutable std::vector<qint32> m_visibleRows;
+    mutable std::vector<qint32> m_paintedRows;
     mutable bool m_rowTopsValid = false;
 public:
 
@@ -528,6 +533,8 @@ private:
     // Standard bars once chosen stay standard for the life of the grid.
     bool SBStandard = false;
     qint32 SBFlatStyle = 0;
+    // The flat bars' look, made at its first use; the grid owns it.
+    QStyle* m_flatBarStyle = nullptr;
     bool SBHorzVisible = false;
     bool SBVertVisible = false;
     // The stored maximum (page included) and the page of each bar.

@@ -104,11 +104,14 @@ const std::vector<qint64>& QvGrid::rowTops() const
         return m_rowTops;
     m_rowTops.assign(count, 0);
     m_visibleRows.clear();
+    m_paintedRows.clear();
     for (qint32 row = 0; row <= m_store.LastRow(); ++row) {
         const RowInfo& record = m_store.RowAt(row);
         m_rowTops[row + 1] = m_rowTops[row] + (record.Visible ? record.Height : 0);
         if (record.Visible)
             m_visibleRows.push_back(row);
+        if (record.Visible || record.GroupHeader)
+            m_paintedRows.push_back(row);
     }
     m_rowTopsValid = true;
     return m_rowTops;
@@ -119,6 +122,13 @@ qint32 QvGrid::NextVisibleRow(qint32 Row) const
     rowTops();
     const auto next = std::lower_bound(m_visibleRows.begin(), m_visibleRows.end(), Row);
     return next == m_visibleRows.end() ? m_store.LastRow() + 1 : *next;
+}
+
+qint32 QvGrid::NextPaintedRow(qint32 Row) const
+{
+    rowTops();
+    const auto next = std::lower_bound(m_paintedRows.begin(), m_paintedRows.end(), Row);
+    return next == m_paintedRows.end() ? m_store.LastRow() + 1 : *next;
 }
 
 qint32 QvGrid::GetRowTop(qint32 Row, qint32 TopRow) const

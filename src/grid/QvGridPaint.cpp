@@ -148,7 +148,8 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
     const qint32 gridRight = DrawColumnHeaders(false);
 
     // A run of hidden rows is passed in one step, so a pass costs the rows it shows, not the rows
-    // the grid holds. The even-row colouring starts from the first shown row's own display row.
+    // the grid holds; group headers are drawn even when hidden. The even-row colouring starts from
+    // the first visible row's own display row.
     bool parity = false;
     if (const qint32 firstShown = NextVisibleRow(FirstDrawnRow); firstShown <= lastRow)
         parity = firstShown % 2 == 1;
@@ -164,8 +165,8 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
     bool stoppedAtBottom = false;
     for (; row <= lastRow; ++row) {
         const RowInfo& record = m_store.RowAt(row);
-        if (!record.Visible) {
-            row = NextVisibleRow(row) - 1;
+        if (!record.Visible && !record.GroupHeader) {
+            row = NextPaintedRow(row) - 1;
             continue;
         }
         const qint32 h = record.Height;

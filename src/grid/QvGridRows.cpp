@@ -106,8 +106,10 @@ bool QvGrid::RowGroupHeader(qint32 Row) const
 
 void QvGrid::SetRowGroupHeader(qint32 Row, bool NewValue)
 {
-    if (const auto row = fixedRow(m_store, Row))
+    if (const auto row = fixedRow(m_store, Row)) {
         m_store.RowAt(*row).GroupHeader = NewValue;
+        RowLayoutChanged();
+    }
 }
 
 bool QvGrid::RowVisible(qint32 Row) const

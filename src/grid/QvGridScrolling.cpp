@@ -1,6 +1,7 @@
 // The grid's scroll bars: the range wrapper over the scroll area's bars, their ranges and
 // visibility from the content, the resize handling and the timed auto-scroll.
 
+#include "grid/FlatScrollBarStyle.h"
 #include "grid/GridScrollRange.h"
 #include "grid/QvGrid.h"
 
@@ -19,14 +20,6 @@ constexpr qint32 Vertical = 1;
 constexpr qint32 RegularLook = 0;
 constexpr qint32 FlatLook = 1;
 constexpr qint64 AutoScrollPause = 25;
-
-// Flat bars: no bevels, a plain trough and thumb in the palette's colours.
-const char* const FlatBarSheet =
-    "QScrollBar { background: palette(window); border: none; }"
-    "QScrollBar:vertical { width: 16px; } QScrollBar:horizontal { height: 16px; }"
-    "QScrollBar::handle { background: palette(mid); border: none; }"
-    "QScrollBar::handle:vertical { min-height: 12px; } QScrollBar::handle:horizontal { min-width: 12px; }"
-    "QScrollBar::add-line, QScrollBar::sub-line { background: palette(button); border: none; }";
 
 } // namespace
 
@@ -108,11 +101,18 @@ void QvGrid::SBSetFlatStyle(qint32 Style)
 {
     if (SBStandard)
         return;
-    const QString sheet = Style == RegularLook ? QString() : QString::fromLatin1(FlatBarSheet);
+    QStyle* look = nullptr;
+    if (Style != RegularLook) {
+        if (m_flatBarStyle == nullptr) {
+            m_flatBarStyle = new FlatScrollBarStyle;
+            m_flatBarStyle->setParent(this);
+        }
+        look = m_flatBarStyle;
+    }
     if (m_p.ScrollBars == 0 || m_p.ScrollBars == 2)
-        horizontalScrollBar()->setStyleSheet(sheet);
+        horizontalScrollBar()->setStyle(look);
     if (m_p.ScrollBars == 1 || m_p.ScrollBars == 2)
-        verticalScrollBar()->setStyleSheet(sheet);
+        verticalScrollBar()->setStyle(look);
     SBFlatStyle = Style;
 }
 
@@ -130,8 +130,8 @@ void QvGrid::SBDetach()
     if (!SBAttached)
         return;
     if (!SBStandard) {
-        horizontalScrollBar()->setStyleSheet(QString());
-        verticalScrollBar()->setStyleSheet(QString());
+        horizontalScrollBar()->setStyle(nullptr);
+        verticalScrollBar()->setStyle(nullptr);
     }
     SBAttached = false;
 }

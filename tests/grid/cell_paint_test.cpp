@@ -3,10 +3,13 @@
 // window's detail grid.
 
 #include "grid/GridTestSupport.h"
+#include "support/Contrast.h"
 #include "grid/QvGrid.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -78,16 +81,18 @@ qint32 inkIn(const QImage& Image, const QRect& Area, QRgb Background)
     return ink;
 }
 
-// The dark text in Cell ends in an ellipsis: its last five inked pixel columns hold separate dark
-// dots on the base line and nothing in the upper half of the text.
-bool endsInEllipsis(const QImage& Image, const QRect& Cell, QRgb Background)
+// The dark text in Cell starts (AtEnd false) or ends in an ellipsis: its first or last five inked
+// pixel columns hold separate dark dots on the base line and nothing in the upper half of the text.
+bool ellipsisAt(const QImage& Image, const QRect& Cell, QRgb Background, bool AtEnd)
 {
+    int left = -1;
     int right = -1;
     int top = Cell.bottom();
     int bottom = Cell.top();
     for (int x = Cell.left(); x <= Cell.right(); ++x)
         for (int y = Cell.top(); y <= Cell.bottom(); ++y)
             if (Image.pixel(x, y) != Background) {
+                left = left < 0 ? x : left;
                 right = x;
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
@@ -95,9 +100,10 @@ bool endsInEllipsis(const QImage& Image, const QRect& Cell, QRgb Background)
     if (right < 0)
         return false;
     const int middle = (top + bottom) / 2;
+    const int from = AtEnd ? right - 4 : left;
     qint32 dots = 0;
     bool inDot = false;
-    for (int x = right - 4; x <= right; ++x) {
+    for (int x = from; x <= from + 4; ++x) {
         bool inked = false;
         for (int y = Cell.top(); y <= Cell.bottom(); ++y) {
             if (Image.pixel(x, y) == Background)
@@ -110,6 +116,22 @@ bool endsInEllipsis(const QImage& Image, const QRect& Cell, QRgb Background)
         inDot = inked;
     }
     return dots >= 2;
+}
+
+bool endsInEllipsis(const QImage& Image, const QRect& Cell, QRgb Background)
+{
+    return ellipsisAt(Image, Cell, Background, true);
+}
+
+// The box of non-background pixels in Area.
+QRect inkBounds(const QImage& Image, const QRect& Area, QRgb Background)
+{
+    QRect bounds;
+    for (int y = Area.top(); y <= Area.bottom(); ++y)
+        for (int x = Area.left(); x <= Area.right(); ++x)
+            if (Image.pixel(x, y) != Background)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 } // namespace
@@ -260,6 +282,102 @@ TEST(CellPaint, LongTextsEndInAnEllipsisOnlyWithDisplayEllipsis)
         EXPECT_EQ(endsInEllipsis(image, t.cell(0, 0), rgbOf(White)), ellipsis);
         EXPECT_FALSE(endsInEllipsis(image, t.cell(0, 1), rgbOf(White)));
     }
+}
+
+TEST(CellPaint, CutOffTextsAreMarkedOnTheSideTheirAlignmentHides)
+{
+    const QString number = QStringLiteral("10000000006013000042");
+    const struct {
+        qint32 alignment;
+        bool displayEllipsis;
+        QString text;
+        bool markAtStart;
+        bool markAtEnd;
+    } cases[] = {
+        {0, true, number, false, true},
+        {2, true, number, true, false},
+        {2, false, number, true, false},
+        {6, false, number, true, false},
+        {1, false, number, false, true},
+        {2, false, QStringLiteral("6013"), false, false},
+    };
+    for (const auto& c : cases) {
+        TestGrid t;
+        t.grid->SetDisplayEllipsis(c.displayEllipsis);
+        t.column(ColText, c.alignment);
+        t.grid->AddItem(c.text);
+        const QImage image = t.paint();
+        const QRect cell = t.cell(0, 0);
+        const QRgb white = rgbOf(White);
+        const std::string what = "alignment " + std::to_string(c.alignment) + (c.displayEllipsis ? " with" : " without")
+                                 + " DisplayEllipsis";
+        EXPECT_EQ(ellipsisAt(image, cell, white, false), c.markAtStart) << what;
+        EXPECT_EQ(ellipsisAt(image, cell, white, true), c.markAtEnd) << what;
+        EXPECT_EQ(inkIn(image, QRect(cell.left(), cell.top(), 2, cell.height()), white), 0) << what << ": inside the cell";
+    }
+}
+
+TEST(CellPaint, WrappedCellsCappedByMaxLineCountShowOnlyWholeLines)
+{
+    for (qint32 lines : {1, 2, 3}) {
+        TestGrid t;
+        t.grid->SetAllowWordWrap(true);
+        t.grid->SetMaxLineCount(lines);
+        t.column(ColText);
+        t.grid->AddItem(QStringLiteral("MM MM MM MM MM MM MM MM MM MM MM MM MM MM MM MM"));
+        t.grid->SetCellWordWrap(0, 0, true);
+        t.grid->CalcRowHeight(0);
+        t.grid->RowLayoutChanged();
+        const QImage image = t.paint();
+        const QRect cell = t.cell(0, 0);
+        const qint32 lineHeight = QFontMetrics(fixedFont()).height();
+        const qint32 textTop = cell.top() - 1 + t.grid->MinVerticalOffset();
+        const qint32 whole = std::max((cell.bottom() + 1 - textTop) / lineHeight, 1);
+        const QRect belowWholeLines(cell.left(), textTop + whole * lineHeight, cell.width(),
+                                    cell.bottom() + 1 - (textTop + whole * lineHeight));
+        const QRgb white = rgbOf(White);
+        EXPECT_GT(inkIn(image, cell, white), 0) << lines << " lines";
+        if (!belowWholeLines.isEmpty()) {
+            EXPECT_EQ(inkIn(image, belowWholeLines, white), 0) << lines << " lines: no part of the next line";
+        }
+        EXPECT_TRUE(endsInEllipsis(image, cell, white)) << lines << " lines: the last line shown says more follows";
+    }
+}
+
+TEST(CellPaint, CheckBoxesKeepTheirOwnSizeInTallRows)
+{
+    const qint32 indicator = QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight);
+    for (bool rowCheckBox : {true, false}) {
+        TestGrid t;
+        t.grid->SetRowCheckBoxes(rowCheckBox);
+        t.column(rowCheckBox ? ColText : ColCheckBox, 5);
+        t.grid->AddItem(QString());
+        t.grid->SetRowHeight(0, 60);
+        setVisualStyle(VisualStyle{true, QStringLiteral("NormalColor")});
+        const QImage image = t.paint();
+        setVisualStyle(VisualStyle{});
+        const QRect cell = t.cell(0, 0);
+        const QRect box = inkBounds(image, cell, rgbOf(White));
+        const char* what = rowCheckBox ? "row check box" : "check-box column";
+        ASSERT_FALSE(box.isEmpty()) << what;
+        EXPECT_LE(box.height(), indicator + 1) << what;
+        EXPECT_NEAR(box.center().y(), cell.center().y(), 2) << what << " centred in the row";
+    }
+}
+
+TEST(CellPaint, AnUncheckedClassicBoxStandsOutFromItsRow)
+{
+    TestGrid t;
+    t.column(ColCheckBox, 5);
+    t.grid->AddItem(QString());
+    const QImage image = t.paint();
+    const QRect cell = t.cell(0, 0);
+    QColor darkest = Qt::white;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (qGray(image.pixel(x, y)) < qGray(darkest.rgb()))
+                darkest = image.pixelColor(x, y);
+    EXPECT_GE(testsupport::contrastRatio(darkest, Qt::white), 3.0) << "the box's frame on a white row";
 }
 
 TEST(CellPaint, ReturnsAreDrawnOnOneLineWithoutWordWrap)

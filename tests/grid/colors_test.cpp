@@ -1,6 +1,8 @@
 // The grid's colour arithmetic and theme palettes.
 
 #include "grid/GridColors.h"
+#include "grid/QvGrid.h"
+#include "support/Contrast.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -201,3 +203,11 @@ TEST(GridThemesTest, RefreshFollowsTheVisualStylesColourScheme)
 }
 
 } // namespace
+
+TEST(GridColorsTest, TheEditorsDefaultTextIsReadableOnItsBackground)
+{
+    const QvGrid grid;
+    EXPECT_GE(testsupport::contrastRatio(ToQColor(TranslateColor(grid.ForeColorEdit())),
+                                         ToQColor(TranslateColor(grid.BackColorEdit()))),
+              4.5);
+}

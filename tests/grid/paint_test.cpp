@@ -113,6 +113,33 @@ TEST(GridPaint, RowsAlternateByDisplayRowAndHiddenRowsTakeNoTurn)
     EXPECT_EQ(pixel(*grid, x, rowMiddle(*grid, 3)), kBackground);
 }
 
+TEST(GridPaint, HiddenGroupHeadersArePaintedAndTakeTheirTurn)
+{
+    constexpr OleColor kMark = RGB(200, 120, 0);
+    // Row 1 is hidden; its first cell is marked. What the four places from the top show in the
+    // first and second column.
+    const struct {
+        bool groupHeader;
+        OleColor first[4];
+        OleColor second[4];
+    } cases[] = {
+        {false, {kBack, kEven, kBack, kBackground}, {kBack, kEven, kBack, kBackground}},
+        {true, {kBack, kMark, kBack, kEven}, {kBack, kEven, kBack, kEven}},
+    };
+    for (const auto& c : cases) {
+        auto grid = makeGrid(4);
+        grid->SetCellBackColor(1, 0, kMark);
+        grid->SetRowGroupHeader(1, c.groupHeader);
+        grid->SetRowVisible(1, false);
+        for (int place = 0; place < 4; ++place) {
+            EXPECT_EQ(pixel(*grid, kColumnWidth / 2, rowMiddle(*grid, place)), c.first[place])
+                << "group header " << c.groupHeader << ", place " << place;
+            EXPECT_EQ(pixel(*grid, kColumnWidth + 50, rowMiddle(*grid, place)), c.second[place])
+                << "group header " << c.groupHeader << ", place " << place;
+        }
+    }
+}
+
 TEST(GridPaint, LongRunsOfHiddenRowsArePassedAtOnce)
 {
     auto grid = makeGrid(2000);

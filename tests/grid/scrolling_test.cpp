@@ -5,7 +5,10 @@
 #include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPalette>
+#include <QStyle>
 #include <QScrollBar>
 #include <QTest>
 
@@ -150,6 +153,37 @@ TEST(GridScrollBars, AScrolledViewKeepsItsHorizontalBar)
     grid->SBSetValue(Horizontal, 0);
     grid->UpdateScrollBars();
     EXPECT_FALSE(grid->SBGetVisible(Horizontal));
+}
+
+TEST(GridScrollBars, TheFlatVerticalBarIsReadable)
+{
+    // A long list: the thumb at its shortest, at the top.
+    auto grid = makeGrid(5000);
+    QScrollBar* bar = grid->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QImage image = bar->grab().toImage();
+    const int x = image.width() / 2;
+    const int side = image.width();
+    const QPalette palette = QApplication::palette();
+
+    // Arrow buttons at both ends: a glyph in the button text colour inside each end square.
+    for (int top : {0, image.height() - side}) {
+        qint32 glyph = 0;
+        for (int y = top + 3; y < top + side - 3; ++y)
+            for (int gx = 3; gx < side - 3; ++gx)
+                glyph += qGray(image.pixel(gx, y)) < 100;
+        EXPECT_GT(glyph, 3) << "arrow at y " << top;
+    }
+    // The trough is not the colour of the grid's window around it.
+    const QColor trough = image.pixelColor(x, image.height() - side - 4);
+    EXPECT_NE(trough, palette.color(QPalette::Base));
+    EXPECT_NE(trough, palette.color(QPalette::Window));
+    // The thumb follows the top arrow: a framed face of the style's shortest length or more.
+    int thumbEnd = side;
+    while (thumbEnd < image.height() - side && image.pixelColor(x, thumbEnd) != trough)
+        ++thumbEnd;
+    EXPECT_GE(thumbEnd - side, QApplication::style()->pixelMetric(QStyle::PM_ScrollBarSliderMin) - 1);
+    EXPECT_LT(thumbEnd - side, image.height() / 4);
 }
 
 TEST(GridScrollBars, ValuesAreGuarded)
