@@ -28,13 +28,10 @@ struct HeadOfficeQuery {
 };
 
 // What stands before a head-office table's name: the branch server's link to the head office.
-// The server's name comes from the settings table; a "]" in it is doubled, so that the whole
-// setting stays the one bracketed name.
+// The server's name comes from the settings table and is bracketed as one name.
 QString HeadOfficePrefix()
 {
-    QString server = core::gstrHeadOfficeServer;
-    server.replace(QLatin1Char(']'), QLatin1String("]]"));
-    return QStringLiteral("[") + server + QStringLiteral(",2301].KWD32Server.dbo.");
+    return db::sqlName(core::gstrHeadOfficeServer + QStringLiteral(",2301")) + QStringLiteral(".KWD32Server.dbo.");
 }
 
 // The grid as the window designed it: two rows, one column, nothing written.

@@ -67,6 +67,7 @@ TEST(Tokenizer, WritesTokensBackWithLiteralsRequoted)
 TEST(SqlText, QuotingDoublesApostrophesOnly)
 {
     EXPECT_EQ(db::sqlQuote("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(db::sqlName("KW]DHO,2301"), "[KW]]DHO,2301]");
     EXPECT_EQ(db::sqlQuote("' OR '1'='1"), "''' OR ''1''=''1'");
     EXPECT_EQ(db::sqlQuote(""), "''");
     EXPECT_EQ(db::sqlDate(QDate(2026, 6, 7)), "'2026-06-07'");

@@ -9,6 +9,13 @@ QString sqlQuote(const QString& text)
     return QLatin1Char('\'') + escaped + QLatin1Char('\'');
 }
 
+QString sqlName(const QString& name)
+{
+    QString escaped = name;
+    escaped.replace(QLatin1Char(']'), QLatin1String("]]"));
+    return QLatin1Char('[') + escaped + QLatin1Char(']');
+}
+
 QString sqlDate(const QDate& date)
 {
     return QLatin1Char('\'') + date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');

@@ -10,6 +10,8 @@ namespace db {
 
 // 'text' with every apostrophe doubled.
 QString sqlQuote(const QString& text);
+// [name] with every closing bracket doubled: a name from a setting stays one name.
+QString sqlName(const QString& name);
 // Dates as the server reads them whatever its language settings: 'yyyy-MM-dd' and 'yyyy-MM-dd HH:mm:ss'.
 QString sqlDate(const QDate& date);
 QString sqlDateTime(const QDateTime& dateTime);
