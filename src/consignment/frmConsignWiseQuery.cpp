@@ -10,7 +10,7 @@
 #include "core/WindowPicture.h"
 #include "core/clsMaster.h"
 
-#include "platform/db/DbError.h"
+#include "platform/runtime/RuntimeError.h"
 #include "platform/db/SqlText.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Conversions.h"
@@ -365,7 +365,7 @@ void frmConsignWiseQuery::ShowRunsheetLine()
     std::unique_ptr<db::Recordset> rs =
         core::gobjMaster().GetRecordInfo(QStringLiteral("CityMaster"), QString(), QStringLiteral("CityCode"), o);
     if (!rs)
-        throw db::DbError(db::kErrGeneric, QStringLiteral("Object variable or With block variable not set"));
+        throw runtime::RuntimeError(runtime::ErrorNumber::ObjectVariableNotSet);
     const QString city = rs->eof() ? QString() : text(rs->value(QStringLiteral("CityName")));
     rs->close();
 

@@ -97,15 +97,17 @@ void StartApplication()
         gcnnMonth.open(ConnectionText(gstrMonthDB));
         GetServerDate();
     } catch (const db::DbError& e) {
-        const QString description = e.description();
-        if (e.number() == db::kErrGeneric && description.contains(QLatin1String("Specified SQL server not found"), Qt::CaseInsensitive)) {
+        switch (e.kind()) {
+        case db::DbErrorKind::ServerNotFound:
             ui::MsgBox(QStringLiteral("SQL Server Stoped. Please Contact Your Administrator and Start the Server."),
                        ui::vbInformation, QStringLiteral("Server Error"));
-        } else if (e.number() == db::kErrGeneric && description.contains(QLatin1String("Cannot open database"), Qt::CaseInsensitive)) {
+            break;
+        case db::DbErrorKind::DatabaseNotFound:
             ui::MsgBox(QStringLiteral("Administrator Database Not Found. Please Contact Your Administrator."), ui::vbInformation,
                        QStringLiteral("Database Not Found"));
-        } else {
-            ui::MsgBox(QString::number(e.number()) + QStringLiteral(" : ") + description);
+            break;
+        default:
+            ui::MsgBox(QString::number(e.number()) + QStringLiteral(" : ") + e.description());
         }
         ui::endProgram();
     } catch (const runtime::RuntimeError& e) {

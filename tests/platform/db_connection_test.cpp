@@ -47,11 +47,13 @@ TEST(Connection, MissingServerOrDatabaseFailsAsTheServerDoesAndCreatesNothing)
         const char* server;
         const char* database;
         const char* text;
+        db::DbErrorKind kind;
     } cases[] = {
-        {"NOSUCH", "ZELAdminConfig", "Specified SQL server not found"},
-        {"", "ZELAdminConfig", "Specified SQL server not found"},
-        {"ZELSERVER", "ZELJAN25", "Cannot open database \"ZELJAN25\" requested by the login. The login failed."},
-        {"ZELSERVER", "", "Cannot open database"},
+        {"NOSUCH", "ZELAdminConfig", "Specified SQL server not found", db::DbErrorKind::ServerNotFound},
+        {"", "ZELAdminConfig", "Specified SQL server not found", db::DbErrorKind::ServerNotFound},
+        {"ZELSERVER", "ZELJAN25", "Cannot open database \"ZELJAN25\" requested by the login. The login failed.",
+         db::DbErrorKind::DatabaseNotFound},
+        {"ZELSERVER", "", "Cannot open database", db::DbErrorKind::DatabaseNotFound},
     };
     for (const Case& c : cases) {
         Connection connection;
@@ -60,6 +62,7 @@ TEST(Connection, MissingServerOrDatabaseFailsAsTheServerDoesAndCreatesNothing)
             ADD_FAILURE() << c.server << "/" << c.database << " opened";
         } catch (const DbError& e) {
             EXPECT_EQ(e.number(), qint32(0x80004005u));
+            EXPECT_EQ(e.kind(), c.kind) << c.server << "/" << c.database;
             EXPECT_TRUE(e.description().contains(QLatin1String(c.text))) << e.description().toStdString();
         }
     }

@@ -28,13 +28,13 @@ public:
     QString schemaFor(const QString& server, const QString& database) override
     {
         if (database.size() % 2 == 1)
-            throw db::DbError(db::kErrGeneric, QStringLiteral("Database '%1' does not exist.").arg(database));
+            throw db::DbError::databaseNotFound(database);
         return AnyName::schemaFor(server, database);
     }
     Columns columnsOf(const QString& schema, const QString& table) override
     {
         if (table.contains(u'x', Qt::CaseInsensitive))
-            throw db::DbError(db::kErrStatement, QStringLiteral("Invalid object name '%1'.").arg(table));
+            throw db::DbError(db::DbErrorKind::Syntax, QStringLiteral("Invalid object name '%1'.").arg(table));
         return AnyName::columnsOf(schema, table);
     }
 };

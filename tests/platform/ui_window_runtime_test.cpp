@@ -190,7 +190,7 @@ TEST_F(WindowRuntime, AFailingHandlerShowsTheErrorAndTheWindowGoesOn)
     int runs = 0;
     ui::attachHandlers(button, {.click = [&] {
                                     ++runs;
-                                    throw db::DbError(db::kErrGeneric, "Invalid object name 'Nowhere'.");
+                                    throw db::DbError(db::DbErrorKind::Provider, "Invalid object name 'Nowhere'.");
                                 }});
     button->click();
     button->click();

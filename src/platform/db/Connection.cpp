@@ -8,11 +8,6 @@
 
 namespace db {
 
-namespace {
-constexpr qint32 kErrObjectClosed = 3704;
-constexpr qint32 kErrObjectOpen = 3705;
-} // namespace
-
 QString connectionStringValue(const QString& connectionString, const QString& key)
 {
     const QStringList pairs = connectionString.split(u';', Qt::SkipEmptyParts);
@@ -43,7 +38,7 @@ void Connection::setCommandTimeout(int seconds)
 void Connection::open(const QString& connectionString)
 {
     if (m_engine)
-        throw DbError(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open."));
+        throw DbError(DbErrorKind::ObjectOpen);
     if (!connectionString.isEmpty())
         m_connectionString = connectionString;
     QString server = connectionStringValue(m_connectionString, QStringLiteral("Data Source"));
@@ -62,7 +57,7 @@ void Connection::open(const QString& connectionString)
 void Connection::close()
 {
     if (!m_engine)
-        throw DbError(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(DbErrorKind::ObjectClosed);
     m_engine.reset();
 }
 
@@ -71,7 +66,7 @@ ObjectState Connection::state() const { return m_engine ? ObjectState::Open : Ob
 Engine& Connection::engine()
 {
     if (!m_engine)
-        throw DbError(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(DbErrorKind::ObjectClosed);
     return *m_engine;
 }
 

@@ -6,17 +6,10 @@
 
 namespace db {
 
-namespace {
-constexpr qint32 kErrNoCurrentRecord = 3021;
-constexpr qint32 kErrItemNotFound = 3265;
-constexpr qint32 kErrObjectClosed = 3704;
-constexpr qint32 kErrObjectOpen = 3705;
-} // namespace
-
 void Recordset::open(const QString& sql, Connection& connection, CursorType, LockType)
 {
     if (m_open)
-        throw DbError(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open."));
+        throw DbError(DbErrorKind::ObjectOpen);
     Engine& engine = connection.engine();
     StatementLog::record(connection.databaseName(), sql);
     m_result = engine.query(sql);
@@ -34,7 +27,7 @@ void Recordset::close()
 void Recordset::requireOpen() const
 {
     if (!m_open)
-        throw DbError(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        throw DbError(DbErrorKind::ObjectClosed);
 }
 
 bool Recordset::eof() const
@@ -64,16 +57,14 @@ void Recordset::moveLast()
 void Recordset::moveNext()
 {
     if (eof())
-        throw DbError(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                                          "deleted. Requested operation requires a current record."));
+        throw DbError(DbErrorKind::NoCurrentRecord);
     ++m_position;
 }
 
 void Recordset::movePrevious()
 {
     if (bof())
-        throw DbError(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                                          "deleted. Requested operation requires a current record."));
+        throw DbError(DbErrorKind::NoCurrentRecord);
     --m_position;
 }
 
@@ -93,7 +84,7 @@ void Recordset::setBookmark(qsizetype bookmark)
 {
     requireOpen();
     if (bookmark < 0 || bookmark >= qsizetype(m_result.rows.size()))
-        throw DbError(kErrNoCurrentRecord, QStringLiteral("The bookmark is not valid."));
+        throw DbError(DbErrorKind::BadBookmark);
     m_position = bookmark;
 }
 
@@ -112,8 +103,7 @@ const QStringList& Recordset::fieldNames() const
 const std::vector<QVariant>& Recordset::currentRow() const
 {
     if (eof() || bof())
-        throw DbError(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                                          "deleted. Requested operation requires a current record."));
+        throw DbError(DbErrorKind::NoCurrentRecord);
     return m_result.rows[size_t(m_position)];
 }
 
@@ -121,8 +111,7 @@ Field Recordset::field(int index) const
 {
     requireOpen();
     if (index < 0 || index >= m_result.columns.size())
-        throw DbError(kErrItemNotFound,
-                      QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."));
+        throw DbError(DbErrorKind::ItemNotFound);
     return {m_result.columns[index], currentRow()[size_t(index)]};
 }
 
@@ -132,8 +121,7 @@ Field Recordset::field(const QString& name) const
     for (qsizetype i = 0; i < m_result.columns.size(); ++i)
         if (m_result.columns[i].compare(name, Qt::CaseInsensitive) == 0)
             return field(int(i));
-    throw DbError(kErrItemNotFound,
-                  QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."));
+    throw DbError(DbErrorKind::ItemNotFound);
 }
 
 } // namespace db

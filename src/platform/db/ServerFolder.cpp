@@ -33,7 +33,7 @@ ServerFolder ServerFolder::find(const QString& serverName)
     const QString wanted = folderNameOf(serverName);
     const QString entry = wanted.isEmpty() || isPath(wanted) ? QString() : paths::findEntryNoCase(root, wanted);
     if (entry.isEmpty() || !QFileInfo(root + QLatin1Char('/') + entry).isDir())
-        throw DbError(kErrGeneric, QStringLiteral("[DBNETLIB][ConnectionOpen (Connect()).]Specified SQL server not found."));
+        throw DbError(DbErrorKind::ServerNotFound);
     return ServerFolder(entry, root + QLatin1Char('/') + entry);
 }
 
@@ -44,8 +44,7 @@ QString ServerFolder::databaseFile(const QString& database) const
                               ? QString()
                               : paths::findEntryNoCase(m_path, name + QLatin1String(kDatabaseSuffix));
     if (entry.isEmpty())
-        throw DbError(kErrGeneric,
-                      QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(database));
+        throw DbError::databaseNotFound(database);
     return m_path + QLatin1Char('/') + entry;
 }
 
@@ -72,8 +71,7 @@ ServerFolder ServerFolder::linkedServer(const QString& linkedName) const
                 return find(line.mid(eq + 1).trimmed());
         }
     }
-    throw DbError(kErrGeneric, QStringLiteral("Could not find server '%1' in sys.servers. Verify that the correct server "
-                                              "name was specified.").arg(linkedName));
+    throw DbError::linkedServerNotFound(linkedName);
 }
 
 } // namespace db

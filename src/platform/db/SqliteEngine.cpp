@@ -86,8 +86,8 @@ bool step(sqlite3* db, sqlite3_stmt* stmt)
     if (rc == SQLITE_DONE)
         return false;
     if ((rc & 0xff) == SQLITE_BUSY)
-        throw DbError(kErrTimeout, QStringLiteral("Query timeout expired"));
-    throw DbError(kErrGeneric, lastError(db));
+        throw DbError(DbErrorKind::Timeout);
+    throw DbError(DbErrorKind::Provider, lastError(db));
 }
 
 sqlite3_stmt* prepare(sqlite3* db, const QString& sql)
@@ -95,7 +95,7 @@ sqlite3_stmt* prepare(sqlite3* db, const QString& sql)
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
-        throw DbError(kErrStatement, lastError(db));
+        throw DbError(DbErrorKind::Syntax, lastError(db));
     return stmt;
 }
 
@@ -215,7 +215,7 @@ std::vector<Token> oneStatement(const QString& sql)
     std::vector<Token> tokens = tokenize(sql);
     const auto end = std::find_if(tokens.begin(), tokens.end(), [](const Token& t) { return t.isPunct(";"); });
     if (std::any_of(end, tokens.end(), [](const Token& t) { return !t.isPunct(";"); }))
-        throw DbError(kErrStatement,
+        throw DbError(DbErrorKind::Syntax,
                       QStringLiteral("The text holds more than one statement; only one statement can be run at a time."));
     tokens.erase(end, tokens.end());
     return tokens;
@@ -299,9 +299,7 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
             break;
     }
     if (!m_db)
-        throw DbError(kErrGeneric,
-                      QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed. (%2)")
-                          .arg(catalog, message));
+        throw DbError::databaseNotFound(catalog, message);
     registerServerFunctions(m_db);
 }
 
@@ -324,12 +322,12 @@ QString SqliteEngine::attach(const ServerFolder& server, const QString& database
                     + database;
     alias = alias.toLower().replace(QRegularExpression(QStringLiteral("[^a-z0-9_]")), QStringLiteral("_"));
     if (m_transactionDepth > 0)
-        throw DbError(kErrGeneric, QStringLiteral("Database \"%1\" cannot be reached inside this transaction.").arg(database));
+        throw DbError(DbErrorKind::Provider, QStringLiteral("Database \"%1\" cannot be reached inside this transaction.").arg(database));
     int rc = attachFile(m_db, file, alias, false);
     if (rc != SQLITE_OK) {
         const QString message = lastError(m_db);
         if (!mayReadInPlace(rc, file) || attachFile(m_db, file, alias, true) != SQLITE_OK)
-            throw DbError(kErrGeneric, message);
+            throw DbError(DbErrorKind::Provider, message);
     }
     m_attached.insert(key, alias);
     return alias;
@@ -387,7 +385,7 @@ ResultSet SqliteEngine::runProcedure(const AdaptedStatement& call)
 {
     const Procedures::Procedure procedure = Procedures::find(call.procedure);
     if (!procedure)
-        throw DbError(kErrStatement, QStringLiteral("Could not find stored procedure '%1'.").arg(call.procedure));
+        throw DbError::procedureNotFound(call.procedure);
     return procedure(*this, call.arguments);
 }
 
@@ -441,10 +439,10 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
 {
     std::vector<Token> statement = oneStatement(sql);
     if (statement.empty())
-        throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
+        throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
     const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
     if (adapted.kind != AdaptedStatement::Query)
-        throw DbError(kErrStatement, QStringLiteral("A row reader takes exactly one query."));
+        throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
     return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens));
 }
 
@@ -481,7 +479,7 @@ void SqliteEngine::beginTransaction()
 void SqliteEngine::commitTransaction()
 {
     if (m_transactionDepth == 0)
-        throw DbError(kErrGeneric, QStringLiteral("No transaction is active."));
+        throw DbError(DbErrorKind::NoTransaction);
     if (--m_transactionDepth == 0)
         Statement(m_db, QStringLiteral("COMMIT")).step();
 }
@@ -489,7 +487,7 @@ void SqliteEngine::commitTransaction()
 void SqliteEngine::rollbackTransaction()
 {
     if (m_transactionDepth == 0)
-        throw DbError(kErrGeneric, QStringLiteral("No transaction is active."));
+        throw DbError(DbErrorKind::NoTransaction);
     m_transactionDepth = 0;
     Statement(m_db, QStringLiteral("ROLLBACK")).step();
 }

@@ -25,7 +25,7 @@ constexpr int kMaxNesting = 256;
 
 [[noreturn]] void throwTooDeep()
 {
-    throw DbError(kErrStatement, QStringLiteral("Cannot run a statement too deeply nested (more than %1 levels of "
+    throw DbError(DbErrorKind::Syntax, QStringLiteral("Cannot run a statement too deeply nested (more than %1 levels of "
                                                 "parentheses and CASE).")
                                      .arg(kMaxNesting));
 }
@@ -73,7 +73,7 @@ std::vector<size_t> partners(const Tokens& t)
 size_t closingParen(const std::vector<size_t>& partner, size_t open)
 {
     if (partner[open] == kUnmatched)
-        throw DbError(kErrStatement, QStringLiteral("Incorrect syntax: a parenthesis is not closed."));
+        throw DbError(DbErrorKind::Syntax, QStringLiteral("Incorrect syntax: a parenthesis is not closed."));
     return partner[open];
 }
 
@@ -220,7 +220,7 @@ void rewriteFunctions(Tokens& t)
         while (typeEnd < close && !t[typeEnd].isPunct(","))
             typeEnd = t[typeEnd].isPunct("(") ? partner[typeEnd] + 1 : typeEnd + 1;
         if (typeEnd + 1 >= close)
-            throw DbError(kErrStatement, QStringLiteral("The convert function requires 2 to 3 arguments."));
+            throw DbError(DbErrorKind::Syntax, QStringLiteral("The convert function requires 2 to 3 arguments."));
         QString type;
         for (size_t k = i + 2; k < typeEnd; ++k)
             type += t[k].text;
@@ -308,7 +308,7 @@ void rewriteTop(Tokens& t)
             count = t[k + 2];
             valueEnd = k + 4;
         } else {
-            throw DbError(kErrStatement, QStringLiteral("Incorrect syntax near 'TOP'."));
+            throw DbError(DbErrorKind::Syntax, QStringLiteral("Incorrect syntax near 'TOP'."));
         }
         std::fill(removed.begin() + k, removed.begin() + valueEnd, true);
         bool compound = false;
@@ -435,7 +435,7 @@ private:
     size_t caseEnd(size_t caseIndex, size_t e) const
     {
         if (partner[caseIndex] >= e)
-            throw DbError(kErrStatement, QStringLiteral("Incorrect syntax: CASE without END."));
+            throw DbError(DbErrorKind::Syntax, QStringLiteral("Incorrect syntax: CASE without END."));
         return partner[caseIndex];
     }
 
@@ -632,7 +632,7 @@ void completeInsertColumns(Tokens& t, NameResolver& resolver)
 AdaptedStatement procedureCall(const Tokens& t)
 {
     if (t.size() < 2 || !isName(t[1]))
-        throw DbError(kErrStatement, QStringLiteral("Incorrect syntax near 'exec'."));
+        throw DbError(DbErrorKind::Syntax, QStringLiteral("Incorrect syntax near 'exec'."));
     AdaptedStatement call;
     call.kind = AdaptedStatement::Procedure;
     // [database.[dbo].]procedure: the last name before the arguments
@@ -642,7 +642,7 @@ AdaptedStatement procedureCall(const Tokens& t)
         while (i + 1 < t.size() && t[i + 1].isPunct("."))
             ++i;
         if (i + 1 >= t.size() || !isName(t[i + 1]))
-            throw DbError(kErrStatement, QStringLiteral("Incorrect syntax near '.'."));
+            throw DbError(DbErrorKind::Syntax, QStringLiteral("Incorrect syntax near '.'."));
         ++i;
     }
     call.procedure = t[i].text;
@@ -694,7 +694,7 @@ std::vector<Tokens> splitStatements(const Tokens& tokens)
 AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
 {
     if (t.empty())
-        throw DbError(kErrStatement, QStringLiteral("The statement is empty."));
+        throw DbError(DbErrorKind::Syntax, QStringLiteral("The statement is empty."));
     refuseDeepNesting(t);
     if (t[0].isWord("EXEC") || t[0].isWord("EXECUTE"))
         return procedureCall(t);

@@ -28,7 +28,7 @@ QString readQuoted(const QString& sql, qsizetype& i, QChar close)
         }
         value += sql[i++];
     }
-    throw DbError(kErrStatement, QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(value));
+    throw DbError(DbErrorKind::Syntax, QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(value));
 }
 
 // Skips the block comment opening at i; comments nest, as the server reads them.
@@ -47,7 +47,7 @@ void skipBlockComment(const QString& sql, qsizetype& i)
             ++i;
         }
     }
-    throw DbError(kErrStatement, QStringLiteral("Missing end comment mark '*/'."));
+    throw DbError(DbErrorKind::Syntax, QStringLiteral("Missing end comment mark '*/'."));
 }
 
 } // namespace

@@ -10,6 +10,7 @@ const char* describe(ErrorNumber number)
     case ErrorNumber::Overflow: return "Overflow";
     case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
+    case ErrorNumber::ObjectVariableNotSet: return "Object variable or With block variable not set";
     case ErrorNumber::InvalidUseOfNull: return "Invalid use of Null";
     case ErrorNumber::PrinterError:
         return "Problem getting printer information from the system. Make sure the printer is set up correctly.";

@@ -10,6 +10,7 @@ enum class ErrorNumber {
     Overflow = 6,
     SubscriptOutOfRange = 9,
     TypeMismatch = 13,
+    ObjectVariableNotSet = 91,
     InvalidUseOfNull = 94,
     PrinterError = 484,
 };
