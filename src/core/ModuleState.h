@@ -53,4 +53,8 @@ inline db::Recordset grsShared;
 // The connection text of every connection: the server in use, its login and the database.
 QString ConnectionText(const QString& database);
 
+// Puts every value above back as the program starts: texts empty, switches off, connections and
+// the shared recordset closed.
+void ResetModuleState();
+
 } // namespace core

@@ -53,8 +53,6 @@ protected:
     {
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-        core::gblnPodImageMode = false;
-        core::gblnCentralMode = false;
         WindowFixture::TearDown();
     }
     static ui::FlexGrid* grid() { return window().msgRunsheetDetails; }

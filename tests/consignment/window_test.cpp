@@ -92,11 +92,6 @@ protected:
         ui::WindowHost::showModal(&window());
         execute(kMonth, "INSERT INTO CityMaster VALUES ('VLM','VELMORA'),('OHR','O''HARA'),('DUN','DUNMERE')");
     }
-    void TearDown() override
-    {
-        core::gblnPodImageMode = false;
-        WindowFixture::TearDown();
-    }
 
     void runsheetLine(qint64 number, const QString& origin, const QString& date, bool printed)
     {

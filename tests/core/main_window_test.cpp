@@ -55,7 +55,6 @@ protected:
         ui::DefaultInstance<core::frmChangeMonth>::unload();
         for (const QPointer<QWidget>& window : std::as_const(windows))
             delete window.data();
-        core::gblnCentralMode = false;
         CoreFixture::TearDown();
     }
 

@@ -187,7 +187,7 @@ TEST_F(StartUp, StartApplicationTellsAStoppedServerFromAMissingDatabase)
         {"ZELSERVER", "ZELNoSuchConfig", "Administrator Database Not Found. Please Contact Your Administrator.", "Database Not Found"},
     };
     for (const Case& c : cases) {
-        resetModuleState();
+        core::ResetModuleState();
         ui::MessageBoxSeam::clearShown();
         core::gstrStationCode = "ZEL";
         core::gstrProvider = "SQLOLEDB";

@@ -30,12 +30,12 @@ protected:
         qputenv("QUORVEL_ROOT", root().toLocal8Bit());
         // each test is a copy of the program of its own: its own instance lock
         qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
-        resetModuleState();
+        core::ResetModuleState();
     }
 
     void TearDown() override
     {
-        resetModuleState();
+        core::ResetModuleState();
         ui::MessageBoxSeam::stopAnswering();
         runtime::Clock::reset();
         db::ServerClock::reset();
@@ -68,23 +68,6 @@ protected:
         db::Connection c;
         c.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + database);
         c.execute(sql);
-    }
-
-    static void resetModuleState()
-    {
-        for (db::Connection* c : {&core::gcnnServer, &core::gcnnAdmin, &core::gcnnMonth})
-            if (c->state() == db::ObjectState::Open)
-                c->close();
-        if (core::grsShared.state() == db::ObjectState::Open)
-            core::grsShared.close();
-        for (QString* s : {&core::gstrStationCode, &core::gstrProvider, &core::gstrAdminDB, &core::gstrComputerName,
-                           &core::gstrConfigIni, &core::gstrPrimaryServer, &core::gstrAlternateServer, &core::gstrServerName,
-                           &core::gstrDBUser, &core::gstrDBPassword, &core::gstrCompanyName, &core::gstrCompanyCity,
-                           &core::gstrMainBranchCode, &core::gstrMainBranchName, &core::gstrBranchName,
-                           &core::gstrBranchPhone, &core::gstrMonthDB, &core::gstrDrsOutPath, &core::gstrDrsImageUrl,
-                           &core::gstrHeadOfficeServer,
-                           &core::gstrUserName, &core::gstrUserBranchCode, &core::gstrUserCategory, &core::gstrWindowsUser})
-            s->clear();
     }
 
 private:
