@@ -160,4 +160,71 @@ TEST_F(ExcelExportTest, GridWithoutRowsGivesTheTitlesAlone)
     EXPECT_FALSE(cellsOf(book).contains("A5"));
 }
 
+TEST_F(ExcelExportTest, PastedTextsBecomeTheSameCellsAsTheSpreadsheetMakesOfThem)
+{
+    // one case per grid row, in column A; column B is always empty, so every line ends with a tab
+    struct Case {
+        const char* text;
+        const char* type; // as read back: text, number, date or empty
+        QJsonValue value; // null: the text itself
+        const char* format;
+    } cases[] = {
+        {"12", "number", 12, "General"},
+        {"-3", "number", -3, "General"},
+        {"-0.5", "number", -0.5, "General"},
+        {".75", "number", 0.75, "General"},
+        {"007", "number", 7, "General"},
+        {"0012345678901234", "number", 12345678901234.0, "General"},
+        {"1234567890123456", "text", QJsonValue(), "General"},
+        {"1,234.50", "text", QJsonValue(), "General"},
+        {"-12,345", "text", QJsonValue(), "General"},
+        {"1E5", "text", QJsonValue(), "General"},
+        {"07-Dec-2026", "date", "2026-12-07T00:00:00", "dd-mmm-yyyy"},
+        {"7-dec-26", "date", "2026-12-07T00:00:00", "dd-mmm-yy"},
+        {"07/12/26 14:35", "date", "2026-12-07T14:35:00", "dd/mm/yy hh:mm"},
+        {"07-12-2026  9:05:30", "date", "2026-12-07T09:05:30", "dd-mm-yyyy hh:mm:ss"},
+        {"2026-12-07", "date", "2026-12-07T00:00:00", "yyyy-mm-dd"},
+        {"31-11-2026", "text", QJsonValue(), "General"},
+        {"07-12/2026", "text", QJsonValue(), "General"},
+        {"07-Dec-2026 24:00", "text", QJsonValue(), "General"},
+        {"07-Dec-20266", "text", QJsonValue(), "General"},
+        {"107-12-2026", "text", QJsonValue(), "General"},
+        {"Trader 7, Karol Bagh, New Delhi", "text", QJsonValue(), "General"},
+        {"  DEL ", "text", QJsonValue(), "General"},
+        {"   ", "text", QJsonValue(), "General"},
+        {"<&\"'>", "text", QJsonValue(), "General"},
+        {"", "empty", QJsonValue(), ""},
+    };
+    const int count = int(std::size(cases));
+    ui::FlexGrid table;
+    table.setRows(count + 1);
+    table.setCols(2);
+    for (int r = 0; r < count; ++r)
+        table.setTextMatrix(r, 0, QString::fromUtf8(cases[r].text));
+    // a cell ending in a tab pastes as one cell more
+    table.setTextMatrix(count, 0, "left\t");
+    table.setTextMatrix(count, 1, "42");
+    ASSERT_TRUE(core::ExportGridToExcel("Cases", &table, "T1", "T2"));
+
+    const QJsonObject cells = cellsOf(testsupport::readWorkbook(exported("Cases")));
+    for (int r = 0; r < count; ++r) {
+        const Case& c = cases[r];
+        const QString at = QString("A%1").arg(r + 5);
+        if (QString(c.type) == "empty") {
+            EXPECT_FALSE(cells.contains(at)) << c.text;
+            continue;
+        }
+        const QJsonObject cell = cells[at].toObject();
+        EXPECT_EQ(cell["type"].toString(), c.type) << c.text;
+        EXPECT_EQ(cell["value"], c.value.isNull() ? QJsonValue(QString::fromUtf8(c.text)) : c.value) << c.text;
+        EXPECT_EQ(cell["format"].toString(), c.format) << c.text;
+        EXPECT_FALSE(cells.contains(QString("B%1").arg(r + 5))) << c.text;
+    }
+    const QString last = QString::number(count + 5);
+    EXPECT_EQ(cells["A" + last].toObject()["value"].toString(), "left");
+    EXPECT_FALSE(cells.contains("B" + last));
+    EXPECT_EQ(cells["C" + last].toObject()["value"].toDouble(), 42);
+    EXPECT_EQ(cells.size(), count - 1 + 2 + 4) << "nothing else but the title cells A1:A4";
+}
+
 } // namespace

@@ -257,6 +257,35 @@ TEST_F(WorkbookFileTest, SavedWorkbookHoldsValuesFormatsMergesAndAlignment)
     check("A5", "date", "2026-06-08T00:00:00");
 }
 
+TEST_F(WorkbookFileTest, AreaMergedOverSeveralRowsKeepsTheCellsBesideAndBelowIt)
+{
+    const std::shared_ptr<Workbook> book = app->addWorkbook();
+    Worksheet& sheet = book->activeSheet();
+    for (const char* at : {"A1", "B1", "C1", "A2", "B2", "C2", "B3", "A4"})
+        sheet.range(at).setValue(QString::fromLatin1(at).toLower());
+    sheet.range("B1:B2").merge();
+    sheet.range("B1:B2").setHorizontalAlignment(HorizontalAlignment::Center);
+    sheet.range("A4:C4").merge();
+    const QString path = dir.filePath("tall.xlsx");
+    ASSERT_TRUE(book->saveAs(path));
+
+    const QJsonObject read = testsupport::readWorkbook(path);
+    EXPECT_EQ(read["merges"].toArray(), QJsonArray({"A4:C4", "B1:B2"}));
+    const QJsonObject cells = read["cells"].toObject();
+    const struct {
+        const char* at;
+        const char* value; // null: no value
+    } expected[] = {{"A1", "a1"}, {"B1", "b1"}, {"C1", "c1"}, {"A2", "a2"}, {"B2", nullptr}, {"C2", "c2"},
+        {"B3", "b3"}, {"A4", "a4"}};
+    for (const auto& cell : expected) {
+        const QJsonValue value = cells[cell.at].toObject()["value"];
+        if (cell.value)
+            EXPECT_EQ(value.toString(), cell.value) << cell.at;
+        else
+            EXPECT_TRUE(value.isNull()) << cell.at;
+    }
+}
+
 // Puts the numeric locale on German (decimal comma), compiled into dir when the machine has the
 // locale's source but not the locale. False when neither is there.
 bool setCommaNumericLocale(const QString& dir)

@@ -3,7 +3,11 @@
 #include "platform/runtime/DateMath.h"
 
 #include <QDateTime>
-#include <QRegularExpression>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <initializer_list>
 #include <optional>
 
 namespace excel {
@@ -11,92 +15,308 @@ namespace {
 
 constexpr int kMaxSignificantDigits = 15;
 
-std::optional<double> toNumber(const QString& text)
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The blanks that may stand between a date and its time: ASCII white space only.
+bool isBlank(QChar c)
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(^-?(?=\.?\d)(\d*)(?:\.(\d*))?$)"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+// Reads the text left to right; each read either takes what it asks for or leaves the position.
+class Reader {
+public:
+    explicit Reader(QStringView text)
+        : m_text(text)
+    {
+    }
+
+    bool atEnd() const { return m_at == m_text.size(); }
+
+    // Skips the character when it is the one given.
+    bool skip(QChar c)
+    {
+        if (atEnd() || m_text[m_at] != c)
+            return false;
+        ++m_at;
+        return true;
+    }
+
+    // The run of digits from here, maybe empty.
+    QStringView digits()
+    {
+        const qsizetype start = m_at;
+        while (!atEnd() && isDigit(m_text[m_at]))
+            ++m_at;
+        return m_text.sliced(start, m_at - start);
+    }
+
+    // The run of digits from here: taken when its length is one of those allowed, else left.
+    std::optional<QStringView> digits(std::initializer_list<qsizetype> allowedLengths)
+    {
+        const qsizetype start = m_at;
+        const QStringView run = digits();
+        if (std::find(allowedLengths.begin(), allowedLengths.end(), run.size()) != allowedLengths.end())
+            return run;
+        m_at = start;
+        return std::nullopt;
+    }
+
+    // The next count ASCII letters.
+    std::optional<QStringView> letters(qsizetype count)
+    {
+        if (m_text.size() - m_at < count)
+            return std::nullopt;
+        const QStringView run = m_text.sliced(m_at, count);
+        for (const QChar c : run)
+            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+                return std::nullopt;
+        m_at += count;
+        return run;
+    }
+
+    // One or more blanks.
+    bool blanks()
+    {
+        const qsizetype start = m_at;
+        while (!atEnd() && isBlank(m_text[m_at]))
+            ++m_at;
+        return m_at > start;
+    }
+
+    // One character, when there is one.
+    std::optional<QChar> next()
+    {
+        if (atEnd())
+            return std::nullopt;
+        return m_text[m_at++];
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+int toInt(QStringView digits)
+{
+    int value = 0;
+    for (const QChar c : digits)
+        value = value * 10 + (c.unicode() - u'0');
+    return value;
+}
+
+// An optional minus, then digits with at most one decimal point and at least one digit.
+std::optional<double> toNumber(QStringView text)
+{
+    Reader reader(text);
+    reader.skip(u'-');
+    const QStringView integer = reader.digits();
+    QStringView fraction = reader.skip(u'.') ? reader.digits() : QStringView();
+    if (!reader.atEnd() || (integer.isEmpty() && fraction.isEmpty()))
         return std::nullopt;
     // significant digits: from the first non-zero digit to the end of the integer part, or to the
     // last non-zero digit of the fraction
-    QString fraction = match.captured(2);
+    const auto withoutLeadingZeros = [](QStringView digits) {
+        while (digits.startsWith(u'0'))
+            digits = digits.sliced(1);
+        return digits;
+    };
     while (fraction.endsWith(u'0'))
         fraction.chop(1);
-    QString digits = match.captured(1) + fraction;
-    while (digits.startsWith(u'0'))
-        digits.remove(0, 1);
-    if (digits.size() > kMaxSignificantDigits)
+    const QStringView integerDigits = withoutLeadingZeros(integer);
+    const qsizetype significant
+        = integerDigits.isEmpty() ? withoutLeadingZeros(fraction).size() : integerDigits.size() + fraction.size();
+    if (significant > kMaxSignificantDigits)
         return std::nullopt;
-    return text.toDouble() + 0.0; // + 0.0 turns "-0" into 0
+    // the text is ASCII here
+    QVarLengthArray<char, 64> ascii(text.size());
+    std::transform(text.begin(), text.end(), ascii.begin(), [](QChar c) { return char(c.unicode()); });
+    double number = 0;
+    std::from_chars(ascii.begin(), ascii.end(), number);
+    return number + 0.0; // + 0.0 turns "-0" into 0
 }
 
-std::optional<PastedValue> toDate(const QString& text)
+// The month of an English abbreviation in any case ("jun" is 6), or 0.
+int monthOf(QStringView abbreviation)
 {
-    static const QString time = QStringLiteral(R"((?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)");
-    static const QRegularExpression dayMonthName(QStringLiteral(R"(^(\d{1,2})-([A-Za-z]{3})-(\d{4}|\d{2}))") + time);
-    static const QRegularExpression dayMonth(QStringLiteral(R"(^(\d{1,2})([-/])(\d{1,2})\2(\d{4}|\d{2}))") + time);
-    static const QRegularExpression yearFirst(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2}))") + time);
+    static const std::array<QString, 12> names = [] {
+        std::array<QString, 12> read;
+        for (int month = 1; month <= 12; ++month)
+            read[month - 1] = runtime::MonthName(month, true);
+        return read;
+    }();
+    for (int month = 1; month <= 12; ++month)
+        if (abbreviation.compare(names[month - 1], Qt::CaseInsensitive) == 0)
+            return month;
+    return 0;
+}
 
+// The forms of pasted dates and of the times after them, and the number formats they keep.
+enum DateForm { DayMonthNameYear, DayMonthNameShortYear, DashedDate, DashedShortYear, SlashedDate, SlashedShortYear,
+    YearFirst };
+enum TimeForm { NoTime, HoursMinutes, HoursMinutesSeconds };
+
+const QString& numberFormatOf(DateForm date, TimeForm time)
+{
+    static const std::array<std::array<QString, 3>, 7> formats = [] {
+        const char* const dates[] = {"dd-mmm-yyyy", "dd-mmm-yy", "dd-mm-yyyy", "dd-mm-yy", "dd/mm/yyyy", "dd/mm/yy",
+            "yyyy-mm-dd"};
+        const char* const times[] = {"", " hh:mm", " hh:mm:ss"};
+        std::array<std::array<QString, 3>, 7> made;
+        for (int d = 0; d < 7; ++d)
+            for (int t = 0; t < 3; ++t)
+                made[d][t] = QLatin1String(dates[d]) + QLatin1String(times[t]);
+        return made;
+    }();
+    return formats[date][time];
+}
+
+// What follows the date: nothing, or blanks and H:mm or H:mm:ss; null when something else follows.
+std::optional<std::pair<QTime, TimeForm>> timeAfterDate(Reader& reader)
+{
+    if (reader.atEnd())
+        return std::pair{QTime(0, 0), NoTime};
+    if (!reader.blanks())
+        return std::nullopt;
+    const std::optional<QStringView> hour = reader.digits({1, 2});
+    if (!hour || !reader.skip(u':'))
+        return std::nullopt;
+    const std::optional<QStringView> minute = reader.digits({2});
+    if (!minute)
+        return std::nullopt;
+    std::optional<QStringView> second;
+    if (reader.skip(u':') && !(second = reader.digits({2})))
+        return std::nullopt;
+    if (!reader.atEnd())
+        return std::nullopt;
+    return std::pair{QTime(toInt(*hour), toInt(*minute), second ? toInt(*second) : 0),
+        second ? HoursMinutesSeconds : HoursMinutes};
+}
+
+struct DatePart {
     QDate date;
-    QString format;
-    QRegularExpressionMatch m;
-    int timeGroup = 0;
-    if (m = dayMonthName.match(text); m.hasMatch()) {
-        date = QDate(runtime::FullYear(m.captured(3)), runtime::MonthFromAbbreviation(m.captured(2)), m.captured(1).toInt());
-        format = m.captured(3).size() == 4 ? QStringLiteral("dd-mmm-yyyy") : QStringLiteral("dd-mmm-yy");
-        timeGroup = 4;
-    } else if (m = dayMonth.match(text); m.hasMatch()) {
-        date = QDate(runtime::FullYear(m.captured(4)), m.captured(3).toInt(), m.captured(1).toInt());
-        const QString separator = m.captured(2);
-        format = QStringLiteral("dd") + separator + QStringLiteral("mm") + separator
-            + (m.captured(4).size() == 4 ? QStringLiteral("yyyy") : QStringLiteral("yy"));
-        timeGroup = 5;
-    } else if (m = yearFirst.match(text); m.hasMatch()) {
-        date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-        format = QStringLiteral("yyyy-mm-dd");
-        timeGroup = 4;
-    } else {
-        return std::nullopt;
-    }
-    if (!date.isValid() || date.year() < 1900)
-        return std::nullopt;
+    DateForm form;
+};
 
-    QTime timeOfDay(0, 0);
-    if (m.hasCaptured(timeGroup)) {
-        const bool withSeconds = m.hasCaptured(timeGroup + 2);
-        timeOfDay = QTime(m.captured(timeGroup).toInt(), m.captured(timeGroup + 1).toInt(),
-            withSeconds ? m.captured(timeGroup + 2).toInt() : 0);
-        if (!timeOfDay.isValid())
-            return std::nullopt;
-        format += withSeconds ? QStringLiteral(" hh:mm:ss") : QStringLiteral(" hh:mm");
-    }
-    return PastedValue{QDateTime(date, timeOfDay, Qt::UTC), format};
+// 07-Jun-2026 or 07-Jun-26.
+std::optional<DatePart> dayMonthNameYear(Reader reader, Reader& rest)
+{
+    const std::optional<QStringView> day = reader.digits({1, 2});
+    if (!day || !reader.skip(u'-'))
+        return std::nullopt;
+    const std::optional<QStringView> month = reader.letters(3);
+    if (!month || !reader.skip(u'-'))
+        return std::nullopt;
+    const std::optional<QStringView> year = reader.digits({4, 2});
+    if (!year)
+        return std::nullopt;
+    rest = reader;
+    return DatePart{QDate(runtime::FullYear(year->toString()), monthOf(*month), toInt(*day)),
+        year->size() == 4 ? DayMonthNameYear : DayMonthNameShortYear};
+}
+
+// 07-06-2026, 07/06/2026 or the same with a two-digit year; both separators alike.
+std::optional<DatePart> dayMonthYear(Reader reader, Reader& rest)
+{
+    const std::optional<QStringView> day = reader.digits({1, 2});
+    const std::optional<QChar> separator = day ? reader.next() : std::nullopt;
+    if (!separator || (*separator != u'-' && *separator != u'/'))
+        return std::nullopt;
+    const std::optional<QStringView> month = reader.digits({1, 2});
+    if (!month || !reader.skip(*separator))
+        return std::nullopt;
+    const std::optional<QStringView> year = reader.digits({4, 2});
+    if (!year)
+        return std::nullopt;
+    rest = reader;
+    return DatePart{QDate(runtime::FullYear(year->toString()), toInt(*month), toInt(*day)),
+        *separator == u'-' ? (year->size() == 4 ? DashedDate : DashedShortYear)
+                           : (year->size() == 4 ? SlashedDate : SlashedShortYear)};
+}
+
+// 2026-06-07.
+std::optional<DatePart> yearMonthDay(Reader reader, Reader& rest)
+{
+    const std::optional<QStringView> year = reader.digits({4});
+    if (!year || !reader.skip(u'-'))
+        return std::nullopt;
+    const std::optional<QStringView> month = reader.digits({1, 2});
+    if (!month || !reader.skip(u'-'))
+        return std::nullopt;
+    const std::optional<QStringView> day = reader.digits({1, 2});
+    if (!day)
+        return std::nullopt;
+    rest = reader;
+    return DatePart{QDate(toInt(*year), toInt(*month), toInt(*day)), YearFirst};
+}
+
+std::optional<PastedValue> toDate(QStringView text)
+{
+    Reader rest(text);
+    std::optional<DatePart> part = dayMonthNameYear(Reader(text), rest);
+    if (!part)
+        part = dayMonthYear(Reader(text), rest);
+    if (!part)
+        part = yearMonthDay(Reader(text), rest);
+    if (!part)
+        return std::nullopt;
+    const std::optional<std::pair<QTime, TimeForm>> time = timeAfterDate(rest);
+    if (!time || !part->date.isValid() || part->date.year() < 1900 || !time->first.isValid())
+        return std::nullopt;
+    return PastedValue{QDateTime(part->date, time->first, Qt::UTC), numberFormatOf(part->form, time->second)};
 }
 
 } // namespace
 
+bool PastedCells::next()
+{
+    const qsizetype size = m_text.size();
+    // a line break at the very end leaves no row after it
+    if (m_next > size || (m_next == size && m_nextColumn == 0))
+        return false;
+    qsizetype end = m_next;
+    while (end < size && m_text[end] != u'\t' && m_text[end] != u'\r' && m_text[end] != u'\n')
+        ++end;
+    m_cell = m_text.sliced(m_next, end - m_next);
+    m_row = m_nextRow;
+    m_column = m_nextColumn;
+    if (end < size && m_text[end] == u'\t') {
+        ++m_nextColumn;
+        m_next = end + 1;
+        return true;
+    }
+    ++m_nextRow;
+    m_nextColumn = 0;
+    if (end == size)
+        m_next = size + 1;
+    else if (m_text[end] == u'\r' && end + 1 < size && m_text[end + 1] == u'\n')
+        m_next = end + 2;
+    else
+        m_next = end + 1;
+    return true;
+}
+
 QList<QStringList> splitPastedText(const QString& text)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineBreak);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
     QList<QStringList> rows;
-    for (const QString& line : lines)
-        rows << line.split(QLatin1Char('\t'));
+    for (PastedCells cells(text); cells.next();) {
+        if (cells.column() == 0)
+            rows.emplace_back();
+        rows.back() << cells.text().toString();
+    }
     return rows;
 }
 
-PastedValue convertPastedText(const QString& text)
+PastedValue convertPastedText(QStringView text)
 {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return text.isEmpty() ? PastedValue{} : PastedValue{text, QString()};
+        return text.isEmpty() ? PastedValue{} : PastedValue{text.toString(), QString()};
     if (const std::optional<double> number = toNumber(trimmed))
         return PastedValue{*number, QString()};
     if (std::optional<PastedValue> date = toDate(trimmed))
         return *date;
-    return PastedValue{text, QString()};
+    return PastedValue{text.toString(), QString()};
 }
 
 } // namespace excel

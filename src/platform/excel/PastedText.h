@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVariant>
 
 // How the spreadsheet reads text pasted from the clipboard.
@@ -15,7 +16,32 @@ struct PastedValue {
     QString numberFormat;
 };
 
-// Rows separated by CR LF, CR or LF (a line break at the very end ends the last row), cells by tab.
+// The cells of pasted text, one after the other: rows separated by CR LF, CR or LF (a line break
+// at the very end ends the last row), cells by tab. The text must outlive the reader.
+class PastedCells {
+public:
+    explicit PastedCells(QStringView text)
+        : m_text(text)
+    {
+    }
+    // Moves to the next cell; false when there is none left.
+    bool next();
+    // The cell's row and column, from 0, and its text.
+    int row() const { return m_row; }
+    int column() const { return m_column; }
+    QStringView text() const { return m_cell; }
+
+private:
+    QStringView m_text;
+    qsizetype m_next = 0; // where the next cell begins; past the end when none is left
+    int m_nextRow = 0;
+    int m_nextColumn = 0;
+    int m_row = 0;
+    int m_column = 0;
+    QStringView m_cell;
+};
+
+// The rows of pasted text, each a list of its cells, as PastedCells reads them.
 QList<QStringList> splitPastedText(const QString& text);
 
 // The conversion of one cell's text, tried on the text without surrounding blanks:
@@ -28,6 +54,6 @@ QList<QStringList> splitPastedText(const QString& text);
 //   form ("dd-mmm-yyyy", "dd-mm-yy hh:mm" ...). Impossible dates and years before 1900 stay text;
 // - everything else, thousands separators, exponents, a leading plus and times alone included,
 //   stays text as it was pasted (blanks kept).
-PastedValue convertPastedText(const QString& text);
+PastedValue convertPastedText(QStringView text);
 
 } // namespace excel

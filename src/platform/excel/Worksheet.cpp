@@ -116,17 +116,45 @@ Range Worksheet::rows(const QString& rows)
 
 Range Worksheet::cells(int row, int column) { return Range(this, checked({row, column, row, column})); }
 
+namespace {
+
+// The first cell of the row at or after the column.
+template <class CellRow> auto firstFrom(CellRow& row, int column)
+{
+    return std::lower_bound(
+        row.begin(), row.end(), column, [](const auto& cell, int wanted) { return cell.first < wanted; });
+}
+
+} // namespace
+
 const Cell* Worksheet::cell(int row, int column) const
 {
-    const auto found = m_cells.find({row, column});
-    return found == m_cells.end() ? nullptr : &found->second;
+    if (row < 1 || row > int(m_rows.size()))
+        return nullptr;
+    const Row& cells = m_rows[row - 1];
+    const auto found = firstFrom(cells, column);
+    return found == cells.end() || found->first != column ? nullptr : &found->second;
+}
+
+Cell& Worksheet::cellAt(int row, int column)
+{
+    if (row > int(m_rows.size()))
+        m_rows.resize(row);
+    Row& cells = m_rows[row - 1];
+    // cells are mostly added left to right
+    if (cells.empty() || cells.back().first < column)
+        return cells.emplace_back(column, Cell()).second;
+    const auto found = firstFrom(cells, column);
+    if (found->first == column)
+        return found->second;
+    return cells.emplace(found, column, Cell())->second;
 }
 
 template <class Change> void Worksheet::forEachCell(const Area& area, Change change)
 {
     for (int row = area.top; row <= area.bottom; ++row)
         for (int column = area.left; column <= area.right; ++column)
-            change(m_cells[{row, column}]);
+            change(cellAt(row, column));
 }
 
 bool Worksheet::paste()
@@ -141,19 +169,23 @@ bool Worksheet::paste()
 
 void Worksheet::pasteText(const QString& text)
 {
-    const QList<QStringList> rows = splitPastedText(text);
+    int rows = 0;
     int widest = 1;
-    for (const QStringList& cells : rows)
-        widest = std::max(widest, int(cells.size()));
-    const Area pasted = checked(
-        {m_selection.top, m_selection.left, m_selection.top + int(rows.size()) - 1, m_selection.left + widest - 1});
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows[r].size(); ++c) {
-            PastedValue pastedValue = convertPastedText(rows[r][c]);
-            Cell& cell = m_cells[{pasted.top + r, pasted.left + c}];
-            cell.value = std::move(pastedValue.value);
-            cell.numberFormat = std::move(pastedValue.numberFormat);
-        }
+    for (PastedCells cells(text); cells.next();) {
+        rows = cells.row() + 1;
+        widest = std::max(widest, cells.column() + 1);
+    }
+    const Area pasted
+        = checked({m_selection.top, m_selection.left, m_selection.top + rows - 1, m_selection.left + widest - 1});
+    if (pasted.bottom > int(m_rows.size()))
+        m_rows.resize(pasted.bottom);
+    for (int row = pasted.top; row <= pasted.bottom; ++row)
+        m_rows[row - 1].reserve(m_rows[row - 1].size() + widest);
+    for (PastedCells cells(text); cells.next();) {
+        PastedValue pastedValue = convertPastedText(cells.text());
+        Cell& cell = cellAt(pasted.top + cells.row(), pasted.left + cells.column());
+        cell.value = std::move(pastedValue.value);
+        cell.numberFormat = std::move(pastedValue.numberFormat);
     }
     m_selection = pasted;
 }
@@ -161,21 +193,34 @@ void Worksheet::pasteText(const QString& text)
 void Worksheet::insertRows(const Area& area)
 {
     const int count = area.bottom - area.top + 1;
-    const auto moves
-        = [&](int row, int column) { return row >= area.top && column >= area.left && column <= area.right; };
+    const auto inColumns = [&](const Row::value_type& cell) {
+        return cell.first >= area.left && cell.first <= area.right;
+    };
     for (const Area& merged : m_merges)
         if (merged.bottom >= area.top && merged.intersects({merged.top, area.left, merged.bottom, area.right})
             && (merged.left < area.left || merged.right > area.right))
             refuse();
-    for (const auto& [key, cell] : m_cells)
-        if (moves(key.first, key.second) && key.first + count > kMaxRows)
+    for (int row = std::max(area.top, kMaxRows - count + 1); row <= int(m_rows.size()); ++row)
+        if (std::any_of(m_rows[row - 1].begin(), m_rows[row - 1].end(), inColumns))
             refuse();
 
-    std::map<CellKey, Cell> shifted;
-    for (auto& [key, cell] : m_cells)
-        shifted.emplace(
-            CellKey{moves(key.first, key.second) ? key.first + count : key.first, key.second}, std::move(cell));
-    m_cells = std::move(shifted);
+    if (area.top <= int(m_rows.size())) {
+        if (area.left == 1 && area.right == kMaxColumns) {
+            m_rows.insert(m_rows.begin() + (area.top - 1), count, Row());
+        } else {
+            // from the bottom up, so each row's moving cells land in a row whose own have left
+            m_rows.resize(m_rows.size() + count);
+            for (int row = int(m_rows.size()) - count; row >= area.top; --row) {
+                Row& from = m_rows[row - 1];
+                Row& to = m_rows[row - 1 + count];
+                const auto first = firstFrom(from, area.left);
+                const auto last = firstFrom(from, area.right + 1);
+                const auto at = firstFrom(to, area.left);
+                to.insert(at, std::make_move_iterator(first), std::make_move_iterator(last));
+                from.erase(first, last);
+            }
+        }
+    }
     for (Area& merged : m_merges) {
         if (merged.right < area.left || merged.left > area.right || merged.bottom < area.top)
             continue;
@@ -202,9 +247,12 @@ void Worksheet::merge(const Area& area)
     }
     if (merged.top == merged.bottom && merged.left == merged.right)
         return;
-    for (auto& [key, cell] : m_cells)
-        if (merged.contains(key.first, key.second) && key != CellKey{merged.top, merged.left})
-            cell.value.clear();
+    for (int row = merged.top; row <= std::min(merged.bottom, int(m_rows.size())); ++row) {
+        Row& cells = m_rows[row - 1];
+        for (auto it = firstFrom(cells, merged.left); it != cells.end() && it->first <= merged.right; ++it)
+            if (row != merged.top || it->first != merged.left)
+                it->second.value.clear();
+    }
     m_merges.push_back(merged);
 }
 

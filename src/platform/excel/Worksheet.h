@@ -3,7 +3,6 @@
 #include <QString>
 #include <QVariant>
 #include <algorithm>
-#include <map>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -93,7 +92,8 @@ private:
 
 class Worksheet {
 public:
-    using CellKey = std::pair<int, int>; // row, column
+    // The cells of one row that were given a value or a format (pasted empty ones too), by column.
+    using Row = std::vector<std::pair<int, Cell>>;
 
     explicit Worksheet(const QString& name)
         : m_name(name)
@@ -114,8 +114,9 @@ public:
     bool paste();
 
     const Area& selection() const { return m_selection; }
-    // The cells that hold a value or a format, by row then column.
-    const std::map<CellKey, Cell>& cellMap() const { return m_cells; }
+    // The rows from row 1 to at least the last that has cells (index 0 is row 1).
+    const std::vector<Row>& cellRows() const { return m_rows; }
+    // The cell, or null when it was never given a value or a format.
     const Cell* cell(int row, int column) const;
     const std::vector<Area>& mergedAreas() const { return m_merges; }
 
@@ -127,9 +128,11 @@ private:
     void merge(const Area& area);
     void pasteText(const QString& text);
     template <class Change> void forEachCell(const Area& area, Change change);
+    // The cell, made empty when missing.
+    Cell& cellAt(int row, int column);
 
     QString m_name;
-    std::map<CellKey, Cell> m_cells;
+    std::vector<Row> m_rows;
     std::vector<Area> m_merges;
     Area m_selection;
 };

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <clocale>
 #include <filesystem>
-#include <map>
 #include <string>
 
 namespace excel {
@@ -71,25 +70,31 @@ public:
 
     lxw_format* of(const Cell* cell)
     {
-        if (!cell)
+        if (!cell || (cell->numberFormat.isEmpty() && cell->alignment == HorizontalAlignment::General && !isDate(*cell)))
             return nullptr;
         const QString numberFormat = numberFormatOf(*cell);
-        if (numberFormat.isEmpty() && cell->alignment == HorizontalAlignment::General)
-            return nullptr;
-        lxw_format*& format = m_formats[{numberFormat, int(cell->alignment)}];
-        if (!format) {
-            format = workbook_add_format(m_workbook);
-            if (!numberFormat.isEmpty())
-                format_set_num_format(format, numberFormat.toUtf8().constData());
-            if (cell->alignment != HorizontalAlignment::General)
-                format_set_align(format, alignmentOf(cell->alignment));
-        }
+        const auto known = std::find_if(m_formats.begin(), m_formats.end(), [&](const Known& format) {
+            return format.alignment == cell->alignment && format.numberFormat == numberFormat;
+        });
+        if (known != m_formats.end())
+            return known->format;
+        lxw_format* format = workbook_add_format(m_workbook);
+        if (!numberFormat.isEmpty())
+            format_set_num_format(format, numberFormat.toUtf8().constData());
+        if (cell->alignment != HorizontalAlignment::General)
+            format_set_align(format, alignmentOf(cell->alignment));
+        m_formats.push_back({numberFormat, cell->alignment, format});
         return format;
     }
 
 private:
+    struct Known {
+        QString numberFormat;
+        HorizontalAlignment alignment;
+        lxw_format* format;
+    };
     lxw_workbook* m_workbook;
-    std::map<std::pair<QString, int>, lxw_format*> m_formats;
+    std::vector<Known> m_formats; // a sheet uses a handful
 };
 
 lxw_error writeCell(lxw_worksheet* sheet, int row, int column, const Cell& cell, lxw_format* format)
@@ -103,8 +108,9 @@ lxw_error writeCell(lxw_worksheet* sheet, int row, int column, const Cell& cell,
         return worksheet_write_number(sheet, r, c, cell.value.toDouble(), format);
     case QMetaType::QDateTime: {
         const QDateTime moment = cell.value.toDateTime();
-        lxw_datetime when{moment.date().year(), moment.date().month(), moment.date().day(), moment.time().hour(),
-            moment.time().minute(), double(moment.time().second())};
+        const QDate date = moment.date();
+        const QTime time = moment.time();
+        lxw_datetime when{date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second())};
         return worksheet_write_datetime(sheet, r, c, &when, format);
     }
     default:
@@ -112,6 +118,8 @@ lxw_error writeCell(lxw_worksheet* sheet, int row, int column, const Cell& cell,
     }
 }
 
+// Row by row, so that the writer can hold one row at a time: each merged area where its first row
+// begins, then the row's cells (the merged area's upper-left one shows, the others are hidden).
 bool writeSheet(lxw_workbook* workbook, Formats& formats, const Worksheet& sheet)
 {
     lxw_worksheet* out = workbook_add_worksheet(workbook, sheet.name().toUtf8().constData());
@@ -119,19 +127,41 @@ bool writeSheet(lxw_workbook* workbook, Formats& formats, const Worksheet& sheet
         return false;
     bool ok = true;
     const std::vector<Area>& merges = sheet.mergedAreas();
+    const std::vector<Worksheet::Row>& rows = sheet.cellRows();
+    int lastRow = int(rows.size());
     for (const Area& m : merges)
-        ok &= worksheet_merge_range(out, lxw_row_t(m.top - 1), lxw_col_t(m.left - 1), lxw_row_t(m.bottom - 1),
-                  lxw_col_t(m.right - 1), "", formats.of(sheet.cell(m.top, m.left)))
-            == LXW_NO_ERROR;
-    for (const auto& [key, cell] : sheet.cellMap()) {
-        const auto [row, column] = key;
-        // a merged area shows its upper-left cell only
-        const bool hidden = std::any_of(merges.begin(), merges.end(),
-            [&](const Area& m) { return m.contains(row, column) && !(row == m.top && column == m.left); });
-        if (!hidden)
-            ok &= writeCell(out, row, column, cell, formats.of(&cell)) == LXW_NO_ERROR;
+        lastRow = std::max(lastRow, m.bottom);
+    std::vector<Area> mergesOfRow;
+    for (int row = 1; row <= lastRow; ++row) {
+        mergesOfRow.clear();
+        for (const Area& m : merges) {
+            if (m.top == row)
+                ok &= worksheet_merge_range(out, lxw_row_t(m.top - 1), lxw_col_t(m.left - 1), lxw_row_t(m.bottom - 1),
+                          lxw_col_t(m.right - 1), "", formats.of(sheet.cell(m.top, m.left)))
+                    == LXW_NO_ERROR;
+            if (m.top <= row && row <= m.bottom)
+                mergesOfRow.push_back(m);
+        }
+        if (row > int(rows.size()))
+            continue;
+        for (const auto& [column, cell] : rows[row - 1]) {
+            const bool hidden = std::any_of(mergesOfRow.begin(), mergesOfRow.end(),
+                [&](const Area& m) { return m.contains(row, column) && !(row == m.top && column == m.left); });
+            if (!hidden)
+                ok &= writeCell(out, row, column, cell, formats.of(&cell)) == LXW_NO_ERROR;
+        }
     }
     return ok;
+}
+
+// The writer can hold one row at a time (less memory and a quicker write) unless a merged area
+// spans rows: it writes the area's cells below its first row before the rest of that row.
+bool oneRowAtATime(const std::vector<std::unique_ptr<Worksheet>>& sheets)
+{
+    return std::all_of(sheets.begin(), sheets.end(), [](const auto& sheet) {
+        return std::all_of(sheet->mergedAreas().begin(), sheet->mergedAreas().end(),
+            [](const Area& m) { return m.top == m.bottom; });
+    });
 }
 
 } // namespace
@@ -146,7 +176,9 @@ bool writeXlsx(const std::vector<std::unique_ptr<Worksheet>>& sheets, const QStr
     bool ok = true;
     {
         const CNumericLocale numericLocale;
-        lxw_workbook* workbook = workbook_new(part.constData());
+        lxw_workbook_options options{};
+        options.constant_memory = oneRowAtATime(sheets);
+        lxw_workbook* workbook = workbook_new_opt(part.constData(), &options);
         if (!workbook)
             return false;
         Formats formats(workbook);
