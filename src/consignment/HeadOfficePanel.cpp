@@ -6,11 +6,11 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/HeadOfficeStatements.h"
 
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 
@@ -26,13 +26,6 @@ struct HeadOfficeQuery {
     QString sql;
     int colWidth; // twips
 };
-
-// What stands before a head-office table's name: the branch server's link to the head office.
-// The server's name comes from the settings table and is bracketed as one name.
-QString HeadOfficePrefix()
-{
-    return db::sqlName(core::gstrHeadOfficeServer + QStringLiteral(",2301")) + QStringLiteral(".KWD32Server.dbo.");
-}
 
 // The grid as the window designed it: two rows, one column, nothing written.
 void ResetToDesign(ui::FlexGrid* grid)
@@ -75,36 +68,12 @@ void frmConsignWiseGridQuery::cmdROStatus_Click()
     }
     fraROStatus->show();
 
-    // The number is compared as the head office keeps it: text, leading zeros included.
-    const QString n = db::sqlQuote(number);
-    const QString prefix = HeadOfficePrefix();
+    const QString& server = core::gstrHeadOfficeServer;
     const HeadOfficeQuery queries[] = {
-        {msgGrid1,
-         QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,"
-                        "DR.Rcode as Status,RM.Descp As Description,")
-             + QStringLiteral(" DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From ") + prefix + QStringLiteral("DrFile DR")
-             + QStringLiteral(" Left Outer Join ") + prefix
-             + QStringLiteral("status RM ON DR.Rcode=RM.Rcode where cno=") + n
-             + QStringLiteral(" order by dtime"),
-         1200},
-        {msgGrid2,
-         QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode,"
-                        "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,")
-             + QStringLiteral(" Destn,MFNo,Weight,Pcs,RmKs,AR As AddlRmks,Hub,State,MTime from ")
-             + prefix + QStringLiteral("CnFile where cno=") + n + QStringLiteral(" order by tdate,mtime"),
-         1100},
-        {msgGrid3,
-         QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As "
-                        "Scanned@,Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,")
-             + QStringLiteral(" Bcode,PntNo,Weight,Pcs,Rmks As Remarks,TLoad As LoadN From ")
-             + prefix + QStringLiteral("PointPod where cno=") + n + QStringLiteral(" order by tdate,ptime"),
-         1200},
-        {msgGrid4,
-         QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@,"
-                        "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,")
-             + QStringLiteral(" Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks As Remarks,Ar As AddlRemarks From ")
-             + prefix + QStringLiteral("OTCFile where mfno=") + n + QStringLiteral(" Order by tdate,OTime"),
-         1200},
+        {msgGrid1, headOfficeRunsheetStatement(server, number), 1200},
+        {msgGrid2, headOfficeScanStatement(server, number), 1100},
+        {msgGrid3, headOfficePointStatement(server, number), 1200},
+        {msgGrid4, headOfficeCounterStatement(server, number), 1200},
     };
     for (const HeadOfficeQuery& query : queries)
         FillHeadOfficeGrid(query);

@@ -4,11 +4,11 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/ManifestStatements.h"
 
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
@@ -30,19 +30,6 @@ QString LocalManifestDate(const QVariant& value)
     return runtime::Format(value, QStringLiteral("dd-MM-yy -dddd"));
 }
 
-// The origin and date clauses of the local manifest statements, as far as the window holds them.
-QString LocalManifestFilters(const frmConsignWiseGridQuery& window)
-{
-    QString clauses;
-    const QString origin = window.cboOrigin->currentText().trimmed();
-    if (!origin.isEmpty())
-        clauses += QStringLiteral(" And Origin=") + db::sqlQuote(origin);
-    if (!window.cboRSDate->currentText().trimmed().isEmpty())
-        clauses += QStringLiteral(" And ManifestDate=")
-                   + db::sqlQuote(frmConsignWiseGridQuery::StatementDate(window.mRunsheetDate));
-    return clauses;
-}
-
 // Writes every row of the statement into the grid from row 1, one grid row added after each.
 template <class WriteRow>
 void FillGrid(ui::FlexGrid* grid, const QString& sql, WriteRow writeRow)
@@ -57,11 +44,7 @@ void FillGrid(ui::FlexGrid* grid, const QString& sql, WriteRow writeRow)
 
 void frmConsignWiseGridQuery::LoadLocalManifest()
 {
-    const QString sql =
-        QStringLiteral("SELECT RL.*,LM.BranchCode AS FROM_BRANCH FROM Run_LocalManifest RL, "
-                       "ZELADMINCONFIG..LoginMaster LM WHERE  ConsignmentNo=")
-        + ConsignmentNumberText() + QStringLiteral(" AND RL.CreateUser=LM.UserName") + LocalManifestFilters(*this)
-        + QStringLiteral(" Order by Manifestdate,serialNo");
+    const QString sql = localManifestStatement(ConsignmentNumberText(), cboOrigin->currentText(), ChosenRunsheetDate());
     FillGrid(msgLMF, sql, [this](int r, const db::Recordset& rs) {
         msgLMF->setTextMatrix(r, 0, LocalManifestDate(rs.value("ManifestDate")));
         msgLMF->setTextMatrix(r, 1, runtime::CellText(rs.value("FROM_BRANCH")));
@@ -76,9 +59,8 @@ void frmConsignWiseGridQuery::LoadLocalManifest()
 
 void frmConsignWiseGridQuery::LoadBranchLocalManifest()
 {
-    const QString sql = QStringLiteral("SELECT * FROM Run_Branch_LocalManifest WHERE ConsignmentNo=")
-                        + ConsignmentNumberText() + LocalManifestFilters(*this)
-                        + QStringLiteral(" Order by Manifestdate,serialNo");
+    const QString sql =
+        branchLocalManifestStatement(ConsignmentNumberText(), cboOrigin->currentText(), ChosenRunsheetDate());
     FillGrid(msgBLMF, sql, [this](int r, const db::Recordset& rs) {
         msgBLMF->setTextMatrix(r, 0, LocalManifestDate(rs.value("ManifestDate")));
         msgBLMF->setTextMatrix(r, 1, TextOr(rs.value("SerialNo"), QStringLiteral("0")));
@@ -92,32 +74,22 @@ void frmConsignWiseGridQuery::LoadBranchLocalManifest()
 
 void frmConsignWiseGridQuery::LoadManifestDetails()
 {
-    // The two kinds of incoming manifest differ only in their date and weight forms.
+    // The two kinds of incoming manifest: their statements and their date and weight forms.
     struct ManifestKind {
-        QString select;
-        QString originClause;
+        QString (*statement)(const QString& number, const QString& origin);
         QString datePattern;
         bool formattedWeight;
     };
-    const QString origin = cboOrigin->currentText().trimmed();
-    const QString number = ConsignmentNumberText();
     const ManifestKind kinds[] = {
-        {QStringLiteral("Select *,RHM.CreateDate as CreatedDate,RHM.CREATEUSER AS ENTRY_USER from Run_Manifest RHM "
-                        "WHERE ConsignmentNo="),
-         QStringLiteral(" And Origin="), QStringLiteral("dd-MM-yy-dddd"), true},
-        {QStringLiteral("Select *,RHM.CreateDate as CreatedDate,RHM.CREATEUSER AS ENTRY_USER FROM Run_HotcManifest RHM "
-                        "WHERE ConsignmentNo="),
-         QStringLiteral(" and Origin="), QStringLiteral("dd-MMM-yyyy"), false},
+        {incomingManifestStatement, QStringLiteral("dd-MM-yy-dddd"), true},
+        {counterManifestStatement, QStringLiteral("dd-MMM-yyyy"), false},
     };
 
     FormatIncomingGrid();
     int row = 1; // runs on from the first table's lines into the second's
     for (const ManifestKind& kind : kinds) {
-        QString sql = kind.select + number;
-        if (!origin.isEmpty())
-            sql += kind.originClause + db::sqlQuote(origin);
         db::Recordset lines;
-        lines.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+        lines.open(kind.statement(ConsignmentNumberText(), cboOrigin->currentText()), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
         row = WriteRows(msgIncoming, lines, row, [this, &kind](int r, const db::Recordset& rs) {
             const QVariant weight = rs.value("Weight");
             msgIncoming->setTextMatrix(r, 0, runtime::Format(rs.value("ManifestDate"), kind.datePattern));

@@ -4,11 +4,11 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/ManifestStatements.h"
 
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
@@ -40,18 +40,9 @@ QString CreatedCell(const db::Recordset& rs)
 // out the grid; without an entry it keeps that layout.
 void frmConsignWiseGridQuery::LoadIncomingMisroute()
 {
-    QString sql = QStringLiteral("SELECT RL.*,LM.BranchCode AS FROM_BRANCH FROM tbl_Incoming_Misroute_Entry RL, "
-                                 "ZELADMINCONFIG..LoginMaster LM WHERE ConNo=")
-                  + ConsignmentNumberText() + QStringLiteral(" AND RL.Create_User=LM.UserName");
-    const QString origin = cboOrigin->currentText().trimmed();
-    if (!origin.isEmpty())
-        sql += QStringLiteral(" And Origin=") + db::sqlQuote(origin);
-    if (!cboRSDate->currentText().trimmed().isEmpty())
-        sql += QStringLiteral(" And IMF_Date=") + db::sqlQuote(StatementDate(mRunsheetDate));
-    sql += QStringLiteral(" Order by Tran_Id");
-
     db::Recordset rs;
-    rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(incomingMisrouteStatement(ConsignmentNumberText(), cboOrigin->currentText(), ChosenRunsheetDate()),
+            core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     WriteRows(msgMisroute, rs, 1, [this](int r, const db::Recordset& rs) {
         msgMisroute->setTextMatrix(r, 0, MisrouteDateCell(rs));
         msgMisroute->setTextMatrix(r, 1, runtime::CellText(rs.value(QStringLiteral("NoofPcs"))));

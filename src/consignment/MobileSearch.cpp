@@ -5,12 +5,12 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/RunsheetStatements.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/TextBoxFocus.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Strings.h"
 #include "platform/runtime/Val.h"
@@ -71,15 +71,8 @@ void PickMobileMatch(frmConsignWiseGridQuery& w)
 // the order of the listing; each value as text without its line breaks, one empty row below.
 void SearchMobileNumber(frmConsignWiseGridQuery& w)
 {
-    const QString sql =
-        QStringLiteral("SELECT ROW_NUMBER() OVER(ORDER BY RUNSHEETDATE DESC,ORIGIN,CONSIGNMENTNO) AS 'SlNo',"
-                       "Convert(Varchar(10),RunsheetDate,120) as RSDate,Origin,CONSIGNMENTNO AS [CONSIGN NO],"
-                       "MOBILE_NO,ReasonCode AS REASON From RunsheetDetails WHERE MOBILE_NO<>''")
-        + QStringLiteral(" AND MOBILE_NO LIKE ") + db::sqlQuote(runtime::Trim(w.txtMobileNo->text()) + u'%')
-        + QStringLiteral("  ORDER BY RUNSHEETDATE DESC,ORIGIN,CONSIGNMENTNO");
-
     db::Recordset& rs = w.mRecordset;
-    rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(mobileMatchesStatement(w.txtMobileNo->text()), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     const auto closeSearch = core::closingAtEnd(rs);
     w.FormatMobileGrid();
     if (!rs.eof())

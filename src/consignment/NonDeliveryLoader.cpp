@@ -5,13 +5,13 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/NonDeliveryStatements.h"
 #include "consignment/ReasonNames.h"
 
 #include "core/ModuleState.h"
 #include "core/clsMaster.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
@@ -79,15 +79,8 @@ void frmConsignWiseGridQuery::LoadNonDeliveryDetails()
 {
     const QString cityName = CityNameOf(cboOrigin->currentText().trimmed());
 
-    // The serial is numbered over the whole register, before the consignment and city filters.
-    const QString sql =
-        QStringLiteral("Select A.*,LM.BranchCode AS Entry_Branch From (Select ROW_NUMBER() OVER(PARTITION BY "
-                       "NDDATE,STATUS ORDER BY NDDATE,REFERENCENO) AS 'SlNo',* from tab_NonDelivery) A LEFT OUTER "
-                       "JOIN ZELADMINCONFIG..LoginMaster LM ON A.CreateUser=LM.UserName Where ConsignNo=")
-        + ConsignmentNumberText() + QStringLiteral(" and Destination=") + db::sqlQuote(cityName);
-
     db::Recordset rs;
-    rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(nonDeliveryHistoryStatement(ConsignmentNumberText(), cityName), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     // Without entries the grid keeps what the caller left in it.
     if (rs.eof()) {
         rs.close();

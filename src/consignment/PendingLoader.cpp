@@ -4,6 +4,7 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/RegisterStatements.h"
 
 #include "core/ModuleState.h"
 
@@ -32,9 +33,7 @@ void frmConsignWiseGridQuery::LoadPendingDocuments()
     FormatPendingGrid();
     db::Recordset rs;
 
-    rs.open(QStringLiteral("SELECT * FROM PendingDoc WHERE ConsignmentNo=") + ConsignmentNumberText()
-                + QStringLiteral(" Order by PendingDate,serialNo"),
-            core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(pendingDocumentsStatement(ConsignmentNumberText()), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     const int emptyRow = WriteRows(msgPending, rs, 1, [this](int r, const db::Recordset& rs) {
         WriteEntry(msgPending, r, rs);
         msgPending->setTextMatrix(r, 5, runtime::CellText(rs.value("CreateUser")) + QStringLiteral("- ")
@@ -47,9 +46,7 @@ void frmConsignWiseGridQuery::LoadPendingDocuments()
     msgPending->setTextMatrix(emptyRow + 1, 1, QStringLiteral("Misscellaneous"));
     msgPending->setRows(msgPending->rows() + 1);
 
-    rs.open(QStringLiteral("SELECT * FROM Misscellaneous WHERE ConsignmentNo=") + ConsignmentNumberText()
-                + QStringLiteral(" Order by PendingDate,serialNo"),
-            core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(miscellaneousStatement(ConsignmentNumberText()), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     WriteRows(msgPending, rs, emptyRow + 2, [this](int r, const db::Recordset& rs) { WriteEntry(msgPending, r, rs); });
     rs.close();
 }

@@ -1,9 +1,10 @@
 #include "consignment/ReasonNames.h"
 
+#include "consignment/NonDeliveryStatements.h"
+
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/SqlText.h"
 #include "platform/runtime/Conversions.h"
 
 namespace consignment {
@@ -11,8 +12,7 @@ namespace consignment {
 std::optional<QString> reasonName(const QString& reasonCode)
 {
     db::Recordset reason;
-    reason.open(QStringLiteral("Select ReasonName from run_ReasonMaster where Reasoncode=") + db::sqlQuote(reasonCode),
-                core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    reason.open(reasonNameStatement(reasonCode), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     std::optional<QString> name;
     if (!reason.eof())
         name = runtime::CellText(reason.value(QStringLiteral("ReasonName")));

@@ -4,11 +4,11 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "consignment/GridRows.h"
+#include "consignment/NonDeliveryStatements.h"
 
 #include "core/ModuleState.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
@@ -19,10 +19,7 @@ namespace consignment {
 
 void frmConsignWiseGridQuery::LoadReturnedDocuments()
 {
-    QString sql = QStringLiteral("Select * from Run_NonDel_Received_Details where ConsignmentNo=") + ConsignmentNumberText();
-    const QString origin = cboOrigin->currentText().trimmed();
-    if (!origin.isEmpty())
-        sql += QStringLiteral("  and Origin=") + db::sqlQuote(origin);
+    const QString sql = returnedDocumentsStatement(ConsignmentNumberText(), cboOrigin->currentText());
 
     // The grid is laid out afresh first, so a number without documents never shows an earlier one's.
     FormatReturnDocsGrid();

@@ -4,13 +4,15 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
-#include "consignment/ConsignmentNumber.h"
+#include "consignment/NonDeliveryStatements.h"
+#include "consignment/QueryLogStatements.h"
+#include "consignment/RunsheetStatements.h"
+#include "consignment/StatementValues.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/ServerDate.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
@@ -40,8 +42,6 @@ QString TextOr(const QVariant& value, const QString& nullText)
 }
 
 qint64 NumberOrZero(const QVariant& value) { return runtime::IsNull(value) ? 0 : value.toLongLong(); }
-
-QString Number(qint64 value) { return QString::number(value); }
 
 // "07-06-26 -Sunday".
 QString RunsheetDateCell(const QVariant& value)
@@ -86,8 +86,7 @@ QString DeliveryStaff(const QVariant& drsNo)
     if (!number)
         return QString();
     db::Recordset rs;
-    rs.open(QStringLiteral("Select * From tab_ReturnPODMaster Where RSNo=") + *number, core::gcnnMonth,
-            db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(returnPodMasterStatement(*number), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     const QString staff = rs.eof() ? QString() : runtime::CellText(rs.value(QStringLiteral("StaffName")));
     rs.close();
     return staff;
@@ -97,8 +96,7 @@ QString DeliveryStaff(const QVariant& drsNo)
 QString DeliveryStatus(const QString& reasonCode)
 {
     db::Recordset rs;
-    rs.open(QStringLiteral("Select * From Run_ReasonMaster Where ReasonCode=") + db::sqlQuote(reasonCode),
-            core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(reasonStatement(reasonCode), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     const QString status =
         rs.eof() ? QStringLiteral("Taken For Delivery") : runtime::CellText(rs.value(QStringLiteral("ReasonName")));
     rs.close();
@@ -108,9 +106,8 @@ QString DeliveryStatus(const QString& reasonCode)
 bool WorkstationRegistered()
 {
     db::Recordset rs;
-    rs.open(QStringLiteral("Select System_Name From ZELADMINCONFIG..tbl_User_System Where System_Name=")
-                + db::sqlQuote(core::gstrComputerName) + QStringLiteral(" And Cancel_Status=0"),
-            core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(registeredWorkstationStatement(core::gstrComputerName), core::gcnnMonth, db::CursorType::Dynamic,
+            db::LockType::Optimistic);
     const bool registered = !rs.eof();
     rs.close();
     return registered;
@@ -124,24 +121,11 @@ void frmConsignWiseGridQuery::LoadRunsheetDetails()
     const QString origin = runtime::Trim(cboOrigin->currentText());
     const bool dateChosen = !runtime::Trim(cboRSDate->currentText()).isEmpty();
 
-    QString sql = QStringLiteral(
-        "SELECT RD.RUNSHEETDATE,RD.RUNSHEETNO,RD.SerialNo,AM.AREANAME,RD.STAFFCODE,RD.RUNSHEETMODE,BAR_RSNO,"
-        "Contact_Name,Contact_No,RM.BRANCHCODE AS BCODE,"
-        " DRSNo,RD.BranchCode,ReturnPODDate,Origin,ConsignmentNo,DRSNo,RD.AreaName AS RTN_AREANAME,ReasonCode,"
-        "Mobile_No,RD.LoadDetails,PODScanTime,RD.CreateDate,"
-        " RD.CreateUser,RD.MachineId FROM RUNSHEETDETAILS RD LEFT OUTER JOIN RUNSHEETMASTER RM ON "
-        "RD.RUNSHEETNO=RM.RUNSHEETNO"
-        " LEFT OUTER JOIN RUN_AREAMASTER AM ON RD.AREACODE=AM.AREACODE "
-        " WHERE CONSIGNMENTNO=");
-    sql += number + QStringLiteral(" AND ORIGIN=") + db::sqlQuote(origin);
-    if (dateChosen)
-        sql += QStringLiteral(" AND RD.RUNSHEETDATE=") + db::sqlQuote(StatementDate(mRunsheetDate));
-    sql += QStringLiteral(" Order by RunsheetDate,RD.LoadDetails");
-
     FormatReturnPodGrid();
 
     db::Recordset& rs = core::grsShared;
-    rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(runsheetHistoryStatement(number, origin, dateChosen ? std::optional(mRunsheetDate) : std::nullopt),
+            core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     // The shared recordset is closed however the load ends, also when a statement fails.
     const auto closeShared = core::closingAtEnd(rs);
     if (rs.eof()) {
@@ -195,39 +179,29 @@ void frmConsignWiseGridQuery::LoadRunsheetDetails()
     if (core::gstrMainBranchCode != QStringLiteral("HO"))
         return;
 
-    // The runsheet line's values as both query-log rows write them, from the month database's name
-    // to the branch code.
-    const auto loggedLine = [&last](const QString& statusText) {
-        return QStringLiteral(" ") + db::sqlQuote(core::gstrMonthDB) + QStringLiteral(",")
-               + db::sqlQuote(StatementDate(last.runsheetDate)) + QStringLiteral(",") + Number(last.runsheetNo)
-               + QStringLiteral(",") + db::sqlQuote(last.reasonCode) + QStringLiteral(",") + db::sqlQuote(statusText)
-               + QStringLiteral(", ") + Number(last.drsNo) + QStringLiteral(",") + db::sqlQuote(last.branchCode)
-               + QStringLiteral(",");
+    QueryLogEntry entry{.number = number,
+                        .origin = origin,
+                        .monthDatabase = core::gstrMonthDB,
+                        .runsheetDate = last.runsheetDate,
+                        .runsheetNo = last.runsheetNo,
+                        .reasonCode = last.reasonCode,
+                        .statusText = runtime::Trim(lblDeliveryStatus->text()),
+                        .drsNo = last.drsNo,
+                        .branchCode = last.branchCode,
+                        .userName = core::gstrUserName,
+                        .computerName = core::gstrComputerName};
+    // Each row takes the server's date and time as it is written.
+    const auto stamped = [&entry] {
+        entry.queryDate = core::GetServerDate();
+        entry.created = core::GetServerDateTime();
+        return entry;
     };
 
     // The tracking row covers enquiries over every runsheet date only.
-    if (!dateChosen) {
-        const QString date = db::sqlDate(core::GetServerDate());
-        const QString statusText = runtime::Trim(lblDeliveryStatus->text());
-        const QString created = db::sqlDateTime(core::GetServerDateTime());
-        core::gcnnMonth.execute(QStringLiteral("INSERT INTO Tracking..Incoming_Queries_Details Values (") + date
-                                + QStringLiteral(",") + number + QStringLiteral(",") + db::sqlQuote(origin)
-                                + QStringLiteral(",") + loggedLine(statusText) + db::sqlQuote(core::gstrUserName)
-                                + QStringLiteral(",") + created + QStringLiteral(",NULL,NULL) "));
-    }
-
-    if (WorkstationRegistered()) {
-        const QString date = db::sqlDate(core::GetServerDate());
-        const QString statusText = runtime::Trim(lblDeliveryStatus->text());
-        const QString created = db::sqlDateTime(core::GetServerDateTime());
-        core::gcnnMonth.execute(
-            QStringLiteral("INSERT INTO ZELADMINCONFIG..tbl_Qry_Details(QueryDate,QueryType,Origin,ConsignmentNo,"
-                           "DBName,RunsheetDate,RunsheetNo,ReasonCode,"
-                           " Reason_Desc,DRSNo,BranchName,System_Name,Create_User,Create_Date) Values (")
-            + date + QStringLiteral(",'INCOMING',") + db::sqlQuote(origin) + QStringLiteral(",") + number
-            + QStringLiteral(",") + loggedLine(statusText) + db::sqlQuote(core::gstrComputerName) + QStringLiteral(",")
-            + db::sqlQuote(core::gstrUserName) + QStringLiteral(",") + created + QStringLiteral(") "));
-    }
+    if (!dateChosen)
+        core::gcnnMonth.execute(trackingLogStatement(stamped()));
+    if (WorkstationRegistered())
+        core::gcnnMonth.execute(adminLogStatement(stamped()));
 }
 
 } // namespace consignment

@@ -3,9 +3,10 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "consignment/RegisterStatements.h"
+
 #include "core/ModuleState.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Strings.h"
@@ -25,18 +26,10 @@ void frmConsignWiseGridQuery::LoadSmsDetails()
 {
     FormatSmsGrid();
 
-    QString sql = QStringLiteral(
-        "Select Convert(Varchar(10),Tran_Date,105) as TRAN_Date,TO_MOBILE_NO,BODY_TEXT,SENT_DATETIME,SENT_MESSAGE FROM "
-        "ZELADMINCONFIG..TBL_SMS_CONSIGNMENT_DETAILS WHERE 1=1");
-    if (!runtime::Trim(txtConsignMentNo->text()).isEmpty())
-        sql += QStringLiteral(" AND CONSIGNMENTNO=") + ConsignmentNumberText();
-    const QString origin = runtime::Trim(cboOrigin->currentText());
-    if (!origin.isEmpty())
-        sql += QStringLiteral(" AND ORIGIN=") + db::sqlQuote(origin);
-    sql += QStringLiteral(" Order By Tran_Id");
-
+    const QString number = runtime::Trim(txtConsignMentNo->text()).isEmpty() ? QString() : ConsignmentNumberText();
     db::Recordset rs;
-    rs.open(sql, core::gcnnMonth, db::CursorType::Static, db::LockType::ReadOnly);
+    rs.open(smsStatement(number, cboOrigin->currentText()), core::gcnnMonth, db::CursorType::Static,
+            db::LockType::ReadOnly);
     if (!rs.eof()) {
         // One row per message and no empty row below. Each value goes into its own cell, so a
         // message text holding a tab or a line break stays in its cell.

@@ -1,13 +1,14 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 
-#include "consignment/ConsignmentNumber.h"
+#include "consignment/NonDeliveryStatements.h"
+#include "consignment/RunsheetStatements.h"
+#include "consignment/StatementValues.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
 #include "core/TextBoxFocus.h"
 #include "core/WindowPicture.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
@@ -117,14 +118,9 @@ void QueryOrigins(frmConsignWiseGridQuery& w)
         w.txtConsignMentNo->setFocus();
         return;
     }
-    const QString n = w.ConsignmentNumberText();
-    const QString sql = QStringLiteral("Select distinct Origin from RunsheetDetails where ConsignmentNo=") + n + u' '
-        + QStringLiteral(" UNION select distinct Origin from Run_Manifest where ConsignmentNo=") + n
-        + QStringLiteral(" Union ") + QStringLiteral(" select distinct Origin from Run_HOTCManifest where ConsignmentNo=")
-        + n + QStringLiteral(" UNION ")
-        + QStringLiteral(" select distinct Origin from tbl_Incoming_Misroute_Entry where ConNo=") + n;
     const auto closeShared = core::closingAtEnd(core::grsShared);
-    core::grsShared.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    core::grsShared.open(knownOriginsStatement(w.ConsignmentNumberText()), core::gcnnMonth, db::CursorType::Dynamic,
+                         db::LockType::Optimistic);
     clearCombo(w.cboOrigin);
     clearCombo(w.cboRSDate);
     w.fraROStatus->hide();
@@ -372,9 +368,8 @@ void frmConsignWiseGridQuery::BackToNumber()
 void frmConsignWiseGridQuery::FindNonDeliveryDestination()
 {
     db::Recordset destinations;
-    destinations.open(QStringLiteral("Select Distinct Destination From tab_NonDelivery Where ConsignNo=")
-                          + ConsignmentNumberText(),
-                      core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    destinations.open(nonDeliveryDestinationsStatement(ConsignmentNumberText()), core::gcnnMonth,
+                      db::CursorType::Dynamic, db::LockType::Optimistic);
     if (destinations.eof()) {
         ui::MsgBox(QStringLiteral("This Consignment No. Details Not Found in RUNSHEET and NON DELIVERY"), ui::vbInformation);
         txtConsignMentNo->setEnabled(true);
@@ -387,9 +382,8 @@ void frmConsignWiseGridQuery::FindNonDeliveryDestination()
         for (; !destinations.eof(); destinations.moveNext()) {
             // the destination is read back from the register: quoted like any other text
             db::Recordset city;
-            city.open(QStringLiteral("Select CityCode From CityMaster Where CityName=")
-                          + db::sqlQuote(destinations.value(QStringLiteral("Destination")).toString()),
-                      core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+            city.open(cityCodeStatement(destinations.value(QStringLiteral("Destination")).toString()), core::gcnnMonth,
+                      db::CursorType::Dynamic, db::LockType::Optimistic);
             if (!city.eof())
                 cboOrigin->addItem(city.value(QStringLiteral("CityCode")).toString());
             city.close();
@@ -406,10 +400,7 @@ void frmConsignWiseGridQuery::FindNonDeliveryDestination()
 void frmConsignWiseGridQuery::FillRunsheetDates()
 {
     const auto closeShared = core::closingAtEnd(core::grsShared);
-    core::grsShared.open(QStringLiteral("Select Distinct RunsheetDate From RunsheetDetails Where ConsignmentNo=")
-                             + ConsignmentNumberText() + QStringLiteral(" And Origin=")
-                             + db::sqlQuote(cboOrigin->currentText().trimmed())
-                             + QStringLiteral(" And RunsheetPrintStatus=1"),
+    core::grsShared.open(printedRunsheetDatesStatement(ConsignmentNumberText(), cboOrigin->currentText()),
                          core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     clearCombo(cboRSDate);
     for (; !core::grsShared.eof(); core::grsShared.moveNext())
@@ -423,9 +414,11 @@ void frmConsignWiseGridQuery::FillRunsheetDates()
 
 QString frmConsignWiseGridQuery::ConsignmentNumberText() const { return statementNumber(txtConsignMentNo->text()); }
 
-QString frmConsignWiseGridQuery::StatementDate(const QDateTime& value)
+std::optional<QDateTime> frmConsignWiseGridQuery::ChosenRunsheetDate() const
 {
-    return value.toString(value.time() == QTime(0, 0) ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (cboRSDate->currentText().trimmed().isEmpty())
+        return std::nullopt;
+    return mRunsheetDate;
 }
 
 } // namespace consignment

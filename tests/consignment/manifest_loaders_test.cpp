@@ -5,6 +5,7 @@
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
 
+#include "consignment/ManifestStatements.h"
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/StatementLog.h"
@@ -68,41 +69,28 @@ protected:
 
 TEST_F(ManifestLoaders, StatementsFollowTheNumberOriginAndRunsheetDate)
 {
-    struct Case {
+    using namespace consignment;
+    const struct {
         QString number, origin;
         std::optional<QDate> date;
-        QString filters;         // origin and date clauses of the local manifest statements
-        QString incomingOrigin;  // origin clause of the first incoming statement
+    } cases[] = {
+        {"00123", "", {}}, {"123", " ZEL ", {}}, {"123", "ZEL", QDate(2026, 6, 7)}, {"123", "", QDate(2026, 6, 7)},
     };
-    const Case cases[] = {
-        {"00123", "", {}, "", ""},
-        {"123", "  ", {}, "", ""},
-        {"123", " ZEL ", {}, " And Origin='ZEL'", "'ZEL'"},
-        {"123", "ZEL", QDate(2026, 6, 7), " And Origin='ZEL' And ManifestDate='2026-06-07'", "'ZEL'"},
-        {"123", "", QDate(2026, 6, 7), " And ManifestDate='2026-06-07'", ""},
-        {"123", "O'K", {}, " And Origin='O''K'", "'O''K'"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         setInputs(c.number, c.origin, c.date);
         window().FormatLmfGrid();
         window().FormatBlmfGrid();
         const QString label = c.number + "/" + c.origin + "/" + (c.date ? c.date->toString() : "-");
+        const std::optional<QDateTime> date =
+            c.date ? std::optional(runtime::WallDateTime(*c.date)) : std::optional<QDateTime>();
         EXPECT_EQ(statementsOf(&frmConsignWiseGridQuery::LoadLocalManifest),
-                  QStringList{"SELECT RL.*,LM.BranchCode AS FROM_BRANCH FROM Run_LocalManifest RL, "
-                              "ZELADMINCONFIG..LoginMaster LM WHERE  ConsignmentNo=123 AND RL.CreateUser=LM.UserName"
-                              + c.filters + " Order by Manifestdate,serialNo"})
+                  QStringList{localManifestStatement("123", c.origin, date)})
             << label.toStdString();
         EXPECT_EQ(statementsOf(&frmConsignWiseGridQuery::LoadBranchLocalManifest),
-                  QStringList{"SELECT * FROM Run_Branch_LocalManifest WHERE ConsignmentNo=123" + c.filters
-                              + " Order by Manifestdate,serialNo"})
+                  QStringList{branchLocalManifestStatement("123", c.origin, date)})
             << label.toStdString();
-        const QString origin = c.incomingOrigin.isEmpty() ? QString() : " And Origin=" + c.incomingOrigin;
-        const QString hotcOrigin = c.incomingOrigin.isEmpty() ? QString() : " and Origin=" + c.incomingOrigin;
         EXPECT_EQ(statementsOf(&frmConsignWiseGridQuery::LoadManifestDetails),
-                  (QStringList{"Select *,RHM.CreateDate as CreatedDate,RHM.CREATEUSER AS ENTRY_USER from Run_Manifest "
-                               "RHM WHERE ConsignmentNo=123" + origin,
-                               "Select *,RHM.CreateDate as CreatedDate,RHM.CREATEUSER AS ENTRY_USER FROM "
-                               "Run_HotcManifest RHM WHERE ConsignmentNo=123" + hotcOrigin}))
+                  (QStringList{incomingManifestStatement("123", c.origin), counterManifestStatement("123", c.origin)}))
             << label.toStdString();
     }
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());

@@ -5,6 +5,7 @@
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
 
+#include "consignment/NonDeliveryStatements.h"
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/StatementLog.h"
@@ -26,14 +27,6 @@ QStringList rowsOf(const ui::FlexGrid* grid)
     QStringList rows = testsupport::rowsOf(grid);
     EXPECT_EQ(rows.takeLast(), "||||||");
     return rows;
-}
-
-QString entryStatement(const QString& tail)
-{
-    return "Select A.*,LM.BranchCode AS Entry_Branch From (Select ROW_NUMBER() OVER(PARTITION BY NDDATE,STATUS "
-           "ORDER BY NDDATE,REFERENCENO) AS 'SlNo',* from tab_NonDelivery) A LEFT OUTER JOIN "
-           "ZELADMINCONFIG..LoginMaster LM ON A.CreateUser=LM.UserName Where ConsignNo="
-           + tail;
 }
 
 class NonDeliveryLoader : public WindowFixture<frmConsignWiseGridQuery> {
@@ -89,6 +82,7 @@ protected:
 
 TEST_F(NonDeliveryLoader, LooksUpTheCityThenSelectsByItsNameAndEachEntrysReason)
 {
+    using namespace consignment;
     entry(1, 123, "2026-06-07", "Remainder", {"ReasonCode='CD'"});
     entry(2, 88, "2026-06-07", "Remainder", {"ReasonCode='D''L'"});
     struct Case {
@@ -97,14 +91,14 @@ TEST_F(NonDeliveryLoader, LooksUpTheCityThenSelectsByItsNameAndEachEntrysReason)
     };
     const Case cases[] = {
         {" NFD ", "000123",
-         {"Select * from CityMaster where CityCode='NFD'", entryStatement("123 and Destination='Northfield'"),
-          "Select ReasonName from run_ReasonMaster where Reasoncode='CD'"}},
+         {"Select * from CityMaster where CityCode='NFD'", nonDeliveryHistoryStatement("123", "Northfield"),
+          reasonNameStatement("CD")}},
         {"NFD", "88",
-         {"Select * from CityMaster where CityCode='NFD'", entryStatement("88 and Destination='Northfield'"),
-          "Select ReasonName from run_ReasonMaster where Reasoncode='D''L'"}},
-        {"OHR", "77", {"Select * from CityMaster where CityCode='OHR'", entryStatement("77 and Destination='O''Hara'")}},
-        {"O'X", "5", {"Select * from CityMaster where CityCode='O''X'", entryStatement("5 and Destination=''")}},
-        {"", "5", {"Select * from CityMaster where CityCode=''", entryStatement("5 and Destination=''")}},
+         {"Select * from CityMaster where CityCode='NFD'", nonDeliveryHistoryStatement("88", "Northfield"),
+          reasonNameStatement("D'L")}},
+        {"OHR", "77", {"Select * from CityMaster where CityCode='OHR'", nonDeliveryHistoryStatement("77", "O'Hara")}},
+        {"O'X", "5", {"Select * from CityMaster where CityCode='O''X'", nonDeliveryHistoryStatement("5", "")}},
+        {"", "5", {"Select * from CityMaster where CityCode=''", nonDeliveryHistoryStatement("5", "")}},
     };
     for (const Case& c : cases) {
         db::StatementCapture capture;

@@ -4,6 +4,7 @@
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
 
+#include "consignment/RegisterStatements.h"
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/StatementLog.h"
@@ -54,8 +55,7 @@ TEST_F(PendingLoader, StatementsUseTheNumberAloneWhateverOriginAndDate)
     db::StatementCapture capture;
     load("000987");
     EXPECT_EQ(capture.statements(),
-              (QStringList{"SELECT * FROM PendingDoc WHERE ConsignmentNo=987 Order by PendingDate,serialNo",
-                           "SELECT * FROM Misscellaneous WHERE ConsignmentNo=987 Order by PendingDate,serialNo"}));
+              (QStringList{consignment::pendingDocumentsStatement("987"), consignment::miscellaneousStatement("987")}));
 }
 
 TEST_F(PendingLoader, PendingDocumentsThenTheCaptionThenMiscellaneousEntries)

@@ -4,6 +4,9 @@
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
 
+#include "consignment/NonDeliveryStatements.h"
+#include "consignment/QueryLogStatements.h"
+#include "consignment/RunsheetStatements.h"
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/StatementLog.h"
@@ -15,7 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using consignment::frmConsignWiseGridQuery;
+using namespace consignment;
 using testsupport::WindowFixture;
 using testsupport::rowTexts;
 
@@ -231,31 +234,23 @@ TEST_F(RunsheetLoader, NoLineClearsTheStatusKeepsTheEmptyLayoutsAndLogsNothing)
 
 TEST_F(RunsheetLoader, TheRunsheetStatementForEachInput)
 {
-    const QString head =
-        "SELECT RD.RUNSHEETDATE,RD.RUNSHEETNO,RD.SerialNo,AM.AREANAME,RD.STAFFCODE,RD.RUNSHEETMODE,BAR_RSNO,"
-        "Contact_Name,Contact_No,RM.BRANCHCODE AS BCODE, DRSNo,RD.BranchCode,ReturnPODDate,Origin,ConsignmentNo,"
-        "DRSNo,RD.AreaName AS RTN_AREANAME,ReasonCode,Mobile_No,RD.LoadDetails,PODScanTime,RD.CreateDate, "
-        "RD.CreateUser,RD.MachineId FROM RUNSHEETDETAILS RD LEFT OUTER JOIN RUNSHEETMASTER RM ON "
-        "RD.RUNSHEETNO=RM.RUNSHEETNO LEFT OUTER JOIN RUN_AREAMASTER AM ON RD.AREACODE=AM.AREACODE  WHERE CONSIGNMENTNO=";
     const struct {
         QString number;
         QString origin;
         QDate date;
-        QString where;
-    } cases[] = {
-        {"5001", "MAA", QDate(), "5001 AND ORIGIN='MAA'"},
-        {"005001", " MAA ", QDate(2026, 6, 7), "5001 AND ORIGIN='MAA' AND RD.RUNSHEETDATE='2026-06-07'"},
-        {"5001", "", QDate(), "5001 AND ORIGIN=''"},
-        {"5001", "O'K", QDate(2026, 1, 1), "5001 AND ORIGIN='O''K' AND RD.RUNSHEETDATE='2026-01-01'"},
-    };
+    } cases[] = {{"5001", "MAA", QDate()}, {"005001", " MAA ", QDate(2026, 6, 7)}, {"5001", "", QDate()}};
     for (const auto& c : cases) {
         db::StatementCapture capture;
         load(c.origin, c.date, c.number);
-        ASSERT_EQ(capture.statements().size(), 1) << c.where.toStdString();
-        EXPECT_EQ(capture.statements()[0], head + c.where + " Order by RunsheetDate,RD.LoadDetails");
+        ASSERT_EQ(capture.statements().size(), 1) << c.origin.toStdString();
+        const std::optional<QDateTime> date =
+            c.date.isValid() ? std::optional(runtime::WallDateTime(c.date)) : std::nullopt;
+        EXPECT_EQ(capture.statements()[0], runsheetHistoryStatement("5001", c.origin, date));
     }
 }
 
+// The look-ups and both log rows carry the last line's values, the user, the workstation and the
+// server's date and time.
 TEST_F(RunsheetLoader, TheLookupsAndQueryLogStatements)
 {
     core::gstrMainBranchCode = "HO";
@@ -270,20 +265,21 @@ TEST_F(RunsheetLoader, TheLookupsAndQueryLogStatements)
     sent.removeFirst(); // the runsheet statement
     sent.removeAll("Select convert(varchar(10),getdate(),120)");
     sent.removeAll("Select GetDate()");
-    EXPECT_EQ(sent,
-              QStringList({
-                  "Select * From tab_ReturnPODMaster Where RSNo=9001",
-                  "Select * From Run_ReasonMaster Where ReasonCode='DLK'",
-                  "INSERT INTO Tracking..Incoming_Queries_Details Values ('2026-06-17',5001,'MAA', 'ZELJUN26',"
-                  "'2026-06-07',302,'DLK','Consignee''s door locked', 9001,'VLR','d''souza','2026-06-17 09:30:05',"
-                  "NULL,NULL) ",
-                  "Select System_Name From ZELADMINCONFIG..tbl_User_System Where System_Name='COUNTER-3' And "
-                  "Cancel_Status=0",
-                  "INSERT INTO ZELADMINCONFIG..tbl_Qry_Details(QueryDate,QueryType,Origin,ConsignmentNo,DBName,"
-                  "RunsheetDate,RunsheetNo,ReasonCode, Reason_Desc,DRSNo,BranchName,System_Name,Create_User,"
-                  "Create_Date) Values ('2026-06-17','INCOMING','MAA',5001, 'ZELJUN26','2026-06-07',302,'DLK',"
-                  "'Consignee''s door locked', 9001,'VLR','COUNTER-3','d''souza','2026-06-17 09:30:05') ",
-              }));
+    const QueryLogEntry logged{.queryDate = QDate(2026, 6, 17),
+                               .created = QDateTime(QDate(2026, 6, 17), QTime(9, 30, 5)),
+                               .number = "5001",
+                               .origin = "MAA",
+                               .monthDatabase = kMonth,
+                               .runsheetDate = runtime::WallDateTime(QDate(2026, 6, 7)),
+                               .runsheetNo = 302,
+                               .reasonCode = "DLK",
+                               .statusText = "Consignee's door locked",
+                               .drsNo = 9001,
+                               .branchCode = "VLR",
+                               .userName = "d'souza",
+                               .computerName = "COUNTER-3"};
+    EXPECT_EQ(sent, QStringList({returnPodMasterStatement("9001"), reasonStatement("DLK"), trackingLogStatement(logged),
+                                 registeredWorkstationStatement("COUNTER-3"), adminLogStatement(logged)}));
     EXPECT_EQ(tableRows("Tracking", "SELECT Create_User FROM Incoming_Queries_Details"),
               QList<QStringList>({{"d'souza"}}));
 }
@@ -303,18 +299,18 @@ TEST_F(RunsheetLoader, StoredValuesReachTheLaterStatementsOnlyAsNumbersOrQuotedT
         QString reasonCode;   // as stored
         QString staffLookup;  // the RSNo the staff look-up sends; no look-up when empty
         QString staff;
-        QString reasonLookup; // the ReasonCode the status look-up sends
+        QString reasonLookup; // the reason code the status look-up sends
         QString status;
         QString loggedDrsNo;
     } cases[] = {
-        {"9001", "'DL'", "9001", "Arun K", "'DL'", "Delivered", "9001"},
-        {"'009001'", "'DL'", "9001", "Arun K", "'DL'", "Delivered", "9001"},
-        {"'0; DELETE FROM Invoice'", "'DL'", "", "", "'DL'", "Delivered", "0"},
-        {"'''; DROP TABLE x --'", "'DL'", "", "", "'DL'", "Delivered", "0"},
-        {"'90''01'", "'DL'", "", "", "'DL'", "Delivered", "0"},
-        {"'D77'", "'DL'", "", "", "'DL'", "Delivered", "0"},
-        {"9001", "'N''R'", "9001", "Arun K", "'N''R'", "Door's shut", "9001"},
-        {"9001", "'''; DROP TABLE x --'", "9001", "Arun K", "'''; DROP TABLE x --'", "Taken For Delivery", "9001"},
+        {"9001", "'DL'", "9001", "Arun K", "DL", "Delivered", "9001"},
+        {"'009001'", "'DL'", "9001", "Arun K", "DL", "Delivered", "9001"},
+        {"'0; DELETE FROM Invoice'", "'DL'", "", "", "DL", "Delivered", "0"},
+        {"'''; DROP TABLE x --'", "'DL'", "", "", "DL", "Delivered", "0"},
+        {"'90''01'", "'DL'", "", "", "DL", "Delivered", "0"},
+        {"'D77'", "'DL'", "", "", "DL", "Delivered", "0"},
+        {"9001", "'N''R'", "9001", "Arun K", "N'R", "Door's shut", "9001"},
+        {"9001", "'''; DROP TABLE x --'", "9001", "Arun K", "'; DROP TABLE x --", "Taken For Delivery", "9001"},
     };
     for (const auto& c : cases) {
         const std::string label = (c.drsNo + " " + c.reasonCode).toStdString();
@@ -327,10 +323,10 @@ TEST_F(RunsheetLoader, StoredValuesReachTheLaterStatementsOnlyAsNumbersOrQuotedT
         EXPECT_EQ(capture.statements().filter("tab_ReturnPODMaster"),
                   c.staffLookup.isEmpty()
                       ? QStringList()
-                      : QStringList({"Select * From tab_ReturnPODMaster Where RSNo=" + c.staffLookup}))
+                      : QStringList({returnPodMasterStatement(c.staffLookup)}))
             << label;
         EXPECT_EQ(capture.statements().filter("Run_ReasonMaster"),
-                  QStringList({"Select * From Run_ReasonMaster Where ReasonCode=" + c.reasonLookup}))
+                  QStringList({reasonStatement(c.reasonLookup)}))
             << label;
         EXPECT_EQ(window().msgReturnPOD->textMatrix(1, 6), c.staff) << label;
         EXPECT_EQ(window().lblDeliveryStatus->text(), c.status) << label;

@@ -4,6 +4,9 @@
 
 #include "support/WindowFixture.h"
 
+#include "consignment/ManifestStatements.h"
+#include "consignment/NonDeliveryStatements.h"
+#include "consignment/RunsheetStatements.h"
 #include "consignment/frmConsignWiseQuery.h"
 #include "core/clsMaster.h"
 
@@ -316,8 +319,11 @@ TEST_F(SingleDateEnquiry, TheNonDeliveryLookUpRunsOnTheMonthConnectionAfterAMont
     EXPECT_EQ(window().lblRemNoFDesti->text(), "Remainder No. 1");
 }
 
-TEST_F(SingleDateEnquiry, SendsTheseStatementsWithQuotedTextAndUnambiguousDates)
+// The number's value, the origin chosen, the city named by the origin's code and the reason code
+// read back reach the statements in this order.
+TEST_F(SingleDateEnquiry, SendsTheseStatementsForTheTypedNumberTheOriginAndWhatIsReadBack)
 {
+    using namespace consignment;
     struct Case {
         const char* typed;
         const char* origin;
@@ -326,29 +332,19 @@ TEST_F(SingleDateEnquiry, SendsTheseStatementsWithQuotedTextAndUnambiguousDates)
         const char* area;
         QStringList statements;
     };
-    const QString runsheet = " Select R.*,A.AreaName,S.StaffName from RunsheetDetails R,run_AreaMaster A,run_StaffMaster S"
-                             " where  R.RunsheetDate='2026-06-05' and R.AreaCode=A.AreaCode and R.StaffCode=S.StaffCode "
-                             " and R.ConsignmentNo=";
+    const QDate day = kRunsheetDay;
     const Case cases[] = {
         {"00940", "VLM", "'N'", "'DLK'", "A1",
-         {"Select distinct Origin from RunsheetDetails where ConsignmentNo=940 and RunsheetPrintStatus=1 and "
-          "RunsheetDate='2026-06-05'",
-          runsheet + "940 and  r.Origin='VLM'", "Select * from CityMaster where CityCode='VLM'",
-          "Select * from Tab_NonDelivery where NDDate='2026-06-05' and ConsignNo=940 and Destination='Velmora'",
-          "Select ReasonName from run_ReasonMaster where Reasoncode='DLK'",
-          "Select * from Run_Manifest where ConsignmentNo=940 and Manifestdate='2026-06-05' and Origin='VLM'"}},
+         {printedOriginsStatement("940", day), runsheetLineStatement("940", day, "VLM"),
+          "Select * from CityMaster where CityCode='VLM'", nonDeliveryEntryStatement(day, "940", "Velmora"),
+          reasonNameStatement("DLK"), manifestLineStatement("940", day, "VLM")}},
         {"941", "O'R", "'N'", "'D''L'", "A1",
-         {"Select distinct Origin from RunsheetDetails where ConsignmentNo=941 and RunsheetPrintStatus=1 and "
-          "RunsheetDate='2026-06-05'",
-          runsheet + "941 and  r.Origin='O''R'", "Select * from CityMaster where CityCode='O''R'",
-          "Select * from Tab_NonDelivery where NDDate='2026-06-05' and ConsignNo=941 and Destination='O''Hara'",
-          "Select ReasonName from run_ReasonMaster where Reasoncode='D''L'",
-          "Select * from Run_Manifest where ConsignmentNo=941 and Manifestdate='2026-06-05' and Origin='O''R'"}},
+         {printedOriginsStatement("941", day), runsheetLineStatement("941", day, "O'R"),
+          "Select * from CityMaster where CityCode='O''R'", nonDeliveryEntryStatement(day, "941", "O'Hara"),
+          reasonNameStatement("D'L"), manifestLineStatement("941", day, "O'R")}},
         {"942", "VLM", "'D'", "NULL", "A9",
-         {"Select distinct Origin from RunsheetDetails where ConsignmentNo=942 and RunsheetPrintStatus=1 and "
-          "RunsheetDate='2026-06-05'",
-          runsheet + "942 and  r.Origin='VLM'",
-          "Select * from Run_Manifest where ConsignmentNo=942 and Manifestdate='2026-06-05' and Origin='VLM'"}},
+         {printedOriginsStatement("942", day), runsheetLineStatement("942", day, "VLM"),
+          manifestLineStatement("942", day, "VLM")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

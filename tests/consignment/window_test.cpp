@@ -5,6 +5,8 @@
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
 
+#include "consignment/NonDeliveryStatements.h"
+#include "consignment/RunsheetStatements.h"
 #include "consignment/frmConsignWiseGridQuery.h"
 
 #include "platform/db/SqlText.h"
@@ -185,13 +187,7 @@ TEST_F(ConsignmentWindow, TheOriginStatementCarriesTheNumberValueUnquoted)
         db::StatementCapture capture;
         enterNumber(typed);
         ASSERT_FALSE(capture.statements().isEmpty()) << typed;
-        EXPECT_EQ(capture.statements()[0],
-                  QStringLiteral("Select distinct Origin from RunsheetDetails where ConsignmentNo=%1  UNION select "
-                                 "distinct Origin from Run_Manifest where ConsignmentNo=%1 Union  select distinct Origin "
-                                 "from Run_HOTCManifest where ConsignmentNo=%1 UNION  select distinct Origin from "
-                                 "tbl_Incoming_Misroute_Entry where ConNo=%1")
-                      .arg(QLatin1String(n)))
-            << typed;
+        EXPECT_EQ(capture.statements()[0], consignment::knownOriginsStatement(n)) << typed;
     }
 }
 
@@ -239,7 +235,7 @@ TEST_F(ConsignmentWindow, WithoutOriginTheNonDeliveryDestinationsGiveTheirCityCo
     EXPECT_EQ(window().cboOrigin->currentIndex(), 0);
     EXPECT_EQ(window().cboRSDate->count(), 0);
     EXPECT_EQ(window().focusWidget(), window().cboOrigin);
-    EXPECT_TRUE(capture.statements().contains("Select CityCode From CityMaster Where CityName='O''HARA'"));
+    EXPECT_TRUE(capture.statements().contains(consignment::cityCodeStatement("O'HARA")));
 
     const QStringList observed = ProceduresOf(capture.statements());
     for (const char* loader : {"LoadLocalManifest", "LoadPendingDocuments", "LoadBranchLocalManifest",
@@ -327,9 +323,7 @@ TEST_F(OriginAndDate, TheOriginEnterRunsEveryLoaderAndListsThePrintedRunsheetDat
                                   "LoadManifestDetails", "LoadIncomingMisroute", "LoadNonDeliveryDetails",
                                   "LoadSmsDetails", "FillRunsheetDates", "LoadReturnedDocuments"},
                                  observed));
-    EXPECT_TRUE(capture.statements().contains(
-        "Select Distinct RunsheetDate From RunsheetDetails Where ConsignmentNo=701 And Origin='OKM' And "
-        "RunsheetPrintStatus=1"));
+    EXPECT_TRUE(capture.statements().contains(consignment::printedRunsheetDatesStatement("701", "OKM")));
 
     QStringList dates = itemsOf(window().cboRSDate);
     dates.sort();
@@ -374,13 +368,6 @@ TEST_F(OriginAndDate, ADateEnterReloadsOnlyTheDateBoundGridsForThatDate)
         EXPECT_EQ(window().focusWidget(), window().cboRSDate);
         EXPECT_EQ(itemsOf(window().cboRSDate), dates);
     }
-}
-
-TEST_F(OriginAndDate, StatementDatesAreUnambiguous)
-{
-    EXPECT_EQ(frmConsignWiseGridQuery::StatementDate(runtime::WallDateTime(QDate(2026, 6, 7))), "2026-06-07");
-    EXPECT_EQ(frmConsignWiseGridQuery::StatementDate(runtime::WallDateTime(QDate(2026, 6, 7), QTime(14, 5, 9))),
-              "2026-06-07 14:05:09");
 }
 
 TEST_F(OriginAndDate, AnEmptyOrFalseDateReloadsNothing)

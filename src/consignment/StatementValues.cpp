@@ -1,4 +1,4 @@
-#include "consignment/ConsignmentNumber.h"
+#include "consignment/StatementValues.h"
 
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Val.h"
@@ -25,6 +25,12 @@ std::optional<QString> statementNumber(const QVariant& stored)
     default:
         return std::nullopt;
     }
+}
+
+QString statementDate(const QDateTime& value)
+{
+    return value.toString(value.time() == QTime(0, 0) ? QStringLiteral("yyyy-MM-dd")
+                                                      : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 } // namespace consignment

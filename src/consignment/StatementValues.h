@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 #include <optional>
 
+// Numbers and dates as the consignment statements write them.
 namespace consignment {
 
 // A typed consignment number as the statements write it: the number value of the text as plain
@@ -14,5 +16,9 @@ QString statementNumber(const QString& typed);
 // text holding a number by its value (" 00123" gives "123"). Null, and text that is no number,
 // give nothing: such a value can equal no numeric key, so the look-up it would feed is skipped.
 std::optional<QString> statementNumber(const QVariant& stored);
+
+// A date before quoting: "yyyy-MM-dd", with " HH:mm:ss" when it has a time of day (an invalid
+// date gives "").
+QString statementDate(const QDateTime& value);
 
 } // namespace consignment
