@@ -5,7 +5,6 @@
 #include "core/Security.h"
 #include "core/SingleInstance.h"
 
-#include "platform/db/DbError.h"
 #include "platform/paths/Installation.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
@@ -68,12 +67,8 @@ void OpenServerConnection()
     } catch (const std::exception&) {
         // The alternate server, with the login chosen so far.
         gstrServerName = gstrAlternateServer;
-        try {
-            OpenAdminOn(gcnnServer);
-        } catch (const db::DbError& e) {
-            ui::MsgBox(QString::number(e.number()) + QStringLiteral(" : ") + e.description());
+        if (!ui::guarded({QStringLiteral("%1 : %2"), ui::vbOKOnly}, [] { OpenAdminOn(gcnnServer); }))
             ui::endProgram();
-        }
     }
 }
 

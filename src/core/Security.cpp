@@ -4,12 +4,11 @@
 #include "core/ModuleState.h"
 #include "core/MonthDatabase.h"
 #include "core/ServerDate.h"
+#include "core/StartupStatements.h"
 #include "core/frmLogin.h"
 
 #include "platform/db/DbError.h"
 #include "platform/runtime/Clock.h"
-#include "platform/runtime/RuntimeError.h"
-#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
 
@@ -25,8 +24,7 @@ QString TrimmedText(const db::Recordset& rs, const QString& field)
 
 void LoadCompany()
 {
-    grsShared.open(QStringLiteral("Select CompanyName,City from CompanyMaster"), gcnnAdmin, db::CursorType::Dynamic,
-                   db::LockType::Optimistic);
+    grsShared.open(companyStatement(), gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
     if (grsShared.eof()) {
         gstrCompanyName = QStringLiteral("QK Software Solutions");
         gstrCompanyCity = QStringLiteral("Kelmora");
@@ -39,8 +37,7 @@ void LoadCompany()
 
 void LoadMainBranch()
 {
-    grsShared.open(QStringLiteral("select branchcode,branchname,phoneno from BranchMaster where mainbranch=1"), gcnnAdmin,
-                   db::CursorType::Dynamic, db::LockType::Optimistic);
+    grsShared.open(mainBranchStatement(), gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
     if (grsShared.eof()) {
         ui::MsgBox(QStringLiteral("There is No Main Center Information. Please Contact your Administrator"), ui::vbCritical,
                    QStringLiteral("Main Branch -Error"));
@@ -55,8 +52,7 @@ void LoadMainBranch()
 
 void LoadSettings()
 {
-    grsShared.open(QStringLiteral("select Description,Status,Remarks from tab_Settings where Software='QUERY'"), gcnnAdmin,
-                   db::CursorType::Dynamic, db::LockType::Optimistic);
+    grsShared.open(settingsStatement(), gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
     for (; !grsShared.eof(); grsShared.moveNext()) {
         const QString description = grsShared.value(QStringLiteral("Description")).toString();
         if (description == QLatin1String("DRS OUT PATH"))
@@ -69,8 +65,7 @@ void LoadSettings()
 
 void LoadImageServer()
 {
-    grsShared.open(QStringLiteral("Select * From ZELADMINCONFIG..TAB_DRS_IP_DET WHERE DESCRIPTION='DRS IMAGE'"), gcnnAdmin,
-                   db::CursorType::Dynamic, db::LockType::Optimistic);
+    grsShared.open(imageServerStatement(), gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
     if (!grsShared.eof()) {
         const QString address = grsShared.value(gblnCentralMode ? QStringLiteral("IP_ADDRS1") : QStringLiteral("IP_ADDRS2")).toString();
         gstrDrsImageUrl = QStringLiteral("http:\\\\") + address + gstrDrsOutPath;
@@ -78,11 +73,26 @@ void LoadImageServer()
     grsShared.close();
 }
 
+// A stopped server and a missing database are told in words; any other failure by its number.
+ui::FailureReport StartupReport(const ui::Failure& failure)
+{
+    switch (failure.kind.value_or(db::DbErrorKind::Provider)) {
+    case db::DbErrorKind::ServerNotFound:
+        return {QStringLiteral("SQL Server Stoped. Please Contact Your Administrator and Start the Server."),
+                ui::vbInformation, QStringLiteral("Server Error")};
+    case db::DbErrorKind::DatabaseNotFound:
+        return {QStringLiteral("Administrator Database Not Found. Please Contact Your Administrator."), ui::vbInformation,
+                QStringLiteral("Database Not Found")};
+    default:
+        return {QStringLiteral("%1 : %2"), ui::vbOKOnly};
+    }
+}
+
 } // namespace
 
 void StartApplication()
 {
-    try {
+    const bool started = ui::guarded(StartupReport, [] {
         // A step that fails part-way leaves the shared recordset open: it is closed before the report.
         const auto closeShared = closingAtEnd(grsShared);
         gcnnMonth.setProvider(gstrProvider);
@@ -96,25 +106,9 @@ void StartApplication()
         LoadImageServer();
         gcnnMonth.open(ConnectionText(gstrMonthDB));
         GetServerDate();
-    } catch (const db::DbError& e) {
-        switch (e.kind()) {
-        case db::DbErrorKind::ServerNotFound:
-            ui::MsgBox(QStringLiteral("SQL Server Stoped. Please Contact Your Administrator and Start the Server."),
-                       ui::vbInformation, QStringLiteral("Server Error"));
-            break;
-        case db::DbErrorKind::DatabaseNotFound:
-            ui::MsgBox(QStringLiteral("Administrator Database Not Found. Please Contact Your Administrator."), ui::vbInformation,
-                       QStringLiteral("Database Not Found"));
-            break;
-        default:
-            ui::MsgBox(QString::number(e.number()) + QStringLiteral(" : ") + e.description());
-        }
+    });
+    if (!started)
         ui::endProgram();
-    } catch (const runtime::RuntimeError& e) {
-        const ui::Failure failure = *ui::failureOf(e);
-        ui::MsgBox(failure.number + QStringLiteral(" : ") + failure.description);
-        ui::endProgram();
-    }
     ui::WindowHost::showModeless(&ui::DefaultInstance<frmLogin>::get());
 }
 

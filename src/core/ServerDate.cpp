@@ -1,6 +1,7 @@
 #include "core/ServerDate.h"
 
 #include "core/ModuleState.h"
+#include "core/StartupStatements.h"
 #include "platform/runtime/Conversions.h"
 
 namespace core {
@@ -20,9 +21,9 @@ QVariant FirstValue(const QString& sql)
 
 QDate GetServerDate()
 {
-    return runtime::CDate(FirstValue(QStringLiteral("Select convert(varchar(10),getdate(),120)"))).date();
+    return runtime::CDate(FirstValue(serverDateStatement())).date();
 }
 
-QDateTime GetServerDateTime() { return runtime::CDate(FirstValue(QStringLiteral("Select GetDate()"))); }
+QDateTime GetServerDateTime() { return runtime::CDate(FirstValue(serverDateTimeStatement())); }
 
 } // namespace core

@@ -39,46 +39,37 @@ bool clsMaster::IsDataExists(const QString& Table, const QString& Field1, const 
     for (int i = 3; i >= 0 && keys == 0; --i)
         if (!fields[i].isEmpty())
             keys = i + 1;
-    for (int i = 0; i < keys; ++i)
+    QList<MasterKey> given;
+    for (int i = 0; i < keys; ++i) {
         if (fields[i].isEmpty())
             throw runtime::RuntimeError(runtime::ErrorNumber::InvalidProcedureCall);
-
-    if (keys == 0) {
-        m_statement = QStringLiteral("Select * from ") + Table;
-    } else {
-        QStringList names, conditions;
-        for (int i = 0; i < keys; ++i) {
-            names << fields[i];
-            conditions << DataFieldStr(fields[i], values[i], true);
-        }
-        m_statement = QStringLiteral("Select ") + names.join(u',') + QStringLiteral(" from ") + Table
-                      + QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+        given.append({fields[i], values[i]});
     }
+    m_statement = existsStatement(Table, given);
     m_recordset.open(m_statement, m_connection, db::CursorType::Dynamic, db::LockType::Optimistic);
     const bool exists = !m_recordset.eof();
     m_recordset.close();
     return exists;
 }
 
-std::optional<QString> clsMaster::WherePart(const QString& Field1, const QString& Value1, const QString& Field2,
-                                            const QString& Value2) const
+std::optional<QList<MasterKey>> clsMaster::KeysOf(const QString& Field1, const QString& Value1, const QString& Field2,
+                                                  const QString& Value2)
 {
     if (Field1.isEmpty())
-        return Field2.isEmpty() ? std::optional<QString>(QString()) : std::nullopt;
-    QString where = QStringLiteral(" where ") + DataFieldStr(Field1, Value1, true);
+        return Field2.isEmpty() ? std::optional<QList<MasterKey>>(QList<MasterKey>()) : std::nullopt;
+    QList<MasterKey> keys{{Field1, Value1}};
     if (!Field2.isEmpty())
-        where += QStringLiteral(" and ") + DataFieldStr(Field2, Value2, true);
-    return where;
+        keys.append({Field2, Value2});
+    return keys;
 }
 
 std::unique_ptr<db::Recordset> clsMaster::GetRecordInfo(const QString& Table, const QString& OrderBy, const QString& Field1,
                                                         const QString& Value1, const QString& Field2, const QString& Value2)
 {
-    const std::optional<QString> where = WherePart(Field1, Value1, Field2, Value2);
-    if (!where)
+    const std::optional<QList<MasterKey>> keys = KeysOf(Field1, Value1, Field2, Value2);
+    if (!keys)
         return nullptr;
-    m_statement = QStringLiteral("Select * from ") + Table + *where
-                  + (OrderBy.isEmpty() ? QString() : QStringLiteral(" order by ") + OrderBy);
+    m_statement = recordInfoStatement(Table, OrderBy, *keys);
     try {
         auto rs = std::make_unique<db::Recordset>();
         rs->open(m_statement, m_connection);
@@ -92,10 +83,10 @@ int clsMaster::DeleteRecord(const QString& Table, const QString& Field1, const Q
                             const QString& Value2)
 {
     // Without a key the statement would empty the table: refused.
-    const std::optional<QString> where = WherePart(Field1, Value1, Field2, Value2);
-    if (!where || where->isEmpty())
+    const std::optional<QList<MasterKey>> keys = KeysOf(Field1, Value1, Field2, Value2);
+    if (!keys || keys->isEmpty())
         return 0;
-    m_statement = QStringLiteral("Delete from ") + Table + *where;
+    m_statement = deleteStatement(Table, *keys);
     try {
         m_connection.execute(m_statement);
         return 1;

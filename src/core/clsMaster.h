@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MasterStatements.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 
@@ -9,9 +11,9 @@
 
 namespace core {
 
-// A small table-access class: builds one single-table statement from a table name and key
-// field/value pairs, quotes every value, and runs it on a month connection of its own, opened
-// when the instance is made (it stays on that month after a month switch).
+// A small table-access class: builds one single-table statement (MasterStatements) from a table
+// name and key field/value pairs, quotes every value, and runs it on a month connection of its
+// own, opened when the instance is made (it stays on that month after a month switch).
 class clsMaster {
 public:
     clsMaster();  // opens the connection on gstrMonthDB
@@ -28,11 +30,13 @@ public:
     QString DataStr(const QString& Value, bool IsLast) const;
     // Field='Value', followed by "," unless IsLast.
     QString DataFieldStr(const QString& Field, const QString& Value, bool IsLast) const;
-    // The rows of "Select * from Table [where keys] [order by OrderBy]"; no recordset after a failure.
+    // Every field of the rows with the keys, in OrderBy's order (recordInfoStatement); no recordset
+    // after a failure.
     std::unique_ptr<db::Recordset> GetRecordInfo(const QString& Table, const QString& OrderBy = {}, const QString& Field1 = {},
                                                  const QString& Value1 = {}, const QString& Field2 = {},
                                                  const QString& Value2 = {});
-    // 1 when "Delete from Table where keys" ran, 0 when it failed or had no key to delete by.
+    // 1 when the deletion of the rows with the keys ran (deleteStatement), 0 when it failed or had no
+    // key to delete by.
     int DeleteRecord(const QString& Table, const QString& Field1, const QString& Value1, const QString& Field2 = {},
                      const QString& Value2 = {});
 
@@ -40,9 +44,10 @@ public:
     const QString& lastStatement() const { return m_statement; }
 
 private:
-    // " where F1='v1'[ and F2='v2']"; empty without keys; nullopt when Field1 is missing but Field2 given.
-    std::optional<QString> WherePart(const QString& Field1, const QString& Value1, const QString& Field2,
-                                     const QString& Value2) const;
+    // The keys given, Field2's only when it is named; none without Field1, nullopt when Field1 is
+    // missing but Field2 given.
+    static std::optional<QList<MasterKey>> KeysOf(const QString& Field1, const QString& Value1, const QString& Field2,
+                                                  const QString& Value2);
 
     db::Connection m_connection;
     db::Recordset m_recordset;

@@ -5,12 +5,12 @@
 #include "core/WindowPicture.h"
 #include "core/mdiQuery.h"
 
-#include "platform/db/DbError.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Format.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowHost.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -111,16 +111,18 @@ void frmChangeMonth::cmdChange_Click()
     const QString previousMonthDB = gstrMonthDB;
     const QVariant picked = dtpDate->value();
     gstrMonthDB = MonthDatabaseName(gstrStationCode, dtpDate->value().date());
-    try {
+    const ui::FailureReport notAvailable{QStringLiteral("Your Selected Month and Year : ")
+                                             + runtime::Format(picked, QStringLiteral("MMM-yyyy"))
+                                             + QStringLiteral(" Database Not Available. Please Choose Correct Month and Year"),
+                                         ui::vbInformation | ui::vbOKOnly, QStringLiteral("Database Change")};
+    const bool changed = ui::guarded(notAvailable, [&] {
         ReopenMonthConnection();
         cmdChange->setEnabled(false);
         ui::DefaultInstance<mdiQuery>::get().setWindowTitle(gstrCompanyName + QStringLiteral("     ") + QStringLiteral(" For ")
                                                            + runtime::Format(picked, QStringLiteral("MMM-yyyy")));
         ui::DefaultInstance<frmChangeMonth>::unload();
-    } catch (const db::DbError&) {
-        ui::MsgBox(QStringLiteral("Your Selected Month and Year : ") + runtime::Format(picked, QStringLiteral("MMM-yyyy"))
-                       + QStringLiteral(" Database Not Available. Please Choose Correct Month and Year"),
-                   ui::vbInformation | ui::vbOKOnly, QStringLiteral("Database Change"));
+    });
+    if (!changed) {
         ReopenPreviousMonth(previousMonthDB);
         dtpDate->setFocus();
     }
@@ -132,11 +134,7 @@ void frmChangeMonth::cmdChange_Click()
 void frmChangeMonth::ReopenPreviousMonth(const QString& previousMonthDB)
 {
     gstrMonthDB = previousMonthDB;
-    try {
-        ReopenMonthConnection();
-    } catch (const db::DbError& e) {
-        ui::MsgBox(e.description(), ui::vbInformation);
-    }
+    ui::guarded(ReopenMonthConnection);
 }
 
 } // namespace core

@@ -1,15 +1,15 @@
 #include "core/frmLogin.h"
 
+#include "core/ClosingRecordset.h"
+#include "core/LoginStatements.h"
 #include "core/ModuleState.h"
 #include "core/PaperForms.h"
 #include "core/TextBoxFocus.h"
 #include "core/WindowPicture.h"
 #include "core/mdiQuery.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ControlEvents.h"
-#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
 
@@ -102,17 +102,11 @@ frmLogin::frmLogin()
 
 void frmLogin::Form_Load()
 {
-    try {
+    ui::guarded({QStringLiteral("%1 : %2       "), ui::vbCritical, gstrCompanyName}, [this] {
         cmdOk->setEnabled(false);
         txtPassword->clear();
         LoadWindowPicture(this);
-    } catch (const std::exception& e) {
-        const std::optional<ui::Failure> failure = ui::failureOf(e);
-        if (!failure)
-            throw;
-        ui::MsgBox(failure->number + QStringLiteral(" : ") + failure->description + QString(7, u' '), ui::vbCritical,
-                   gstrCompanyName);
-    }
+    });
 }
 
 void frmLogin::txtUserName_KeyPress(int& KeyAscii)
@@ -138,51 +132,40 @@ void frmLogin::txtPassword_KeyDown(int& KeyCode, int)
 
 void frmLogin::cmdOk_Click()
 {
-    try {
-        // The typed texts are quoted: an apostrophe can neither break the statement nor log in.
-        m_login.open(QStringLiteral("select UserName,BranchCode from LoginMaster where UserName=")
-                         + db::sqlQuote(txtUserName->text().trimmed()) + QStringLiteral(" and Password=")
-                         + db::sqlQuote(txtPassword->text().trimmed()),
-                     gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
+    ui::guarded({QStringLiteral("%1  %2"), ui::vbOKOnly}, [this] {
+        const auto closeLogin = closingAtEnd(m_login);
+        m_login.open(loginStatement(txtUserName->text().trimmed(), txtPassword->text().trimmed()), gcnnAdmin,
+                     db::CursorType::Dynamic, db::LockType::Optimistic);
         if (m_login.eof()) {
             ui::MsgBox(QStringLiteral("Invalid UserName/Password. Please Enter Valid UserName and Password."),
                        ui::vbInformation, QStringLiteral("Login"));
             txtUserName->clear();
             txtPassword->clear();
             txtUserName->setFocus();
-        } else {
-            gstrUserBranchCode = RequiredText(m_login, QStringLiteral("BranchCode"));
-            gstrWindowsUser = LogonUserName().toUpper();
-            gstrUserName = txtUserName->text().trimmed();
-            LoadUserCategory();
-            mdiQuery& main = ui::DefaultInstance<mdiQuery>::get();
-            const bool reports = gstrUserCategory == QLatin1String("Administrator")
-                                 || gstrUserCategory == QLatin1String("Super Administrator");
-            main.cmdReport->setVisible(reports);
-            main.cmdQryRpt->setVisible(reports);
-            AddconsignmentPrinter();
-            AddReportPrinter();
-            AddSpecialPrinter1();
-            AddReportPrinter2();
-            ui::DefaultInstance<frmLogin>::unload();
-            ui::WindowHost::showModeless(&ui::DefaultInstance<mdiQuery>::get());
+            return;
         }
-        m_login.close();
-    } catch (const std::exception& e) {
-        if (m_login.state() == db::ObjectState::Open)
-            m_login.close();
-        const ui::Failure failure = ui::failureOf(e).value_or(ui::Failure{QString(), QString::fromUtf8(e.what())});
-        ui::MsgBox(failure.number + QStringLiteral("  ") + failure.description, ui::vbOKOnly);
-    }
+        gstrUserBranchCode = RequiredText(m_login, QStringLiteral("BranchCode"));
+        gstrWindowsUser = LogonUserName().toUpper();
+        gstrUserName = txtUserName->text().trimmed();
+        LoadUserCategory();
+        mdiQuery& main = ui::DefaultInstance<mdiQuery>::get();
+        const bool reports = gstrUserCategory == QLatin1String("Administrator")
+                             || gstrUserCategory == QLatin1String("Super Administrator");
+        main.cmdReport->setVisible(reports);
+        main.cmdQryRpt->setVisible(reports);
+        AddconsignmentPrinter();
+        AddReportPrinter();
+        AddSpecialPrinter1();
+        AddReportPrinter2();
+        ui::DefaultInstance<frmLogin>::unload();
+        ui::WindowHost::showModeless(&ui::DefaultInstance<mdiQuery>::get());
+    });
 }
 
 void frmLogin::LoadUserCategory()
 {
     db::Recordset rs;
-    rs.open(QStringLiteral("SELECT Category,Paid,AccountParty,NotPaid,ToPay,IOC,PartyCreation,ConsignEntry,PODEntry,"
-                           "AcctQuery,AcctReports,Billing,SalesLedger,AcctBackup FROM LoginMaster WHERE UserName=")
-                + db::sqlQuote(gstrUserName),
-            gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
+    rs.open(userCategoryStatement(gstrUserName), gcnnAdmin, db::CursorType::Dynamic, db::LockType::Optimistic);
     if (!rs.eof())
         gstrUserCategory = RequiredText(rs, QStringLiteral("Category"));
     rs.close();

@@ -29,6 +29,8 @@ public:
     void AddReportPrinter();
     void AddReportPrinter2();
 
+    // Checks the user and opens the main window; a failure shows "<number>  <description>" and ends
+    // the login there, the login recordset closed.
     void cmdOk_Click();
     void cmdExit_Click();
 

@@ -5,13 +5,10 @@
 #include "core/MonthDates.h"
 #include "core/WindowPicture.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
-#include "platform/runtime/Strings.h"
-#include "platform/runtime/Val.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
@@ -63,9 +60,6 @@ QLabel* caption(const Twips& t, QWidget* parent, const char* name, const QString
 {
     return t.place(new QLabel(text, parent), QLatin1String(name), left, top, width, 255);
 }
-
-// A date of a picker inside a statement: the day alone, in a form the server cannot misread.
-QString statementDate(const ui::DatePicker* picker) { return db::sqlDate(picker->value().date()); }
 
 } // namespace
 
@@ -263,9 +257,8 @@ void frmPendPODQry::msgGrid_KeyDown(int& KeyCode, int)
 void frmPendPODQry::Load_OriginNames()
 {
     const auto close = core::closingAtEnd(mRecordset);
-    mRecordset.open(QStringLiteral("Select Distinct Origin from DummyPOD Where PODDate>=") + statementDate(dtpFromDate)
-                        + QStringLiteral(" And PODDate<=") + statementDate(dtpToDate) + QStringLiteral(" Order By Origin"),
-                    core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    mRecordset.open(originsStatement(dtpFromDate->value().date(), dtpToDate->value().date()), core::gcnnMonth,
+                    db::CursorType::Dynamic, db::LockType::Optimistic);
     cboOrigin->clear();
     cboOrigin->addItem(QString()); // no origin filter
     for (; !mRecordset.eof(); mRecordset.moveNext()) {
@@ -294,25 +287,18 @@ void frmPendPODQry::FlexGrid_Format()
         msgGrid->setColAlignment(c, ui::flexAlignLeftCenter);
 }
 
-QString frmPendPODQry::DummyPodStatement() const
+DummyPodFilter frmPendPODQry::CurrentFilter() const
 {
-    QString sql = QStringLiteral("Select * from DummyPod WHERE Poddate>=") + statementDate(dtpFromDate)
-                  + QStringLiteral(" and PodDate<=") + statementDate(dtpToDate);
-    const QString origin = runtime::Trim(cboOrigin->currentText());
-    if (!origin.isEmpty())
-        sql += QStringLiteral(" and Origin=") + db::sqlQuote(origin);
-    const QString number = runtime::Trim(txtConsignNo->text());
-    if (!number.isEmpty())
-        sql += QStringLiteral(" and ConsignmentNo=") + runtime::CStr(runtime::Val(number).toVariant());
-    const QString toAddress = runtime::Trim(txtToAddress->text());
-    if (!toAddress.isEmpty())
-        sql += QStringLiteral(" And ToAddress1 Like ") + db::sqlQuote(toAddress + u'%');
-    return sql;
+    return {.fromDate = dtpFromDate->value().date(),
+            .toDate = dtpToDate->value().date(),
+            .origin = cboOrigin->currentText(),
+            .consignNo = txtConsignNo->text(),
+            .toAddress = txtToAddress->text()};
 }
 
 bool frmPendPODQry::ShowDummyPods()
 {
-    const QString sql = DummyPodStatement();
+    const QString sql = dummyPodStatement(CurrentFilter());
     FlexGrid_Format();
     const auto close = core::closingAtEnd(mRecordset);
     mRecordset.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FormWindow.h"
+#include "invoice/PendingPodStatements.h"
 
 #include "platform/db/Recordset.h"
 
@@ -72,8 +73,8 @@ private:
     // True when the picker's date lies in the month database's month; otherwise the picker moves
     // to its day (capped to the month's length) of that month.
     bool DateInMonthOrMoved(ui::DatePicker* picker);
-    // The statement of the dummy PODs for the window's fields.
-    QString DummyPodStatement() const;
+    // The window's fields as the dummy-POD statement takes them.
+    DummyPodFilter CurrentFilter() const;
     // Builds and runs the statement and fills the grid; false when no record matched.
     bool ShowDummyPods();
     void WriteRecordRows(int firstRow, int serialNo);

@@ -1,21 +1,21 @@
 #include "invoice/frmQuery.h"
 
 #include "core/AutoComplete.h"
+#include "core/ClosingRecordset.h"
 #include "core/DecimalEntry.h"
 #include "core/ModuleState.h"
 #include "core/MonthDates.h"
 #include "core/TextBoxFocus.h"
 #include "core/WindowPicture.h"
 
-#include "platform/db/SqlText.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Strings.h"
 #include "platform/runtime/Val.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
-#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WindowHost.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,8 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-
-#include <functional>
 
 namespace invoice {
 
@@ -70,29 +68,9 @@ void resetPickerToToday(ui::DatePicker* picker) { core::MovePickerIntoMonth(pick
 
 QString comboText(const QComboBox* combo) { return runtime::Trim(combo->currentText()); }
 
-// " And <column>='<value>'" when the combo is not empty.
-QString comboClause(const QString& keyword, const QComboBox* combo)
-{
-    const QString value = comboText(combo);
-    return value.isEmpty() ? QString() : keyword + db::sqlQuote(value);
-}
-
-// Runs a procedure of the window that reports its own failures: a database or runtime error shows
-// "Error <number> <description>" with the exclamation icon and the program's title. False when the
-// procedure failed.
-bool reportingErrors(const std::function<void()>& procedure)
-{
-    try {
-        procedure();
-        return true;
-    } catch (const std::exception& e) {
-        const std::optional<ui::Failure> failure = ui::failureOf(e);
-        if (!failure)
-            throw;
-        ui::MsgBox(QStringLiteral("Error ") + failure->number + u' ' + failure->description, ui::vbExclamation);
-    }
-    return false;
-}
+// Failures of the window's own procedures: "Error <number> <description>" with the exclamation
+// icon and the program's title.
+const ui::FailureReport kErrorReport{QStringLiteral("Error %1 %2"), ui::vbExclamation};
 
 } // namespace
 
@@ -224,7 +202,7 @@ void frmQuery::showEvent(QShowEvent* event)
 
 void frmQuery::Form_Load()
 {
-    const bool loaded = reportingErrors([this] {
+    const bool loaded = ui::guarded(kErrorReport, [this] {
         adodcQuery.setConnection(&core::gcnnMonth);
         adodcQuery.UserName = core::gstrDBUser;
         adodcQuery.Password = core::gstrDBPassword;
@@ -407,11 +385,18 @@ void frmQuery::dgdQuery_KeyDown(int& KeyCode, int)
     }
 }
 
-bool frmQuery::FillPickList(const QString& sql, QComboBox* target)
+bool frmQuery::FillPickList(PickList list, QComboBox* target)
 {
+    const PickListChoices choices{.fromDate = dtpFromDate->value().date(),
+                                  .toDate = dtpToDate->value().date(),
+                                  .tranMode = cboTranMode->currentText(),
+                                  .destination = cboDestination->currentText(),
+                                  .partyCode = cboPartyCode->currentText()};
     bool found = false;
-    const bool done = reportingErrors([&] {
-        mRecordset.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    const bool done = ui::guarded(kErrorReport, [&] {
+        const auto close = core::closingAtEnd(mRecordset);
+        mRecordset.open(pickListStatement(list, choices), core::gcnnMonth, db::CursorType::Dynamic,
+                        db::LockType::Optimistic);
         clearCombo(target);
         for (; !mRecordset.eof(); mRecordset.moveNext())
             target->addItem(mRecordset.value(0).toString());
@@ -421,60 +406,32 @@ bool frmQuery::FillPickList(const QString& sql, QComboBox* target)
             target->clearEditText();
         found = target->count() > 0;
     });
-    if (mRecordset.state() == db::ObjectState::Open)
-        mRecordset.close();
     if (found)
         RunInvoiceQuery();
     return done;
 }
 
-namespace {
-
-QString pickListStatement(const QString& column, const frmQuery& w)
-{
-    return QStringLiteral("select distinct ") + column + QStringLiteral(" from Invoice where BookingDate>=")
-           + db::sqlDate(w.dtpFromDate->value().date()) + QStringLiteral(" and BookingDate<=")
-           + db::sqlDate(w.dtpToDate->value().date());
-}
-
-} // namespace
-
 void frmQuery::FillTranModes()
 {
-    if (FillPickList(pickListStatement(QStringLiteral("TransactionMode"), *this) + QStringLiteral(" Order By TransactionMode"),
-                 cboTranMode)
-        && cboTranMode->count() > 0)
+    if (FillPickList(PickList::TranModes, cboTranMode) && cboTranMode->count() > 0)
         cboTranMode->setFocus();
 }
 
 void frmQuery::FillDestinations()
 {
-    if (FillPickList(pickListStatement(QStringLiteral("Destination"), *this)
-                         + comboClause(QStringLiteral(" And TransactionMode="), cboTranMode)
-                         + QStringLiteral(" Order By Destination"),
-                     cboDestination)
-        && cboDestination->count() > 0)
+    if (FillPickList(PickList::Destinations, cboDestination) && cboDestination->count() > 0)
         cboDestination->setFocus();
 }
 
 void frmQuery::FillPartyCodes()
 {
-    if (FillPickList(pickListStatement(QStringLiteral("PartyCode"), *this)
-                         + comboClause(QStringLiteral(" And TransactionMode="), cboTranMode)
-                         + comboClause(QStringLiteral(" And Destination="), cboDestination)
-                         + QStringLiteral(" Order By PartyCode"),
-                     cboPartyCode))
+    if (FillPickList(PickList::PartyCodes, cboPartyCode))
         LeaveForList(cboDestination, cboPartyCode);
 }
 
 void frmQuery::FillBranchCodes()
 {
-    if (FillPickList(pickListStatement(QStringLiteral("BranchCode"), *this)
-                         + comboClause(QStringLiteral(" And TransactionMode="), cboTranMode)
-                         + comboClause(QStringLiteral(" And Destination="), cboDestination)
-                         + comboClause(QStringLiteral(" and PartyCode="), cboPartyCode)
-                         + QStringLiteral(" Order By  BranchCode"),
-                     cboBranchCode))
+    if (FillPickList(PickList::BranchCodes, cboBranchCode))
         LeaveForList(cboPartyCode, cboBranchCode);
 }
 
@@ -505,7 +462,7 @@ InvoiceFilter frmQuery::CurrentFilter() const
 
 void frmQuery::RunInvoiceQuery()
 {
-    reportingErrors([this] {
+    ui::guarded(kErrorReport, [this] {
         adodcQuery.UserName = core::gstrDBUser;
         adodcQuery.Password = core::gstrDBPassword;
         adodcQuery.RecordSource = invoiceQueryStatement(CurrentFilter());

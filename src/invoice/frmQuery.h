@@ -2,6 +2,7 @@
 
 #include "core/FormWindow.h"
 #include "invoice/InvoiceStatement.h"
+#include "invoice/PickListStatements.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/ui/BoundGrid.h"
@@ -23,9 +24,10 @@ namespace invoice {
 // step by step by the filters, the bookings shown in a read-only bound grid. Enter walks from field
 // to field; the pick lists of the four code fields are filled from the bookings of the dates, each
 // narrowed by the choices before it, and every fill that finds rows refreshes the grid.
-//   frmQuery.cpp          controls, keys, the pick-list fills and the query
-//   InvoiceStatement.cpp  the query's statement
-//   InvoiceGrid.cpp       the grid's layout
+//   frmQuery.cpp            controls, keys, the pick-list fills and the query
+//   InvoiceStatement.cpp    the query's statement
+//   PickListStatements.cpp  the pick lists' statements
+//   InvoiceGrid.cpp         the grid's layout
 class frmQuery : public core::FormWindow<frmQuery> {
 public:
     frmQuery();
@@ -83,9 +85,10 @@ private:
     void CreateControls();
     void ConnectHandlers();
 
-    // Fills the list from the single-column statement, a Null as an empty item; when it found rows
-    // the grid is refreshed. False when the statement failed (reported; the list as it was).
-    bool FillPickList(const QString& sql, QComboBox* target);
+    // Fills the list from its statement for the dates and the earlier choices, a Null as an empty
+    // item; when it found rows the grid is refreshed. False when the statement failed (reported; the
+    // list as it was).
+    bool FillPickList(PickList list, QComboBox* target);
     void FillTranModes();
     void FillDestinations();
     void FillPartyCodes();

@@ -5,8 +5,8 @@
 
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
-#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowHost.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,17 +36,11 @@ frmPODQueryGrid::frmPODQueryGrid()
 // A failing step shows its error and ends the loading there; the window opens as far as it got.
 void frmPODQueryGrid::Form_Load()
 {
-    try {
+    ui::guarded({QStringLiteral("%1 : %2     "), ui::vbCritical, core::gstrCompanyName}, [this] {
         lblBranch->setText(core::gstrBranchName);
         dtpBookingDate->setValue(core::GetServerDate());
         fraFind->setVisible(false);
-    } catch (const std::exception& e) {
-        const std::optional<ui::Failure> failure = ui::failureOf(e);
-        if (!failure)
-            throw;
-        ui::MsgBox(failure->number + QStringLiteral(" : ") + failure->description + QStringLiteral("     "),
-                   ui::vbCritical, core::gstrCompanyName);
-    }
+    });
 }
 
 void frmPODQueryGrid::Form_KeyDown(int& KeyCode, int)

@@ -4,6 +4,7 @@
 #include "support/CoreFixture.h"
 
 #include "core/MainModule.h"
+#include "core/LoginStatements.h"
 #include "core/QueryWindows.h"
 #include "core/frmLogin.h"
 #include "core/mdiQuery.h"
@@ -116,7 +117,7 @@ TEST_F(Login, ASuccessfulLoginRecordsTheUserAndOpensTheMainWindow)
     logIn("admin", "SECRET");
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
     ASSERT_FALSE(capture.statements().isEmpty());
-    EXPECT_EQ(capture.statements()[0], "select UserName,BranchCode from LoginMaster where UserName='ADMIN' and Password='SECRET'");
+    EXPECT_EQ(capture.statements()[0], core::loginStatement("ADMIN", "SECRET"));
     EXPECT_EQ(core::gstrUserName, "ADMIN");
     EXPECT_EQ(core::gstrUserBranchCode, "HO  ");
     EXPECT_EQ(core::gstrUserCategory, "Administrator");
@@ -169,8 +170,10 @@ TEST_F(Login, WithoutAPrinterTheLoginStopsWithTheError)
     logIn("ADMIN", "secret");
     qunsetenv("QUORVEL_NO_SYSTEM_PRINTERS");
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
-    EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.startsWith("484  ")) << ui::MessageBoxSeam::shown()[0].prompt.toStdString();
-    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].icon(), 0);
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "484  Problem getting printer information from the system. Make "
+                                                     "sure the printer is set up correctly.");
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].style, ui::vbOKOnly);
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].title, "Quorvel");
     EXPECT_TRUE(ui::DefaultInstance<core::frmLogin>::loaded());
     EXPECT_FALSE(ui::DefaultInstance<core::mdiQuery>::get().isVisible());
 }

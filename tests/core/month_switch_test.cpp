@@ -10,6 +10,7 @@
 #include "platform/db/DbError.h"
 #include "platform/ui/DatePicker.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,8 +205,10 @@ TEST_F(MonthSwitch, WhenThePreviousMonthCannotBeReopenedEitherQueriesReportTheCl
     window.cmdChange->click();
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 2);
     EXPECT_EQ(ui::MessageBoxSeam::shown()[0].title, "Database Change");
-    EXPECT_TRUE(ui::MessageBoxSeam::shown()[1].prompt.contains("Specified SQL server not found"))
-        << ui::MessageBoxSeam::shown()[1].prompt.toStdString();
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[1].prompt,
+              "[DBNETLIB][ConnectionOpen (Connect()).]Specified SQL server not found.");
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[1].style, ui::vbInformation);
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[1].title, QCoreApplication::applicationName());
     EXPECT_EQ(core::gstrMonthDB, "ZELJUN26");
     EXPECT_EQ(core::gcnnMonth.state(), db::ObjectState::Closed);
     ASSERT_TRUE(loaded());

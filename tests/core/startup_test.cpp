@@ -158,8 +158,9 @@ TEST_F(StartUp, EndsWhenNeitherServerAnswers)
     writeFile(root() + "/C/NVX/NVX_ZEL_CONFIG.ini", "[SERVER]\nPRIMARY_SERVER=GONE\nALTER_SERVER=ALSOGONE\n");
     EXPECT_TRUE(runMain());
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
-    EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.startsWith("-2147467259 : "));
-    EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("Specified SQL server not found"));
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt,
+              "-2147467259 : [DBNETLIB][ConnectionOpen (Connect()).]Specified SQL server not found.");
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].style, ui::vbOKOnly);
     EXPECT_FALSE(ui::DefaultInstance<core::frmLogin>::loaded());
 }
 
@@ -207,8 +208,8 @@ TEST_F(StartUp, AnotherErrorIsShownBeforeTheProgramEnds)
     execute("ZELAdminConfig", "DROP TABLE tab_Settings");
     EXPECT_TRUE(runMain());
     ASSERT_FALSE(ui::MessageBoxSeam::shown().isEmpty());
-    EXPECT_TRUE(ui::MessageBoxSeam::shown().last().prompt.contains(" : ")) << ui::MessageBoxSeam::shown().last().prompt.toStdString();
-    EXPECT_TRUE(ui::MessageBoxSeam::shown().last().prompt.contains("tab_Settings"));
+    EXPECT_EQ(ui::MessageBoxSeam::shown().last().prompt, "-2147217900 : no such table: tab_Settings");
+    EXPECT_EQ(ui::MessageBoxSeam::shown().last().style, ui::vbOKOnly);
     EXPECT_EQ(ui::MessageBoxSeam::shown().last().title, "Quorvel");
 }
 

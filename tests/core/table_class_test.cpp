@@ -1,4 +1,4 @@
-// The table class builds its statements with every value quoted and keeps its own month.
+// The table class runs the statements of its keys and keeps its own month.
 
 #include "support/CoreFixture.h"
 
@@ -47,10 +47,15 @@ TEST_F(TableClass, BuildsTheStatementsItRuns)
     EXPECT_TRUE(master.IsDataExists("CityMaster", "CityCode", "OBK", "CityName", "O'Brien Kross"));
     EXPECT_TRUE(master.IsDataExists("CityMaster"));
     EXPECT_FALSE(master.IsDataExists("CityMaster", "CityCode", "XXQ", "CityName", "a", "CityCode", "b"));
-    EXPECT_EQ(capture.statements(), (QStringList{"Select * from CityMaster where CityCode='ZEL'", "Select * from CityMaster order by CityName",
-                                                 "Select CityCode,CityName from CityMaster where CityCode='OBK' and CityName='O''Brien Kross'",
-                                                 "Select * from CityMaster",
-                                                 "Select CityCode,CityName,CityCode from CityMaster where CityCode='XXQ' and CityName='a' and CityCode='b'"}));
+    EXPECT_EQ(master.DeleteRecord("CityMaster", "CityCode", "OBK", "CityName", "O'Brien Kross"), 1);
+    EXPECT_EQ(capture.statements(),
+              (QStringList{core::recordInfoStatement("CityMaster", "", {{"CityCode", "ZEL"}}),
+                           core::recordInfoStatement("CityMaster", "CityName", {}),
+                           core::existsStatement("CityMaster", {{"CityCode", "OBK"}, {"CityName", "O'Brien Kross"}}),
+                           core::existsStatement("CityMaster", {}),
+                           core::existsStatement("CityMaster", {{"CityCode", "XXQ"}, {"CityName", "a"}, {"CityCode", "b"}}),
+                           core::deleteStatement("CityMaster", {{"CityCode", "OBK"}, {"CityName", "O'Brien Kross"}})}));
+    EXPECT_EQ(master.lastStatement(), capture.statements().last());
 }
 
 TEST_F(TableClass, FailsQuietlyWhereTheClassDoes)

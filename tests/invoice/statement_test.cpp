@@ -1,6 +1,11 @@
-// The invoice query's statement for combinations of filters, with the exact text of each clause.
+// The invoice subsystem's statements: the invoice query's for combinations of filters with the
+// exact text of each clause, the pick lists' and the dummy-POD query's.
+
+#include "support/QtPrinters.h"
 
 #include "invoice/InvoiceStatement.h"
+#include "invoice/PendingPodStatements.h"
+#include "invoice/PickListStatements.h"
 
 #include <gtest/gtest.h>
 
@@ -106,5 +111,60 @@ INSTANTIATE_TEST_SUITE_P(
                        " and PartyCode='P9' And Weight>=1 And Weight<=3.25 and FromAddress1 like '%A%'"
                        " and ToAddress1 like '%B%'"}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+struct Text {
+    QString sql;
+    QString expected;
+};
+
+TEST(PickListStatements, EachListIsNarrowedByTheChoicesBeforeIt)
+{
+    using invoice::PickList;
+    const invoice::PickListChoices none{QDate(2026, 6, 1), QDate(2026, 6, 30)};
+    const invoice::PickListChoices all{QDate(2026, 6, 1), QDate(2026, 6, 30), " AIR ", "VLM", "O'R"};
+    const invoice::PickListChoices gap{QDate(2026, 6, 1), QDate(2026, 6, 30), "", " ", "P1"};
+    const QString dates = "from Invoice where BookingDate>='2026-06-01' and BookingDate<='2026-06-30'";
+    const Text cases[] = {
+        {pickListStatement(PickList::TranModes, all),
+         "select distinct TransactionMode " + dates + " Order By TransactionMode"},
+        {pickListStatement(PickList::Destinations, none),
+         "select distinct Destination " + dates + " Order By Destination"},
+        {pickListStatement(PickList::Destinations, all),
+         "select distinct Destination " + dates + " And TransactionMode='AIR' Order By Destination"},
+        {pickListStatement(PickList::PartyCodes, all),
+         "select distinct PartyCode " + dates + " And TransactionMode='AIR' And Destination='VLM' Order By PartyCode"},
+        {pickListStatement(PickList::BranchCodes, all),
+         "select distinct BranchCode " + dates
+             + " And TransactionMode='AIR' And Destination='VLM' and PartyCode='O''R' Order By  BranchCode"},
+        {pickListStatement(PickList::BranchCodes, gap),
+         "select distinct BranchCode " + dates + " and PartyCode='P1' Order By  BranchCode"},
+    };
+    for (const Text& c : cases)
+        EXPECT_EQ(c.sql, c.expected);
+}
+
+TEST(PendingPodStatements, TheFieldsGivenNarrowTheDummyPodsInTheirOrder)
+{
+    const auto pods = [](const char* origin, const char* number, const char* toAddress) {
+        return invoice::dummyPodStatement({QDate(2026, 6, 2), QDate(2026, 6, 12), origin, number, toAddress});
+    };
+    const QString dates = "Select * from DummyPod WHERE Poddate>='2026-06-02' and PodDate<='2026-06-12'";
+    const Text cases[] = {
+        {invoice::originsStatement(QDate(2026, 6, 10), QDate(2026, 6, 10)),
+         "Select Distinct Origin from DummyPOD Where PODDate>='2026-06-10' And PODDate<='2026-06-10' Order By Origin"},
+        {pods("", "", ""), dates},
+        {pods("  OKM ", "", ""), dates + " and Origin='OKM'"},
+        {pods("", " 00123 ", ""), dates + " and ConsignmentNo=123"},
+        {pods("", "1 23", ""), dates + " and ConsignmentNo=123"},
+        {pods("", "", " RAM "), dates + " And ToAddress1 Like 'RAM%'"},
+        {pods("OKM", "", "RAM"), dates + " and Origin='OKM' And ToAddress1 Like 'RAM%'"},
+        {pods("OKM", "77", ""), dates + " and Origin='OKM' and ConsignmentNo=77"},
+        {pods("", "77", "RAM"), dates + " and ConsignmentNo=77 And ToAddress1 Like 'RAM%'"},
+        {pods("O'R", "77", "RAM"), dates + " and Origin='O''R' and ConsignmentNo=77 And ToAddress1 Like 'RAM%'"},
+        {pods("OKM", "5", "O'NEIL"), dates + " and Origin='OKM' and ConsignmentNo=5 And ToAddress1 Like 'O''NEIL%'"},
+    };
+    for (const Text& c : cases)
+        EXPECT_EQ(c.sql, c.expected);
+}
 
 } // namespace

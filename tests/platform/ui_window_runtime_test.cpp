@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include "platform/db/DbError.h"
+#include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
@@ -197,6 +198,41 @@ TEST_F(WindowRuntime, AFailingHandlerShowsTheErrorAndTheWindowGoesOn)
     EXPECT_EQ(runs, 2);
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 2);
     EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "Invalid object name 'Nowhere'.");
+}
+
+// A window's report: the pattern takes the number and the description once (a "%2" inside the
+// description stays as it is), with the report's icon and title; the guard says whether the handler
+// ran to its end and lets the end of the program pass. (Reports chosen by kind: the start-up tests.)
+TEST_F(WindowRuntime, AFailureIsShownAsTheWindowsReportSays)
+{
+    const db::DbError provider(db::DbErrorKind::Provider, "Invalid object name 'a%2%1'.");
+    const runtime::RuntimeError invalidCall(runtime::ErrorNumber::InvalidProcedureCall);
+    const struct {
+        ui::FailureReport report;
+        std::function<void()> fail;
+        QString prompt;
+        int style;
+        QString title;
+    } cases[] = {
+        {{}, [&] { throw provider; }, "Invalid object name 'a%2%1'.", ui::vbInformation, "Quorvel"},
+        {{"Error %1 %2", ui::vbExclamation}, [&] { throw provider; },
+         "Error -2147467259 Invalid object name 'a%2%1'.", ui::vbExclamation, "Quorvel"},
+        {{"%1 : %2     ", ui::vbCritical, "Orvane"}, [&] { throw invalidCall; },
+         "5 : Invalid procedure call or argument     ", ui::vbCritical, "Orvane"},
+        {{"Not available: 100%", ui::vbOKOnly, "Change"}, [&] { throw invalidCall; }, "Not available: 100%",
+         ui::vbOKOnly, "Change"},
+    };
+    for (const auto& c : cases) {
+        ui::MessageBoxSeam::clearShown();
+        EXPECT_FALSE(ui::guarded(c.report, c.fail));
+        ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, c.prompt);
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].style, c.style);
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].title, c.title);
+    }
+    EXPECT_TRUE(ui::guarded(cases[1].report, [] {}));
+    EXPECT_THROW(ui::guarded(cases[1].report, [] { ui::endProgram(); }), ui::ProgramEnd);
+    ui::resetProgramEnded();
 }
 
 TEST_F(WindowRuntime, EndingTheProgramUnwindsAndIsObserved)

@@ -1,6 +1,5 @@
 #include "platform/ui/WindowHost.h"
 
-#include "platform/ui/Failure.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalKeys.h"
 
@@ -112,16 +111,26 @@ void endProgram()
 bool programEnded() { return endedFlag(); }
 void resetProgramEnded() { endedFlag() = false; }
 
-void guarded(const std::function<void()>& handler)
+bool guarded(const std::function<FailureReport(const Failure&)>& reportFor, const std::function<void()>& handler)
 {
     try {
         handler();
+        return true;
     } catch (const std::exception& e) {
         const std::optional<Failure> failure = failureOf(e);
         if (!failure)
             throw;
-        MsgBox(failure->description, vbInformation);
+        const FailureReport report = reportFor(*failure);
+        MsgBox(report.textFor(*failure), report.style, report.title);
     }
+    return false;
 }
+
+bool guarded(const FailureReport& report, const std::function<void()>& handler)
+{
+    return guarded([&report](const Failure&) { return report; }, handler);
+}
+
+bool guarded(const std::function<void()>& handler) { return guarded(FailureReport{}, handler); }
 
 } // namespace ui

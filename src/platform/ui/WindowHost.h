@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/Failure.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <exception>
@@ -29,10 +31,14 @@ public:
 bool programEnded();
 void resetProgramEnded();
 
-// Runs a handler of a window that has no error handling of its own: a database or runtime error
-// stops it where it happened; its description is shown in a message box and the window stays
-// open with what it already shows. Ending the program passes through.
-void guarded(const std::function<void()>& handler);
+// Runs a handler of a window: a database or runtime error stops it where it happened and is shown
+// as the window's report says (by default its description with the information icon); the window
+// stays open with what it already shows. Ending the program and any other exception pass through.
+// True when the handler ran to its end, false when a failure was reported.
+bool guarded(const FailureReport& report, const std::function<void()>& handler);
+bool guarded(const std::function<void()>& handler);
+// The same with the report chosen by the failure (such as by the kind of a database error).
+bool guarded(const std::function<FailureReport(const Failure&)>& reportFor, const std::function<void()>& handler);
 
 // Each window class has one instance, made on first use and gone when unloaded (the runtime's
 // default instance).
