@@ -155,6 +155,38 @@ TEST(Connection, WritersDoNotBlockReadersOfAnotherConnection)
     EXPECT_EQ(rs.value(0).toString(), "b");
 }
 
+TEST(Connection, AReaderSeesTheFileAsAnotherConnectionLeftIt)
+{
+    // a reader reads the database file through a mapping; the file grown, rewritten and shrunk by
+    // another connection's checkpoints reads as it now is (and a shrunk file is not read past its end)
+    TempServer server;
+    server.addDatabase("S", "D", "CREATE TABLE Big (Id INT, Pad VARCHAR(400));");
+    Connection writer, reader;
+    writer.open(TempServer::connectionText("S", "D"));
+    reader.open(TempServer::connectionText("S", "D"));
+    const auto read = [&] {
+        Recordset rs;
+        rs.open("select count(*), sum(Id) from Big", reader);
+        return rs.value(0).toString() + u'|' + rs.value(1).toString();
+    };
+    const auto checkpoint = [&](const char* sql) {
+        sqlite3* handle = nullptr;
+        ASSERT_EQ(sqlite3_open((server.serverPath("S") + QStringLiteral("/D.sqlite")).toUtf8().constData(), &handle), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(handle, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(handle);
+        sqlite3_close(handle);
+    };
+    EXPECT_EQ(read(), "0|");
+    writer.beginTrans();
+    for (int id = 1; id <= 3000; ++id)
+        writer.execute(QStringLiteral("INSERT INTO Big VALUES (%1, '%2')").arg(id).arg(QString(400, u'x')));
+    writer.commitTrans();
+    checkpoint("PRAGMA wal_checkpoint(TRUNCATE)");
+    EXPECT_EQ(read(), "3000|4501500");
+    writer.execute("DELETE FROM Big WHERE Id > 10");
+    checkpoint("VACUUM; PRAGMA wal_checkpoint(TRUNCATE)");
+    EXPECT_EQ(read(), "10|55");
+}
+
 // A stored value joined into a statement ("0; DELETE FROM Invoice") must not run a second one.
 TEST(Connection, EveryCallRunsExactlyOneStatement)
 {

@@ -1,5 +1,7 @@
 // Whatever text reaches the data layer, turning it into SQLite's dialect either succeeds or fails
 // with a DbError: never another exception, a crash or a hang, and never in more than linear time.
+// The statement key read straight from a text agrees with the one the token path gives, on the same
+// texts and on a table of the value forms the windows write.
 
 #include "platform/db/DbError.h"
 #include "platform/db/TsqlAdapter.h"
@@ -7,6 +9,8 @@
 #include "platform/db/TsqlTokenizer.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <optional>
 #include <random>
 #include <unordered_map>
 
@@ -156,6 +160,43 @@ QString tokenText(const std::vector<db::Token>& tokens)
     return text;
 }
 
+// The key the token path gives for the one statement of a text: nothing where the engine leaves a
+// text to the token path (exec, or a second statement after a semicolon).
+std::optional<db::StatementKey> keyByTokens(const QString& sql)
+{
+    std::vector<db::Token> tokens = db::tokenize(sql);
+    const auto end = std::find_if(tokens.begin(), tokens.end(), [](const db::Token& t) { return t.isPunct(";"); });
+    if (std::any_of(end, tokens.end(), [](const db::Token& t) { return !t.isPunct(";"); }))
+        return std::nullopt;
+    tokens.erase(end, tokens.end());
+    if (!tokens.empty() && (tokens.front().isWord("EXEC") || tokens.front().isWord("EXECUTE")))
+        return std::nullopt;
+    db::ParameterizedStatement p = db::parameterize(tokens);
+    return db::StatementKey{std::move(p.shape), std::move(p.values)};
+}
+
+// A key as text: the shape, then each value with its type; "refused: <error>" or "token path".
+template <typename Read> QString keyText(Read read)
+{
+    try {
+        const std::optional<db::StatementKey> key = read();
+        if (!key)
+            return QStringLiteral("token path");
+        QString text = key->shape;
+        for (const QVariant& v : key->values)
+            text += QStringLiteral(" | %1 %2").arg(QString::fromLatin1(v.typeName()), v.toString());
+        return text;
+    } catch (const db::DbError& e) {
+        return QStringLiteral("refused: ") + e.description();
+    }
+}
+
+void expectSameKey(const QString& sql)
+{
+    EXPECT_EQ(keyText([&] { return db::statementKey(sql); }).toStdString(), keyText([&] { return keyByTokens(sql); }).toStdString())
+        << sql.toStdString();
+}
+
 template <typename Step> void orDbError(Step step)
 {
     try {
@@ -168,6 +209,7 @@ template <typename Step> void orDbError(Step step)
 // parameterized form. Any exception other than DbError escapes.
 void adapt(const QString& sql, std::unordered_map<QString, QString>& forms)
 {
+    expectSameKey(sql);
     AnyName any;
     SomeNames some;
     orDbError([&] {
@@ -194,6 +236,44 @@ TEST(TsqlFuzz, GeneratedAndMangledStatementsAdaptOrFailWithADbError)
             ADD_FAILURE() << e.what() << " from " << sql.toStdString();
         }
     }
+}
+
+TEST(StatementKey, ReadFromTheTextAsTheTokenPathKeysIt)
+{
+    const char* const statements[] = {
+        // text values: doubled apostrophes, N'', empty, dates, LIKE patterns, comment marks inside
+        "select * from T where A='O''Brien' and B=N'ünï' and C='' and D=''''",
+        "select * from T where d>='2026-06-01' and d<='2026-06-30 23:59:59' and x like '%kw_[a-c]%'",
+        "select 'a -- b /* c' + [x]]y] + \"q\"\"r\" from [T 1]",
+        // numbers: negative, decimal, exponent, leading point, names starting with digits
+        "select -3, - 4, 1.5, .5, 1e3, 2.5E-2, 12345678901234, 99999999999999999999, 1.2.3, 2ndCol, x.5 from T",
+        "select a-1, a - -1, (.5), 1.e5, 3e, 3e+ from T",
+        // values that shape the statement stay in it
+        "select top 5 a, convert(varchar(10), d, 103), convert(decimal(10, 2), w), cast(x as char(3)) from T",
+        "select a AS 'Name', b AS 'it''s', c 'Other' from T",
+        "select a, count(*) from T where b in (1, 2, 'x') group by a, 2 having count(*) > 1 order by 2 desc, 1",
+        "select (select top 1 b from U order by 1) from T where c = 3 order by a, 2",
+        "select a from T order by (select 1), 2 union select b from U where c = 4",
+        "update T set a = 5, b = 'x' where c in (select d from U where e = 6)",
+        "insert into T values (1, 'a', -2.5, NULL)",
+        // comments, blanks and the statement's end
+        "select /* 1 /* 2 */ 3 */ a -- 4\n from T where b = 5 ;",
+        "select 1;;  ; -- done",
+        "select 1; select 2",
+        "select 1; exec P 2",
+        "exec ZELADMINCONFIG..SP_Count 'x', @Month = 6",
+        "Execute P",
+        "",
+        "  -- nothing\n /* at all */ ",
+        ";",
+        // refused texts
+        "select 'abc",
+        "select [abc",
+        "select a /* b",
+        "select 1; select 'open",
+    };
+    for (const char* sql : statements)
+        expectSameKey(QString::fromUtf8(sql));
 }
 
 TEST(TsqlFuzz, LongStatementsAdaptInLinearTime)

@@ -178,6 +178,45 @@ TEST_F(TsqlTest, NumbersKeepTheirTypes)
     EXPECT_EQ(rs.value(3).toString(), "9876543210");
 }
 
+TEST_F(TsqlTest, RepeatedValuesDownAColumnKeepTheirOwnTypes)
+{
+    // equal texts down a column share one value; a number or a different text between them does not
+    month.execute("CREATE TABLE Mixed (o INT, v, d DATETIME)");
+    month.execute("INSERT INTO Mixed VALUES (1, '5', '2026-06-07'), (2, '5', '2026-06-07'), (3, 5, '2026-06-07'), "
+                  "(4, '5', 'not a date'), (5, '5 ', '2026-06-07'), (6, NULL, NULL), (7, '5', '2026-06-08')");
+    for (int run = 0; run < 2; ++run) {
+        Recordset rs;
+        rs.open("select v, d from Mixed where o > 0 order by o", month);
+        QStringList seen;
+        for (; !rs.eof(); rs.moveNext())
+            for (int c = 0; c < 2; ++c)
+                seen << QString::fromLatin1(rs.value(c).typeName()) + u' '
+                            + (rs.value(c).typeId() == QMetaType::QDateTime ? rs.value(c).toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                                                                             : rs.value(c).toString());
+        EXPECT_EQ(seen, (QStringList{"QString 5", "QDateTime 2026-06-07 00:00", "QString 5", "QDateTime 2026-06-07 00:00",
+                                     "qlonglong 5", "QDateTime 2026-06-07 00:00", "QString 5", "QString not a date",
+                                     "QString 5 ", "QDateTime 2026-06-07 00:00", " ", " ", "QString 5", "QDateTime 2026-06-08 00:00"}));
+    }
+}
+
+TEST_F(TsqlTest, AKeptStatementAnswersWithTheColumnsItsTableHasNow)
+{
+    // the prepared form of the statement is kept between runs while its table changes under it
+    month.execute("CREATE TABLE Grows (Id INT, Name VARCHAR(10))");
+    month.execute("INSERT INTO Grows VALUES (1, 'a')");
+    EXPECT_EQ(rows("select * from Grows where Id = 1"), QStringList{"1|a"});
+    month.execute("ALTER TABLE Grows ADD Added DATETIME");
+    month.execute("UPDATE Grows SET Added = '2026-06-07 10:00:00'");
+    EXPECT_EQ(rows("select * from Grows where Id = 1"), QStringList{"1|a|2026-06-07 10:00:00"});
+    month.execute("DROP TABLE Grows");
+    month.execute("CREATE TABLE Grows (Id INT, Name DATETIME)");
+    month.execute("INSERT INTO Grows VALUES (2, '2026-06-08')");
+    Recordset rs;
+    rs.open("select * from Grows where Id = 2", month);
+    EXPECT_EQ(rs.fieldNames(), (QStringList{"Id", "Name"}));
+    EXPECT_EQ(rs.value(1).typeId(), QMetaType::QDateTime);
+}
+
 TEST_F(TsqlTest, TopAndRowNumberAndUnion)
 {
     EXPECT_EQ(rows("select top 2 RunsheetNo from RunsheetDetails order by RunsheetNo desc"), (QStringList{"13", "12"}));

@@ -107,13 +107,15 @@ const std::vector<QVariant>& Recordset::currentRow() const
     return m_result.rows[size_t(m_position)];
 }
 
-Field Recordset::field(int index) const
+QVariant Recordset::value(int index) const
 {
     requireOpen();
     if (index < 0 || index >= m_result.columns.size())
         throw DbError(DbErrorKind::ItemNotFound);
-    return {m_result.columns[index], currentRow()[size_t(index)]};
+    return currentRow()[size_t(index)];
 }
+
+Field Recordset::field(int index) const { return {m_result.columns.value(index), value(index)}; }
 
 Field Recordset::field(const QString& name) const
 {

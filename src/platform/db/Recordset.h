@@ -42,7 +42,7 @@ public:
     // duplicate names wins). Throw DbError 3265 for an unknown field, 3021 at BOF or EOF.
     Field field(int index) const;
     Field field(const QString& name) const;
-    QVariant value(int index) const { return field(index).value; }
+    QVariant value(int index) const;
     QVariant value(const QString& name) const { return field(name).value; }
     // The column names, in order.
     const QStringList& fieldNames() const;

@@ -2,7 +2,6 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/Procedures.h"
-#include "platform/db/ServerDates.h"
 #include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlAdapter.h"
 #include "platform/db/TsqlParameters.h"
@@ -17,65 +16,6 @@ namespace db {
 namespace {
 
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
-
-// What a result column holds, from its declared type (expressions have none).
-enum class ColumnKind { Stored, DateTime, Flag, Text, Integer, Decimal };
-
-ColumnKind kindOf(const char* declaredType)
-{
-    const QByteArray declared = QByteArray(declaredType).toUpper();
-    if (declared.isEmpty())
-        return ColumnKind::Stored;
-    if (declared.contains("DATE") || declared.contains("TIME"))
-        return ColumnKind::DateTime;
-    if (declared.contains("BIT"))
-        return ColumnKind::Flag;
-    if (declared.contains("CHAR") || declared.contains("TEXT"))
-        return ColumnKind::Text;
-    if (declared.contains("INT"))
-        return ColumnKind::Integer;
-    if (declared.contains("DEC") || declared.contains("NUM") || declared.contains("MONEY") || declared.contains("REAL")
-        || declared.contains("FLOA") || declared.contains("DOUB"))
-        return ColumnKind::Decimal;
-    return ColumnKind::Stored;
-}
-
-// A result column's value by its kind (or by the stored value where the kind does not fit).
-QVariant readValue(sqlite3_stmt* stmt, int column, ColumnKind kind)
-{
-    const int stored = sqlite3_column_type(stmt, column);
-    if (stored == SQLITE_NULL)
-        return QVariant();
-    const auto text = [&] {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                                 sqlite3_column_bytes(stmt, column));
-    };
-    switch (kind) {
-    case ColumnKind::DateTime:
-        if (stored == SQLITE_TEXT)
-            if (const auto d = readDateTime(text()))
-                return *d;
-        return text();
-    case ColumnKind::Flag: return sqlite3_column_int64(stmt, column) != 0;
-    case ColumnKind::Text: return text();
-    case ColumnKind::Integer:
-        if (stored == SQLITE_INTEGER)
-            return qlonglong(sqlite3_column_int64(stmt, column));
-        break;
-    case ColumnKind::Decimal:
-        if (stored == SQLITE_INTEGER || stored == SQLITE_FLOAT)
-            return sqlite3_column_double(stmt, column);
-        break;
-    case ColumnKind::Stored: break;
-    }
-    switch (stored) {
-    case SQLITE_INTEGER: return qlonglong(sqlite3_column_int64(stmt, column));
-    case SQLITE_FLOAT: return sqlite3_column_double(stmt, column);
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)), sqlite3_column_bytes(stmt, column));
-    default: return text();
-    }
-}
 
 // Steps a prepared statement once; false at its end.
 bool step(sqlite3* db, sqlite3_stmt* stmt)
@@ -130,36 +70,14 @@ void bindValues(sqlite3_stmt* stmt, const QVariantList& values)
     }
 }
 
-// The names of a prepared statement's result columns, and the kind of each.
-std::vector<ColumnKind> describeColumns(sqlite3_stmt* stmt, QStringList& names)
-{
-    const int columns = sqlite3_column_count(stmt);
-    std::vector<ColumnKind> kinds;
-    kinds.reserve(size_t(columns));
-    for (int c = 0; c < columns; ++c) {
-        names << QString::fromUtf8(sqlite3_column_name(stmt, c));
-        kinds.push_back(kindOf(sqlite3_column_decltype(stmt, c)));
-    }
-    return kinds;
-}
-
-// The row a statement has just stepped to.
-std::vector<QVariant> readRow(sqlite3_stmt* stmt, const std::vector<ColumnKind>& kinds)
-{
-    std::vector<QVariant> row;
-    row.reserve(kinds.size());
-    for (size_t c = 0; c < kinds.size(); ++c)
-        row.push_back(readValue(stmt, int(c), kinds[c]));
-    return row;
-}
-
 // Reads every row of a statement that has been prepared and bound.
 ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt)
 {
+    RowDecoder rows(stmt);
     ResultSet result;
-    const std::vector<ColumnKind> kinds = describeColumns(stmt, result.columns);
+    result.columns = rows.columns();
     while (step(db, stmt))
-        result.rows.push_back(readRow(stmt, kinds));
+        result.rows.push_back(rows.read());
     return result;
 }
 
@@ -176,13 +94,10 @@ struct ResetOnExit {
 // Reads the rows of its own statement a batch at a time.
 class SqliteRowReader final : public RowReader {
 public:
-    SqliteRowReader(sqlite3* db, const QString& sql) : m_db(db), m_stmt(prepare(db, sql))
-    {
-        m_kinds = describeColumns(m_stmt, m_columns);
-    }
+    SqliteRowReader(sqlite3* db, const QString& sql) : m_db(db), m_stmt(prepare(db, sql)), m_rows(m_stmt) {}
     ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
 
-    const QStringList& columns() const override { return m_columns; }
+    const QStringList& columns() const override { return m_rows.columns(); }
     bool atEnd() const override { return m_atEnd; }
 
     int fetch(std::vector<std::vector<QVariant>>& rows, int count) override
@@ -193,7 +108,7 @@ public:
                 m_atEnd = true;
                 break;
             }
-            rows.push_back(readRow(m_stmt, m_kinds));
+            rows.push_back(m_rows.read());
             ++read;
         }
         return read;
@@ -202,8 +117,7 @@ public:
 private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
-    QStringList m_columns;
-    std::vector<ColumnKind> m_kinds;
+    RowDecoder m_rows;
     bool m_atEnd = false;
 };
 
@@ -284,7 +198,10 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
     QString message;
     for (const bool inPlace : {false, true}) {
         const QByteArray uri = fileUri(file, inPlace).toUtf8();
-        int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
+        // a connection is used by one thread at a time (as the engine itself is), so SQLite need not lock
+        // it on every call
+        int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
         if (rc == SQLITE_OK) {
             sqlite3_busy_timeout(m_db, 30000);
             rc = readSchema(m_db, QStringLiteral("main"));
@@ -300,6 +217,12 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
     }
     if (!m_db)
         throw DbError::databaseNotFound(catalog, message);
+    // Pages are read straight from the mapped files (this one and every one attached later)
+    // rather than copied in by a system call each. Reads only: SQLite still writes through its
+    // log, and reads the pages the log holds from the log. The write-ahead log's shared index
+    // already confines a database to a local disk, where a mapping is safe; a file read in place
+    // is immutable, so its mapping never goes stale.
+    sqlite3_exec(m_db, "PRAGMA mmap_size=2147418112", nullptr, nullptr, nullptr);
     registerServerFunctions(m_db);
 }
 
@@ -389,39 +312,60 @@ ResultSet SqliteEngine::runProcedure(const AdaptedStatement& call)
     return procedure(*this, call.arguments);
 }
 
+ResultSet SqliteEngine::runPrepared(Prepared& kept, const QVariantList& values, qint64* changes)
+{
+    sqlite3_stmt* stmt = kept.statement.get();
+    ResetOnExit reset{stmt};
+    bindValues(stmt, values);
+    bool row = step(m_db, stmt);
+    // a change of schema prepares the statement again as it steps, its columns perhaps changed
+    const int reprepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+    if (!kept.rows || kept.reprepared != reprepared) {
+        kept.rows.emplace(stmt);
+        kept.reprepared = reprepared;
+    }
+    ResultSet result;
+    result.columns = kept.rows->columns();
+    for (; row; row = step(m_db, stmt))
+        result.rows.push_back(kept.rows->read());
+    if (changes && result.columns.isEmpty())
+        *changes += sqlite3_changes64(m_db);
+    return result;
+}
+
 ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind)
 {
     if (statement.front().isWord("EXEC") || statement.front().isWord("EXECUTE")) {
         *kind = AdaptedStatement::Procedure;
         return runProcedure(adaptStatement(statement, *this));
     }
-    ResultSet result;
     const ParameterizedStatement parameterized = parameterize(statement);
     Prepared* kept = prepared(parameterized.shape, parameterized.tokens);
-    if (kept->statement) {
-        ResetOnExit reset{kept->statement.get()};
-        bindValues(kept->statement.get(), parameterized.values);
-        *kind = kept->kind;
-        result = readRows(m_db, kept->statement.get());
-    } else {
-        const AdaptedStatement adapted = adaptStatement(statement, *this);
-        Statement once(m_db, joinTokens(adapted.tokens));
-        *kind = adapted.kind;
-        result = readRows(m_db, once.get());
-    }
+    *kind = kept->kind;
+    if (kept->statement)
+        return runPrepared(*kept, parameterized.values, changes);
+    const AdaptedStatement adapted = adaptStatement(statement, *this);
+    Statement once(m_db, joinTokens(adapted.tokens));
+    *kind = adapted.kind;
+    ResultSet result = readRows(m_db, once.get());
     if (changes && result.columns.isEmpty())
         *changes += sqlite3_changes64(m_db);
     return result;
 }
 
-ResultSet SqliteEngine::query(const QString& sql)
+ResultSet SqliteEngine::runText(const QString& sql, qint64* changes)
 {
+    if (const std::optional<StatementKey> key = statementKey(sql); key && !key->shape.isEmpty())
+        if (const auto it = m_prepared.find(key->shape); it != m_prepared.end() && it->second.statement)
+            return runPrepared(it->second, key->values, changes);
     const std::vector<Token> statement = oneStatement(sql);
     if (statement.empty())
         return ResultSet();
     AdaptedStatement::Kind kind = AdaptedStatement::Command;
-    return run(statement, nullptr, &kind);
+    return run(statement, changes, &kind);
 }
+
+ResultSet SqliteEngine::query(const QString& sql) { return runText(sql, nullptr); }
 
 ResultSet SqliteEngine::executeBatch(const QString& sql)
 {
@@ -448,11 +392,8 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
 
 qint64 SqliteEngine::execute(const QString& sql)
 {
-    const std::vector<Token> statement = oneStatement(sql);
     qint64 changes = 0;
-    AdaptedStatement::Kind kind = AdaptedStatement::Command;
-    if (!statement.empty())
-        run(statement, &changes, &kind);
+    runText(sql, &changes);
     return changes;
 }
 

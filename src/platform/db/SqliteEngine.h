@@ -2,10 +2,12 @@
 
 #include "platform/db/Engine.h"
 #include "platform/db/ServerFolder.h"
+#include "platform/db/SqliteRows.h"
 #include "platform/db/TsqlAdapter.h"
 
 #include <QHash>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 struct sqlite3;
@@ -38,6 +40,9 @@ private:
     QString schemaFor(const QString& linkedServer, const QString& database) override;
     Columns columnsOf(const QString& schema, const QString& table) override;
     QString attach(const ServerFolder& server, const QString& database);
+    // Runs the one statement of a window's text; a statement whose shape is kept runs straight
+    // from its text, without making tokens. Adds the rows a command changed to changes.
+    ResultSet runText(const QString& sql, qint64* changes);
     // Runs one statement: procedures directly, everything else through its prepared
     // form with the values bound. Adds the rows a command changed to changes.
     ResultSet run(const std::vector<Token>& statement, qint64* changes, AdaptedStatement::Kind* kind);
@@ -48,10 +53,14 @@ private:
     struct Prepared {
         std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter> statement;
         AdaptedStatement::Kind kind;
+        std::optional<RowDecoder> rows; // its result columns, described on first run
+        int reprepared = 0;             // SQLite's count of its re-preparations when they were described
     };
     // The prepared form of a statement's shape, made and kept on first use; its statement is null
     // when the shape cannot take its values as parameters.
     Prepared* prepared(const QString& shape, const std::vector<Token>& markedTokens);
+    // Runs a kept prepared form with the values bound.
+    ResultSet runPrepared(Prepared& kept, const QVariantList& values, qint64* changes);
 
     sqlite3* m_db = nullptr;
     ServerFolder m_server;

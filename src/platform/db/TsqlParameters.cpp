@@ -1,12 +1,16 @@
 #include "platform/db/TsqlParameters.h"
 
+#include "platform/db/TsqlLexer.h"
+
+#include <algorithm>
+
 namespace db {
 
 namespace {
 
 constexpr char16_t kMarker = 0x01;
 
-bool isTypeWithLength(const Token& t)
+bool isTypeWithLength(const Lexeme& t)
 {
     static const char* const types[] = {"VARCHAR", "CHAR", "NVARCHAR", "NCHAR", "DECIMAL", "NUMERIC", "VARBINARY", "BINARY"};
     for (const char* type : types)
@@ -15,7 +19,7 @@ bool isTypeWithLength(const Token& t)
     return false;
 }
 
-bool isClauseWord(const Token& t)
+bool isClauseWord(const Lexeme& t)
 {
     static const char* const words[] = {"SELECT", "FROM", "WHERE", "HAVING", "LIMIT", "UNION", "EXCEPT", "INTERSECT", "ON", "SET", "VALUES"};
     for (const char* word : words)
@@ -24,7 +28,52 @@ bool isClauseWord(const Token& t)
     return false;
 }
 
-QVariant numberValue(const QString& text)
+// Which tokens of a statement are values to bind, told token by token in order.
+class ValueRules {
+public:
+    bool isValue(const Lexeme& t)
+    {
+        const Lexeme* prev = m_seen > 0 ? &back(1) : nullptr;
+        if (t.isPunct("("))
+            ++m_depth;
+        else if (t.isPunct(")") && --m_depth < m_orderDepth)
+            m_inOrderList = false;
+        if (t.isWord("BY") && prev && (prev->isWord("ORDER") || prev->isWord("GROUP"))) {
+            m_inOrderList = true;
+            m_orderDepth = m_depth;
+        } else if (m_inOrderList && m_depth <= m_orderDepth && isClauseWord(t)) {
+            m_inOrderList = false;
+        }
+
+        bool value = t.kind == Token::String || t.kind == Token::Number;
+        if (t.kind == Token::String && prev && prev->isWord("AS"))
+            value = false;
+        if (t.kind == Token::Number && prev) {
+            const bool typeLength = (prev->isPunct("(") && m_seen >= 2 && isTypeWithLength(back(2)))
+                                    || (prev->isPunct(",") && m_seen >= 4 && back(3).isPunct("(") && isTypeWithLength(back(4)));
+            const bool columnPosition = m_inOrderList && (prev->isWord("BY") || prev->isPunct(","));
+            value = !typeLength && !columnPosition;
+        }
+        m_back[m_seen++ % kKept] = t;
+        return value;
+    }
+
+    // How many tokens have been told.
+    size_t seen() const { return m_seen; }
+
+private:
+    static constexpr size_t kKept = 4;
+    // The token n places before the one being told (1: the one just before).
+    const Lexeme& back(size_t n) const { return m_back[(m_seen - n) % kKept]; }
+
+    Lexeme m_back[kKept];
+    size_t m_seen = 0;
+    bool m_inOrderList = false; // within ORDER BY / GROUP BY, where a number names a column
+    int m_orderDepth = 0;
+    int m_depth = 0;
+};
+
+QVariant numberValue(QStringView text)
 {
     bool integral = false;
     const qlonglong whole = text.toLongLong(&integral);
@@ -35,23 +84,56 @@ QVariant numberValue(const QString& text)
 void appendNumber(QString& out, qsizetype n)
 {
     char16_t digits[20];
-    int count = 0;
+    int count = 20;
     do {
-        digits[count++] = char16_t(u'0' + n % 10);
+        digits[--count] = char16_t(u'0' + n % 10);
         n /= 10;
     } while (n > 0);
-    while (count > 0)
-        out += QChar(digits[--count]);
+    out.append(reinterpret_cast<const QChar*>(digits + count), 20 - count);
 }
 
-// A kept token goes into the shape as kind, length and text, so no two token runs share a shape.
-void appendShapeOf(QString& shape, const Token& t)
-{
-    shape += QChar(char16_t(u'a' + t.kind));
-    appendNumber(shape, t.text.size());
-    shape += QLatin1Char(':');
-    shape += t.text;
-}
+// Writes a statement's shape into a string sized beforehand for the longest it can be, one
+// character at a time rather than appending piece by piece. A kept token goes into the shape as
+// kind, length and text, so no two token runs share a shape; a value as a marker and its kind.
+class ShapeWriter {
+public:
+    // Room for a shape of tokens whose texts add up to at most length, each at least one character.
+    explicit ShapeWriter(QString& shape, qsizetype length) : m_shape(shape)
+    {
+        // a kept token of n characters takes at most 2n + 2, a value 2
+        m_shape.resize(4 * length + 8);
+        m_at = m_shape.data();
+    }
+    ~ShapeWriter() { m_shape.truncate(m_at - m_shape.constData()); }
+    ShapeWriter(const ShapeWriter&) = delete;
+    ShapeWriter& operator=(const ShapeWriter&) = delete;
+
+    void kept(Token::Kind kind, QStringView text)
+    {
+        *m_at++ = QChar(char16_t(u'a' + kind));
+        char16_t digits[20];
+        int count = 0;
+        qsizetype n = text.size();
+        do {
+            digits[count++] = char16_t(u'0' + n % 10);
+            n /= 10;
+        } while (n > 0);
+        while (count > 0)
+            *m_at++ = QChar(digits[--count]);
+        *m_at++ = QLatin1Char(':');
+        std::copy(text.begin(), text.end(), m_at);
+        m_at += text.size();
+    }
+    void value(Token::Kind kind)
+    {
+        *m_at++ = QChar(kMarker);
+        *m_at++ = QLatin1Char(kind == Token::String ? 's' : 'n');
+    }
+
+private:
+    QString& m_shape;
+    QChar* m_at;
+};
 
 } // namespace
 
@@ -59,51 +141,63 @@ ParameterizedStatement parameterize(const std::vector<Token>& tokens)
 {
     ParameterizedStatement p;
     p.tokens.reserve(tokens.size());
-    qsizetype shapeLength = 0;
+    qsizetype length = 0;
     for (const Token& t : tokens)
-        shapeLength += t.text.size() + 8;
-    p.shape.reserve(shapeLength);
-    bool inOrderList = false; // within ORDER BY / GROUP BY, where a number names a column
-    int orderDepth = 0, depth = 0;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        const Token& t = tokens[i];
-        const Token* prev = i > 0 ? &tokens[i - 1] : nullptr;
-        if (t.isPunct("("))
-            ++depth;
-        else if (t.isPunct(")") && --depth < orderDepth)
-            inOrderList = false;
-        if (t.isWord("BY") && prev && (prev->isWord("ORDER") || prev->isWord("GROUP"))) {
-            inOrderList = true;
-            orderDepth = depth;
-        } else if (isClauseWord(t) && depth <= orderDepth) {
-            inOrderList = false;
+        length += std::max<qsizetype>(t.text.size(), 1);
+    {
+        ShapeWriter shape(p.shape, length);
+        ValueRules rules;
+        for (const Token& t : tokens) {
+            if (!rules.isValue({.kind = t.kind, .text = t.text})) {
+                p.tokens.push_back(t);
+                shape.kept(t.kind, t.text);
+                continue;
+            }
+            QString marker;
+            marker.reserve(8);
+            marker += QChar(kMarker);
+            appendNumber(marker, p.values.size());
+            p.values << (t.kind == Token::String ? QVariant(t.text) : numberValue(t.text));
+            p.tokens.push_back({t.kind, std::move(marker)});
+            shape.value(t.kind);
         }
-
-        bool value = t.kind == Token::String || t.kind == Token::Number;
-        if (t.kind == Token::String && prev && prev->isWord("AS"))
-            value = false;
-        if (t.kind == Token::Number && prev) {
-            const bool typeLength = (prev->isPunct("(") && i >= 2 && isTypeWithLength(tokens[i - 2]))
-                                    || (prev->isPunct(",") && i >= 4 && tokens[i - 3].isPunct("(")
-                                        && isTypeWithLength(tokens[i - 4]));
-            const bool columnPosition = inOrderList && (prev->isWord("BY") || prev->isPunct(","));
-            value = !typeLength && !columnPosition;
-        }
-        if (!value) {
-            p.tokens.push_back(t);
-            appendShapeOf(p.shape, t);
-            continue;
-        }
-        QString marker;
-        marker.reserve(8);
-        marker += QChar(kMarker);
-        appendNumber(marker, p.values.size());
-        p.values << (t.kind == Token::String ? QVariant(t.text) : numberValue(t.text));
-        p.tokens.push_back({t.kind, std::move(marker)});
-        p.shape += QChar(kMarker);
-        p.shape += QLatin1Char(t.kind == Token::String ? 's' : 'n');
     }
+    p.shape.squeeze(); // the shape is kept as the key of the prepared form
     return p;
+}
+
+std::optional<StatementKey> statementKey(QStringView sql)
+{
+    StatementKey key;
+    ValueRules rules;
+    TsqlLexer lexer(sql);
+    Lexeme t;
+    bool procedure = false;
+    {
+        ShapeWriter shape(key.shape, sql.size());
+        while (lexer.next(t)) {
+            if (t.isPunct(";"))
+                break;
+            if (rules.seen() == 0 && (t.isWord("EXEC") || t.isWord("EXECUTE"))) {
+                procedure = true;
+                break;
+            }
+            if (!rules.isValue(t)) {
+                shape.kept(t.kind, t.doubledQuotes ? QStringView(t.value()) : t.text);
+                continue;
+            }
+            key.values << (t.kind == Token::String ? QVariant(t.value()) : numberValue(t.text));
+            shape.value(t.kind);
+        }
+    }
+    // the text is read to its end, so a text that cannot be read is refused whatever comes before;
+    // after the first semicolon only further semicolons may follow
+    bool another = false;
+    while (lexer.next(t))
+        another = another || !t.isPunct(";");
+    if (procedure || another)
+        return std::nullopt;
+    return key;
 }
 
 std::optional<QString> parameterText(const std::vector<Token>& adapted)

@@ -3,6 +3,7 @@
 #include "platform/db/TsqlTokenizer.h"
 
 #include <QString>
+#include <QStringView>
 #include <QVariantList>
 #include <optional>
 #include <vector>
@@ -19,6 +20,18 @@ struct ParameterizedStatement {
 };
 
 ParameterizedStatement parameterize(const std::vector<Token>& tokens);
+
+// The shape and values of a statement read straight from its text, without making tokens: what
+// parameterize gives for the tokens of the one statement the text holds (a closing semicolon
+// dropped), so a statement whose prepared form is kept costs one pass over its text.
+struct StatementKey {
+    QString shape; // empty when the text holds no statement
+    QVariantList values;
+};
+
+// Nothing for a text this pass leaves to the token path: a procedure call (exec), or a text that
+// holds more than one statement (refused there). Throws DbError as tokenize does.
+std::optional<StatementKey> statementKey(QStringView sql);
 
 // The SQLite text of adapted tokens with the value markers as numbered parameters (?1, ?2 ...),
 // or nothing when a value did not come through the adaptation as a value of its own.

@@ -1,121 +1,16 @@
 #include "platform/db/TsqlTokenizer.h"
 
-#include "platform/db/DbError.h"
+#include "platform/db/TsqlLexer.h"
 
 namespace db {
-
-namespace {
-
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
-}
-
-// Reads a quoted run starting at the opening quote; a doubled closing quote stands for itself.
-QString readQuoted(const QString& sql, qsizetype& i, QChar close)
-{
-    QString value;
-    ++i;
-    while (i < sql.size()) {
-        if (sql[i] == close) {
-            if (i + 1 < sql.size() && sql[i + 1] == close) {
-                value += close;
-                i += 2;
-                continue;
-            }
-            ++i;
-            return value;
-        }
-        value += sql[i++];
-    }
-    throw DbError(DbErrorKind::Syntax, QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(value));
-}
-
-// Skips the block comment opening at i; comments nest, as the server reads them.
-void skipBlockComment(const QString& sql, qsizetype& i)
-{
-    int depth = 0;
-    while (i + 1 < sql.size()) {
-        if (sql[i] == u'/' && sql[i + 1] == u'*') {
-            ++depth;
-            i += 2;
-        } else if (sql[i] == u'*' && sql[i + 1] == u'/') {
-            i += 2;
-            if (--depth == 0)
-                return;
-        } else {
-            ++i;
-        }
-    }
-    throw DbError(DbErrorKind::Syntax, QStringLiteral("Missing end comment mark '*/'."));
-}
-
-} // namespace
 
 std::vector<Token> tokenize(const QString& sql)
 {
     std::vector<Token> tokens;
-    qsizetype i = 0;
-    const qsizetype n = sql.size();
-    while (i < n) {
-        const QChar c = sql[i];
-        if (c.isSpace()) {
-            ++i;
-        } else if (c == u'-' && i + 1 < n && sql[i + 1] == u'-') {
-            while (i < n && sql[i] != u'\n')
-                ++i;
-        } else if (c == u'/' && i + 1 < n && sql[i + 1] == u'*') {
-            skipBlockComment(sql, i);
-        } else if (c == u'\'') {
-            tokens.push_back({Token::String, readQuoted(sql, i, u'\'')});
-        } else if ((c == u'N' || c == u'n') && i + 1 < n && sql[i + 1] == u'\'') {
-            ++i;
-            tokens.push_back({Token::String, readQuoted(sql, i, u'\'')});
-        } else if (c == u'[') {
-            tokens.push_back({Token::Identifier, readQuoted(sql, i, u']')});
-        } else if (c == u'"') {
-            tokens.push_back({Token::Identifier, readQuoted(sql, i, u'"')});
-        } else if (c.isDigit() || (c == u'.' && i + 1 < n && sql[i + 1].isDigit()
-                                   && (tokens.empty() || tokens.back().kind == Token::Punct))) {
-            const qsizetype start = i;
-            while (i < n && (sql[i].isDigit() || sql[i] == u'.'))
-                ++i;
-            if (i < n && (sql[i] == u'e' || sql[i] == u'E')) {
-                qsizetype j = i + 1;
-                if (j < n && (sql[j] == u'+' || sql[j] == u'-'))
-                    ++j;
-                if (j < n && sql[j].isDigit()) {
-                    i = j;
-                    while (i < n && sql[i].isDigit())
-                        ++i;
-                }
-            }
-            if (i < n && isWordChar(sql[i]) && !sql[i].isDigit()) {
-                // a name that begins with digits
-                while (i < n && isWordChar(sql[i]))
-                    ++i;
-                tokens.push_back({Token::Word, sql.mid(start, i - start)});
-            } else {
-                tokens.push_back({Token::Number, sql.mid(start, i - start)});
-            }
-        } else if (isWordChar(c)) {
-            const qsizetype start = i;
-            while (i < n && isWordChar(sql[i]))
-                ++i;
-            tokens.push_back({Token::Word, sql.mid(start, i - start)});
-        } else {
-            static const char* const twoChar[] = {"<=", ">=", "<>", "!=", "!<", "!>", "||"};
-            QString op(c);
-            for (const char* t : twoChar) {
-                if (i + 1 < n && c == QLatin1Char(t[0]) && sql[i + 1] == QLatin1Char(t[1])) {
-                    op = QLatin1String(t);
-                    break;
-                }
-            }
-            i += op.size();
-            tokens.push_back({Token::Punct, op});
-        }
-    }
+    TsqlLexer lexer(sql);
+    Lexeme lexeme;
+    while (lexer.next(lexeme))
+        tokens.push_back({lexeme.kind, lexeme.value()});
     return tokens;
 }
 

@@ -5,6 +5,21 @@
 
 namespace db {
 
+// Whether text is the keyword `upper` (given in capitals) in any case; inline, as every rewriting
+// pass asks it of every token.
+inline bool isKeyword(QStringView text, const char* upper)
+{
+    qsizetype i = 0;
+    for (; upper[i] != 0; ++i) {
+        if (i >= text.size())
+            return false;
+        const char16_t c = text[i].unicode();
+        if ((c >= u'a' && c <= u'z' ? char16_t(c - 32) : c) != char16_t(upper[i]))
+            return false;
+    }
+    return i == text.size();
+}
+
 // One lexical element of a T-SQL statement. Comments are dropped; everything else is kept so the
 // statement can be written out again with only the rewritten tokens changed.
 struct Token {
@@ -18,22 +33,8 @@ struct Token {
     Kind kind;
     QString text;
 
-    // Whether this is the keyword `upper` (given in capitals) in any case; inline, as every rewriting
-    // pass asks it of every token.
-    bool isWord(const char* upper) const
-    {
-        if (kind != Word)
-            return false;
-        qsizetype i = 0;
-        for (; upper[i] != 0; ++i) {
-            if (i >= text.size())
-                return false;
-            const char16_t c = text[i].unicode();
-            if ((c >= u'a' && c <= u'z' ? char16_t(c - 32) : c) != char16_t(upper[i]))
-                return false;
-        }
-        return i == text.size();
-    }
+    // Whether this is the keyword `upper` (given in capitals) in any case.
+    bool isWord(const char* upper) const { return kind == Word && isKeyword(text, upper); }
     bool isPunct(const char* p) const { return kind == Punct && text == QLatin1String(p); }
 };
 
