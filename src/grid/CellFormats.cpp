@@ -75,6 +75,13 @@ qint32 CellFormats::Repoint(qint32 Old, const CellFormat& Look)
     return New;
 }
 
+qint32 CellFormats::PointNewCells(const CellFormat& Look, qint32 Count)
+{
+    const qint32 index = Repoint(-1, Look);
+    m_entries[index].UseCount += Count - 1;
+    return index;
+}
+
 void CellFormats::Release(qint32 FormatIndex)
 {
     if (FormatIndex == -1)

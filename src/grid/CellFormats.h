@@ -54,6 +54,10 @@ public:
     // -1 nor an entry, with nothing changed.
     qint32 Repoint(qint32 Old, const CellFormat& Look);
 
+    // Points Count new cells, which point at no entry yet, at the entry of Look, as Repoint(-1,
+    // Look) once per cell would; answers its index. Count is at least 1.
+    qint32 PointNewCells(const CellFormat& Look, qint32 Count);
+
     // A cell that pointed at FormatIndex is gone (its row was removed): the entry counts it no
     // more and becomes a free slot when no cell is left. -1 does nothing; error 9 when there is
     // no such entry.

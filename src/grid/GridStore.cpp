@@ -74,6 +74,7 @@ qint32 GridStore::AddColumn(const QString& Caption, float Width, qint32 Alignmen
     m_colOrder.insert(position, n);
     m_totalsInfo.append(TotalsInfo{});
     m_totals.append(0.0);
+    m_totalKnown.append(false);
 
     if (m_lastRow != -1) {
         fire(m_hooks.SetRedrawFlag, false);
@@ -94,6 +95,7 @@ void GridStore::Clear()
     m_rows.assign(1, RowInfo{});
     m_rowOrder.assign(1, 0);
     m_totals.fill(0.0);
+    m_totalKnown.fill(false);
     m_cellFormats.Clear();
     m_lastRow = -1;
     m_curRow = -1;
@@ -107,6 +109,7 @@ void GridStore::ClearAll()
     m_colOrder.clear();
     m_totalsInfo.clear();
     m_totals.clear();
+    m_totalKnown.clear();
     Clear();
 }
 

@@ -4,6 +4,7 @@
 #include "grid/GridStoreRecords.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <QtGlobal>
 
@@ -82,6 +83,10 @@ public:
     // column of the visible width first when there is none.
     qint32 AddRow(const QString& vstrItem, qint32 vRow = -1, bool vbRowChecked = false, bool vbMarkAsNew = false,
                   bool vbRowLocked = false, bool vbRowVisible = true, qint32 vRowData = 0);
+    // The same with the cell texts given one by one, in column index order; they may hold tabs.
+    qint32 AddRowTexts(const QStringList& Texts, qint32 vRow = -1, bool vbRowChecked = false,
+                       bool vbMarkAsNew = false, bool vbRowLocked = false, bool vbRowVisible = true,
+                       qint32 vRowData = 0);
     qint32 AddItem(const QString& vstrItem, qint32 vRow = -1, bool vbRowChecked = false, bool vbMarkAsNew = false,
                    bool vbRowLocked = false, bool vbRowVisible = true, qint32 vRowData = 0)
     {
@@ -93,7 +98,10 @@ public:
     // where it is still there; removing the only row clears the grid.
     void RemoveRow(qint32 Row);
     void RemoveItem(qint32 Row) { RemoveRow(Row); }
-    // With MultiSelect every selected row, else the current row.
+    // With MultiSelect every selected row, else the current row. The rows go in one pass, which
+    // ends as removing them one by one from the top would: the current row moves up with its
+    // record (onto the next row kept when its own goes) and SelectionChanged and RowCountChanged
+    // come once per row removed.
     void DeleteSelected();
 
     // Removes every row, keeping the columns.
@@ -136,7 +144,11 @@ public:
     qint32 LastRow() const { return m_lastRow; }
     qint32 CurRow() const { return m_curRow; }
     qint32 CurCol() const { return m_curCol; }
-    const QList<double>& Totals() const { return m_totals; }
+    // The sum of each column's cell values as rVal reads them. A column's sum is taken when it is
+    // first asked for and kept up to date from then on, so that rows added to a grid whose sums
+    // nobody reads are never read as numbers.
+    const QList<double>& Totals() const;
+    double Total(qint32 Col) const;
     const grid::CellFormats& CellFormats() const { return m_cellFormats; }
     QList<TotalsInfo>& TotalsSettings() { return m_totalsInfo; }
     const QList<TotalsInfo>& TotalsSettings() const { return m_totalsInfo; }
@@ -178,8 +190,18 @@ private:
     void checkRow(qint32 Row) const;
     void growRows(qint32 NewRow);
     void shrinkRows();
+    void shrinkRowsAfterRemovals(qint32 Rows);
     void releaseCells(const RowInfo& record);
     void keepCurrentRowAfterRemoval(qint32 Removed);
+    void deleteSelectedRows();
+    // A new row's record: a cell per column with the column's alignment and flags and the default
+    // look, no text. Makes a column of the visible width first when there is none.
+    RowInfo newRecord();
+    // Gives a new row's cell its text, with the check mark and the totals it brings.
+    void setNewCellText(RowInfo& Record, qint32 Col, const QString& Text);
+    // Adds the new row's record with the row settings at display row vRow (see AddRow).
+    qint32 placeRecord(RowInfo&& Record, qint32 vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,
+                       bool vbRowVisible, qint32 vRowData);
 
     Hooks m_hooks;
     qint32 m_cacheIncrement = 10;
@@ -190,7 +212,9 @@ private:
     QList<ColumnInfo> m_columns;
     QList<qint32> m_colOrder;
     QList<TotalsInfo> m_totalsInfo;
-    QList<double> m_totals;
+    // A column's entry in m_totals holds its sum only while m_totalKnown says so.
+    mutable QList<double> m_totals;
+    mutable QList<bool> m_totalKnown;
     // Sized to the capacity; only 0..m_lastRow are in use.
     std::vector<RowInfo> m_rows;
     std::vector<qint32> m_rowOrder;

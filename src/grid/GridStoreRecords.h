@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <memory>
+
 // The records the grid keeps its content in: one per column, one per row, one per cell.
 //
 // Flag words are 16-bit. A row's flags say checked, selected, changed, marked as new and locked; a
@@ -78,11 +80,13 @@ struct ColumnInfo {
 
 struct CellInfo {
     qint16 Alignment = 0;
-    qint32 FormatIndex = -1;         // entry of the cell-format table; -1 = the grid's defaults
     qint16 Flags = 0;
+    qint32 FormatIndex = -1;         // entry of the cell-format table; -1 = the grid's defaults
     QString Text;                    // changed through GridStore::ChangeCellText, which keeps Totals
     QString Tag;
-    QPixmap Picture;                 // a null pixmap when the cell has none
+    // The cell's own picture, held apart: most cells have none and then carry no pixmap at all.
+    // Never null when set; shared between copies of the cell, and replaced rather than changed.
+    std::shared_ptr<const QPixmap> Picture;
 };
 
 struct RowInfo {

@@ -66,6 +66,27 @@ double GridStore::rVal(const QString& s)
     return value != 0 ? value : numberOf(QString(kept).replace(QLatin1Char('.'), QLatin1Char(',')));
 }
 
+double GridStore::Total(qint32 Col) const
+{
+    CheckColumn(Col);
+    if (!m_totalKnown[Col]) {
+        // In insertion order, as the rows would have been added to it one by one.
+        double sum = 0;
+        for (qint32 index = 0; index <= m_lastRow; ++index)
+            sum += rVal(m_rows[index].Cells[Col].Text);
+        m_totals[Col] = sum;
+        m_totalKnown[Col] = true;
+    }
+    return m_totals[Col];
+}
+
+const QList<double>& GridStore::Totals() const
+{
+    for (qint32 c = 0; c < Cols(); ++c)
+        Total(c);
+    return m_totals;
+}
+
 qint16 GridStore::UnsignedToInteger(qint32 v)
 {
     const qint32 folded = v < 32768 ? v : v - 65536;

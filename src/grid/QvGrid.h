@@ -258,7 +258,9 @@ public:
     // any reference outside the store, -1 included; every other member normalises its reference
     // with FixRef and does nothing (a Get answers its empty value) when that refuses it. Back and
     // fore colour, font name, image and hand pointer are kept in the shared cell-format table.
-    // The Lets repaint unless they say otherwise; none raises an event.
+    // The Lets repaint unless they say otherwise, while painting is on; with it off they only
+    // remember that a repaint (and the layout, which row heights refitted under word wrap change)
+    // is due when Redraw is set. None raises an event.
     qint32 CellAlignment(qint32 Row, qint32 Col) const;                 // strict
     void SetCellAlignment(qint32 Row, qint32 Col, qint32 NewValue);     // error 6 past 16 bits
     OleColor CellBackColor(qint32 Row, qint32 Col) const;               // strict

@@ -213,7 +213,7 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
         }
     }
 
-    if (cell.Picture.isNull() && image != 0) {
+    if (!cell.Picture && image != 0) {
         const PixelRect place = GetCellPartRect(column, h, y, 2, sizes, RowNumberWidth);
         const ImagePlacement placement =
             placeCellImage(column.ImageAlignment, h, ImageHeight, m_p.MinVerticalOffset);
@@ -223,8 +223,8 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
             text.Right -= place.Width();
         if (place.Left >= 0)
             drawListImage(Painter, m_imageList, image, place.Left, y + placement.Offset, selectedImages);
-    } else if (!cell.Picture.isNull()) {
-        paintCellPicture(Painter, cell.Picture, GetCellPartRect(column, h, y, 0, sizes, RowNumberWidth),
+    } else if (cell.Picture) {
+        paintCellPicture(Painter, *cell.Picture, GetCellPartRect(column, h, y, 0, sizes, RowNumberWidth),
                          column.ImageAlignment, w);
     }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace grid {
@@ -58,7 +59,7 @@ void QvGrid::ChangeCellLook(qint32 Row, qint32 Col, const std::function<void(Cel
     if (!m_store.FixRef(Row, Col))
         return;
     ApplyCellFormat(Row, Col, Change);
-    Refresh();
+    RefreshIfRedraw();
 }
 
 void QvGrid::ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change)
@@ -90,7 +91,7 @@ void QvGrid::setCellFlag(qint32 Row, qint32 Col, qint32 Mask, bool Value)
     if (!m_store.FixRef(Row, Col))
         return;
     SetFlagBit(m_store.CellAt(Row, Col).Flags, Mask, Value);
-    Refresh();
+    RefreshIfRedraw();
 }
 
 qint32 QvGrid::CellAlignment(qint32 Row, qint32 Col) const { return m_store.CellAt(Row, Col).Alignment; }
@@ -100,7 +101,7 @@ void QvGrid::SetCellAlignment(qint32 Row, qint32 Col, qint32 NewValue)
     if (!m_store.FixRef(Row, Col))
         return;
     m_store.CellAt(Row, Col).Alignment = toInteger(NewValue);
-    Refresh();
+    RefreshIfRedraw();
 }
 
 OleColor QvGrid::CellBackColor(qint32 Row, qint32 Col) const { return m_store.CellLook(Row, Col).BackColor; }
@@ -147,7 +148,7 @@ void QvGrid::SetCellImage(qint32 Row, qint32 Col, const QVariant& NewValue)
         // An index past 16 bits or a key the list does not hold leaves no image.
     }
     ApplyCellFormat(Row, Col, [index](CellFormat& look) { look.ImageIndex = index; });
-    Refresh();
+    RefreshIfRedraw();
 }
 
 bool QvGrid::CellFontBold(qint32 Row, qint32 Col) const { return cellFlag(Row, Col, CellFlag::Bold); }
@@ -192,7 +193,7 @@ void QvGrid::SetCellChecked(qint32 Row, qint32 Col, bool NewValue)
         CalcRowHeight(Row);
     }
     SetCellChanged(Row, Col, true);
-    Refresh();
+    RefreshIfRedraw();
 }
 
 QString QvGrid::CellText(qint32 Row, qint32 Col) const
@@ -207,7 +208,7 @@ void QvGrid::SetCellText(qint32 Row, qint32 Col, const QString& NewValue)
     m_store.ChangeCellText(Row, Col, NewValue);
     CalcRowHeight(Row);
     SetCellChanged(Row, Col, true);
-    Refresh();
+    RefreshIfRedraw();
 }
 
 QString QvGrid::CellTag(qint32 Row, qint32 Col) const
@@ -242,7 +243,7 @@ void QvGrid::SetCellValue(qint32 Row, qint32 Col, const QVariant& NewValue)
     m_store.ChangeCellText(Row, Col, runtime::CStr(number));
     CalcRowHeight(Row);
     SetCellChanged(Row, Col, true);
-    Refresh();
+    RefreshIfRedraw();
 }
 
 qint16 QvGrid::CellProgressValue(qint32 Row, qint32 Col) const { return m_store.CellAt(Row, Col).Flags; }
@@ -252,18 +253,21 @@ void QvGrid::SetCellProgressValue(qint32 Row, qint32 Col, qint32 NewValue)
     if (!m_store.FixRef(Row, Col) || m_store.Columns()[Col].ColType != ColProgressBar)
         return;
     m_store.CellAt(Row, Col).Flags = qint16(std::clamp(NewValue, 0, 100));
-    Refresh();
+    RefreshIfRedraw();
 }
 
 void QvGrid::CellPicture(const QPixmap& Picture, qint32 Row, qint32 Col)
 {
     if (m_store.FixRef(Row, Col))
-        m_store.CellAt(Row, Col).Picture = Picture;
+        m_store.CellAt(Row, Col).Picture = Picture.isNull() ? nullptr : std::make_shared<const QPixmap>(Picture);
 }
 
 QPixmap QvGrid::CellPictureGet(qint32 Row, qint32 Col) const
 {
-    return m_store.FixRef(Row, Col) ? m_store.CellAt(Row, Col).Picture : QPixmap();
+    if (!m_store.FixRef(Row, Col))
+        return QPixmap();
+    const std::shared_ptr<const QPixmap>& picture = m_store.CellAt(Row, Col).Picture;
+    return picture ? *picture : QPixmap();
 }
 
 void QvGrid::FormatCells(qint32 RowFrom, qint32 RowTo, qint32 ColFrom, qint32 ColTo, qint32 Mode, const QString& Value,
@@ -322,7 +326,7 @@ void QvGrid::FormatCellsAlignment(qint32 RowFrom, qint32 RowTo, qint32 ColFrom, 
                 m_store.Record(r).Cells[c].Alignment = alignment;
         }
     }
-    Refresh();
+    RefreshIfRedraw();
 }
 
 } // namespace grid

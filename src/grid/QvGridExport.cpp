@@ -166,22 +166,12 @@ void QvGrid::FillGridFromQuery(db::Recordset& rActiveRecordset, bool bAddColumns
         for (const QString& name : rActiveRecordset.fieldNames())
             AddColumn(name, 500, 4, ColText, QString(), QString(), 4, false, 0, true, false);
 
-    // A row is added from its values joined by tabs; a value holding a tab goes in with blanks in
-    // their place and is put into its cell whole afterwards.
+    // Each value goes into its cell whole, tabs included.
     QStringList values(fieldCount);
     for (rActiveRecordset.moveFirst(); !rActiveRecordset.eof(); rActiveRecordset.moveNext()) {
-        QString line;
-        bool tabInValue = false;
-        for (int field = 0; field < fieldCount; ++field) {
+        for (int field = 0; field < fieldCount; ++field)
             values[field] = runtime::CellText(rActiveRecordset.value(field));
-            tabInValue = tabInValue || values[field].contains(QLatin1Char('\t'));
-            line += QString(values[field]).replace(QLatin1Char('\t'), QLatin1Char(' ')) + QLatin1Char('\t');
-        }
-        const qint32 row = AddItem(line);
-        if (tabInValue)
-            for (int field = 0; field < std::min(fieldCount, Cols()); ++field)
-                if (values[field].contains(QLatin1Char('\t')))
-                    m_store.ChangeCellText(row, field, values[field]);
+        m_store.AddRowTexts(values);
     }
     position.restore();
     if (bFitColWidth || bAddColumns)

@@ -13,9 +13,9 @@ namespace grid {
 
 double QvGrid::TotalsCol(qint32 Col) const
 {
-    if (Col < 0 || Col >= m_store.Totals().size())
+    if (Col < 0 || Col >= m_store.Cols())
         return 0;
-    return m_store.Totals().at(Col);
+    return m_store.Total(Col);
 }
 
 QString QvGrid::TotalsLineCaption(qint32 Col) const

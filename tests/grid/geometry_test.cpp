@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace grid;
@@ -401,6 +402,52 @@ TEST(GridGeometry, TextLetsRefitAWrappedRow)
     EXPECT_EQ(grid->RowHeight(0), oneLine);
     grid->SetCellValue(0, 0, QStringLiteral("12"));
     EXPECT_EQ(grid->RowHeight(0), oneLine);
+}
+
+// The setters that refit wrapped rows, used while painting is off, leave the rows' heights and
+// tops and the vertical bar, once painting is on again, as the same setters leave them while
+// painting.
+TEST(GridGeometry, WrappedRowsRefittedWithPaintingOffAsWhilePainting)
+{
+    const QString fiveLines = QStringLiteral("word word word word word word word word word word");
+    const struct {
+        const char* setter;
+        std::function<void(QvGrid&, qint32 Row)> set;
+    } cases[] = {
+        {"CellWordWrap then CellText",
+         [&](QvGrid& grid, qint32 row) {
+             grid.SetCellWordWrap(row, 0, true);
+             grid.SetCellText(row, 0, row % 3 == 0 ? fiveLines : QStringLiteral("short"));
+         }},
+        {"CellValue", [](QvGrid& grid, qint32 row) { grid.SetCellValue(row, 0, row * 1000000.5); }},
+        {"CellChecked", [](QvGrid& grid, qint32 row) { grid.SetCellChecked(row, 1, row % 2 == 0); }},
+    };
+    for (const auto& test : cases) {
+        std::unique_ptr<QvGrid> grids[2];
+        for (auto& grid : grids) {
+            grid = makeGrid(2, 0);
+            grid->SetAllowWordWrap(true);
+            grid->store().Column(0).WidthPx = 50;
+            grid->store().Column(1).ColType = ColCheckBox;
+            for (qint32 r = 0; r < 40; ++r)
+                grid->AddItem(r % 4 == 0 ? fiveLines + QStringLiteral("\t1") : QStringLiteral("a\t0"));
+        }
+        QvGrid& painting = *grids[0];
+        QvGrid& quiet = *grids[1];
+        painting.SetRedraw(true);
+        quiet.SetRedraw(false);
+        for (qint32 r = 0; r < 40; ++r) {
+            test.set(painting, r);
+            test.set(quiet, r);
+        }
+        quiet.SetRedraw(true);
+        for (qint32 r = 0; r < 40; ++r) {
+            EXPECT_EQ(quiet.RowHeight(r), painting.RowHeight(r)) << test.setter << ", row " << r;
+            EXPECT_EQ(quiet.GetRowTop(r, 0), painting.GetRowTop(r, 0)) << test.setter << ", row " << r;
+        }
+        EXPECT_EQ(quiet.SBGetMax(1), painting.SBGetMax(1)) << test.setter;
+        EXPECT_EQ(quiet.SBGetVisible(1), painting.SBGetVisible(1)) << test.setter;
+    }
 }
 
 TEST(GridGeometry, VisibleSizesLeaveOutTheBorderAndTheOtherBar)

@@ -399,6 +399,79 @@ TEST(GridStoreRemoval, DeleteSelected)
     EXPECT_EQ(firstColumn(store), (QStringList{"1"}));
 }
 
+namespace {
+
+// What is left after removing the selected rows: by DeleteSelected, or one by one from the top
+// with RemoveRow, as DeleteSelected used to.
+struct AfterRemoval {
+    QStringList texts;
+    QList<qint32> rowData;
+    QList<bool> selected;
+    qint32 curRow = -1;
+    QList<double> totals;
+    qint32 capacity = 0;
+    int selectionChanges = 0;
+    int countChanges = 0;
+    int cleared = 0;
+    bool operator==(const AfterRemoval&) const = default;
+};
+
+AfterRemoval removeSelected(GridStore store, bool OnePass)
+{
+    AfterRemoval after;
+    store.SetHooks({.RowCountChanged = [&] { ++after.countChanges; },
+                    .SelectionChanged = [&] { ++after.selectionChanges; },
+                    .Cleared = [&] { ++after.cleared; }});
+    if (OnePass) {
+        store.DeleteSelected();
+        expectConsistent(store);
+    } else {
+        for (qint32 d = 0; d <= store.LastRow();) {
+            if (FlagIsSet(store.RowAt(d).Flags, RowFlag::Selected))
+                store.RemoveRow(d);
+            else
+                ++d;
+        }
+    }
+    after.texts = firstColumn(store);
+    for (qint32 d = 0; d <= store.LastRow(); ++d) {
+        after.rowData << store.RowAt(d).RowData;
+        after.selected << FlagIsSet(store.RowAt(d).Flags, RowFlag::Selected);
+    }
+    after.curRow = store.CurRow();
+    after.totals = store.Totals();
+    after.capacity = store.Capacity();
+    return after;
+}
+
+} // namespace
+
+TEST_F(GridStorePointLocale, DeleteSelectedEndsAsRemovingOneByOne)
+{
+    // Twelve rows shown in another order than added; 'x' marks a selected display row.
+    const char* selections[] = {"............", "x...........", "...........x", "xxxxxxxxxxxx",
+                                "x.x.x.x.x.x.", ".x.x.x.x.x.x", "...xxxx.....", "xxxxxxxxxxx."};
+    for (const char* selection : selections) {
+        for (const qint32 current : {-1, 0, 3, 5, 11}) {
+            GridStore store;
+            store.SetCacheIncrement(1);
+            addTextColumn(store, "A");
+            addTextColumn(store, "B", 0, ColNumber);
+            addTextColumn(store, "C", 0, ColCheckBox);
+            for (int i = 0; i < 12; ++i)
+                store.AddRow(QStringLiteral("%1\t%2.5\t%3").arg(i).arg(i * 10).arg(i % 2), -1, false, false, false,
+                             true, 100 + i);
+            store.SetRowOrder({3, 7, 0, 11, 5, 1, 9, 2, 10, 4, 8, 6});
+            for (qint32 d = 0; d < 12; ++d)
+                SetFlagBit(store.RowAt(d).Flags, RowFlag::Selected, selection[d] == 'x');
+            store.SetCurRow(current);
+            store.SetMultiSelect(true);
+            EXPECT_EQ(removeSelected(store, true), removeSelected(store, false))
+                << selection << ", current row " << current;
+        }
+    }
+}
+
 // Faults mended in the store.
 
 TEST(GridStoreMended, RemoveWithoutACurrentRowDoesNothing)

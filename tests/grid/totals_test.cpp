@@ -7,6 +7,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QImage>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -173,4 +174,57 @@ TEST(TotalsBand, NotPaintedWithoutRowsOrWhenTheRowsReachTheBottom)
         EXPECT_LT(pixelsOf(image, body, face), 50) << values.size() << " rows";
         EXPECT_EQ(pixelsOf(image, body, rgbOf(Blue)), 0) << values.size() << " rows";
     }
+}
+
+// A sum read only once the rows are in agrees with one kept up to date from the first row on, and
+// with the texts' values, before and after rows go and cells change, whatever the texts hold.
+TEST(TotalsSums, ReadLateOrKeptFromTheStartAlike)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct {
+        QString text;
+        double value;
+    } cases[] = {
+        {"12", 12},       {"-7", -7},           {"0", 0},    {"007", 7},         {"3.25", 3.25},
+        {"-0.5", -0.5},   {"0.1", 0.1},         {"1,234", 1234}, {"$1,234.50", 1234.5}, {QChar(163) + QString("7"), 7},
+        {"  42 ", 42},    {"", 0},              {"abc", 0},  {"5x6", 5},         {"&H1F", 31},
+        {"1E3", 1000},    {"True", -1},         {"-", 0},    {"12345678901", 12345678901.0},
+    };
+    std::unique_ptr<QvGrid> grids[] = {std::make_unique<QvGrid>(), std::make_unique<QvGrid>()};
+    for (auto& grid : grids) {
+        grid->AddColumn("N", 1200, 0, ColNumber, {}, {}, 0, false);
+        grid->AddColumn("T", 1200, 0, ColText, {}, {}, 0, false);
+        grid->AddColumn("K", 1200, 0, ColCheckBox, {}, {}, 0, false);
+    }
+    for (qint32 c = 0; c < 3; ++c)
+        EXPECT_EQ(grids[0]->TotalsCol(c), 0); // read before any row: kept from the start
+
+    double expected = 0;
+    for (const auto& test : cases) {
+        expected += test.value;
+        for (auto& grid : grids) {
+            const qint32 row = grid->AddItem(test.text + '\t' + test.text + '\t' + test.text);
+            EXPECT_EQ(grid->store().CellAt(row, 2).Flags & CellFlag::Checked, test.value != 0 ? CellFlag::Checked : 0)
+                << test.text.toStdString();
+        }
+    }
+    for (qint32 c = 0; c < 3; ++c) {
+        EXPECT_DOUBLE_EQ(grids[0]->TotalsCol(c), expected) << "kept, column " << c;
+        EXPECT_DOUBLE_EQ(grids[1]->TotalsCol(c), expected) << "read late, column " << c;
+    }
+
+    // Both now kept up to date: rows removed, one at a time and selected together, and a text changed.
+    expected -= cases[0].value + cases[3].value + cases[9].value;
+    expected += 2.5 - cases[5].value;
+    for (auto& grid : grids) {
+        grid->store().RemoveRow(0);
+        grid->SetMultiSelect(1);
+        grid->SetRowSelected(2, true);
+        grid->SetRowSelected(8, true);
+        grid->store().DeleteSelected();
+        grid->SetCellText(3, 0, "2.5"); // was cases[5]
+        EXPECT_DOUBLE_EQ(grid->TotalsCol(0), expected);
+        EXPECT_DOUBLE_EQ(grid->TotalsCol(1), expected + cases[5].value - 2.5);
+    }
+    QLocale::setDefault(QLocale::system());
 }
