@@ -23,6 +23,10 @@ struct Installation {
     QString root;
     QString monthDatabase;
     std::vector<std::pair<qint64, QString>> consignments; // number and origin of runsheet lines
+    // Number and origin of consignments with rows in every grid of the consignment history window:
+    // runsheet lines, an incoming manifest, misroute entries, returned documents and non-delivery
+    // entries for the origin's city.
+    std::vector<std::pair<qint64, QString>> fullHistories;
 };
 
 // The installation with n consignments a month; QUORVEL_ROOT points at it afterwards.
@@ -54,6 +58,16 @@ inline const Installation& installation(qint64 n)
     rs.open(QStringLiteral("select ConsignmentNo, Origin from RunsheetDetails where RunsheetNo % 97 = 1"), c);
     for (; !rs.eof(); rs.moveNext())
         inst.consignments.emplace_back(rs.value(0).toLongLong(), rs.value(1).toString());
+    rs.close();
+    rs.open(QStringLiteral("select D.ConsignmentNo, D.Origin from Run_NonDel_Received_Details D where exists "
+                           "(select 1 from RunsheetDetails R where R.ConsignmentNo=D.ConsignmentNo and R.Origin=D.Origin) "
+                           "and exists (select 1 from Run_Manifest M where M.ConsignmentNo=D.ConsignmentNo and M.Origin=D.Origin) "
+                           "and exists (select 1 from tbl_Incoming_Misroute_Entry E where E.ConNo=D.ConsignmentNo and E.Origin=D.Origin) "
+                           "and exists (select 1 from tab_NonDelivery N, CityMaster C where N.ConsignNo=D.ConsignmentNo "
+                           "and C.CityCode=D.Origin and N.Destination=C.CityName) order by D.ConsignmentNo"),
+            c);
+    for (; !rs.eof(); rs.moveNext())
+        inst.fullHistories.emplace_back(rs.value(0).toLongLong(), rs.value(1).toString());
     return made.emplace(n, std::move(inst)).first->second;
 }
 

@@ -73,24 +73,24 @@ public:
     }
 
     // The month databases: booking, manifests, runsheets and the rest of each consignment's road.
+    // Each month is planned on its own, so each is written by a thread of its own; a failure is
+    // recorded and stops the others.
     std::vector<TableCount> fillMonths(Samples& samples)
     {
+        std::vector<std::vector<TableCount>> monthCounts(m_months.size());
+        std::vector<std::future<void>> passes;
+        for (std::size_t m = 0; m < m_months.size(); ++m)
+            passes.push_back(std::async(std::launch::async, [this, m, &monthCounts, &samples] {
+                try {
+                    monthCounts[m] = fillMonth(*m_months[m], samples);
+                } catch (...) {
+                    fail(std::current_exception());
+                }
+            }));
         std::vector<TableCount> counts;
-        for (const auto& month : m_months) {
-            DemoDatabase database(m_server, month->database());
-            RoadPlanner planner = plannerOf(*month);
-            MonthWriter writer(database, *month, planner);
-            writer.writeMasters();
-            for (std::int64_t i = 0; i < m_options.consignments; ++i) {
-                checkGoingOn(i);
-                const Consignment c = planner.next();
-                writer.write(c);
-                if (month->holdsToday())
-                    samples.offer(c);
-            }
-            writer.writeRunsheets();
-            database.commit();
-            count(database, counts);
+        for (std::size_t m = 0; m < m_months.size(); ++m) {
+            passes[m].wait();
+            counts.insert(counts.end(), monthCounts[m].begin(), monthCounts[m].end());
         }
         return counts;
     }
@@ -136,6 +136,28 @@ public:
     }
 
 private:
+    // One month database. Only the month that holds today offers samples, so one thread at most
+    // touches them.
+    std::vector<TableCount> fillMonth(const MonthSpan& month, Samples& samples)
+    {
+        DemoDatabase database(m_server, month.database());
+        RoadPlanner planner = plannerOf(month);
+        MonthWriter writer(database, month, planner);
+        writer.writeMasters();
+        for (std::int64_t i = 0; i < m_options.consignments; ++i) {
+            checkGoingOn(i);
+            const Consignment c = planner.next();
+            writer.write(c);
+            if (month.holdsToday())
+                samples.offer(c);
+        }
+        writer.writeRunsheets();
+        database.commit();
+        std::vector<TableCount> counts;
+        count(database, counts);
+        return counts;
+    }
+
     void checkGoingOn(std::int64_t i) const
     {
         if (i % 4096 == 0 && m_stopped)

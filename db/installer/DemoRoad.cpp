@@ -218,11 +218,20 @@ void RoadPlanner::planRunsheets(Consignment& c)
     static constexpr std::array<bool, 1> kDeliver{true};
     static constexpr std::array<bool, 2> kRetry{false, true};
     static constexpr std::array<bool, 2> kReturn{false, false};
+    const int lastDay = m_month.lastDay();
     std::span<const bool> pattern;
+    bool sentBack = c.fate == Fate::Returned;
     switch (c.fate) {
     case Fate::Delivered:
-    case Fate::Misrouted:
         pattern = kDeliver;
+        break;
+    case Fate::Misrouted:
+        // Re-forwarded consignments mostly get through. The month's first that can still come back
+        // within it, and one in five after that, fail on both tries and go back to the origin: a
+        // road through every register the consignment history window shows.
+        sentBack = c.arriveDay + 4 <= lastDay && (m_misroutesSentBack == 0 || chance(200));
+        m_misroutesSentBack += sentBack ? 1 : 0;
+        pattern = sentBack ? std::span<const bool>(kReturn) : std::span<const bool>(kDeliver);
         break;
     case Fate::DeliveredOnRetry:
         pattern = kRetry;
@@ -234,7 +243,6 @@ void RoadPlanner::planRunsheets(Consignment& c)
     case Fate::InTransit:
         return;
     }
-    const int lastDay = m_month.lastDay();
     int day = c.fate == Fate::Misrouted ? c.arriveDay + 2 : c.arriveDay + (chance(300) ? 1 : 0);
     for (bool delivers : pattern) {
         if (day > lastDay)
@@ -257,7 +265,7 @@ void RoadPlanner::planRunsheets(Consignment& c)
             return;
         ++day;
     }
-    if (c.fate == Fate::Returned && c.attemptCount == 2 && day <= lastDay)
+    if (sentBack && c.attemptCount == 2 && day <= lastDay)
         c.returnDay = day;
 }
 

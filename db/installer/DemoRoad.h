@@ -187,6 +187,7 @@ private:
     std::array<int, 32> m_branchLocalLines{};
     std::array<int, 32> m_pendingLines{};
     std::array<int, 32> m_miscLines{};
+    int m_misroutesSentBack = 0;
 };
 
 } // namespace installer::demo

@@ -159,6 +159,7 @@ DemoDatabase::DemoDatabase(const QString& serverFolder, const QString& name)
     exec("PRAGMA synchronous=OFF");
     exec("PRAGMA cache_size=-65536");
     exec("BEGIN");
+    holdBackIndexes();
 }
 
 DemoDatabase::~DemoDatabase()
@@ -181,8 +182,28 @@ DemoTable& DemoDatabase::table(const std::string& name)
     return *it->second;
 }
 
+void DemoDatabase::holdBackIndexes()
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_handle, "SELECT name, sql FROM sqlite_master WHERE type='index' AND sql IS NOT NULL ORDER BY rowid",
+                           -1, &statement, nullptr)
+        != SQLITE_OK)
+        throw InstallError(QStringLiteral("%1: cannot read its indexes: %2")
+                               .arg(m_file, QString::fromUtf8(sqlite3_errmsg(m_handle)))
+                               .toStdString());
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        m_heldIndexes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+                                   reinterpret_cast<const char*>(sqlite3_column_text(statement, 1)));
+    sqlite3_finalize(statement);
+    for (const auto& [name, sql] : m_heldIndexes)
+        exec(("DROP INDEX \"" + name + "\"").c_str());
+}
+
 void DemoDatabase::commit()
 {
+    for (const auto& [name, sql] : m_heldIndexes)
+        exec(sql.c_str());
+    m_heldIndexes.clear();
     exec("COMMIT");
     exec("PRAGMA journal_mode=WAL");
 }

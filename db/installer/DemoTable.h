@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -75,6 +76,8 @@ private:
 
 // One database file of the installation, open for filling: synchronous writes off and one
 // transaction from open to commit. Its tables are made on first use and kept in the order of it.
+// The schema's own indexes (not those of keys) are dropped on opening and made again, from the
+// same statements, on commit: sorting all rows once is faster than growing each index by each row.
 class DemoDatabase {
 public:
     // Opens an existing database of a server folder; throws InstallError.
@@ -84,7 +87,8 @@ public:
     DemoDatabase& operator=(const DemoDatabase&) = delete;
 
     DemoTable& table(const std::string& name);
-    // Commits the rows and returns the database to the journal mode the program uses.
+    // Makes the held-back indexes, commits the rows and returns the database to the journal mode
+    // the program uses.
     void commit();
 
     const QString& name() const { return m_name; }
@@ -95,12 +99,14 @@ public:
 
 private:
     void exec(const char* sql);
+    void holdBackIndexes();
 
     QString m_name;
     QString m_file;
     sqlite3* m_handle = nullptr;
     std::map<std::string, std::unique_ptr<DemoTable>> m_tables;
     std::vector<const DemoTable*> m_order;
+    std::vector<std::pair<std::string, std::string>> m_heldIndexes; // name and CREATE statement
 };
 
 } // namespace installer

@@ -392,7 +392,8 @@ CREATE TABLE tab_NonDelivery (
     CreateDate   DATETIME COLLATE SQLDATE,
     CreateUser   VARCHAR(20) COLLATE SQLTEXT
 );
-CREATE INDEX IX_tab_NonDelivery_NDDate_Status ON tab_NonDelivery(NDDate, Status);
+-- The serial of an entry among those of its date and action type counts along this index.
+CREATE INDEX IX_tab_NonDelivery_NDDate_Status_ReferenceNo ON tab_NonDelivery(NDDate, Status, ReferenceNo);
 CREATE INDEX IX_tab_NonDelivery_ConsignNo ON tab_NonDelivery(ConsignNo);
 CREATE INDEX IX_tab_NonDelivery_Destination ON tab_NonDelivery(Destination);
 

@@ -166,6 +166,13 @@ TEST_F(DemoBranch, EveryMonthDatabaseIsFilledAndItsReferencesHold)
         "select count(*) from Run_NonDel_Received_Details",
         "select count(*) from RunsheetDetails N, RunsheetDetails D where N.ConsignmentNo=D.ConsignmentNo "
         "and N.DeliveryStatus='N' and D.DeliveryStatus='D' and N.RunsheetDate<D.RunsheetDate",
+        // a consignment in every grid of the history window: misrouted, tried twice and returned
+        "select count(*) from Run_NonDel_Received_Details D where exists (select 1 from RunsheetDetails R "
+        "where R.ConsignmentNo=D.ConsignmentNo and R.Origin=D.Origin) and exists (select 1 from Run_Manifest M "
+        "where M.ConsignmentNo=D.ConsignmentNo and M.Origin=D.Origin) and exists (select 1 from "
+        "tbl_Incoming_Misroute_Entry E where E.ConNo=D.ConsignmentNo and E.Origin=D.Origin) and exists (select 1 "
+        "from tab_NonDelivery N, CityMaster C where N.ConsignNo=D.ConsignmentNo and C.CityCode=D.Origin "
+        "and N.Destination=C.CityName)",
     };
     for (const QString& month : installer::initialMonths(kToday)) {
         for (const char* sql : faults)

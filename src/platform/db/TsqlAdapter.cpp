@@ -1,6 +1,7 @@
 #include "platform/db/TsqlAdapter.h"
 
 #include "platform/db/DbError.h"
+#include "platform/db/TsqlRowNumber.h"
 
 #include <QSet>
 #include <algorithm>
@@ -709,6 +710,7 @@ AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
     rewriteAliases(t);
     if (std::any_of(t.begin(), t.end(), [](const Token& tok) { return tok.isPunct("+"); }))
         t = PlusRewriter(t).run();
+    rewriteRowNumbers(t, resolver);
     if (t[0].isWord("INSERT"))
         completeInsertColumns(t, resolver);
     adapted.tokens = std::move(t);
