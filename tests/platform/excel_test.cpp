@@ -78,6 +78,18 @@ TEST(PastedTextTest, NumbersDatesAndTextAreReadAsTheSpreadsheetReadsThem)
     EXPECT_FALSE(convertPastedText(QString()).value.isValid());
 }
 
+// The rows of pasted text, each a list of its cells, as PastedCells reads them.
+QList<QStringList> splitPastedText(const QString& text)
+{
+    QList<QStringList> rows;
+    for (PastedCells cells(text); cells.next();) {
+        if (cells.column() == 0)
+            rows.emplace_back();
+        rows.back() << cells.text().toString();
+    }
+    return rows;
+}
+
 TEST(PastedTextTest, RowsEndAtAnyLineBreakAndCellsAtTabs)
 {
     using Rows = QList<QStringList>;

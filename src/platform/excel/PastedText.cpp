@@ -296,17 +296,6 @@ bool PastedCells::next()
     return true;
 }
 
-QList<QStringList> splitPastedText(const QString& text)
-{
-    QList<QStringList> rows;
-    for (PastedCells cells(text); cells.next();) {
-        if (cells.column() == 0)
-            rows.emplace_back();
-        rows.back() << cells.text().toString();
-    }
-    return rows;
-}
-
 PastedValue convertPastedText(QStringView text)
 {
     const QStringView trimmed = text.trimmed();

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <QVariant>
 
@@ -40,9 +38,6 @@ private:
     int m_column = 0;
     QStringView m_cell;
 };
-
-// The rows of pasted text, each a list of its cells, as PastedCells reads them.
-QList<QStringList> splitPastedText(const QString& text);
 
 // The conversion of one cell's text, tried on the text without surrounding blanks:
 // - numbers: an optional leading minus, digits with an optional decimal point ("12", "-0.5", ".5",
