@@ -508,16 +508,16 @@ PixelRect GetCellPartRect(const ColumnInfo& Column, qint32 RowHeight, qint32 Y, 
     qint32 w = 0;
     qint32 h = 0;
     switch (Part) {
-    case 0:
+    case PartCell:
         code = Column.Alignment;
         w = Column.WidthPx;
         h = RowHeight;
         break;
-    case 1:
+    case PartCheckBox:
         code = Column.Alignment;
         w = h = Sizes.CheckBoxSize;
         break;
-    case 2:
+    case PartImage:
         code = Column.ImageAlignment;
         w = Sizes.ImageWidth;
         h = Sizes.ImageHeight;

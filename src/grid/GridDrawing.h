@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/GridColors.h"
+#include "grid/GridModes.h"
 #include "grid/GridStoreRecords.h"
 
 #include <QColor>

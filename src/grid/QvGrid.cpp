@@ -15,15 +15,15 @@ QvGrid::QvGrid(QWidget* parent)
     // A newly placed grid: both fonts are the container's, and a few settings start other than
     // their saved-set defaults.
     m_font = font();
-    m_p.FontHeader = m_font;
-    m_p.AllowColumnResizing = true;
-    m_p.ShowRowNumbersVary = false;
-    m_p.ThemeCustomColorFrom = TranslateColor(m_p.ThemeCustomColorFrom);
-    m_p.ThemeCustomColorTo = TranslateColor(m_p.ThemeCustomColorTo);
+    m_props.FontHeader = m_font;
+    m_props.AllowColumnResizing = true;
+    m_props.ShowRowNumbersVary = false;
+    m_props.ThemeCustomColorFrom = TranslateColor(m_props.ThemeCustomColorFrom);
+    m_props.ThemeCustomColorTo = TranslateColor(m_props.ThemeCustomColorTo);
     applyThemeColors();
     applyBorderStyle();
     setFrameShadow(QFrame::Sunken);
-    PrepareInput();
+    prepareInput();
     CalcRowMetrics();
 }
 
@@ -34,7 +34,7 @@ void QvGrid::connectStore()
     hooks.SelectionChanged = [this] { emit SelectionChanged(); };
     hooks.RefreshIfRedraw = [this] { RefreshIfRedraw(); };
     hooks.SetRedrawFlag = [this](bool On) { SetRedrawFlag(On); };
-    hooks.DrawGrid = [this] { DrawGrid(m_paintEnabled); };
+    hooks.DrawGrid = [this] { drawGrid(m_paintEnabled); };
     hooks.Cleared = [this] { onCleared(); };
     hooks.CurrentRowMoved = [this](qint32 Row) { m_store.SetCurRow(Row); };
     hooks.RowColSet = [this](qint32 Row, qint32 Col) { RowColSet(Row, Col); };
@@ -51,22 +51,22 @@ void QvGrid::onCleared()
     m_paintEnabled = false;
     m_cellsChanged = false;
     // Nothing the mouse, a sort or an edit was tracking survives the rows.
-    HoverRow = -1;
-    HoverCol = -1;
+    m_hoverRow = -1;
+    m_hoverCol = -1;
     HotHeader = -1;
-    AnchorRow = -1;
-    PressedCol = -1;
-    SwapCol = -1;
-    DragCol = -1;
-    ResizeCol = -1;
-    ResizeRow = -1;
-    DragSelectArmed = false;
+    m_anchorRow = -1;
+    m_pressedCol = -1;
+    m_swapCol = -1;
+    m_dragCol = -1;
+    m_resizeCol = -1;
+    m_resizeRow = -1;
+    m_dragSelectArmed = false;
     AutoScrollDirection = 0;
     SortCol1 = -1;
     SortCol2 = -1;
-    DiscardCellEdit();
-    CancelToolTip();
-    DrawGrid(true);
+    discardCellEdit();
+    cancelToolTip();
+    drawGrid(true);
 }
 
 void QvGrid::SetRedraw(bool On)
@@ -78,11 +78,11 @@ void QvGrid::SetRedraw(bool On)
         m_pendingRepaint = false;
     else if (m_pendingRepaint) {
         LayoutPostponedWhilePaintingOff();
-        DrawGrid(true);
+        drawGrid(true);
     }
     QScrollBar* columns = horizontalScrollBar();
-    if (columns->value() < m_p.FreezeAtCol + 1)
-        columns->setValue(m_p.FreezeAtCol + 1);
+    if (columns->value() < m_props.FreezeAtCol + 1)
+        columns->setValue(m_props.FreezeAtCol + 1);
 }
 
 qint64 QvGrid::TickCount() const
@@ -101,7 +101,7 @@ void QvGrid::Refresh()
 {
     CalcRowMetrics();
     UpdateScrollBars();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::RefreshIfRedraw()
@@ -114,13 +114,13 @@ void QvGrid::RefreshIfRedraw()
 
 double QvGrid::twipsPerUnitX() const
 {
-    switch (m_p.ScaleUnits) {
-    case 2: return 20.0;
-    case 3: return 1440.0 / logicalDpiX();
-    case 4: return 120.0;
-    case 5: return 1440.0;
-    case 6: return 1440.0 / 25.4;
-    case 7: return 1440.0 / 2.54;
+    switch (scaleUnit()) {
+    case ScaleUnit::Points: return 20.0;
+    case ScaleUnit::Pixels: return 1440.0 / logicalDpiX();
+    case ScaleUnit::Characters: return 120.0;
+    case ScaleUnit::Inches: return 1440.0;
+    case ScaleUnit::Millimetres: return 1440.0 / 25.4;
+    case ScaleUnit::Centimetres: return 1440.0 / 2.54;
     default: return 1.0;
     }
 }
@@ -131,28 +131,29 @@ double QvGrid::PixelsToScaleX(double Pixels) const { return Pixels * 1440.0 / lo
 
 void QvGrid::applyThemeColors()
 {
-    const ThemeColors current{m_p.ThemeCustomColorFrom, m_p.ThemeCustomColorTo, m_p.BackColorBkg,
-                              m_p.BackColor,            m_p.ForeColor,          m_p.BackColorSel,
-                              m_p.ForeColorSel,         m_p.FocusRectColor,     m_p.GridColor};
-    const ThemeColors next = RefreshThemeColors(current, m_p.ThemeColor, m_p.FocusRowHighlightStyle, m_themeColorName);
-    m_p.ThemeCustomColorFrom = next.ThemeCustomColorFrom;
-    m_p.ThemeCustomColorTo = next.ThemeCustomColorTo;
-    m_p.BackColorBkg = next.BackColorBkg;
-    m_p.BackColor = next.BackColor;
-    m_p.ForeColor = next.ForeColor;
-    m_p.BackColorSel = next.BackColorSel;
-    m_p.ForeColorSel = next.ForeColorSel;
-    m_p.FocusRectColor = next.FocusRectColor;
-    m_p.GridColor = next.GridColor;
+    const ThemeColors current{m_props.ThemeCustomColorFrom, m_props.ThemeCustomColorTo, m_props.BackColorBkg,
+                              m_props.BackColor,            m_props.ForeColor,          m_props.BackColorSel,
+                              m_props.ForeColorSel,         m_props.FocusRectColor,     m_props.GridColor};
+    const ThemeColors next =
+        RefreshThemeColors(current, m_props.ThemeColor, m_props.FocusRowHighlightStyle, m_themeColorName);
+    m_props.ThemeCustomColorFrom = next.ThemeCustomColorFrom;
+    m_props.ThemeCustomColorTo = next.ThemeCustomColorTo;
+    m_props.BackColorBkg = next.BackColorBkg;
+    m_props.BackColor = next.BackColor;
+    m_props.ForeColor = next.ForeColor;
+    m_props.BackColorSel = next.BackColorSel;
+    m_props.ForeColorSel = next.ForeColorSel;
+    m_props.FocusRectColor = next.FocusRectColor;
+    m_props.GridColor = next.GridColor;
     applyDefaultLook();
-    applySurfaceColor(m_p.BackColorBkg);
+    applySurfaceColor(m_props.BackColorBkg);
 }
 
 void QvGrid::OnThemeChanged()
 {
     emit ThemeChanged();
     applyThemeColors();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::changeEvent(QEvent* Event)
@@ -162,9 +163,9 @@ void QvGrid::changeEvent(QEvent* Event)
         OnThemeChanged();
 }
 
-void QvGrid::applyDefaultLook() { m_store.SetDefaultLook(m_p.BackColor, m_p.ForeColor, m_font.family()); }
+void QvGrid::applyDefaultLook() { m_store.SetDefaultLook(m_props.BackColor, m_props.ForeColor, m_font.family()); }
 
-void QvGrid::applyBorderStyle() { setFrameShape(m_p.BorderStyle == 0 ? QFrame::NoFrame : QFrame::Panel); }
+void QvGrid::applyBorderStyle() { setFrameShape(frameBorder() == Border::None ? QFrame::NoFrame : QFrame::Panel); }
 
 void QvGrid::applySurfaceColor(OleColor Color)
 {

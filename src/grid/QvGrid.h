@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/GridColors.h"
+#include "grid/GridModes.h"
 #include "grid/GridProperties.h"
 #include "grid/GridStore.h"
 #include "grid/ImageList.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <exception>
 #include <functional>
 
 namespace db {
@@ -31,13 +33,57 @@ class Recordset;
 // drawn); ColWidth, AddColumn's Width and MinRowHeight are in the container unit chosen by
 // ScaleUnits (1 twips, 1440 per logical inch), converted to pixels rounding halves to even.
 //
-// Every paint pass (DrawGrid) draws the whole control into a retained image, which the widget then
+// Every paint pass (drawGrid) draws the whole control into a retained image, which the widget then
 // shows; paintPasses() counts the passes.
 //
 // The events are signals named as the events. Arguments passed by reference can be changed by a
 // handler and are read back by the grid, so they must be connected directly (Qt::DirectConnection
 // or the default on the grid's thread), never queued. Strict members raise runtime::RuntimeError
 // (9 subscript out of range, 6 overflow); events, timers and painting never throw.
+//
+// Its procedures live in several files, one per part of the control; the sections of this class
+// follow the same order:
+//   QvGrid.cpp              construction, the repaint switches, ScaleUnits, theme colours and style
+//   QvGridProperties.cpp    the property setters and how much each one repaints
+//   QvGridPersistence.cpp   reading and writing the saved property set
+//   QvGridCells.cpp         the cell members (look, marks, text, value, progress) and FormatCells
+//   QvGridRows.cpp          the row members, range selection, the image list, bound editors
+//   QvGridGeometry.cpp      row metrics, row tops, hit tests, column edges, selectable columns
+//   QvGridScrolling.cpp     the scroll-bar wrapper, ranges and visibility, resizing, auto-scroll
+//   QvGridPaint.cpp         the paint pass (drawGrid): surface, row backgrounds, lines, focus frame
+//   QvGridHeaders.cpp       the caption bar, the column headers and where a cell's parts sit
+//   QvGridCellPaint.cpp     one cell's content: check boxes, progress bars, buttons, images, text
+//   QvGridTotals.cpp        the totals line: its captions, texts and painted band
+//   QvGridColumns.cpp       the column properties, fit and auto-size, the layout saved per user
+//   QvGridSort.cpp          Sort by one or two columns
+//   QvGridSelection.cpp     the current cell, the selected rows and the row steps
+//   QvGridKeyboard.cpp      key-down, key press and key-up, and the type-ahead search
+//   QvGridSearch.cpp        FindItem, FilterOn and FilterOff
+//   QvGridExport.cpp        the CSV export and the fill from a recordset
+//   QvGridEditing.cpp       the in-cell editor and controls bound to columns
+//   QvGridMouse.cpp         mouse presses, moves, releases, header and divider gestures, drops
+//   QvGridToolTips.cpp      the delayed tooltip of cut-off cells and GetInfo
+//   QvGridMessages.cpp      wheel, scroll-bar gestures, focus, mouse entering and leaving
+// and the pieces that know nothing of the widget:
+//   GridStore.h/.cpp        the content: columns, rows, display orders, current cell, references
+//   GridStoreRows.cpp       adding, inserting, removing and changing rows of the store
+//   GridStoreValues.cpp     the numbers read from cell texts and the column totals
+//   GridStoreRecords.h      the column, row and cell records and their flag bits
+//   GridProperties.h        the saved settings with their defaults, and the EditTrigger bits
+//   GridModes.h             the enums mode numbers are read as: looks, units, lines, states
+//   GridDrawing.h/.cpp      drawing primitives over a QPainter: text, lines, frames, buttons
+//   GridColors.h/.cpp       OLE colours, blending and the theme palettes
+//   GridSort.h/.cpp         the row sort over a display order and its comparison rules
+//   GridCsv.h/.cpp          the comma-separated text writer of the export
+//   GridKeys.h/.cpp         virtual-key codes, shift masks and typed characters from Qt's keys
+//   GridInputFilter.h/.cpp  what a column's InputFilter lets into its editor
+//   GridScrollRange.h       the highest position of a scroll bar counted the Windows way
+//   CellFormats.h/.cpp      the shared table of cell looks (colours, font name, image, pointer)
+//   ImageList.h/.cpp        the image list a host attaches for row and cell images
+//   PropertyBag.h/.cpp      the saved property set as values by key
+//   RoundHalfEven.h         rounding of fractional pixels and colour channels
+//   CellToolTipWindow.h/.cpp  the window that shows a cut-off cell's whole text
+//   FlatScrollBarStyle.h/.cpp the look of the flat scroll bars
 namespace grid {
 
 class QvGrid : public QAbstractScrollArea {
@@ -53,7 +99,7 @@ public:
     GridStore& store() { return m_store; }
     const GridStore& store() const { return m_store; }
     // The saved settings kept apart from the widget's own (Font, Appearance, Enabled).
-    const GridProperties& properties() const { return m_p; }
+    const GridProperties& properties() const { return m_props; }
     // Paint passes made since the grid was created.
     qint32 paintPasses() const { return m_paintPasses; }
     // Milliseconds of a steady clock, read by the type-ahead search, the tooltip delay and the
@@ -95,158 +141,158 @@ public:
     // Properties of the saved set.
     const QFont& Font() const { return m_font; }
     void SetFont(const QFont& Font);
-    const QFont& FontHeader() const { return m_p.FontHeader; }
+    const QFont& FontHeader() const { return m_props.FontHeader; }
     void SetFontHeader(const QFont& Font);
-    bool ApplySelectionToImages() const { return m_p.ApplySelectionToImages; }
+    bool ApplySelectionToImages() const { return m_props.ApplySelectionToImages; }
     void SetApplySelectionToImages(bool On);
-    OleColor BackColor() const { return m_p.BackColor; }
+    OleColor BackColor() const { return m_props.BackColor; }
     void SetBackColor(OleColor Color);
-    OleColor BackColorBkg() const { return m_p.BackColorBkg; }
+    OleColor BackColorBkg() const { return m_props.BackColorBkg; }
     void SetBackColorBkg(OleColor Color);
-    OleColor BackColorEdit() const { return m_p.BackColorEdit; }
+    OleColor BackColorEdit() const { return m_props.BackColorEdit; }
     void SetBackColorEdit(OleColor Color);
-    OleColor BackColorSel() const { return m_p.BackColorSel; }
+    OleColor BackColorSel() const { return m_props.BackColorSel; }
     void SetBackColorSel(OleColor Color);
-    OleColor ForeColor() const { return m_p.ForeColor; }
+    OleColor ForeColor() const { return m_props.ForeColor; }
     void SetForeColor(OleColor Color);
-    OleColor ForeColorEdit() const { return m_p.ForeColorEdit; }
+    OleColor ForeColorEdit() const { return m_props.ForeColorEdit; }
     void SetForeColorEdit(OleColor Color);
-    OleColor ForeColorHdr() const { return m_p.ForeColorHdr; }
+    OleColor ForeColorHdr() const { return m_props.ForeColorHdr; }
     void SetForeColorHdr(OleColor Color);
-    OleColor ForeColorSel() const { return m_p.ForeColorSel; }
+    OleColor ForeColorSel() const { return m_props.ForeColorSel; }
     void SetForeColorSel(OleColor Color);
-    OleColor BackColorEvenRows() const { return m_p.BackColorEvenRows; }
+    OleColor BackColorEvenRows() const { return m_props.BackColorEvenRows; }
     void SetBackColorEvenRows(OleColor Color);
-    bool BackColorEvenRowsEnabled() const { return m_p.BackColorEvenRowsEnabled; }
+    bool BackColorEvenRowsEnabled() const { return m_props.BackColorEvenRowsEnabled; }
     void SetBackColorEvenRowsEnabled(bool On);
     // The gradient pair (the lighter colour first); a Let is kept only while ThemeColor is 5.
-    OleColor ThemeCustomColorFrom() const { return m_p.ThemeCustomColorFrom; }
+    OleColor ThemeCustomColorFrom() const { return m_props.ThemeCustomColorFrom; }
     void SetThemeCustomColorFrom(OleColor Color);
-    OleColor ThemeCustomColorTo() const { return m_p.ThemeCustomColorTo; }
+    OleColor ThemeCustomColorTo() const { return m_props.ThemeCustomColorTo; }
     void SetThemeCustomColorTo(OleColor Color);
-    OleColor GridColor() const { return m_p.GridColor; }
+    OleColor GridColor() const { return m_props.GridColor; }
     void SetGridColor(OleColor Color);
-    OleColor CellProgressBarColor() const { return m_p.CellProgressBarColor; }
+    OleColor CellProgressBarColor() const { return m_props.CellProgressBarColor; }
     void SetCellProgressBarColor(OleColor Color);
-    bool AlphaBlendSelection() const { return m_p.AlphaBlendSelection; }
+    bool AlphaBlendSelection() const { return m_props.AlphaBlendSelection; }
     void SetAlphaBlendSelection(bool On);
     // 0 none, 1 single.
-    qint32 BorderStyle() const { return m_p.BorderStyle; }
+    qint32 BorderStyle() const { return m_props.BorderStyle; }
     void SetBorderStyle(qint32 Style);
-    bool DisplayEllipsis() const { return m_p.DisplayEllipsis; }
+    bool DisplayEllipsis() const { return m_props.DisplayEllipsis; }
     void SetDisplayEllipsis(bool On);
     // 0 none, 1 row, 2 column.
-    qint32 FocusRectMode() const { return m_p.FocusRectMode; }
+    qint32 FocusRectMode() const { return m_props.FocusRectMode; }
     void SetFocusRectMode(qint32 Mode);
-    OleColor FocusRectColor() const { return m_p.FocusRectColor; }
+    OleColor FocusRectColor() const { return m_props.FocusRectColor; }
     void SetFocusRectColor(OleColor Color);
     // 0 light, 1 medium, 2 heavy.
-    qint32 FocusRectStyle() const { return m_p.FocusRectStyle; }
+    qint32 FocusRectStyle() const { return m_props.FocusRectStyle; }
     void SetFocusRectStyle(qint32 Style);
-    qint32 GridLines() const { return m_p.GridLines; }
+    qint32 GridLines() const { return m_props.GridLines; }
     void SetGridLines(qint32 Lines);
-    qint32 GridLineWidth() const { return m_p.GridLineWidth; }
+    qint32 GridLineWidth() const { return m_props.GridLineWidth; }
     void SetGridLineWidth(qint32 Width);
     // The palette written into the colour properties (back, fore, selection, focus rectangle, grid
     // lines and the gradient pair): 0 blue, 1 silver, 2 olive, 3 and 4 two more presets, 5 custom
     // (the colours as set), 6 the visual style's; it is written again at each refresh of the theme.
-    qint32 ThemeColor() const { return m_p.ThemeColor; }
+    qint32 ThemeColor() const { return m_props.ThemeColor; }
     void SetThemeColor(qint32 Palette);
     // 0 3D, 1 flat, 2 XP, 3 XP Office, 4 to 7 four further looks.
-    qint32 ThemeStyle() const { return m_p.ThemeStyle; }
+    qint32 ThemeStyle() const { return m_props.ThemeStyle; }
     void SetThemeStyle(qint32 Style);
-    bool ColumnHeaders() const { return m_p.ColumnHeaders; }
+    bool ColumnHeaders() const { return m_props.ColumnHeaders; }
     void SetColumnHeaders(bool On);
-    bool CenterRowImage() const { return m_p.CenterRowImage; }
+    bool CenterRowImage() const { return m_props.CenterRowImage; }
     void SetCenterRowImage(bool On);
-    qint32 ScrollBars() const { return m_p.ScrollBars; }
+    qint32 ScrollBars() const { return m_props.ScrollBars; }
     void SetScrollBars(qint32 Bars);
-    qint32 MinVerticalOffset() const { return m_p.MinVerticalOffset; }
+    qint32 MinVerticalOffset() const { return m_props.MinVerticalOffset; }
     void SetMinVerticalOffset(qint32 Offset);
     // Below 1 is stored as 1, without a change notice.
-    qint16 ColumnHeaderLines() const { return m_p.ColumnHeaderLines; }
+    qint16 ColumnHeaderLines() const { return m_props.ColumnHeaderLines; }
     void SetColumnHeaderLines(qint16 Lines);
-    const QString& Caption() const { return m_p.Caption; }
+    const QString& Caption() const { return m_props.Caption; }
     void SetCaption(const QString& Caption);
-    qint32 CaptionAlignment() const { return m_p.CaptionAlignment; }
+    qint32 CaptionAlignment() const { return m_props.CaptionAlignment; }
     void SetCaptionAlignment(qint32 Alignment);
     // 0 flat, 1 3D; kept by the frame.
     qint32 Appearance() const;
     void SetAppearance(qint32 Appearance);
     // Sends no change notice.
-    bool ColumnHeaderSmall() const { return m_p.ColumnHeaderSmall; }
+    bool ColumnHeaderSmall() const { return m_props.ColumnHeaderSmall; }
     void SetColumnHeaderSmall(bool On);
     // 0 flat, 1 regular.
-    qint32 ScrollBarStyle() const { return m_p.ScrollBarStyle; }
+    qint32 ScrollBarStyle() const { return m_props.ScrollBarStyle; }
     void SetScrollBarStyle(qint32 Style);
-    bool TotalsLineShow() const { return m_p.TotalsLineShow; }
+    bool TotalsLineShow() const { return m_props.TotalsLineShow; }
     void SetTotalsLineShow(bool On);
-    bool FocusRowHighlightKeepTextForecolor() const { return m_p.FocusRowHighlightKeepTextForecolor; }
+    bool FocusRowHighlightKeepTextForecolor() const { return m_props.FocusRowHighlightKeepTextForecolor; }
     void SetFocusRowHighlightKeepTextForecolor(bool On);
-    bool ShowRowNumbers() const { return m_p.ShowRowNumbers; }
+    bool ShowRowNumbers() const { return m_props.ShowRowNumbers; }
     void SetShowRowNumbers(bool On);
-    bool ShowRowNumbersVary() const { return m_p.ShowRowNumbersVary; }
+    bool ShowRowNumbersVary() const { return m_props.ShowRowNumbersVary; }
     void SetShowRowNumbersVary(bool On);
-    bool AllowColumnResizing() const { return m_p.AllowColumnResizing; }
+    bool AllowColumnResizing() const { return m_props.AllowColumnResizing; }
     void SetAllowColumnResizing(bool On);
-    bool AllowRowResizing() const { return m_p.AllowRowResizing; }
+    bool AllowRowResizing() const { return m_props.AllowRowResizing; }
     void SetAllowRowResizing(bool On);
-    bool AllowWordWrap() const { return m_p.AllowWordWrap; }
+    bool AllowWordWrap() const { return m_props.AllowWordWrap; }
     void SetAllowWordWrap(bool On);
-    bool RowCheckBoxes() const { return m_p.RowCheckBoxes; }
+    bool RowCheckBoxes() const { return m_props.RowCheckBoxes; }
     void SetRowCheckBoxes(bool On);
     // Swap and drag exclude each other: turning one on turns the other off.
-    bool AllowColumnSwap() const { return m_p.AllowColumnSwap; }
+    bool AllowColumnSwap() const { return m_props.AllowColumnSwap; }
     void SetAllowColumnSwap(bool On);
-    bool AllowColumnDrag() const { return m_p.AllowColumnDrag; }
+    bool AllowColumnDrag() const { return m_props.AllowColumnDrag; }
     void SetAllowColumnDrag(bool On);
-    bool AllowColumnSort() const { return m_p.AllowColumnSort; }
+    bool AllowColumnSort() const { return m_props.AllowColumnSort; }
     void SetAllowColumnSort(bool On);
     // Turning editing on with no focus rectangle gives the column one.
-    bool AllowEdit() const { return m_p.AllowEdit; }
+    bool AllowEdit() const { return m_props.AllowEdit; }
     void SetAllowEdit(bool On);
-    bool AllowDelete() const { return m_p.AllowDelete; }
+    bool AllowDelete() const { return m_props.AllowDelete; }
     void SetAllowDelete(bool On);
-    bool AllowInsert() const { return m_p.AllowInsert; }
+    bool AllowInsert() const { return m_props.AllowInsert; }
     void SetAllowInsert(bool On);
-    qint32 EditTrigger() const { return m_p.EditTrigger; }
+    qint32 EditTrigger() const { return m_props.EditTrigger; }
     void SetEditTrigger(qint32 Trigger);
     // On Enter while editing: 0 stay, 1 move right, 2 move down.
-    qint32 EditMove() const { return m_p.EditMove; }
+    qint32 EditMove() const { return m_props.EditMove; }
     void SetEditMove(qint32 Move);
-    bool FocusRowHighlight() const { return m_p.FocusRowHighlight; }
+    bool FocusRowHighlight() const { return m_props.FocusRowHighlight; }
     void SetFocusRowHighlight(bool On);
     // 0 solid, 1 vertical gradient, 2 horizontal gradient.
-    qint32 FocusRowHighlightStyle() const { return m_p.FocusRowHighlightStyle; }
+    qint32 FocusRowHighlightStyle() const { return m_props.FocusRowHighlightStyle; }
     void SetFocusRowHighlightStyle(qint32 Style);
-    bool FocusRectHide() const { return m_p.FocusRectHide; }
+    bool FocusRectHide() const { return m_props.FocusRectHide; }
     void SetFocusRectHide(bool On);
-    bool AllowColumnHover() const { return m_p.AllowColumnHover; }
+    bool AllowColumnHover() const { return m_props.AllowColumnHover; }
     void SetAllowColumnHover(bool On);
-    qint32 MultiSelect() const { return m_p.MultiSelect; }
+    qint32 MultiSelect() const { return m_props.MultiSelect; }
     void SetMultiSelect(qint32 Mode);
-    bool ScrollTrack() const { return m_p.ScrollTrack; }
+    bool ScrollTrack() const { return m_props.ScrollTrack; }
     void SetScrollTrack(bool On);
-    bool AutoToolTips() const { return m_p.AutoToolTips; }
+    bool AutoToolTips() const { return m_props.AutoToolTips; }
     void SetAutoToolTips(bool On);
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool On);
-    qint32 FreezeAtCol() const { return m_p.FreezeAtCol; }
+    qint32 FreezeAtCol() const { return m_props.FreezeAtCol; }
     void SetFreezeAtCol(qint32 Col);
     // A negative value is stored as 10.
-    qint32 CacheIncrement() const { return m_p.CacheIncrement; }
+    qint32 CacheIncrement() const { return m_props.CacheIncrement; }
     void SetCacheIncrement(qint32 Slots);
-    qint32 MaxLineCount() const { return m_p.MaxLineCount; }
+    qint32 MaxLineCount() const { return m_props.MaxLineCount; }
     void SetMaxLineCount(qint32 Lines);
-    qint32 MinRowHeight() const { return m_p.MinRowHeight; }
+    qint32 MinRowHeight() const { return m_props.MinRowHeight; }
     void SetMinRowHeight(qint32 Height);
     // The container unit: 1 twips, 2 points, 3 pixels, 4 characters, 5 inches, 6 mm, 7 cm.
-    qint32 ScaleUnits() const { return m_p.ScaleUnits; }
+    qint32 ScaleUnits() const { return m_props.ScaleUnits; }
     void SetScaleUnits(qint32 Units);
-    qint32 SearchColumn() const { return m_p.SearchColumn; }
+    qint32 SearchColumn() const { return m_props.SearchColumn; }
     void SetSearchColumn(qint32 Col);
     // The key handling's on switch, saved under "Enabled" with the widget's state.
-    bool KeyboardEnabled() const { return m_p.KeyboardEnabled; }
+    bool KeyboardEnabled() const { return m_props.KeyboardEnabled; }
     // The name of the visual style's colour scheme, read when ThemeColor follows the system.
     const QString& ThemeColorName() const { return m_themeColorName; }
     // The desktop's look changed: raises ThemeChanged while the old colours still hold, then
@@ -324,7 +370,7 @@ public:
     void SetRowChecked(qint32 Row, bool NewValue);
     bool RowSelected(qint32 Row) const;
     void SetRowSelected(qint32 Row, bool NewValue);
-    // Every row answers locked while a refused move marks the present gesture (LockedRowHit).
+    // Every row answers locked while a refused move marks the present gesture (m_lockedRowHit).
     bool RowLocked(qint32 Row) const;
     void SetRowLocked(qint32 Row, bool NewValue);
     qint32 RowData(qint32 Row) const;
@@ -401,8 +447,8 @@ public:
     qint32 PrevSelectableCol(bool FromEnd);
     qint32 NextSelectableCol(bool FromStart);
     // The first and last display row the last paint drew.
-    qint32 RowFirstVisible() const { return FirstDrawnRow; }
-    qint32 RowLastVisible() const { return LastDrawnRow; }
+    qint32 RowFirstVisible() const { return m_metrics.FirstDrawnRow; }
+    qint32 RowLastVisible() const { return m_metrics.LastDrawnRow; }
     // The control's height and width in twips, less its border and the opposite scroll bar (the
     // width also less one pixel and the row-number column).
     qint32 VisibleHeight();
@@ -421,22 +467,25 @@ public:
     // members here (which say so themselves): the running row tops are taken again at the next use.
     void RowLayoutChanged() { m_rowTopsValid = false; }
 
-    // Layout fields (pixels unless said). RowNumberWidth, FirstDrawnRow and LastDrawnRow are
+    // The layout fields (pixels unless said). RowNumberWidth, FirstDrawnRow and LastDrawnRow are
     // written by the painter, NavColumn also by the mouse handling; the rest by CalcRowMetrics.
-    qint32 EllipsisFlag = 0;          // 0x40000 (end cut-off texts with an ellipsis) or 0
-    qint32 CheckBoxSize = 0;          // side of a row check box
-    bool HasImageList = false;
-    qint32 ImageHeight = 0;           // of the attached list, kept when none is attached
-    qint32 ImageWidth = 0;
-    qint32 CheckBoxIndent = 0;        // left space of the first column kept for the check box
-    qint32 RowIndent = 0;             // check box plus row image; 3 when neither is there
-    qint32 HeaderHeight = 0;          // caption and header bands; the first row's top
-    qint32 HeaderTextHeight = 0;      // of "ABCDWXYZ" in the header font
-    qint32 CaptionHeight = 0;
-    qint32 RowNumberWidth = 0;
-    qint32 NavColumn = 0;
-    qint32 FirstDrawnRow = 0;
-    qint32 LastDrawnRow = 0;
+    struct LayoutMetrics {
+        qint32 EllipsisFlag = 0;          // 0x40000 (end cut-off texts with an ellipsis) or 0
+        qint32 CheckBoxSize = 0;          // side of a row check box
+        bool HasImageList = false;
+        qint32 ImageHeight = 0;           // of the attached list, kept when none is attached
+        qint32 ImageWidth = 0;
+        qint32 CheckBoxIndent = 0;        // left space of the first column kept for the check box
+        qint32 RowIndent = 0;             // check box plus row image; 3 when neither is there
+        qint32 HeaderHeight = 0;          // caption and header bands; the first row's top
+        qint32 HeaderTextHeight = 0;      // of "ABCDWXYZ" in the header font
+        qint32 CaptionHeight = 0;
+        qint32 RowNumberWidth = 0;
+        qint32 NavColumn = 0;
+        qint32 FirstDrawnRow = 0;
+        qint32 LastDrawnRow = 0;
+    };
+    const LayoutMetrics& layoutMetrics() const { return m_metrics; }
 
 private:
     // Running tops of the display rows: entry r is the summed height of the visible rows before
@@ -457,6 +506,7 @@ private:
     // position the walk started at when none qualifies; 0 without columns.
     qint32 selectableColFrom(qint32 Current, bool Forward, bool FromEdge) const;
 
+    LayoutMetrics m_metrics;
     mutable std::vector<qint64> m_rowTops;
     // The display rows whose visible flag is set, and those a paint draws, in order; taken with
     // the row tops.
@@ -471,7 +521,7 @@ public:
     // FreezeAtCol always show). Bar 0 is horizontal, 1 vertical. Each bar keeps the range of a
     // Windows scroll bar: a maximum that includes the page (SBSetMax(Bar, Max) stores Max plus the
     // page), so the largest value reachable is Max + 1. Every member reads and moves the bars
-    // through these; a value change repaints through DrawGrid.
+    // through these; a value change repaints through drawGrid.
 
     // The bar's value; for the vertical bar never past the last row.
     qint32 SBGetValue(qint32 Bar) const;
@@ -526,19 +576,19 @@ private:
     QScrollBar* sbBar(qint32 Bar) const;
     // Shows the stored range and page on the Qt bar.
     void sbApplyRange(qint32 Bar);
-    void SBAttach();
-    void SBDetach();
+    void sbAttach();
+    void sbDetach();
     void autoScrollStep();
     void scheduleAutoScrollStep();
 
-    bool SBAttached = false;
+    bool m_sbAttached = false;
     // Standard bars once chosen stay standard for the life of the grid.
-    bool SBStandard = false;
-    qint32 SBFlatStyle = 0;
+    bool m_sbStandard = false;
+    qint32 m_sbFlatStyle = 0;
     // The flat bars' look, made at its first use; the grid owns it.
     QStyle* m_flatBarStyle = nullptr;
-    bool SBHorzVisible = false;
-    bool SBVertVisible = false;
+    bool m_sbHorzVisible = false;
+    bool m_sbVertVisible = false;
     // The stored maximum (page included) and the page of each bar.
     qint32 m_sbMax[2] = {0, 0};
     qint32 m_sbPage[2] = {0, 0};
@@ -551,7 +601,7 @@ private:
 public:
 
     // ---- Painting: the body, caption, headers and drawing primitives ----
-    // DrawGrid paints the whole frame into a retained image of the viewport's size and then asks
+    // drawGrid paints the whole frame into a retained image of the viewport's size and then asks
     // Qt to show it; paintEvent only copies the image. The caption and header painters draw into
     // the same image, inside a pass or on their own (hover and drag feedback), and show it.
 
@@ -565,18 +615,17 @@ protected:
 
 private:
     // The caption bar in the look ThemeStyle chooses; nothing while Caption is empty.
-    void DrawCaption();
+    void drawCaption();
     // Lays out (each shown column's Left) and paints the header band, with the corner cell over
     // the row numbers; answers RowNumberWidth plus the width of the columns laid out, 0 without
     // columns. SingleLine keeps every heading on one line (while a header is swapped or dragged).
-    qint32 DrawColumnHeaders(bool SingleLine);
-    // One header at display position Position in State 1 normal, 2 hot or 3 pressed, or with
-    // RowNumberCell the corner cell over the row numbers.
-    void DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bool RowNumberCell);
-    // Where a part of a cell sits (display row Row, display position Col, row top Y): Part 0 the
-    // cell, 1 its check box, 2 its image, placed by the column's alignment codes. An empty
-    // rectangle for a cell outside the grid.
-    QRect CellPartRect(qint32 Row, qint32 Col, qint32 Y, qint32 Part) const;
+    qint32 drawColumnHeaders(bool SingleLine);
+    // One header at display position Position in State, or with RowNumberCell the corner cell
+    // over the row numbers.
+    void drawColumnHeader(qint32 Position, FaceState State, bool SingleLine, bool RowNumberCell);
+    // Where a part of a cell sits (display row Row, display position Col, row top Y), placed by
+    // the column's alignment codes. An empty rectangle for a cell outside the grid.
+    QRect cellPartRect(qint32 Row, qint32 Col, qint32 Y, CellPart Part) const;
     // The body of a pass; answers whether RequestRowData is due for LastDrawnRow.
     bool paintFrame(QPainter& Painter, bool NoFocusRect);
     void paintRowBackground(QPainter& Painter, qint32 Row, qint32 y, qint32 h, bool Highlighted, bool Parity,
@@ -588,10 +637,14 @@ private:
     void paintOnSurface(const std::function<void(QPainter&)>& Paint);
     // The retained image sized to the viewport.
     void prepareSurface();
+    // A part of the frame (What) failed and stays unpainted: logged with the first failure of the
+    // pass, so that a broken cell does not flood the log at every repaint of every row.
+    void reportPaintFailure(const char* What, const std::exception& Error);
 
     QImage m_surface;
     QPainter* m_passPainter = nullptr;
     bool m_painting = false;
+    bool m_paintFailureReported = false;
 public:
 
     // ---- Painting: cell content and the totals line ----
@@ -612,11 +665,14 @@ private:
     // Paints one cell of display row Row at display position Col, whose rectangle is (x, y,
     // x + WidthPx, y + row height). The caller has painted the row background, set the pen to
     // ForeColorSel and clipped the painter to the cell; the cell leaves pen and font as it set them.
-    void PaintCell(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
+    void paintCell(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
     // Paints the totals band under the last row, whose bottom edge is y, out to GridRight;
     // positions FreezeAtCol < c < HScrollPos are scrolled out.
-    void PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos);
+    void paintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos);
     void paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted);
+    // Image Index (its absolute value) of the attached list, in the selected look when Selected;
+    // nothing without a list or for an index the list lacks.
+    void drawListImage(QPainter& Painter, qint32 Index, qint32 X, qint32 Y, bool Selected);
     // The text a cell shows: its Text in its column's Format, when the column has one.
     static QString shownText(const ColumnInfo& Column, const CellInfo& Cell);
 public:
@@ -679,7 +735,7 @@ public:
     void ColWidthsLoad(const QString& UniqueGridName);
 
 private:
-    void AutoSizeColumn(qint32 Col);
+    void autoSizeColumn(qint32 Col);
     template <typename T>
     void setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, bool Repaint);
 public:
@@ -708,16 +764,16 @@ public:
 private:
     // Sorts each range of display rows (first, last) of Order by column Col in state SortType;
     // the column's keys are read once for all the ranges.
-    void SortDispatch(std::vector<qint32>& Order, const std::vector<std::pair<qint32, qint32>>& Ranges, qint32 Col,
+    void sortDispatch(std::vector<qint32>& Order, const std::vector<std::pair<qint32, qint32>>& Ranges, qint32 Col,
                       qint32 SortType);
     // Sorts the runs of rows with exactly equal SortCol1 texts by SortCol2.
-    void SortSecondary(std::vector<qint32>& Order);
+    void sortSecondary(std::vector<qint32>& Order);
 public:
 
     // ---- Selection and the current cell ----
     // The current cell (a display row and a display position; -1 none) takes the focus frame, the
     // keys and the editor; the selected rows are those whose row flag Selected is set. Every move
-    // of the current cell goes through SetCurrentCell, which raises RowColChanged and, when it
+    // of the current cell goes through setCurrentCell, which raises RowColChanged and, when it
     // scrolls, Scroll; RowColSet and the gestures raise SelectionChanged when they select a row.
 
     // The current display row, -1 when none. The Let is RowColSet(Row, -1), so it leaves the grid
@@ -730,7 +786,7 @@ public:
     void SetCol(qint32 Col);
     // The display row under the mouse (-1 none) and the index of the column under it (0 without
     // columns, -1 none).
-    qint32 MouseRow() const { return HoverRow; }
+    qint32 MouseRow() const { return m_hoverRow; }
     qint32 MouseCol() const;
     // Makes display row Row (-1 the current row, 0 when none; past the last the last) and column
     // index Col (-1 no current column) current and that row the only selected one, scrolling it
@@ -747,39 +803,39 @@ private:
     // Moves the current cell to display row Row and display position Col (either -1 for none).
     // Refused (false, nothing changed) on a locked row, while a refused move holds every row
     // locked, and for the current cell itself. A hidden or locked column, or a hidden row, keeps
-    // the current one and marks the move refused (LockedColHit, LockedRowHit) for the rest of the
-    // gesture. With MakeCurrent the cell becomes current and RowColChanged is raised; with
+    // the current one and marks the move refused (m_lockedColHit, m_lockedRowHit) for the rest of
+    // the gesture. With MakeCurrent the cell becomes current and RowColChanged is raised; with
     // ScrollIntoView the column is brought into view and the view moves one row toward Row, then
     // Scroll is raised.
-    bool SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool MakeCurrent);
+    bool setCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool MakeCurrent);
     // The display row a step of Step rows below (above) FromRow lands on: the first visible row,
     // unlocked unless IncludeLocked, from there on downward (upward); LastRow (0) when none.
     // Without FromRow the step starts at the current row.
-    qint32 SelectableRowBelow(qint32 Step, bool IncludeLocked) const
+    qint32 selectableRowBelow(qint32 Step, bool IncludeLocked) const
     {
-        return SelectableRowBelow(m_store.CurRow(), Step, IncludeLocked);
+        return selectableRowBelow(m_store.CurRow(), Step, IncludeLocked);
     }
-    qint32 SelectableRowAbove(qint32 Step, bool IncludeLocked) const
+    qint32 selectableRowAbove(qint32 Step, bool IncludeLocked) const
     {
-        return SelectableRowAbove(m_store.CurRow(), Step, IncludeLocked);
+        return selectableRowAbove(m_store.CurRow(), Step, IncludeLocked);
     }
-    qint32 SelectableRowBelow(qint32 FromRow, qint32 Step, bool IncludeLocked) const;
-    qint32 SelectableRowAbove(qint32 FromRow, qint32 Step, bool IncludeLocked) const;
+    qint32 selectableRowBelow(qint32 FromRow, qint32 Step, bool IncludeLocked) const;
+    qint32 selectableRowAbove(qint32 FromRow, qint32 Step, bool IncludeLocked) const;
     // The next selectable row above (Upward) or below the current row, walking on past locked
     // rows; 0 or LastRow at the ends.
-    qint32 FindUnlockedRow(bool Upward) const;
+    qint32 findUnlockedRow(bool Upward) const;
     // The display row PageUp makes the top row when FromRow is on top: the row at which the rows
     // from FromRow upward stop fitting below the header; -1 when they all fit.
-    qint32 PageUpTopRow(qint32 FromRow) const;
+    qint32 pageUpTopRow(qint32 FromRow) const;
     // Position 0 while a row check box or row image sits in its indent.
-    bool IsIndentedColumn(qint32 Position) const { return Position == 0 && RowIndent > 3; }
+    bool isIndentedColumn(qint32 Position) const { return Position == 0 && m_metrics.RowIndent > 3; }
     bool rowSelectable(qint32 Row, bool IncludeLocked) const;
     void scrollColumnIntoView(qint32 Col);
 
     // A move in this key press or mouse gesture was refused (a hidden row or column, a locked
     // column, a press on a locked row); cleared when the next key or button goes down.
-    bool LockedRowHit = false;
-    bool LockedColHit = false;
+    bool m_lockedRowHit = false;
+    bool m_lockedColHit = false;
 public:
 
     // ---- Keyboard input ----
@@ -798,16 +854,16 @@ private:
     // What one key-down has decided so far: where the current cell goes, whether the other rows
     // lose their selection when the row changes, and whether the grid must be painted.
     struct KeyMove {
-        qint32 NewRow;
-        qint32 NewCol;
-        bool ClearOthers = true;
-        bool NeedRepaint = false;
+        qint32 newRow;
+        qint32 newCol;
+        bool clearOthers = true;
+        bool needRepaint = false;
     };
     // The three handlers. KeyDown sets KeyCode to 0 for a key it used up, and raises the event
     // with the code as it came in; KeyPress sets KeyAscii to 0 for a character it used up.
-    void HandleKeyDown(qint16& KeyCode, qint16& Shift);
-    void HandleKeyPress(qint16& KeyAscii);
-    void HandleKeyUp(qint16& KeyCode, qint16& Shift);
+    void handleKeyDown(qint16& KeyCode, qint16& Shift);
+    void handleKeyPress(qint16& KeyAscii);
+    void handleKeyUp(qint16& KeyCode, qint16& Shift);
     void finishKeyMove(KeyMove& Move);
     void applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
     void applyRowKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
@@ -821,13 +877,13 @@ private:
 
     // The last key-down the grid acted on (0 after a column move or a button press); F2 (113)
     // marks an edit opened as by F2, in which Left and Right only move the caret.
-    qint16 LastKeyCode = 0;
+    qint16 m_lastKeyCode = 0;
     // The shift mask of the last key or button that went down.
-    qint16 ShiftState = 0;
+    qint16 m_shiftState = 0;
     // Ctrl+A, Ctrl+C, Ctrl+V or Space on a row check box is held: typing searches nothing.
-    bool ClipboardKeyDown = false;
-    QString SearchBuffer;
-    qint64 SearchTick = 0;
+    bool m_clipboardKeyDown = false;
+    QString m_searchBuffer;
+    qint64 m_searchTick = 0;
 public:
 
     // ---- Search and filter ----
@@ -870,7 +926,7 @@ public:
 
 private:
     // Opens a file of the program folder (a Windows path) with the program the desktop has for it.
-    void ShellOpenFile(const QString& Path);
+    void shellOpenFile(const QString& Path);
 public:
 
     // ---- In-cell editing ----
@@ -880,7 +936,7 @@ public:
     // refuse it (the edit then stays open). A committed change marks the cell, its row and the
     // grid (CellsChanged) as changed. Keys typed into the line edit reach the grid's own key
     // handling first (its keyPressEvent and keyReleaseEvent): a key that handling accepts goes no
-    // further; any other passes the column's input filter (txtEdit_KeyPress) into the line edit.
+    // further; any other passes the column's input filter (editorKeyPress) into the line edit.
 
     // An edit is open.
     bool EditPending() const { return m_editPending; }
@@ -896,25 +952,25 @@ private:
     class CellEditBox;
 
     // AllowEdit is on and the grid has rows.
-    bool CanEditNow() const;
-    // Commits the open edit, or opens the editor on the current cell; answers CanEditNow, which
+    bool canEditNow() const;
+    // Commits the open edit, or opens the editor on the current cell; answers canEditNow, which
     // callers use only to swallow the key or click that asked for it.
-    bool ToggleCellEdit(bool bAllowMove);
+    bool toggleCellEdit(bool bAllowMove);
     // Opens the editor on display row Row, display position Col, committing an open edit first.
-    void ShowCellEditor(qint32 Row, qint32 Col);
+    void showCellEditor(qint32 Row, qint32 Col);
     // Lays the open editor over its cell; called again after its column was resized.
-    void PositionCellEditor();
+    void positionCellEditor();
     // Escape: hides the editor and forgets the edit; the cell keeps its text, no event.
-    void DiscardCellEdit();
+    void discardCellEdit();
     // The editor takes the grid font's size, also while it is open.
-    void SetEditorFontSize(qreal PointSize);
+    void setEditorFontSize(qreal PointSize);
     // The line edit's key filter: a key outside the column's InputFilter becomes 0 (Backspace
     // and the full stop always pass); then EditKeyPress lets the host change or zero it.
-    void txtEdit_KeyPress(qint16& KeyAscii);
+    void editorKeyPress(qint16& KeyAscii);
     // The line edit's text and caret, as the key handling reads and sets them.
-    QString EditText() const;
-    qint32 EditSelStart() const;
-    void SetEditText(const QString& Text, qint32 SelStart);
+    QString editText() const;
+    qint32 editSelStart() const;
+    void setEditText(const QString& Text, qint32 SelStart);
 
     CellEditBox* createCellEditor();
     QWidget* boundControlOf(qint32 Position) const;
@@ -935,8 +991,8 @@ public:
     // ---- Mouse input ----
     // The pointer the grid shows over its rows and headers: 0 the default arrow, 7 the row-divider
     // sizing pointer, 9 the column-divider one, 99 the hand (cells whose look asks for it).
-    qint32 MousePointer() const { return MousePointerCode; }
-    bool MousePointerIsCustom() const { return MousePointerCode == PointerHand; }
+    qint32 MousePointer() const { return m_mousePointerCode; }
+    bool MousePointerIsCustom() const { return m_mousePointerCode == PointerHand; }
 
 protected:
     void mousePressEvent(QMouseEvent* Event) override;
@@ -955,17 +1011,17 @@ private:
     // middle (for a move, the buttons held), Shift the modifier mask, X and Y viewport pixels.
     // A left press on a locked row is refused without an event; a release over one clears the
     // selection and raises ColumnClick instead of MouseUp.
-    void OnMouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    void OnMouseMove(qint16 Button, qint16 Shift, float X, float Y);
-    void OnMouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    void onMouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void onMouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void onMouseUp(qint16 Button, qint16 Shift, float X, float Y);
     // Click and CellClick (whose column is the display position under the mouse) after a press
     // on a row; a click may open the editor (EditTrigger 8).
-    void OnClick();
+    void onClick();
     // DblClick after a press on a row; on a column divider the column left of it is sized to its
     // content. A double-click may open the editor as F2 does (EditTrigger 16).
-    void OnDblClick();
-    void SetHandPointer(bool Hand);
-    void SetMousePointer(qint32 Pointer);
+    void onDblClick();
+    void setHandPointer(bool Hand);
+    void setMousePointer(qint32 Pointer);
     // A left press on a row: the row check box, a cell check box, then the click's selection.
     // Answers whether a selected flag changed.
     bool pressOnRow(qint32 Row, qint32 Col, qint16 Shift, float X, float Y);
@@ -997,19 +1053,19 @@ private:
     // locked row or column.
     bool dropTarget(float X, float Y, qint32& Row, qint32& ColIndex) const;
 
-    qint32 HoverRow = -1;             // display row under the mouse
-    qint32 HoverCol = -1;             // display position under the mouse
-    qint32 PressedCol = -1;           // header pressed by the left button
-    qint32 AnchorRow = -1;            // display row of the last press, -1 off the rows
-    qint32 PressX = 0;
-    bool DragSelectArmed = false;     // a left press in the body may drag a selection
-    qint32 ResizeCol = -1;            // display position whose right divider is under the mouse
-    qint32 ResizeRow = -1;            // display row whose bottom divider is under the mouse
-    qint32 ResizeOriginX = 0;         // X less the column's width when its divider was found
-    qint32 ResizeOriginY = 0;         // Y less the row's height likewise
-    qint32 SwapCol = -1;              // header being swapped (AllowColumnSwap)
-    qint32 DragCol = -1;              // header being moved (AllowColumnDrag)
-    qint32 MousePointerCode = PointerDefault;
+    qint32 m_hoverRow = -1;             // display row under the mouse
+    qint32 m_hoverCol = -1;             // display position under the mouse
+    qint32 m_pressedCol = -1;           // header pressed by the left button
+    qint32 m_anchorRow = -1;            // display row of the last press, -1 off the rows
+    qint32 m_pressX = 0;
+    bool m_dragSelectArmed = false;     // a left press in the body may drag a selection
+    qint32 m_resizeCol = -1;            // display position whose right divider is under the mouse
+    qint32 m_resizeRow = -1;            // display row whose bottom divider is under the mouse
+    qint32 m_resizeOriginX = 0;         // X less the column's width when its divider was found
+    qint32 m_resizeOriginY = 0;         // Y less the row's height likewise
+    qint32 m_swapCol = -1;              // header being swapped (AllowColumnSwap)
+    qint32 m_dragCol = -1;              // header being moved (AllowColumnDrag)
+    qint32 m_mousePointerCode = PointerDefault;
     bool m_doubleClicked = false;     // the press under way is the second of a double-click
 public:
 
@@ -1027,16 +1083,16 @@ private:
     // Starts the 1,500 ms wait for a tooltip over the cell at display row Row and position Col,
     // unless one is running or the cell wants none (tooltips off, an open edit, a check box, no
     // text). At its end the cell then under the mouse gets the tooltip if its text is cut off.
-    void ShowToolTipDelayed(qint32 Row, qint32 Col);
-    void ShowCellToolTip(qint32 Row, qint32 Col);
+    void showToolTipDelayed(qint32 Row, qint32 Col);
+    void showCellToolTip(qint32 Row, qint32 Col);
     void scheduleToolTipCheck(qint64 Delay);
     void toolTipWaitStep();
     // Abandons a running wait and hides the tooltip.
-    void CancelToolTip();
-    void HideToolTip();
+    void cancelToolTip();
+    void hideToolTip();
 
-    bool ToolTipWaiting = false;
-    qint64 ToolTipStartTick = 0;
+    bool m_toolTipWaiting = false;
+    qint64 m_toolTipStartTick = 0;
     quint32 m_toolTipWait = 0;        // numbers the waits, so a cancelled one's checks lapse
     QWidget* m_toolTip = nullptr;     // owned by the grid
 public:
@@ -1057,15 +1113,15 @@ private:
     // A line steps to the next selectable column or row (three rows for the wheel). When a
     // position changed the open edit is committed, the grid repaints (while the thumb is dragged
     // only with ScrollTrack) and Scroll is raised. The current cell stays where it was.
-    void ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackPosition);
+    void scrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackPosition);
     qint32 lineAbove(qint32 Bar, qint32 Position, bool Wheel);
     qint32 lineBelow(qint32 Bar, qint32 Position, bool Wheel);
     // The first move over the grid raises MouseEnter.
-    void OnMouseInside();
+    void onMouseInside();
     // Turns on mouse tracking and drops and wires the scroll bars' gestures; the constructor's.
-    void PrepareInput();
+    void prepareInput();
 
-    bool MouseInside = false;
+    bool m_mouseInside = false;
 public:
 
 signals:
@@ -1116,7 +1172,7 @@ private:
     void repaintAfterLet(Repaint Strength);
     // One paint pass when Draw is true; otherwise the repaint is remembered. NoFocusRect leaves
     // the focus frame out (the grid lost the focus). A call during a pass does nothing.
-    void DrawGrid(bool Draw, bool NoFocusRect = false);
+    void drawGrid(bool Draw, bool NoFocusRect = false);
     void connectStore();
     void onCleared();
     // Writes the palette ThemeColor chooses into the colour properties; no repaint.
@@ -1127,13 +1183,24 @@ private:
     // The colour the widget's background is filled with.
     void applySurfaceColor(OleColor Color);
     double twipsPerUnitX() const;
+    // The mode properties as their enums.
+    ThemeLook themeLook() const { return ThemeLook(m_props.ThemeStyle); }
+    ScaleUnit scaleUnit() const { return ScaleUnit(m_props.ScaleUnits); }
+    GridLineMode gridLineMode() const { return GridLineMode(m_props.GridLines); }
+    FocusFrame focusFrame() const { return FocusFrame(m_props.FocusRectMode); }
+    FocusFrameStyle focusFrameStyle() const { return FocusFrameStyle(m_props.FocusRectStyle); }
+    HighlightFill highlightFill() const { return HighlightFill(m_props.FocusRowHighlightStyle); }
+    MoveAfterEdit moveAfterEdit() const { return MoveAfterEdit(m_props.EditMove); }
+    ShownBars shownBars() const { return ShownBars(m_props.ScrollBars); }
+    BarStyle barStyle() const { return BarStyle(m_props.ScrollBarStyle); }
+    Border frameBorder() const { return Border(m_props.BorderStyle); }
 
     // Cell attributes: one field of the cell's look changed; the changed marks of a cell.
-    void ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
+    void applyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
     // A look setter: normalises the reference (nothing on a bad one), changes the look, repaints.
-    void ChangeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
+    void changeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change);
     // Marks the cell (unless its flag word holds a progress value), its row and the grid changed.
-    void SetCellChanged(qint32 Row, qint32 Col, bool Changed);
+    void setCellChanged(qint32 Row, qint32 Col, bool Changed);
     // A flag of the cell (strict), and a change of one that normalises its reference and repaints.
     bool cellFlag(qint32 Row, qint32 Col, qint32 Mask) const;
     void setCellFlag(qint32 Row, qint32 Col, qint32 Mask, bool Value);
@@ -1147,7 +1214,7 @@ private:
     qint32 rowsFlagged(qint16 Flag) const;
 
     GridStore m_store;
-    GridProperties m_p;
+    GridProperties m_props;
     QFont m_font;
     QString m_themeColorName;
     bool m_redraw = false;

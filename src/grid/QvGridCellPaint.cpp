@@ -66,18 +66,6 @@ void drawCheckBox(QPainter& Painter, const QWidget* Widget, PixelRect Rect, bool
                      FrameControl::DFCS_FLAT | (Checked ? FrameControl::DFCS_CHECKED : 0));
 }
 
-// Image Index (its absolute value) of the list, in the selected look when Selected; an index the
-// list lacks draws nothing.
-void drawListImage(QPainter& Painter, const ImageList* List, qint32 Index, qint32 X, qint32 Y, bool Selected)
-{
-    if (List == nullptr)
-        return;
-    try {
-        List->Draw(Painter, std::abs(Index), X, Y, Selected);
-    } catch (const std::exception&) {
-    }
-}
-
 // Fits a cell picture into Place keeping its proportions (full height when the place is wider
 // than the picture, else full width), moved right for a right or centred ImageAlignment when the
 // picture is narrower than the cell.
@@ -107,13 +95,21 @@ QString QvGrid::shownText(const ColumnInfo& Column, const CellInfo& Cell)
     return Column.Format.isEmpty() ? Cell.Text : runtime::Format(Cell.Text, Column.Format);
 }
 
-void QvGrid::PaintCell(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted)
+void QvGrid::paintCell(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted)
 {
     try {
         paintCellContent(Painter, Row, Col, x, y, RowHighlighted);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         // A row short of cells or a look outside the table leaves the cell as far as it got.
+        reportPaintFailure("a cell", error);
     }
+}
+
+void QvGrid::drawListImage(QPainter& Painter, qint32 Index, qint32 X, qint32 Y, bool Selected)
+{
+    const qint32 image = std::abs(Index);
+    if (m_imageList != nullptr && image >= 1 && image <= m_imageList->Count())
+        m_imageList->Draw(Painter, image, X, Y, Selected);
 }
 
 void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 x, qint32 y, bool RowHighlighted)
@@ -127,35 +123,36 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
     const CellFormat look = m_store.CellLook(Row, k);
     const qint32 w = column.WidthPx;
     const qint32 h = row.Height;
-    const CellPartSizes sizes{CheckBoxSize, ImageWidth, ImageHeight};
-    const bool selectedImages = RowHighlighted && m_p.ApplySelectionToImages;
+    const CellPartSizes sizes{m_metrics.CheckBoxSize, m_metrics.ImageWidth, m_metrics.ImageHeight};
+    const bool selectedImages = RowHighlighted && m_props.ApplySelectionToImages;
 
     // Text colour and the cell's own background; a highlighted row shows through.
     if (RowHighlighted) {
-        if (m_p.FocusRowHighlightKeepTextForecolor)
+        if (m_props.FocusRowHighlightKeepTextForecolor)
             setTextColor(Painter, look.ForeColor);
     } else {
-        if (look.BackColor != m_p.BackColor)
+        if (look.BackColor != m_props.BackColor)
             DrawRect(Painter, PixelRect{x, y, x + w, y + h}, TranslateColor(look.BackColor), true);
         setTextColor(Painter, look.ForeColor);
     }
 
     PixelRect text{x + 3, y, x + w - 3, y + h};
     if (Col == 0) {
-        if (!row.GroupHeader && m_p.RowCheckBoxes)
-            drawCheckBox(Painter, this, PixelRect{RowNumberWidth + 3, y, RowNumberWidth + CheckBoxSize, y + h},
+        const qint32 left = m_metrics.RowNumberWidth;
+        if (!row.GroupHeader && m_props.RowCheckBoxes)
+            drawCheckBox(Painter, this, PixelRect{left + 3, y, left + m_metrics.CheckBoxSize, y + h},
                          FlagIsSet(row.Flags, RowFlag::Checked));
-        if (HasImageList && row.Image != 0) {
-            const qint32 offset = m_p.CenterRowImage ? (h - ImageHeight) / 2 : m_p.MinVerticalOffset;
-            drawListImage(Painter, m_imageList, row.Image, RowNumberWidth + CheckBoxIndent, y + offset, selectedImages);
+        if (m_metrics.HasImageList && row.Image != 0) {
+            const qint32 offset = m_props.CenterRowImage ? (h - m_metrics.ImageHeight) / 2 : m_props.MinVerticalOffset;
+            drawListImage(Painter, row.Image, left + m_metrics.CheckBoxIndent, y + offset, selectedImages);
         }
-        text = PixelRect{RowNumberWidth + RowIndent + 3, y, x + w - 3, y + h};
+        text = PixelRect{left + m_metrics.RowIndent + 3, y, x + w - 3, y + h};
     }
 
     // A check-box column shows the box alone.
     if (column.ColType == ColCheckBox) {
         if (!row.GroupHeader)
-            drawCheckBox(Painter, this, GetCellPartRect(column, h, y, 1, sizes, RowNumberWidth),
+            drawCheckBox(Painter, this, GetCellPartRect(column, h, y, PartCheckBox, sizes, m_metrics.RowNumberWidth),
                          FlagIsSet(cell.Flags, CellFlag::Checked));
         return;
     }
@@ -165,16 +162,17 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
         // The button face is the text's rectangle too.
         text = PixelRect{x, y, x + w, y + h};
         // A button is drawn pressed while the left button that went down on it is held.
-        const bool pressed = DragSelectArmed && AnchorRow == Row && m_store.CurCol() == Col;
-        DrawCellButton(Painter, this, text, pressed ? 3 : 1,
-                       FaceColors{TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo)});
+        const bool pressed = m_dragSelectArmed && m_anchorRow == Row && m_store.CurCol() == Col;
+        const FaceColors colors{TranslateColor(m_props.ThemeCustomColorFrom),
+                                TranslateColor(m_props.ThemeCustomColorTo)};
+        DrawCellButton(Painter, this, text, pressed ? FacePressed : FaceNormal, colors);
         setTextColor(Painter, COLOR_BTNTEXT);
     } else if (progressBar) {
         // In a progress-bar column the flag word is the value 0..100.
         const qint32 value = cell.Flags;
         if (value >= 1) {
             const qint32 bar = RoundHalfEven((w - 2) / 100.0 * value);
-            DrawRect(Painter, PixelRect{x + 2, y + 2, x + bar, y + h - 2}, TranslateColor(m_p.CellProgressBarColor),
+            DrawRect(Painter, PixelRect{x + 2, y + 2, x + bar, y + h - 2}, TranslateColor(m_props.CellProgressBarColor),
                      true);
         }
         text = PixelRect{x + 3, y, x + w - 3, y + h};
@@ -194,9 +192,9 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
     const bool hasReturn = shown.contains(QLatin1Char('\r'));
     bool multiLine = hasReturn;
     if (image != 0 || (Col == 0 && row.Image != 0))
-        available -= ImageWidth;
-    const bool wrapCell = m_p.AllowWordWrap && FlagIsSet(cell.Flags, CellFlag::WordWrap);
-    if (wrapCell && m_p.MinRowHeight >= 1 && !hasReturn)
+        available -= m_metrics.ImageWidth;
+    const bool wrapCell = m_props.AllowWordWrap && FlagIsSet(cell.Flags, CellFlag::WordWrap);
+    if (wrapCell && m_props.MinRowHeight >= 1 && !hasReturn)
         multiLine = FitTextToWidth(QFontMetrics(font), shown, available, -1).contains(QLatin1Char('\r'));
 
     if (wrapCell) {
@@ -208,27 +206,27 @@ void QvGrid::paintCellContent(QPainter& Painter, qint32 Row, qint32 Col, qint32 
             PixelRect wrapped{0, 0, available, h};
             CalcTextRect(font, shown, wrapped, DT_CALCRECT | DT_WORDBREAK);
             flags = DT_WORDBREAK;
-            image = wrapped.Height() > HeaderTextHeight ? m_expandRowImage : 0;
-            text.Top += m_p.MinVerticalOffset;
+            image = wrapped.Height() > m_metrics.HeaderTextHeight ? m_expandRowImage : 0;
+            text.Top += m_props.MinVerticalOffset;
         }
     }
 
     if (!cell.Picture && image != 0) {
-        const PixelRect place = GetCellPartRect(column, h, y, 2, sizes, RowNumberWidth);
+        const PixelRect place = GetCellPartRect(column, h, y, PartImage, sizes, m_metrics.RowNumberWidth);
         const ImagePlacement placement =
-            placeCellImage(column.ImageAlignment, h, ImageHeight, m_p.MinVerticalOffset);
+            placeCellImage(column.ImageAlignment, h, m_metrics.ImageHeight, m_props.MinVerticalOffset);
         if (placement.TextSide < 0)
             text.Left += place.Width();
         else if (placement.TextSide > 0)
             text.Right -= place.Width();
         if (place.Left >= 0)
-            drawListImage(Painter, m_imageList, image, place.Left, y + placement.Offset, selectedImages);
+            drawListImage(Painter, image, place.Left, y + placement.Offset, selectedImages);
     } else if (cell.Picture) {
-        paintCellPicture(Painter, *cell.Picture, GetCellPartRect(column, h, y, 0, sizes, RowNumberWidth),
-                         column.ImageAlignment, w);
+        const PixelRect place = GetCellPartRect(column, h, y, PartCell, sizes, m_metrics.RowNumberWidth);
+        paintCellPicture(Painter, *cell.Picture, place, column.ImageAlignment, w);
     }
 
-    DrawTextAW(Painter, shown, -1, text, flags | EllipsisFlag | DT_NOPREFIX);
+    DrawTextAW(Painter, shown, -1, text, flags | m_metrics.EllipsisFlag | DT_NOPREFIX);
 }
 
 } // namespace grid

@@ -54,15 +54,15 @@ std::optional<bool> booleanOf(const QString& text)
 
 } // namespace
 
-void QvGrid::ChangeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change)
+void QvGrid::changeCellLook(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change)
 {
     if (!m_store.FixRef(Row, Col))
         return;
-    ApplyCellFormat(Row, Col, Change);
+    applyCellFormat(Row, Col, Change);
     RefreshIfRedraw();
 }
 
-void QvGrid::ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change)
+void QvGrid::applyCellFormat(qint32 Row, qint32 Col, const std::function<void(CellFormat&)>& Change)
 {
     if (m_store.LastRow() == -1)
         return;
@@ -73,7 +73,7 @@ void QvGrid::ApplyCellFormat(qint32 Row, qint32 Col, const std::function<void(Ce
 
 // A progress-bar cell's flag word is its progress value, which the changed bit would alter: there
 // only the row and the grid are marked.
-void QvGrid::SetCellChanged(qint32 Row, qint32 Col, bool Changed)
+void QvGrid::setCellChanged(qint32 Row, qint32 Col, bool Changed)
 {
     if (m_store.Columns()[Col].ColType != ColProgressBar)
         SetFlagBit(m_store.CellAt(Row, Col).Flags, CellFlag::Changed, Changed);
@@ -108,28 +108,28 @@ OleColor QvGrid::CellBackColor(qint32 Row, qint32 Col) const { return m_store.Ce
 
 void QvGrid::SetCellBackColor(qint32 Row, qint32 Col, OleColor NewValue)
 {
-    ChangeCellLook(Row, Col, [NewValue](CellFormat& look) { look.BackColor = NewValue; });
+    changeCellLook(Row, Col, [NewValue](CellFormat& look) { look.BackColor = NewValue; });
 }
 
 OleColor QvGrid::CellForeColor(qint32 Row, qint32 Col) const { return m_store.CellLook(Row, Col).ForeColor; }
 
 void QvGrid::SetCellForeColor(qint32 Row, qint32 Col, OleColor NewValue)
 {
-    ChangeCellLook(Row, Col, [NewValue](CellFormat& look) { look.ForeColor = NewValue; });
+    changeCellLook(Row, Col, [NewValue](CellFormat& look) { look.ForeColor = NewValue; });
 }
 
 QString QvGrid::CellFontName(qint32 Row, qint32 Col) const { return m_store.CellLook(Row, Col).FontName; }
 
 void QvGrid::SetCellFontName(qint32 Row, qint32 Col, const QString& NewValue)
 {
-    ChangeCellLook(Row, Col, [&NewValue](CellFormat& look) { look.FontName = NewValue; });
+    changeCellLook(Row, Col, [&NewValue](CellFormat& look) { look.FontName = NewValue; });
 }
 
 bool QvGrid::CellHandPointer(qint32 Row, qint32 Col) const { return m_store.CellLook(Row, Col).HandPointer; }
 
 void QvGrid::SetCellHandPointer(qint32 Row, qint32 Col, bool NewValue)
 {
-    ChangeCellLook(Row, Col, [NewValue](CellFormat& look) { look.HandPointer = NewValue; });
+    changeCellLook(Row, Col, [NewValue](CellFormat& look) { look.HandPointer = NewValue; });
 }
 
 qint16 QvGrid::CellImage(qint32 Row, qint32 Col) const { return m_store.CellLook(Row, Col).ImageIndex; }
@@ -147,7 +147,7 @@ void QvGrid::SetCellImage(qint32 Row, qint32 Col, const QVariant& NewValue)
     } catch (const RuntimeError&) {
         // An index past 16 bits or a key the list does not hold leaves no image.
     }
-    ApplyCellFormat(Row, Col, [index](CellFormat& look) { look.ImageIndex = index; });
+    applyCellFormat(Row, Col, [index](CellFormat& look) { look.ImageIndex = index; });
     RefreshIfRedraw();
 }
 
@@ -192,7 +192,7 @@ void QvGrid::SetCellChecked(qint32 Row, qint32 Col, bool NewValue)
         m_store.ChangeCellText(Row, Col, runtime::CStr(NewValue));
         CalcRowHeight(Row);
     }
-    SetCellChanged(Row, Col, true);
+    setCellChanged(Row, Col, true);
     RefreshIfRedraw();
 }
 
@@ -207,7 +207,7 @@ void QvGrid::SetCellText(qint32 Row, qint32 Col, const QString& NewValue)
         return;
     m_store.ChangeCellText(Row, Col, NewValue);
     CalcRowHeight(Row);
-    SetCellChanged(Row, Col, true);
+    setCellChanged(Row, Col, true);
     RefreshIfRedraw();
 }
 
@@ -242,7 +242,7 @@ void QvGrid::SetCellValue(qint32 Row, qint32 Col, const QVariant& NewValue)
     const double number = GridStore::rVal(NewValue.toString());
     m_store.ChangeCellText(Row, Col, runtime::CStr(number));
     CalcRowHeight(Row);
-    SetCellChanged(Row, Col, true);
+    setCellChanged(Row, Col, true);
     RefreshIfRedraw();
 }
 

@@ -41,7 +41,7 @@ void QvGrid::setColumnField(qint32 Index, T ColumnInfo::*Field, const T& Value, 
 {
     m_store.Column(Index).*Field = Value;
     if (Repaint)
-        DrawGrid(m_paintEnabled);
+        drawGrid(m_paintEnabled);
 }
 
 qint32 QvGrid::ColAlignment(qint32 Index) const { return m_store.Column(Index).Alignment; }
@@ -74,7 +74,7 @@ void QvGrid::SetColInputFilter(qint32 Index, const QString& NewValue)
     setColumnField(Index, &ColumnInfo::InputFilter, NewValue, false);
 }
 
-bool QvGrid::ColLocked(qint32 Index) const { return Index == -1 || LockedColHit || m_store.Column(Index).Locked; }
+bool QvGrid::ColLocked(qint32 Index) const { return Index == -1 || m_lockedColHit || m_store.Column(Index).Locked; }
 void QvGrid::SetColLocked(qint32 Index, bool NewValue) { setColumnField(Index, &ColumnInfo::Locked, NewValue, true); }
 
 QString QvGrid::ColTag(qint32 Index) const { return m_store.Column(Index).Tag; }
@@ -102,7 +102,7 @@ void QvGrid::SetColWidth(qint32 Index, float NewValue)
     ColumnInfo& column = m_store.Column(Index);
     column.Width = NewValue;
     column.WidthPx = RoundHalfEven(ScaleXToPixels(NewValue));
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 bool QvGrid::ColWordWrap(qint32 Index) const { return FlagIsSet(m_store.Column(Index).Flags, CellFlag::WordWrap); }
@@ -120,8 +120,8 @@ void QvGrid::ColForceFit()
         if (column.Visible)
             total = std::nearbyint(total + column.Width * twipsPerUnitX());
     }
-    if (ShowRowNumbers() && RowNumberWidth == 0)
-        RowNumberWidth = 19;
+    if (ShowRowNumbers() && m_metrics.RowNumberWidth == 0)
+        m_metrics.RowNumberWidth = 19;
     if (total != 0) {
         const double factor = VisibleWidth() / total;
         for (qint32 c = 0; c < Cols(); ++c)
@@ -137,14 +137,14 @@ void QvGrid::ColWidthAutoSize(qint32 Col)
 {
     if (Col == -1) {
         for (qint32 c = 0; c < Cols(); ++c)
-            AutoSizeColumn(c);
+            autoSizeColumn(c);
     } else {
-        AutoSizeColumn(Col);
+        autoSizeColumn(Col);
     }
     UpdateScrollBars();
 }
 
-void QvGrid::AutoSizeColumn(qint32 Col)
+void QvGrid::autoSizeColumn(qint32 Col)
 {
     if (Col < 0 || Col >= Cols())
         return;
@@ -177,7 +177,7 @@ void QvGrid::AutoSizeColumn(qint32 Col)
         const bool hasImage =
             Col == 0 ? record.Image != 0 : cell.FormatIndex != -1 && looks.at(cell.FormatIndex).ImageIndex != 0;
         if (hasImage)
-            width += ImageWidth;
+            width += m_metrics.ImageWidth;
         widest = std::max(widest, width);
     }
     // The widest text plus one twip per pixel of margin, measured in twips.
@@ -223,7 +223,7 @@ void QvGrid::ColOrderRestore([[maybe_unused]] const QString& UniqueGridName)
     QList<qint32> order(Cols());
     std::iota(order.begin(), order.end(), 0);
     m_store.SetColOrder(order);
-    RowColSet(-1, NavColumn);
+    RowColSet(-1, m_metrics.NavColumn);
     RefreshIfRedraw();
     emit ColumnOrderChanged(0, 0);
 }

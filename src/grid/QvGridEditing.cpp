@@ -87,7 +87,7 @@ protected:
         } else {
             qint16 keyAscii = qint16(Event->text().front().unicode());
             const qint16 typed = keyAscii;
-            m_grid.txtEdit_KeyPress(keyAscii);
+            m_grid.editorKeyPress(keyAscii);
             if (keyAscii == typed) {
                 QLineEdit::keyPressEvent(Event);
             } else if (keyAscii != 0) {
@@ -106,7 +106,7 @@ protected:
         Event->accept();
     }
 
-    void mouseDoubleClickEvent(QMouseEvent*) override { m_grid.ToggleCellEdit(false); }
+    void mouseDoubleClickEvent(QMouseEvent*) override { m_grid.toggleCellEdit(false); }
 
 private:
     bool previewedByGrid(QKeyEvent* Event)
@@ -123,16 +123,16 @@ private:
 
 QvGrid::CellEditBox* QvGrid::createCellEditor() { return new CellEditBox(*this); }
 
-bool QvGrid::CanEditNow() const { return m_p.AllowEdit && m_store.LastRow() >= 0; }
+bool QvGrid::canEditNow() const { return m_props.AllowEdit && m_store.LastRow() >= 0; }
 
-bool QvGrid::ToggleCellEdit(bool bAllowMove)
+bool QvGrid::toggleCellEdit(bool bAllowMove)
 {
-    if (!CanEditNow())
+    if (!canEditNow())
         return false;
     if (m_editPending)
         UpdateCell(bAllowMove);
     else if (m_store.CurRow() != -1 && m_store.CurCol() != -1)
-        ShowCellEditor(m_store.CurRow(), m_store.CurCol());
+        showCellEditor(m_store.CurRow(), m_store.CurCol());
     return true;
 }
 
@@ -141,12 +141,12 @@ QWidget* QvGrid::boundControlOf(qint32 Position) const
     return columnAt(Position).BoundControl.data();
 }
 
-void QvGrid::ShowCellEditor(qint32 Row, qint32 Col)
+void QvGrid::showCellEditor(qint32 Row, qint32 Col)
 {
     if (m_editPending && !UpdateCell(false))
         return;
     // Without a current cell there is nothing to edit.
-    if (!CanEditNow() || !cellOnGrid(Row, Col))
+    if (!canEditNow() || !cellOnGrid(Row, Col))
         return;
     const qint32 column = m_store.ColOrder()[Col];
     if (m_store.Columns()[column].ColType == ColCheckBox)
@@ -169,7 +169,7 @@ void QvGrid::ShowCellEditor(qint32 Row, qint32 Col)
             bound->setParent(container);
         }
         m_editControl = bound;
-        PositionCellEditor();
+        positionCellEditor();
         styleEditor(*bound, Row, column);
         bound->setEnabled(true);
         bound->show();
@@ -182,7 +182,7 @@ void QvGrid::ShowCellEditor(qint32 Row, qint32 Col)
     }
 
     m_editControl = m_txtEdit;
-    PositionCellEditor();
+    positionCellEditor();
     styleEditBox(Row, column);
     m_txtEdit->setText(m_store.CellAt(Row, column).Text);
     m_txtEdit->setSelection(0, qint32(m_txtEdit->text().size()));
@@ -196,7 +196,7 @@ void QvGrid::ShowCellEditor(qint32 Row, qint32 Col)
 // look of its own, and the grid's font size.
 void QvGrid::styleEditor(QWidget& Editor, qint32 Row, qint32 Col)
 {
-    setEditorColors(Editor, m_p.ForeColorEdit, m_p.BackColorEdit);
+    setEditorColors(Editor, m_props.ForeColorEdit, m_props.BackColorEdit);
     const CellInfo& cell = m_store.CellAt(Row, Col);
     QFont font = Editor.font();
     if (m_store.Columns()[Col].ColType != ColProgressBar)
@@ -217,12 +217,12 @@ void QvGrid::styleEditBox(qint32 Row, qint32 Col)
     m_txtEdit->setAlignment(editorAlignment(m_store.CellAt(Row, Col).Alignment));
 }
 
-void QvGrid::PositionCellEditor()
+void QvGrid::positionCellEditor()
 {
     QRect rect;
     GetColRect(m_editCol, rect);
-    const qint32 line = m_p.GridLineWidth;
-    const qint32 left = IsIndentedColumn(m_editCol) ? rect.left() : rect.left() + line;
+    const qint32 line = m_props.GridLineWidth;
+    const qint32 left = isIndentedColumn(m_editCol) ? rect.left() : rect.left() + line;
     const qint32 right = rect.right() + 1;
     const qint32 rowTop = GetRowTop(m_editRow, -1);
     const qint32 rowHeight = m_store.RowAt(m_editRow).Height;
@@ -252,7 +252,7 @@ void QvGrid::PositionCellEditor()
     bound->setGeometry(geometry);
 }
 
-void QvGrid::txtEdit_KeyPress(qint16& KeyAscii)
+void QvGrid::editorKeyPress(qint16& KeyAscii)
 {
     // A key that asked for an editor the host or the column refused has no column to filter it.
     if (!m_editPending)
@@ -262,14 +262,14 @@ void QvGrid::txtEdit_KeyPress(qint16& KeyAscii)
     emit EditKeyPress(column, KeyAscii);
 }
 
-QString QvGrid::EditText() const { return m_txtEdit->text(); }
+QString QvGrid::editText() const { return m_txtEdit->text(); }
 
-qint32 QvGrid::EditSelStart() const
+qint32 QvGrid::editSelStart() const
 {
     return m_txtEdit->hasSelectedText() ? m_txtEdit->selectionStart() : m_txtEdit->cursorPosition();
 }
 
-void QvGrid::SetEditText(const QString& Text, qint32 SelStart)
+void QvGrid::setEditText(const QString& Text, qint32 SelStart)
 {
     m_txtEdit->setText(Text);
     m_txtEdit->setCursorPosition(SelStart);
@@ -290,7 +290,7 @@ void QvGrid::hideCellEditor()
         setFocus();
 }
 
-void QvGrid::DiscardCellEdit()
+void QvGrid::discardCellEdit()
 {
     if (m_editPending)
         hideCellEditor();
@@ -298,7 +298,7 @@ void QvGrid::DiscardCellEdit()
     m_editPending = false;
 }
 
-void QvGrid::SetEditorFontSize(qreal PointSize)
+void QvGrid::setEditorFontSize(qreal PointSize)
 {
     QFont font = m_txtEdit->font();
     font.setPointSizeF(PointSize);
@@ -311,7 +311,7 @@ bool QvGrid::UpdateCell(bool bAllowMove)
         return true;
     // The host removed the edited row or column meanwhile: the edit has nowhere to go.
     if (m_editRow > m_store.LastRow() || m_editCol >= m_store.ColOrder().size()) {
-        DiscardCellEdit();
+        discardCellEdit();
         return true;
     }
     const qint32 column = m_store.ColOrder()[m_editCol];
@@ -340,14 +340,14 @@ bool QvGrid::UpdateCell(bool bAllowMove)
             newValue.clear();
         m_store.ChangeCellText(m_editRow, column, newValue);
         CalcRowHeight(m_editRow);
-        SetCellChanged(m_editRow, column, true);
+        setCellChanged(m_editRow, column, true);
         RefreshIfRedraw();
     }
     if (bAllowMove) {
-        if (m_p.EditMove == 1)
+        if (moveAfterEdit() == MoveAfterEdit::Right)
             m_store.SetCurCol(NextSelectableCol(false));
-        else if (m_p.EditMove == 2)
-            m_store.SetCurRow(SelectableRowBelow(1, false));
+        else if (moveAfterEdit() == MoveAfterEdit::Down)
+            m_store.SetCurRow(selectableRowBelow(1, false));
         qint32 from = -1;
         qint32 to = -1;
         SelectRowRange(false, from, to);
@@ -358,7 +358,7 @@ bool QvGrid::UpdateCell(bool bAllowMove)
     // A refitted row may change how many rows fit.
     if (changed)
         UpdateScrollBars();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
     return true;
 }
 
@@ -367,11 +367,11 @@ void QvGrid::ForceCellEdit(qint32 lNewRow, qint32 lNewCol, bool bBlankCell)
     RowColSet(lNewRow, lNewCol);
     if (m_store.LastRow() == -1)
         return;
-    const bool allowEdit = m_p.AllowEdit;
-    LastKeyCode = VirtualKey::F2;
-    m_p.AllowEdit = true;
-    ShowCellEditor(m_store.CurRow(), m_store.CurCol());
-    m_p.AllowEdit = allowEdit;
+    const bool allowEdit = m_props.AllowEdit;
+    m_lastKeyCode = VirtualKey::F2;
+    m_props.AllowEdit = true;
+    showCellEditor(m_store.CurRow(), m_store.CurCol());
+    m_props.AllowEdit = allowEdit;
     if (bBlankCell)
         m_txtEdit->clear();
 }

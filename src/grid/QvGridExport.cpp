@@ -106,8 +106,8 @@ void QvGrid::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bool
                 exported.push_back(col);
 
         CsvWriter csv(file);
-        if (!m_p.Caption.isEmpty())
-            csv.writeLine(m_p.Caption);
+        if (!m_props.Caption.isEmpty())
+            csv.writeLine(m_props.Caption);
         for (qint32 col : exported)
             csv.addTextField(columns.at(col).Heading);
         csv.endLine();
@@ -142,10 +142,10 @@ void QvGrid::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bool
     const QString question = QStringLiteral("File %1 was saved to your Application Excel path.\r\nDo you want to open it?")
                                  .arg(fileName);
     if (ui::MsgBox(question, ui::vbYesNo | ui::vbQuestion) == ui::vbYes)
-        ShellOpenFile(windowsPath);
+        shellOpenFile(windowsPath);
 }
 
-void QvGrid::ShellOpenFile(const QString& Path)
+void QvGrid::shellOpenFile(const QString& Path)
 {
     if (shell::ShellExecute(QStringLiteral("open"), Path) <= 32)
         ui::MsgBox(QStringLiteral("Unable to open target file."), ui::vbInformation);

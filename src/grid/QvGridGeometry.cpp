@@ -30,48 +30,48 @@ qint32 QvGrid::textHeight(const QFont& Font) const
 void QvGrid::CalcRowMetrics()
 {
     const qint32 previousRowHeight = RowHeightPx();
-    CheckBoxSize = previousRowHeight > 16 ? 16 : previousRowHeight - 4;
-    RowIndent = m_p.RowCheckBoxes ? CheckBoxSize + 2 : 3;
-    CheckBoxIndent = RowIndent;
+    m_metrics.CheckBoxSize = previousRowHeight > 16 ? 16 : previousRowHeight - 4;
+    m_metrics.RowIndent = m_props.RowCheckBoxes ? m_metrics.CheckBoxSize + 2 : 3;
+    m_metrics.CheckBoxIndent = m_metrics.RowIndent;
 
-    HasImageList = m_imageList != nullptr;
+    m_metrics.HasImageList = m_imageList != nullptr;
     if (m_imageList) {
-        ImageHeight = m_imageList->ImageHeight();
-        ImageWidth = m_imageList->ImageWidth();
+        m_metrics.ImageHeight = m_imageList->ImageHeight();
+        m_metrics.ImageWidth = m_imageList->ImageWidth();
         bool anyRowImage = false;
         for (qint32 index = 0; index <= m_store.LastRow() && !anyRowImage; ++index)
             anyRowImage = m_store.Record(index).Image != 0;
         if (anyRowImage)
-            RowIndent = ImageWidth + RowIndent + 2;
+            m_metrics.RowIndent = m_metrics.ImageWidth + m_metrics.RowIndent + 2;
     }
 
-    HeaderTextHeight = textHeight(m_p.FontHeader);
-    CaptionHeight = m_p.Caption.isEmpty() ? 0 : RoundHalfEven(HeaderTextHeight * 1.5);
-    HeaderHeight = CalcHeaderHeight();
+    m_metrics.HeaderTextHeight = textHeight(m_props.FontHeader);
+    m_metrics.CaptionHeight = m_props.Caption.isEmpty() ? 0 : RoundHalfEven(m_metrics.HeaderTextHeight * 1.5);
+    m_metrics.HeaderHeight = CalcHeaderHeight();
 
     // MinRowHeight is in the container unit; a row is never lower than the header font's text.
-    const double twipsPerUnit = m_p.ScaleUnits == 3 ? TwipsPerInch / logicalDpiY() : twipsPerUnitX();
-    qint32 rowHeight = RoundHalfEven(m_p.MinRowHeight * twipsPerUnit * logicalDpiY() / TwipsPerInch);
-    rowHeight = std::max(rowHeight, HeaderTextHeight);
-    m_store.SetRowHeightPx(rowHeight + 2 * m_p.MinVerticalOffset + 2);
+    const double twipsPerUnit = scaleUnit() == ScaleUnit::Pixels ? TwipsPerInch / logicalDpiY() : twipsPerUnitX();
+    qint32 rowHeight = RoundHalfEven(m_props.MinRowHeight * twipsPerUnit * logicalDpiY() / TwipsPerInch);
+    rowHeight = std::max(rowHeight, m_metrics.HeaderTextHeight);
+    m_store.SetRowHeightPx(rowHeight + 2 * m_props.MinVerticalOffset + 2);
 
-    EllipsisFlag = m_p.DisplayEllipsis ? EndEllipsis : 0;
+    m_metrics.EllipsisFlag = m_props.DisplayEllipsis ? EndEllipsis : 0;
 }
 
 qint32 QvGrid::CalcHeaderHeight() const
 {
-    if (!m_p.ColumnHeaders)
-        return CaptionHeight;
-    const qint32 lineHeight = textHeight(m_p.FontHeader);
-    const qint32 lines = m_p.ColumnHeaderLines;
-    if (m_p.ColumnHeaderSmall)
-        return RoundHalfEven(lines * lineHeight / 3.0 + lineHeight + CaptionHeight);
-    return lines * lineHeight + lineHeight + CaptionHeight;
+    if (!m_props.ColumnHeaders)
+        return m_metrics.CaptionHeight;
+    const qint32 lineHeight = textHeight(m_props.FontHeader);
+    const qint32 lines = m_props.ColumnHeaderLines;
+    if (m_props.ColumnHeaderSmall)
+        return RoundHalfEven(lines * lineHeight / 3.0 + lineHeight + m_metrics.CaptionHeight);
+    return lines * lineHeight + lineHeight + m_metrics.CaptionHeight;
 }
 
 void QvGrid::CalcRowHeight(qint32 Row)
 {
-    if (!m_p.AllowWordWrap || Row < 0 || Row > m_store.LastRow())
+    if (!m_props.AllowWordWrap || Row < 0 || Row > m_store.LastRow())
         return;
     const QFontMetricsF metrics(m_font, viewport());
     RowInfo& row = m_store.RowAt(Row);
@@ -88,12 +88,12 @@ void QvGrid::CalcRowHeight(qint32 Row)
         }
         contentHeight = std::max(contentHeight, bottom);
     }
-    const qint32 lineHeight = RowHeightPx() - 2 * m_p.MinVerticalOffset - 2;
+    const qint32 lineHeight = RowHeightPx() - 2 * m_props.MinVerticalOffset - 2;
     if (contentHeight < lineHeight)
         contentHeight = lineHeight;
-    else if (m_p.MaxLineCount >= 1 && contentHeight > m_p.MaxLineCount * lineHeight)
-        contentHeight = m_p.MaxLineCount * lineHeight;
-    row.Height = contentHeight + 2 * m_p.MinVerticalOffset;
+    else if (m_props.MaxLineCount >= 1 && contentHeight > m_props.MaxLineCount * lineHeight)
+        contentHeight = m_props.MaxLineCount * lineHeight;
+    row.Height = contentHeight + 2 * m_props.MinVerticalOffset;
     RowLayoutChanged();
 }
 
@@ -140,22 +140,22 @@ qint32 QvGrid::GetRowTop(qint32 Row, qint32 TopRow) const
     const std::vector<qint64>& tops = rowTops();
     const qint32 end = qint32(tops.size()) - 1;
     const qint64 top = tops[std::clamp(TopRow, 0, end)];
-    return qint32(HeaderHeight + tops[std::clamp(Row, 0, end)] - top);
+    return qint32(m_metrics.HeaderHeight + tops[std::clamp(Row, 0, end)] - top);
 }
 
 qint32 QvGrid::VisibleRowCount() const
 {
     if (RowHeightPx() <= 0)
         return 0;
-    const qint32 border = m_p.BorderStyle == 1 ? 4 : 0;
-    return RoundHalfEven(double(viewport()->height() - HeaderHeight - border) / RowHeightPx());
+    const qint32 border = frameBorder() == Border::Single ? 4 : 0;
+    return RoundHalfEven(double(viewport()->height() - m_metrics.HeaderHeight - border) / RowHeightPx());
 }
 
 qint32 QvGrid::RowFromY(float Y) const
 {
     if (m_store.Rows() == 0)
         return -1;
-    if (HeaderHeight > 0 && Y <= HeaderHeight)
+    if (m_metrics.HeaderHeight > 0 && Y <= m_metrics.HeaderHeight)
         return -1;
     const qint32 topRow = SBGetValue(1);
     if (topRow > m_store.LastRow())
@@ -163,7 +163,7 @@ qint32 QvGrid::RowFromY(float Y) const
     // The first row whose bottom edge is at or below Y; a hidden row shares its bottom with the
     // row before it, so only the topmost row can be a hidden one.
     const std::vector<qint64>& tops = rowTops();
-    const double start = std::max(HeaderHeight, 0) - double(tops[topRow]);
+    const double start = std::max(m_metrics.HeaderHeight, 0) - double(tops[topRow]);
     const auto bottom = std::lower_bound(tops.begin() + topRow + 1, tops.end(), double(Y),
                                          [start](qint64 Top, double Value) { return start + Top < Value; });
     if (bottom == tops.end())
@@ -185,7 +185,7 @@ qint32 QvGrid::columnWidthPx(qint32 Position) const { return columnAt(Position).
 
 bool QvGrid::columnOnScreen(qint32 Position, qint32 FirstScrolled) const
 {
-    return Position >= FirstScrolled || Position <= m_p.FreezeAtCol;
+    return Position >= FirstScrolled || Position <= m_props.FreezeAtCol;
 }
 
 qint32 QvGrid::ColFromX(float X) const
@@ -200,7 +200,7 @@ qint32 QvGrid::ColFromX(float X) const
         if (!columnAt(position).Visible)
             continue;
         const qint32 width = columnWidthPx(position);
-        if (X > left && X <= left + width + 4 + RowNumberWidth)
+        if (X > left && X <= left + width + 4 + m_metrics.RowNumberWidth)
             return position;
         left += width;
     }
@@ -211,17 +211,17 @@ void QvGrid::GetColRect(qint32 Position, QRect& Rect) const
 {
     const qint32 firstScrolled = SBGetValue(0);
     if (!columnOnScreen(Position, firstScrolled)) {
-        Rect.setLeft(RowNumberWidth - 1);
+        Rect.setLeft(m_metrics.RowNumberWidth - 1);
         return;
     }
-    qint32 left = RowNumberWidth;
+    qint32 left = m_metrics.RowNumberWidth;
     for (qint32 position = 0; position < Position; ++position) {
         if (columnOnScreen(position, firstScrolled) && columnAt(position).Visible)
             left += columnWidthPx(position);
     }
     qint32 right = left + columnWidthPx(Position);
-    if (IsIndentedColumn(Position))
-        left = RowNumberWidth + RowIndent;
+    if (isIndentedColumn(Position))
+        left = m_metrics.RowNumberWidth + m_metrics.RowIndent;
     Rect.setLeft(left);
     Rect.setRight(right - 1);
 }
@@ -256,12 +256,12 @@ qint32 QvGrid::selectableColFrom(qint32 Current, bool Forward, bool FromEdge) co
 
 qint32 QvGrid::PrevSelectableCol(bool FromEnd)
 {
-    return NavColumn = selectableColFrom(m_store.CurCol(), false, FromEnd);
+    return m_metrics.NavColumn = selectableColFrom(m_store.CurCol(), false, FromEnd);
 }
 
 qint32 QvGrid::NextSelectableCol(bool FromStart)
 {
-    return NavColumn = selectableColFrom(m_store.CurCol(), true, FromStart);
+    return m_metrics.NavColumn = selectableColFrom(m_store.CurCol(), true, FromStart);
 }
 
 qint32 QvGrid::VisibleHeight()
@@ -269,7 +269,7 @@ qint32 QvGrid::VisibleHeight()
     if (!m_paintEnabled)
         UpdateScrollBars();
     const double twipsPerPixel = TwipsPerInch / logicalDpiY();
-    const qint32 border = m_p.BorderStyle == 1 ? RoundHalfEven(4 * twipsPerPixel) : 0;
+    const qint32 border = frameBorder() == Border::Single ? RoundHalfEven(4 * twipsPerPixel) : 0;
     double result = height() * twipsPerPixel - border;
     if (SBGetVisible(0))
         result -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) * twipsPerPixel;
@@ -281,11 +281,11 @@ qint32 QvGrid::VisibleWidth()
     if (!m_paintEnabled)
         UpdateScrollBars();
     const double twipsPerPixel = TwipsPerInch / logicalDpiX();
-    const qint32 border = m_p.BorderStyle == 1 ? RoundHalfEven(4 * twipsPerPixel) : 0;
+    const qint32 border = frameBorder() == Border::Single ? RoundHalfEven(4 * twipsPerPixel) : 0;
     double result = width() * twipsPerPixel - border;
     if (SBGetVisible(1))
         result -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) * twipsPerPixel;
-    return RoundHalfEven(result - twipsPerPixel - RowNumberWidth * twipsPerPixel);
+    return RoundHalfEven(result - twipsPerPixel - m_metrics.RowNumberWidth * twipsPerPixel);
 }
 
 float QvGrid::RowHeight(qint32 Row) const
@@ -311,7 +311,7 @@ void QvGrid::SetRowHeight(qint32 Row, float NewValue)
         RowLayoutChanged();
     }
     UpdateScrollBars();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 } // namespace grid

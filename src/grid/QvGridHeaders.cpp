@@ -10,48 +10,48 @@ namespace grid {
 using namespace TextFormat;
 using namespace FrameControl;
 
-void QvGrid::DrawCaption()
+void QvGrid::drawCaption()
 {
-    if (m_p.Caption.isEmpty())
+    if (m_props.Caption.isEmpty())
         return;
     // The band spans the visible width (twips) plus the row-number column, from one pixel left
     // of the edge.
     const double width = VisibleWidth() * logicalDpiX() / 1440.0;
-    const PixelRect band{-1, 0, RoundHalfEven(width + 1 + RowNumberWidth), CaptionHeight};
-    const FaceColors colors{TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo)};
+    const PixelRect band{-1, 0, RoundHalfEven(width + 1 + m_metrics.RowNumberWidth), m_metrics.CaptionHeight};
+    const FaceColors colors{TranslateColor(m_props.ThemeCustomColorFrom), TranslateColor(m_props.ThemeCustomColorTo)};
     paintOnSurface([&](QPainter& painter) {
-        painter.setFont(m_p.FontHeader);
-        painter.setPen(ToQColor(TranslateColor(m_p.ForeColorHdr)));
+        painter.setFont(m_props.FontHeader);
+        painter.setPen(ToQColor(TranslateColor(m_props.ForeColorHdr)));
         PixelRect face = band;
-        switch (m_p.ThemeStyle) {
-        case 0: DrawFrameControl(painter, face, DFC_BUTTON, DFCS_BUTTONPUSH); break;
-        case 1: DrawFrameControl(painter, face, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_FLAT); break;
-        case 2:
-            if (!DrawThemePart(painter, this, QStringLiteral("Header"), 1, 1, face))
-                DrawButtonFrame(painter, face, 1, false, false, colors);
+        switch (themeLook()) {
+        case ThemeLook::Classic3D: DrawFrameControl(painter, face, DFC_BUTTON, DFCS_BUTTONPUSH); break;
+        case ThemeLook::ClassicFlat: DrawFrameControl(painter, face, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_FLAT); break;
+        case ThemeLook::VisualStyle:
+            if (!DrawThemePart(painter, this, QStringLiteral("Header"), 1, FaceNormal, face))
+                DrawButtonFrame(painter, face, FaceNormal, false, false, colors);
             break;
-        case 3: DrawButtonFace(painter, face, 1, colors); break;
-        case 4: DrawButtonFrame(painter, face, 1, true, false, colors); break;
-        case 5: DrawButtonFrame(painter, face, 1, true, true, colors); break;
-        case 6: DrawStyledRect(painter, face, 1, true, false, colors); break;
-        case 7: DrawStyledRect(painter, face, 1, true, true, colors); break;
+        case ThemeLook::Office: DrawButtonFace(painter, face, FaceNormal, colors); break;
+        case ThemeLook::Framed: DrawButtonFrame(painter, face, FaceNormal, true, false, colors); break;
+        case ThemeLook::FramedTinted: DrawButtonFrame(painter, face, FaceNormal, true, true, colors); break;
+        case ThemeLook::Banded: DrawStyledRect(painter, face, FaceNormal, true, false, colors); break;
+        case ThemeLook::BandedGrey: DrawStyledRect(painter, face, FaceNormal, true, true, colors); break;
         default: break;
         }
-        PixelRect text{band.Left + 15, CaptionHeight / 8, band.Right - 15, band.Bottom};
-        DrawTextAW(painter, m_p.Caption, -1, text, m_p.CaptionAlignment | EllipsisFlag | DT_NOPREFIX);
+        PixelRect text{band.Left + 15, m_metrics.CaptionHeight / 8, band.Right - 15, band.Bottom};
+        DrawTextAW(painter, m_props.Caption, -1, text, m_props.CaptionAlignment | m_metrics.EllipsisFlag | DT_NOPREFIX);
         painter.setFont(m_font);
     });
 }
 
-qint32 QvGrid::DrawColumnHeaders(bool SingleLine)
+qint32 QvGrid::drawColumnHeaders(bool SingleLine)
 {
     if (m_store.Cols() == 0)
         return 0;
     HotHeader = -1;
     qint32 x = 0;
     paintOnSurface([&](QPainter&) {
-        if (m_p.ShowRowNumbers)
-            DrawColumnHeader(-1, 1, false, true);
+        if (m_props.ShowRowNumbers)
+            drawColumnHeader(-1, FaceNormal, false, true);
         const QList<qint32>& order = m_store.ColOrder();
         for (qint32 position = 0; position < qint32(order.size()); ++position) {
             if (!columnOnScreen(position, SBGetValue(0)))
@@ -60,59 +60,56 @@ qint32 QvGrid::DrawColumnHeaders(bool SingleLine)
             if (!column.Visible)
                 continue;
             column.Left = x;
-            DrawColumnHeader(position, 1, SingleLine, false);
+            drawColumnHeader(position, FaceNormal, SingleLine, false);
             x += column.WidthPx;
         }
     });
-    return RowNumberWidth + x;
+    return m_metrics.RowNumberWidth + x;
 }
 
-void QvGrid::DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bool RowNumberCell)
+void QvGrid::drawColumnHeader(qint32 Position, FaceState State, bool SingleLine, bool RowNumberCell)
 {
-    if (!m_p.ColumnHeaders || (Position < 0 && !RowNumberCell) || Position >= m_store.Cols())
+    if (!m_props.ColumnHeaders || (Position < 0 && !RowNumberCell) || Position >= m_store.Cols())
         return;
-    if (Position == SwapCol || Position == DragCol)
-        State = 3;
-    if (!m_p.AllowColumnSort && !m_p.AllowColumnSwap && !m_p.AllowColumnDrag)
-        State = 1;
+    if (Position == m_swapCol || Position == m_dragCol)
+        State = FacePressed;
+    if (!m_props.AllowColumnSort && !m_props.AllowColumnSwap && !m_props.AllowColumnDrag)
+        State = FaceNormal;
     const ColumnInfo* column = RowNumberCell ? nullptr : &columnAt(Position);
-    PixelRect face{-1, CaptionHeight, RowNumberWidth, HeaderHeight};
+    PixelRect face{-1, m_metrics.CaptionHeight, m_metrics.RowNumberWidth, m_metrics.HeaderHeight};
     if (RowNumberCell)
-        State = 1;
+        State = FaceNormal;
     else
-        face = PixelRect{RowNumberWidth + column->Left - 1, CaptionHeight,
-                         RowNumberWidth + column->Left + column->WidthPx, HeaderHeight};
-    const FaceColors colors{TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo)};
+        face = PixelRect{m_metrics.RowNumberWidth + column->Left - 1, m_metrics.CaptionHeight,
+                         m_metrics.RowNumberWidth + column->Left + column->WidthPx, m_metrics.HeaderHeight};
+    const FaceColors colors{TranslateColor(m_props.ThemeCustomColorFrom), TranslateColor(m_props.ThemeCustomColorTo)};
 
     paintOnSurface([&](QPainter& painter) {
-        painter.setFont(m_p.FontHeader);
-        painter.setPen(ToQColor(TranslateColor(m_p.ForeColorHdr)));
+        painter.setFont(m_props.FontHeader);
+        painter.setPen(ToQColor(TranslateColor(m_props.ForeColorHdr)));
         static constexpr qint32 classicStates[3] = {DFCS_BUTTONPUSH, DFCS_BUTTONPUSH | DFCS_HOT,
                                                     DFCS_BUTTONPUSH | DFCS_PUSHED};
-        const bool knownState = State >= 1 && State <= 3;
-        switch (m_p.ThemeStyle) {
-        case 0:
-            if (knownState)
-                DrawFrameControl(painter, face, DFC_BUTTON, classicStates[State - 1]);
+        switch (themeLook()) {
+        case ThemeLook::Classic3D:
+            DrawFrameControl(painter, face, DFC_BUTTON, classicStates[State - FaceNormal]);
             break;
-        case 1:
-            if (knownState)
-                DrawFrameControl(painter, face, DFC_BUTTON,
-                                 State == 1 ? (DFCS_BUTTONPUSH | DFCS_FLAT) : classicStates[State - 1]);
+        case ThemeLook::ClassicFlat:
+            DrawFrameControl(painter, face, DFC_BUTTON,
+                             State == FaceNormal ? (DFCS_BUTTONPUSH | DFCS_FLAT) : classicStates[State - FaceNormal]);
             break;
-        case 2:
+        case ThemeLook::VisualStyle:
             if (!DrawThemePart(painter, this, QStringLiteral("Header"), 1, State, face))
                 DrawButtonFrame(painter, face, State, false, false, colors);
             break;
-        case 3: {
+        case ThemeLook::Office: {
             PixelRect office = face;
             DrawButtonFace(painter, office, State, colors);
             break;
         }
-        case 4: DrawButtonFrame(painter, face, State, false, false, colors); break;
-        case 5: DrawButtonFrame(painter, face, State, false, true, colors); break;
-        case 6: DrawStyledRect(painter, face, State, false, false, colors); break;
-        case 7: DrawStyledRect(painter, face, State, false, true, colors); break;
+        case ThemeLook::Framed: DrawButtonFrame(painter, face, State, false, false, colors); break;
+        case ThemeLook::FramedTinted: DrawButtonFrame(painter, face, State, false, true, colors); break;
+        case ThemeLook::Banded: DrawStyledRect(painter, face, State, false, false, colors); break;
+        case ThemeLook::BandedGrey: DrawStyledRect(painter, face, State, false, true, colors); break;
         default: break;
         }
         if (RowNumberCell)
@@ -121,43 +118,44 @@ void QvGrid::DrawColumnHeader(qint32 Position, qint32 State, bool SingleLine, bo
         // The sort arrow of the primary (large) or secondary (small) sort column, and the margin
         // it keeps on the right.
         const qint32 index = m_store.ColOrder()[Position];
-        const qint32 arrowX = RowNumberWidth + column->Left + column->WidthPx - 12;
+        const qint32 arrowX = m_metrics.RowNumberWidth + column->Left + column->WidthPx - 12;
         qint32 margin = 6;
         if (column->WidthPx > 8 && index == SortCol1) {
-            DrawSortArrow(painter, arrowX, CaptionHeight + 6, 9, 5, column->SortState);
+            DrawSortArrow(painter, arrowX, m_metrics.CaptionHeight + 6, 9, 5, column->SortState);
             margin = 13;
         } else if (column->WidthPx > 8 && index == SortCol2) {
-            DrawSortArrow(painter, arrowX, CaptionHeight + 6, 6, 3, column->SortState);
+            DrawSortArrow(painter, arrowX, m_metrics.CaptionHeight + 6, 6, 3, column->SortState);
             margin = 13;
         }
-        PixelRect text{RowNumberWidth + column->Left + 5, CaptionHeight,
-                       RowNumberWidth + column->Left + column->WidthPx - margin, HeaderHeight};
-        if (State == 2)
+        PixelRect text{m_metrics.RowNumberWidth + column->Left + 5, m_metrics.CaptionHeight,
+                       m_metrics.RowNumberWidth + column->Left + column->WidthPx - margin, m_metrics.HeaderHeight};
+        if (State == FaceHot)
             text.Top -= 1;
-        else if (State == 3)
+        else if (State == FacePressed)
             text.Top += 1;
-        if (m_p.ColumnHeaderLines > 1 && !SingleLine) {
+        if (m_props.ColumnHeaderLines > 1 && !SingleLine) {
             const QFontMetrics metrics = painter.fontMetrics();
-            const QString heading = FitTextToWidth(metrics, column->Heading, text.Width(), m_p.ColumnHeaderLines);
+            const QString heading = FitTextToWidth(metrics, column->Heading, text.Width(), m_props.ColumnHeaderLines);
             PixelRect extent{0, 0, text.Width(), 0};
-            const qint32 height = CalcTextRect(m_p.FontHeader, heading, extent, 0);
-            text.Top += RoundHalfEven((HeaderHeight - CaptionHeight - height) / 2.0);
+            const qint32 height = CalcTextRect(m_props.FontHeader, heading, extent, 0);
+            text.Top += RoundHalfEven((m_metrics.HeaderHeight - m_metrics.CaptionHeight - height) / 2.0);
             DrawTextAW(painter, heading, -1, text,
-                       column->Alignment | DT_WORDBREAK | DT_WORD_ELLIPSIS | EllipsisFlag | DT_NOPREFIX);
+                       column->Alignment | DT_WORDBREAK | DT_WORD_ELLIPSIS | m_metrics.EllipsisFlag | DT_NOPREFIX);
         } else {
-            DrawTextAW(painter, column->Heading, -1, text, column->Alignment | DT_SINGLELINE | EllipsisFlag | DT_NOPREFIX);
+            DrawTextAW(painter, column->Heading, -1, text,
+                       column->Alignment | DT_SINGLELINE | m_metrics.EllipsisFlag | DT_NOPREFIX);
         }
         painter.setFont(m_font);
     });
 }
 
-QRect QvGrid::CellPartRect(qint32 Row, qint32 Col, qint32 Y, qint32 Part) const
+QRect QvGrid::cellPartRect(qint32 Row, qint32 Col, qint32 Y, CellPart Part) const
 {
     if (!cellOnGrid(Row, Col))
         return QRect();
     const ColumnInfo& column = columnAt(Col);
-    const CellPartSizes sizes{CheckBoxSize, ImageWidth, ImageHeight};
-    return GetCellPartRect(column, m_store.RowAt(Row).Height, Y, Part, sizes, RowNumberWidth).toQRect();
+    const CellPartSizes sizes{m_metrics.CheckBoxSize, m_metrics.ImageWidth, m_metrics.ImageHeight};
+    return GetCellPartRect(column, m_store.RowAt(Row).Height, Y, Part, sizes, m_metrics.RowNumberWidth).toQRect();
 }
 
 } // namespace grid

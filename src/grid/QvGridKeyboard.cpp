@@ -28,11 +28,11 @@ void QvGrid::keyPressEvent(QKeyEvent* Event)
     if (const qint16 code = VirtualKeyFromQt(Event->key(), Event->modifiers())) {
         qint16 keyCode = code;
         qint16 shift = ShiftFromModifiers(Event->modifiers());
-        HandleKeyDown(keyCode, shift);
+        handleKeyDown(keyCode, shift);
         usedUp = keyCode == 0;
     }
     if (qint16 ascii = KeyAsciiFromQt(Event->key(), Event->modifiers(), Event->text())) {
-        HandleKeyPress(ascii);
+        handleKeyPress(ascii);
         usedUp = usedUp || ascii == 0;
     }
     Event->setAccepted(usedUp);
@@ -45,18 +45,18 @@ void QvGrid::keyReleaseEvent(QKeyEvent* Event)
         return;
     qint16 keyCode = VirtualKeyFromQt(Event->key(), Event->modifiers());
     qint16 shift = ShiftFromModifiers(Event->modifiers());
-    HandleKeyUp(keyCode, shift);
+    handleKeyUp(keyCode, shift);
     Event->setAccepted(keyCode == 0);
 }
 
-void QvGrid::HandleKeyDown(qint16& KeyCode, qint16& Shift)
+void QvGrid::handleKeyDown(qint16& KeyCode, qint16& Shift)
 {
     const qint16 incoming = KeyCode;
     KeyMove move{m_store.CurRow(), m_store.CurCol()};
-    HideToolTip();
-    LockedRowHit = false;
-    LockedColHit = false;
-    ShiftState = Shift;
+    hideToolTip();
+    m_lockedRowHit = false;
+    m_lockedColHit = false;
+    m_shiftState = Shift;
     SetRedrawFlag(false);
     try {
         applyKey(KeyCode, Shift, move);
@@ -75,25 +75,25 @@ void QvGrid::HandleKeyDown(qint16& KeyCode, qint16& Shift)
 // and making the cell current; the page keys only repaint.
 void QvGrid::finishKeyMove(KeyMove& Move)
 {
-    if (LastKeyCode == VirtualKey::Prior || LastKeyCode == VirtualKey::Next) {
-        if (Move.NeedRepaint)
-            DrawGrid(m_paintEnabled);
+    if (m_lastKeyCode == VirtualKey::Prior || m_lastKeyCode == VirtualKey::Next) {
+        if (Move.needRepaint)
+            drawGrid(m_paintEnabled);
         return;
     }
-    if (Move.NewRow >= 0 && Move.NewRow <= m_store.LastRow()) {
+    if (Move.newRow >= 0 && Move.newRow <= m_store.LastRow()) {
         qint32 from = -1;
         qint32 to = -1;
-        if (Move.ClearOthers && m_store.CurRow() != Move.NewRow && SelectRowRange(false, from, to))
-            Move.NeedRepaint = true;
-        qint16& flags = m_store.RowAt(Move.NewRow).Flags;
+        if (Move.clearOthers && m_store.CurRow() != Move.newRow && SelectRowRange(false, from, to))
+            Move.needRepaint = true;
+        qint16& flags = m_store.RowAt(Move.newRow).Flags;
         if (!FlagIsSet(flags, RowFlag::Selected)) {
             SetFlagBit(flags, RowFlag::Selected, true);
-            Move.NeedRepaint = true;
+            Move.needRepaint = true;
             emit SelectionChanged();
         }
     }
-    if (SetCurrentCell(Move.NewRow, Move.NewCol, true, true) || Move.NeedRepaint)
-        DrawGrid(m_paintEnabled);
+    if (setCurrentCell(Move.newRow, Move.newCol, true, true) || Move.needRepaint)
+        drawGrid(m_paintEnabled);
 }
 
 void QvGrid::applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
@@ -102,20 +102,20 @@ void QvGrid::applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     switch (KeyCode) {
     case VirtualKey::Return:
     case VirtualKey::Escape:
-        LastKeyCode = KeyCode;
-        Move.ClearOthers = false;
+        m_lastKeyCode = KeyCode;
+        Move.clearOthers = false;
         // With typing as a trigger the key press handles both.
         if (has(EditTrigger(), EditTriggerBit::Typing)) {
             KeyCode = 0;
         } else if (KeyCode == VirtualKey::Escape) {
-            DiscardCellEdit();
+            discardCellEdit();
             KeyCode = 0;
-        } else if (ToggleCellEdit(false)) {
+        } else if (toggleCellEdit(false)) {
             KeyCode = 0;
         }
         break;
     case VirtualKey::Insert:
-        LastKeyCode = KeyCode;
+        m_lastKeyCode = KeyCode;
         if (AllowInsert() && !EditPending())
             applyInsertKey(Move);
         KeyCode = 0;
@@ -124,25 +124,25 @@ void QvGrid::applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
         // While editing the key deletes in the editor.
         if (AllowDelete() && !EditPending()) {
             applyDeleteKey(Move);
-            if (Move.NewRow > m_store.LastRow())
-                Move.NewRow = -1;
+            if (Move.newRow > m_store.LastRow())
+                Move.newRow = -1;
             KeyCode = 0;
         }
         break;
     case VirtualKey::F2:
-        Move.ClearOthers = false;
-        LastKeyCode = KeyCode;
-        if (has(EditTrigger(), EditTriggerBit::F2) && ToggleCellEdit(false))
+        Move.clearOthers = false;
+        m_lastKeyCode = KeyCode;
+        if (has(EditTrigger(), EditTriggerBit::F2) && toggleCellEdit(false))
             KeyCode = 0;
         break;
     case VirtualKey::Space:
         applySpaceKey(KeyCode, Move);
-        Move.ClearOthers = false;
+        Move.clearOthers = false;
         break;
     case VirtualKey::A:
-        Move.ClearOthers = false;
+        Move.clearOthers = false;
         if (ctrl && has(MultiSelect(), MultiCtrlA)) {
-            ClipboardKeyDown = true;
+            m_clipboardKeyDown = true;
             qint32 from = -1;
             qint32 to = -1;
             SelectRowRange(true, from, to);
@@ -154,7 +154,7 @@ void QvGrid::applyKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     case VirtualKey::V:
         // The grid copies and pastes nothing itself; the host may.
         if (ctrl)
-            ClipboardKeyDown = true;
+            m_clipboardKeyDown = true;
         break;
     case VirtualKey::Up:
     case VirtualKey::Down:
@@ -180,18 +180,18 @@ void QvGrid::applyRowKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     switch (key) {
     case VirtualKey::Up:
     case VirtualKey::Down:
-        LastKeyCode = key;
+        m_lastKeyCode = key;
         if (m_store.LastRow() == -1 || (key == VirtualKey::Up && m_store.CurRow() == -1))
             return;
         if (has(Shift, ShiftMask::Shift) && has(MultiSelect(), MultiShiftArrows))
-            Move.ClearOthers = false;
+            Move.clearOthers = false;
         if (!UpdateCell(false))
             return;
-        if (const qint32 row = FindUnlockedRow(key == VirtualKey::Up);
+        if (const qint32 row = findUnlockedRow(key == VirtualKey::Up);
             row >= RowFirstVisible() && row <= RowLastVisible()) {
-            Move.NewRow = row;
+            Move.newRow = row;
         } else if (SBGetVisible(1)) {
-            Move.NewRow = row;
+            Move.newRow = row;
             SBSetValue(1, row);
         }
         KeyCode = 0;
@@ -199,32 +199,32 @@ void QvGrid::applyRowKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     case VirtualKey::Left:
     case VirtualKey::Right:
         if (!EditPending()) {
-            Move.NewCol = key == VirtualKey::Left ? PrevSelectableCol(false) : NextSelectableCol(false);
-            LastKeyCode = 0;
+            Move.newCol = key == VirtualKey::Left ? PrevSelectableCol(false) : NextSelectableCol(false);
+            m_lastKeyCode = 0;
             KeyCode = 0;
-        } else if (LastKeyCode != VirtualKey::F2) {
+        } else if (m_lastKeyCode != VirtualKey::F2) {
             // Past either end of the text the arrow leaves the cell.
-            const bool atEdge = key == VirtualKey::Left ? EditSelStart() == 0 : EditSelStart() == EditText().size();
+            const bool atEdge = key == VirtualKey::Left ? editSelStart() == 0 : editSelStart() == editText().size();
             if (atEdge) {
-                LastKeyCode = key;
-                if (ToggleCellEdit(false))
+                m_lastKeyCode = key;
+                if (toggleCellEdit(false))
                     KeyCode = 0;
             }
         }
         return;
     case VirtualKey::Prior:
-        LastKeyCode = key;
+        m_lastKeyCode = key;
         if (!EditPending() && UpdateCell(false) && m_store.CurRow() != -1) {
-            SBSetValue(1, std::max(PageUpTopRow(RowFirstVisible()), 0));
-            Move.NeedRepaint = true;
+            SBSetValue(1, std::max(pageUpTopRow(RowFirstVisible()), 0));
+            Move.needRepaint = true;
         }
         KeyCode = 0;
         return;
     case VirtualKey::Next:
-        LastKeyCode = key;
+        m_lastKeyCode = key;
         if (!EditPending() && UpdateCell(false) && m_store.CurRow() < m_store.LastRow()) {
             SBSetValue(1, std::min(RowLastVisible(), m_store.LastRow()));
-            Move.NeedRepaint = true;
+            Move.needRepaint = true;
         }
         KeyCode = 0;
         return;
@@ -236,12 +236,12 @@ void QvGrid::applyRowKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 void QvGrid::applyHomeEndKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     const bool home = KeyCode == VirtualKey::Home;
-    LastKeyCode = KeyCode;
+    m_lastKeyCode = KeyCode;
     if (Shift == 0) {
         // Alone the key goes to the first or last column; while editing it moves the caret.
         if (EditPending())
             return;
-        Move.NewCol = home ? NextSelectableCol(true) : PrevSelectableCol(true);
+        Move.newCol = home ? NextSelectableCol(true) : PrevSelectableCol(true);
         SBSetValue(0, home ? SBGetMin(0) : SBGetMax(0));
         KeyCode = 0;
         return;
@@ -252,7 +252,7 @@ void QvGrid::applyHomeEndKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     if (!UpdateCell(false))
         return;
     if (shift && MultiSelect() != 0) {
-        Move.ClearOthers = false;
+        Move.clearOthers = false;
         SelectedClearAll();
         // Shift+Home selects the rows above the current one here and the first row by the move.
         qint32 from = home ? 1 : m_store.CurRow();
@@ -261,7 +261,7 @@ void QvGrid::applyHomeEndKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
             SelectRowRange(true, from, to);
         emit SelectionChanged();
     }
-    Move.NewRow = home ? 0 : m_store.LastRow();
+    Move.newRow = home ? 0 : m_store.LastRow();
     SBSetValue(1, home ? SBGetMin(1) : SBGetMax(1));
     KeyCode = 0;
 }
@@ -279,7 +279,7 @@ void QvGrid::applyInsertKey(KeyMove& Move)
         m_store.SetCurRow(current + 1);
     RowColSet(row, -1);
     emit AfterInsert(m_store.CurRow());
-    Move.NeedRepaint = true;
+    Move.needRepaint = true;
 }
 
 void QvGrid::applyDeleteKey(KeyMove& Move)
@@ -302,11 +302,11 @@ void QvGrid::applyDeleteKey(KeyMove& Move)
         if (cancel)
             return;
         m_store.ChangeCellText(row, col, QString());
-        SetCellChanged(row, col, true);
+        setCellChanged(row, col, true);
         QString newText;
         emit AfterEdit(row, col, newText, cancel);
         emit AfterDelete();
-        Move.NeedRepaint = true;
+        Move.needRepaint = true;
         return;
     }
     emit BeforeDelete(row, cancel);
@@ -314,7 +314,7 @@ void QvGrid::applyDeleteKey(KeyMove& Move)
         return;
     m_store.RemoveItem(-1);
     emit AfterDelete();
-    Move.NeedRepaint = true;
+    Move.needRepaint = true;
 }
 
 void QvGrid::applySpaceKey(qint16& KeyCode, KeyMove& Move)
@@ -323,20 +323,20 @@ void QvGrid::applySpaceKey(qint16& KeyCode, KeyMove& Move)
     const qint32 position = m_store.CurCol();
     const qint16 colType = position == -1 ? qint16(-1) : columnAt(position).ColType;
     if (RowCheckBoxes() && row != -1) {
-        ClipboardKeyDown = true;
-        Move.NeedRepaint = true;
+        m_clipboardKeyDown = true;
+        Move.needRepaint = true;
         qint16& flags = m_store.RowAt(row).Flags;
         SetFlagBit(flags, RowFlag::Checked, !FlagIsSet(flags, RowFlag::Checked));
         emit RowCheckChanged(row);
         KeyCode = 0;
     } else if (MousePointerIsCustom()) {
         // The hand marks the cell under the mouse: the click is that cell's.
-        emit CellHandClick(HoverRow, MouseCol(), ShiftState);
+        emit CellHandClick(m_hoverRow, MouseCol(), m_shiftState);
     } else if (colType == ColPushButton) {
         // The button of the current cell.
         emit CellButtonClick(row, Col());
-    } else if (colType == ColCheckBox && row != -1 && CanEditNow()) {
-        Move.NeedRepaint = true;
+    } else if (colType == ColCheckBox && row != -1 && canEditNow()) {
+        Move.needRepaint = true;
         const qint32 col = m_store.ColOrder().at(position);
         bool cancel = false;
         emit BeforeEdit(row, col, cancel);
@@ -345,15 +345,15 @@ void QvGrid::applySpaceKey(qint16& KeyCode, KeyMove& Move)
                                                                                           : QStringLiteral("True");
             // The text carries the mark: "True" checks the cell.
             m_store.ChangeCellText(row, col, text);
-            SetCellChanged(row, col, true);
+            setCellChanged(row, col, true);
             emit AfterEdit(row, col, text, cancel);
-            DrawGrid(true);
+            drawGrid(true);
         }
         KeyCode = 0;
     }
 }
 
-void QvGrid::HandleKeyPress(qint16& KeyAscii)
+void QvGrid::handleKeyPress(qint16& KeyAscii)
 {
     if (!KeyboardEnabled())
         return;
@@ -362,26 +362,26 @@ void QvGrid::HandleKeyPress(qint16& KeyAscii)
         if (has(EditTrigger(), EditTriggerBit::Typing)) {
             if (EditPending()) {
                 if (KeyAscii == VirtualKey::Escape) {
-                    DiscardCellEdit();
+                    discardCellEdit();
                     KeyAscii = 0;
                     handled = true;
-                } else if (KeyAscii == VirtualKey::Return && ToggleCellEdit(true)) {
+                } else if (KeyAscii == VirtualKey::Return && toggleCellEdit(true)) {
                     KeyAscii = 0;
                     handled = true;
                 }
-            } else if ((KeyAscii == VirtualKey::Return || KeyAscii >= VirtualKey::Space) && ToggleCellEdit(false)
+            } else if ((KeyAscii == VirtualKey::Return || KeyAscii >= VirtualKey::Space) && toggleCellEdit(false)
                        && EditPending()) {
                 // Enter opens the editor on the cell's text; a typed character replaces it.
-                txtEdit_KeyPress(KeyAscii);
+                editorKeyPress(KeyAscii);
                 if (KeyAscii != 0 && KeyAscii != VirtualKey::Return)
-                    SetEditText(QString(QChar(char16_t(quint16(KeyAscii)))), 1);
+                    setEditText(QString(QChar(char16_t(quint16(KeyAscii)))), 1);
             }
         }
         if ((KeyAscii == VirtualKey::Return || KeyAscii == VirtualKey::Escape)
             && has(EditTrigger(), EditTriggerBit::SwallowsEnterEscape)) {
             KeyAscii = 0;
             handled = true;
-        } else if (!ClipboardKeyDown && !EditPending() && IsCharAlphaNumeric(KeyAscii)) {
+        } else if (!m_clipboardKeyDown && !EditPending() && IsCharAlphaNumeric(KeyAscii)) {
             typeAhead(QChar(char16_t(quint16(KeyAscii))));
         }
     } catch (const runtime::RuntimeError&) {
@@ -393,15 +393,15 @@ void QvGrid::HandleKeyPress(qint16& KeyAscii)
 
 void QvGrid::typeAhead(QChar Typed)
 {
-    if (TickCount() - SearchTick >= 1000)
-        SearchBuffer = Typed;
+    if (TickCount() - m_searchTick >= 1000)
+        m_searchBuffer = Typed;
     else
-        SearchBuffer += Typed;
-    SearchTick = TickCount();
+        m_searchBuffer += Typed;
+    m_searchTick = TickCount();
 
     qint32 row = -1;
     try {
-        row = FindItem(SearchBuffer, SearchColumn(), 4, false, 0);
+        row = FindItem(m_searchBuffer, SearchColumn(), qint32(TextMatch::SameInitialAtOrAfter), false, 0);
     } catch (const runtime::RuntimeError&) {
         // A SearchColumn outside the columns finds nothing.
     }
@@ -409,15 +409,15 @@ void QvGrid::typeAhead(QChar Typed)
         return;
     SBSetValue(1, std::min(row, SBGetMax(1)));
     // The found row becomes current without being selected.
-    SetCurrentCell(row, m_store.CurCol(), true, true);
-    DrawGrid(m_paintEnabled);
+    setCurrentCell(row, m_store.CurCol(), true, true);
+    drawGrid(m_paintEnabled);
 }
 
-void QvGrid::HandleKeyUp(qint16& KeyCode, qint16& Shift)
+void QvGrid::handleKeyUp(qint16& KeyCode, qint16& Shift)
 {
-    ClipboardKeyDown = false;
+    m_clipboardKeyDown = false;
     emit KeyUp(KeyCode, Shift);
-    ShiftState = Shift;
+    m_shiftState = Shift;
 }
 
 } // namespace grid

@@ -43,7 +43,7 @@ qint32 scrollCodeOf(int Action)
 
 } // namespace
 
-void QvGrid::PrepareInput()
+void QvGrid::prepareInput()
 {
     viewport()->setMouseTracking(true);
     viewport()->setAcceptDrops(true);
@@ -56,10 +56,10 @@ void QvGrid::PrepareInput()
             // The bar has already moved its slider by its own step; the grid decides the position.
             const qint32 track = scrollBar->sliderPosition();
             scrollBar->setSliderPosition(scrollBar->value());
-            ScrollBarGesture(bar, code, false, track);
+            scrollBarGesture(bar, code, false, track);
         });
         connect(scrollBar, &QAbstractSlider::sliderReleased, this,
-                [this, bar] { ScrollBarGesture(bar, EndScroll, false, 0); });
+                [this, bar] { scrollBarGesture(bar, EndScroll, false, 0); });
     }
 }
 
@@ -72,16 +72,16 @@ void QvGrid::wheelEvent(QWheelEvent* Event)
         return;
     // One notch of either size is one step; Ctrl turns the wheel to the columns.
     const qint32 bar = (Event->modifiers() & Qt::ControlModifier) ? Horizontal : Vertical;
-    ScrollBarGesture(bar, notch < 0 ? LineDown : LineUp, true, 0);
+    scrollBarGesture(bar, notch < 0 ? LineDown : LineUp, true, 0);
 }
 
-void QvGrid::ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackPosition)
+void QvGrid::scrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackPosition)
 {
-    LastKeyCode = 0;
+    m_lastKeyCode = 0;
     const qint32 columnsBefore = SBGetValue(Horizontal);
     const qint32 rowsBefore = SBGetValue(Vertical);
     bool repaint = true;
-    CancelToolTip();
+    cancelToolTip();
     const qint32 position = SBGetValue(Bar);
     switch (Code) {
     case LineUp:
@@ -96,13 +96,13 @@ void QvGrid::ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackP
     case PageDown: SBSetValue(Bar, position + SBLargeChange(Bar)); break;
     case ThumbTrack:
         SBSetValue(Bar, TrackPosition);
-        repaint = m_p.ScrollTrack;
+        repaint = m_props.ScrollTrack;
         break;
     case Top: SBSetValue(Bar, SBGetMin(Bar)); break;
     case Bottom: SBSetValue(Bar, SBGetMax(Bar)); break;
     case EndScroll:
-        if (!m_p.ScrollTrack) {
-            DrawGrid(m_paintEnabled);
+        if (!m_props.ScrollTrack) {
+            drawGrid(m_paintEnabled);
             repaint = false;
         }
         break;
@@ -112,7 +112,7 @@ void QvGrid::ScrollBarGesture(qint32 Bar, qint32 Code, bool Wheel, qint32 TrackP
         return;
     UpdateCell(false);
     if (repaint)
-        DrawGrid(m_paintEnabled);
+        drawGrid(m_paintEnabled);
     emit Scroll();
 }
 
@@ -121,9 +121,9 @@ qint32 QvGrid::lineAbove(qint32 Bar, qint32 Position, bool Wheel)
     qint32 next = 0;
     // A column step keeps its answer in NavColumn, as the keys' steps do.
     if (Bar == Horizontal) {
-        next = NavColumn = selectableColFrom(Position, false, false);
+        next = m_metrics.NavColumn = selectableColFrom(Position, false, false);
     } else {
-        next = SelectableRowAbove(Position, Wheel ? 3 : 1, true);
+        next = selectableRowAbove(Position, Wheel ? 3 : 1, true);
     }
     return next > Position ? 0 : next;
 }
@@ -133,9 +133,9 @@ qint32 QvGrid::lineBelow(qint32 Bar, qint32 Position, bool Wheel)
     qint32 next = 0;
     // A column step keeps its answer in NavColumn, as the keys' steps do.
     if (Bar == Horizontal) {
-        next = NavColumn = selectableColFrom(Position, true, false);
+        next = m_metrics.NavColumn = selectableColFrom(Position, true, false);
     } else {
-        next = SelectableRowBelow(Position, Wheel ? 3 : 1, true);
+        next = selectableRowBelow(Position, Wheel ? 3 : 1, true);
     }
     return next < Position ? SBGetMax(Bar) : next;
 }
@@ -143,35 +143,35 @@ qint32 QvGrid::lineBelow(qint32 Bar, qint32 Position, bool Wheel)
 void QvGrid::focusInEvent(QFocusEvent* Event)
 {
     QAbstractScrollArea::focusInEvent(Event);
-    if (m_p.FocusRectHide)
-        DrawGrid(m_paintEnabled, false);
+    if (m_props.FocusRectHide)
+        drawGrid(m_paintEnabled, false);
 }
 
 void QvGrid::focusOutEvent(QFocusEvent* Event)
 {
     QAbstractScrollArea::focusOutEvent(Event);
-    if (m_p.FocusRectHide)
-        DrawGrid(m_paintEnabled, true);
+    if (m_props.FocusRectHide)
+        drawGrid(m_paintEnabled, true);
 }
 
-void QvGrid::OnMouseInside()
+void QvGrid::onMouseInside()
 {
-    if (MouseInside)
+    if (m_mouseInside)
         return;
-    MouseInside = true;
+    m_mouseInside = true;
     emit MouseEnter();
 }
 
 void QvGrid::leaveEvent(QEvent* Event)
 {
     QAbstractScrollArea::leaveEvent(Event);
-    if (!MouseInside)
+    if (!m_mouseInside)
         return;
-    MouseInside = false;
-    CancelToolTip();
-    SetHandPointer(false);
-    SetMousePointer(PointerDefault);
-    DrawColumnHeaders(false);
+    m_mouseInside = false;
+    cancelToolTip();
+    setHandPointer(false);
+    setMousePointer(PointerDefault);
+    drawColumnHeaders(false);
     emit MouseLeave();
 }
 

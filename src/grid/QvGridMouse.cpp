@@ -52,24 +52,24 @@ QString firstDroppedFile(const QMimeData* Data)
 void QvGrid::mousePressEvent(QMouseEvent* Event)
 {
     const QPointF at = Event->position();
-    OnMouseDown(buttonCode(Event->button()), ShiftFromModifiers(Event->modifiers()), float(at.x()), float(at.y()));
+    onMouseDown(buttonCode(Event->button()), ShiftFromModifiers(Event->modifiers()), float(at.x()), float(at.y()));
 }
 
 void QvGrid::mouseMoveEvent(QMouseEvent* Event)
 {
     const QPointF at = Event->position();
-    OnMouseMove(buttonCode(Event->buttons()), ShiftFromModifiers(Event->modifiers()), float(at.x()), float(at.y()));
-    OnMouseInside();
+    onMouseMove(buttonCode(Event->buttons()), ShiftFromModifiers(Event->modifiers()), float(at.x()), float(at.y()));
+    onMouseInside();
 }
 
 void QvGrid::mouseReleaseEvent(QMouseEvent* Event)
 {
     const QPointF at = Event->position();
     const qint16 button = buttonCode(Event->button());
-    OnMouseUp(button, ShiftFromModifiers(Event->modifiers()), float(at.x()), float(at.y()));
+    onMouseUp(button, ShiftFromModifiers(Event->modifiers()), float(at.x()), float(at.y()));
     // A click is a left press and release; the release that ends a double-click is none.
     if (button == LeftButton && !m_doubleClicked && viewport()->rect().contains(at.toPoint()))
-        OnClick();
+        onClick();
     m_doubleClicked = false;
 }
 
@@ -81,41 +81,41 @@ void QvGrid::mouseDoubleClickEvent(QMouseEvent* Event)
         return;
     }
     m_doubleClicked = true;
-    OnDblClick();
+    onDblClick();
 }
 
-void QvGrid::OnMouseDown(qint16 Button, qint16 Shift, float X, float Y)
+void QvGrid::onMouseDown(qint16 Button, qint16 Shift, float X, float Y)
 {
-    CancelToolTip();
-    LockedRowHit = false;
-    LockedColHit = false;
-    ShiftState = Shift;
+    cancelToolTip();
+    m_lockedRowHit = false;
+    m_lockedColHit = false;
+    m_shiftState = Shift;
     bool selectionChanged = false;
     if (Button != 0 && m_store.LastRow() >= 0) {
-        LastKeyCode = 0;
+        m_lastKeyCode = 0;
         AutoScrollDirection = 0;
         const qint32 col = ColFromX(X);
-        const qint32 row = ResizeRow != -1 ? ResizeRow : RowFromY(Y);
-        PressX = RoundHalfEven(X);
+        const qint32 row = m_resizeRow != -1 ? m_resizeRow : RowFromY(Y);
+        m_pressX = RoundHalfEven(X);
         if (Button & (RightButton | MiddleButton)) {
-            AnchorRow = row;
-            if (row != -1 && !(RowSelected(row) && m_p.MultiSelect != 0) && UpdateCell(false)) {
-                SetCurrentCell(row, col, false, true);
+            m_anchorRow = row;
+            if (row != -1 && !(RowSelected(row) && m_props.MultiSelect != 0) && UpdateCell(false)) {
+                setCurrentCell(row, col, false, true);
                 selectionChanged = selectOnly(row);
-                DrawGrid(m_paintEnabled);
+                drawGrid(m_paintEnabled);
             }
         } else if (Button & LeftButton) {
             if (row != -1 && RowLocked(row)) {
-                LockedRowHit = true;
-                LockedColHit = true;
+                m_lockedRowHit = true;
+                m_lockedColHit = true;
                 return;
             }
-            AnchorRow = row;
-            DragSelectArmed = true;
-            if (Y < HeaderHeight && headerGesturesOn() && MousePointerCode != PointerSizeWE) {
-                PressedCol = col;
+            m_anchorRow = row;
+            m_dragSelectArmed = true;
+            if (Y < m_metrics.HeaderHeight && headerGesturesOn() && m_mousePointerCode != PointerSizeWE) {
+                m_pressedCol = col;
                 if (col != -1)
-                    DrawColumnHeader(col, 3, false, false);
+                    drawColumnHeader(col, FacePressed, false, false);
             }
             if (row != -1 && UpdateCell(false))
                 selectionChanged = pressOnRow(row, col, Shift, X, Y);
@@ -130,29 +130,30 @@ bool QvGrid::pressOnRow(qint32 Row, qint32 Col, qint16 Shift, float X, float Y)
 {
     bool displayChanged = false;
     bool selectionChanged = false;
-    if (X <= RowNumberWidth + 15 && m_p.RowCheckBoxes) {
+    if (X <= m_metrics.RowNumberWidth + 15 && m_props.RowCheckBoxes) {
         // The row's check box: toggled without touching the selection or the current cell.
-        DragSelectArmed = false;
+        m_dragSelectArmed = false;
         qint16& flags = m_store.RowAt(Row).Flags;
         SetFlagBit(flags, RowFlag::Checked, !FlagIsSet(flags, RowFlag::Checked));
         emit RowCheckChanged(Row);
         displayChanged = true;
     } else {
-        if (Col != -1 && columnAt(Col).ColType == ColCheckBox && CanEditNow())
+        if (Col != -1 && columnAt(Col).ColType == ColCheckBox && canEditNow())
             displayChanged = toggleCheckBoxAt(Row, Col, X, Y);
         selectionChanged = applyClickSelection(Row, Shift);
-        displayChanged = SetCurrentCell(Row, Col, false, true) || displayChanged || selectionChanged;
+        displayChanged = setCurrentCell(Row, Col, false, true) || displayChanged || selectionChanged;
     }
     if ((Col != -1 && columnAt(Col).ColType == ColPushButton) || displayChanged)
-        DrawGrid(m_paintEnabled);
+        drawGrid(m_paintEnabled);
     return selectionChanged;
 }
 
 bool QvGrid::toggleCheckBoxAt(qint32 Row, qint32 Col, float X, float Y)
 {
     const qint32 colIndex = m_store.ColOrder().at(Col);
-    const QRect box = CellPartRect(Row, Col, GetRowTop(Row, -1), 1);
-    if (X < box.left() || Y < box.top() || X > box.left() + CheckBoxSize || Y > box.top() + CheckBoxSize)
+    const QRect box = cellPartRect(Row, Col, GetRowTop(Row, -1), PartCheckBox);
+    const qint32 side = m_metrics.CheckBoxSize;
+    if (X < box.left() || Y < box.top() || X > box.left() + side || Y > box.top() + side)
         return false;
     bool cancel = false;
     emit BeforeEdit(Row, colIndex, cancel);
@@ -168,13 +169,13 @@ bool QvGrid::toggleCheckBoxAt(qint32 Row, qint32 Col, float X, float Y)
         return false;
     m_store.ChangeCellText(Row, colIndex, text);
     SetFlagBit(m_store.CellAt(Row, colIndex).Flags, CellFlag::Checked, checked);
-    SetCellChanged(Row, colIndex, true);
+    setCellChanged(Row, colIndex, true);
     return true;
 }
 
 bool QvGrid::applyClickSelection(qint32 Row, qint16 Shift)
 {
-    const qint32 mode = m_p.MultiSelect;
+    const qint32 mode = m_props.MultiSelect;
     const bool ctrl = (Shift & ShiftMask::Ctrl) != 0;
     const bool shift = (Shift & ShiftMask::Shift) != 0;
     const bool wasSelected = RowSelected(Row);
@@ -212,26 +213,28 @@ bool QvGrid::selectOnly(qint32 Row)
     return !wasSelected || before != 1;
 }
 
-void QvGrid::OnMouseMove(qint16 Button, qint16 Shift, float X, float Y)
+void QvGrid::onMouseMove(qint16 Button, qint16 Shift, float X, float Y)
 {
-    LockedColHit = false;
+    m_lockedColHit = false;
     if (m_store.LastRow() < 0) {
         emit MouseMove(Button, Shift, X, Y);
         return;
     }
     const qint32 col = ColFromX(X);
     const qint32 row = RowFromY(Y);
-    if (col != HoverCol || row != HoverRow) {
-        HideToolTip();
-        HoverCol = col;
-        HoverRow = row;
+    if (col != m_hoverCol || row != m_hoverRow) {
+        hideToolTip();
+        m_hoverCol = col;
+        m_hoverRow = row;
         if (row != -1)
-            ShowToolTipDelayed(row, col);
+            showToolTipDelayed(row, col);
         else
-            CancelToolTip();
+            cancelToolTip();
     }
-    if (headerGesturesOn() && PressedCol != -1)
-        DrawColumnHeader(PressedCol, row == -1 && PressedCol == HoverCol ? 3 : 1, false, false);
+    if (headerGesturesOn() && m_pressedCol != -1) {
+        const FaceState state = row == -1 && m_pressedCol == m_hoverCol ? FacePressed : FaceNormal;
+        drawColumnHeader(m_pressedCol, state, false, false);
+    }
     if (Button == 0) {
         trackHotHeader(Y);
         findDivider(X, Y);
@@ -244,15 +247,15 @@ void QvGrid::OnMouseMove(qint16 Button, qint16 Shift, float X, float Y)
 
 void QvGrid::trackHotHeader(float Y)
 {
-    if (!m_p.AllowColumnHover || EditPending())
+    if (!m_props.AllowColumnHover || EditPending())
         return;
-    if (Y >= HeaderHeight) {
+    if (Y >= m_metrics.HeaderHeight) {
         if (HotHeader != -1)
-            DrawColumnHeaders(false);
-    } else if (HoverCol != HotHeader) {
-        DrawColumnHeaders(false);
-        DrawColumnHeader(HoverCol, 2, false, false);
-        HotHeader = HoverCol;
+            drawColumnHeaders(false);
+    } else if (m_hoverCol != HotHeader) {
+        drawColumnHeaders(false);
+        drawColumnHeader(m_hoverCol, FaceHot, false, false);
+        HotHeader = m_hoverCol;
     }
 }
 
@@ -260,22 +263,22 @@ void QvGrid::findDivider(float X, float Y)
 {
     // Every scan forgets the dividers of the last one, so a press away from a divider resizes
     // nothing.
-    ResizeRow = -1;
-    ResizeCol = -1;
+    m_resizeRow = -1;
+    m_resizeCol = -1;
     qint32 pointer = PointerDefault;
-    if (HoverRow != -1) {
-        if (m_p.AllowRowResizing) {
+    if (m_hoverRow != -1) {
+        if (m_props.AllowRowResizing) {
             for (qint32 r = NextVisibleRow(SBGetValue(1)); r <= m_store.LastRow(); r = NextVisibleRow(r + 1)) {
                 const qint32 y = GetRowTop(r) + m_store.RowAt(r).Height;
                 if (y - 4 < Y && Y < y + 4) {
                     pointer = PointerSizeNS;
-                    ResizeRow = RowFromY(Y - 8);
-                    ResizeOriginY = RoundHalfEven(Y - m_store.RowAt(HoverRow).Height);
+                    m_resizeRow = RowFromY(Y - 8);
+                    m_resizeOriginY = RoundHalfEven(Y - m_store.RowAt(m_hoverRow).Height);
                     break;
                 }
             }
         }
-    } else if (m_p.AllowColumnResizing) {
+    } else if (m_props.AllowColumnResizing) {
         const qint32 firstScrolled = SBGetValue(0);
         for (qint32 c = 0; c < m_store.Cols(); ++c) {
             const ColumnInfo& column = columnAt(c);
@@ -286,53 +289,53 @@ void QvGrid::findDivider(float X, float Y)
             const qint32 x = edges.right() + 1;
             if (x - 4 < X && X < x + 4) {
                 pointer = PointerSizeWE;
-                ResizeCol = c;
-                ResizeOriginX = RoundHalfEven(X - column.WidthPx);
+                m_resizeCol = c;
+                m_resizeOriginX = RoundHalfEven(X - column.WidthPx);
                 break;
             }
         }
     }
-    SetMousePointer(pointer);
+    setMousePointer(pointer);
 }
 
 void QvGrid::dragWithLeftButton(qint16 Shift, float X, float Y)
 {
-    if (ResizeRow != -1) {
-        const qint32 height = RoundHalfEven(Y - ResizeOriginY);
+    if (m_resizeRow != -1) {
+        const qint32 height = RoundHalfEven(Y - m_resizeOriginY);
         if (height > RowHeightPx()) {
-            m_store.RowAt(ResizeRow).Height = height;
+            m_store.RowAt(m_resizeRow).Height = height;
             RowLayoutChanged();
-            DrawGrid(m_paintEnabled);
+            drawGrid(m_paintEnabled);
         }
-    } else if (ResizeCol == -1) {
-        if (AnchorRow != -1)
+    } else if (m_resizeCol == -1) {
+        if (m_anchorRow != -1)
             dragOverRows(Shift, Y);
         else if (!EditPending())
             dragHeader(X);
     }
-    if (ResizeCol != -1) {
-        const qint32 width = RoundHalfEven(X - ResizeOriginX);
+    if (m_resizeCol != -1) {
+        const qint32 width = RoundHalfEven(X - m_resizeOriginX);
         if (width >= 5) {
-            ColumnInfo& column = m_store.Column(m_store.ColOrder().at(ResizeCol));
+            ColumnInfo& column = m_store.Column(m_store.ColOrder().at(m_resizeCol));
             column.WidthPx = width;
             column.Width = float(PixelsToScaleX(width));
-            DrawGrid(m_paintEnabled);
-            emit ColumnSizeChanged(m_store.ColOrder().at(ResizeCol), column.BindOption);
+            drawGrid(m_paintEnabled);
+            emit ColumnSizeChanged(m_store.ColOrder().at(m_resizeCol), column.BindOption);
             if (EditPending())
-                PositionCellEditor();
+                positionCellEditor();
         }
     }
 }
 
 void QvGrid::dragOverRows(qint16 Shift, float Y)
 {
-    if (!DragSelectArmed)
+    if (!m_dragSelectArmed)
         return;
     if (Y < 0) {
         ScrollToRow(1);
     } else if (Y > viewport()->height()) {
         ScrollToRow(2);
-    } else if (Shift == 0 && HoverRow >= 0) {
+    } else if (Shift == 0 && m_hoverRow >= 0) {
         // Back over the rows: a running auto-scroll stops, else the selection follows the mouse.
         if (AutoScrollDirection != 0) {
             AutoScrollDirection = 0;
@@ -341,43 +344,43 @@ void QvGrid::dragOverRows(qint16 Shift, float Y)
         qint32 from = -1;
         qint32 to = -1;
         SelectRowRange(false, from, to);
-        from = m_p.MultiSelect != 0 ? AnchorRow : HoverRow;
-        to = HoverRow;
+        from = m_props.MultiSelect != 0 ? m_anchorRow : m_hoverRow;
+        to = m_hoverRow;
         SelectRowRange(true, from, to);
-        if (SetCurrentCell(HoverRow, HoverCol, false, true)) {
+        if (setCurrentCell(m_hoverRow, m_hoverCol, false, true)) {
             emit SelectionChanged();
-            DrawGrid(m_paintEnabled);
+            drawGrid(m_paintEnabled);
         }
     }
 }
 
 void QvGrid::dragHeader(float X)
 {
-    qint32* moving = m_p.AllowColumnSwap ? &SwapCol : m_p.AllowColumnDrag ? &DragCol : nullptr;
+    qint32* moving = m_props.AllowColumnSwap ? &m_swapCol : m_props.AllowColumnDrag ? &m_dragCol : nullptr;
     if (moving == nullptr)
         return;
-    DrawColumnHeaders(true);
+    drawColumnHeaders(true);
     if (*moving == -1) {
-        *moving = PressedCol;
+        *moving = m_pressedCol;
     } else if (*moving >= 0) {
         // The moving header follows the mouse.
-        m_store.Column(m_store.ColOrder().at(*moving)).Left += RoundHalfEven(X) - PressX;
-        DrawColumnHeader(*moving, 3, true, false);
+        m_store.Column(m_store.ColOrder().at(*moving)).Left += RoundHalfEven(X) - m_pressX;
+        drawColumnHeader(*moving, FacePressed, true, false);
     }
 }
 
 void QvGrid::showHandPointer()
 {
-    if (HoverRow == -1)
+    if (m_hoverRow == -1)
         return;
     // The row-sizing pointer stays while the mouse is on a row divider.
-    if (MousePointerCode == PointerSizeNS)
+    if (m_mousePointerCode == PointerSizeNS)
         return;
-    SetHandPointer(cellOnGrid(HoverRow, HoverCol)
-                   && m_store.CellLook(HoverRow, m_store.ColOrder().at(HoverCol)).HandPointer);
+    setHandPointer(cellOnGrid(m_hoverRow, m_hoverCol)
+                   && m_store.CellLook(m_hoverRow, m_store.ColOrder().at(m_hoverCol)).HandPointer);
 }
 
-void QvGrid::OnMouseUp(qint16 Button, qint16 Shift, float X, float Y)
+void QvGrid::onMouseUp(qint16 Button, qint16 Shift, float X, float Y)
 {
     if (m_store.Cols() == 0)
         return;
@@ -385,8 +388,8 @@ void QvGrid::OnMouseUp(qint16 Button, qint16 Shift, float X, float Y)
         const qint32 col = ColFromX(X);
         const qint32 row = RowFromY(Y);
         if (row != -1 && RowLocked(row)) {
-            LockedRowHit = true;
-            LockedColHit = true;
+            m_lockedRowHit = true;
+            m_lockedColHit = true;
             SelectedClearAll();
             RowColSet(-1, -1);
             if (col != -1)
@@ -394,65 +397,66 @@ void QvGrid::OnMouseUp(qint16 Button, qint16 Shift, float X, float Y)
             endGestures();
             return;
         }
-        if (SwapCol == -1 && DragCol == -1)
+        if (m_swapCol == -1 && m_dragCol == -1)
             releaseWithoutHeaderMove(Shift, X, Y, col, row);
-        if (DragCol != -1 && col != -1 && col != DragCol) {
+        if (m_dragCol != -1 && col != -1 && col != m_dragCol) {
             QList<qint32> order = m_store.ColOrder();
             // The column last clicked stays the current one at its new place.
-            const qint32 current = NavColumn >= 0 && NavColumn < order.size() ? order.at(NavColumn) : -1;
-            order.insert(col, order.takeAt(DragCol));
+            const qint32 nav = m_metrics.NavColumn;
+            const qint32 current = nav >= 0 && nav < order.size() ? order.at(nav) : -1;
+            order.insert(col, order.takeAt(m_dragCol));
             m_store.SetColOrder(order);
             if (current != -1)
                 RowColSet(-1, current);
-            DrawGrid(m_paintEnabled);
-            emit ColumnOrderChanged(col, DragCol);
+            drawGrid(m_paintEnabled);
+            emit ColumnOrderChanged(col, m_dragCol);
         }
-        if (SwapCol != -1 && col != -1) {
+        if (m_swapCol != -1 && col != -1) {
             QList<qint32> order = m_store.ColOrder();
-            order.swapItemsAt(SwapCol, col);
+            order.swapItemsAt(m_swapCol, col);
             m_store.SetColOrder(order);
-            DrawGrid(m_paintEnabled);
-            emit ColumnOrderChanged(col, SwapCol);
+            drawGrid(m_paintEnabled);
+            emit ColumnOrderChanged(col, m_swapCol);
         }
     }
-    DragSelectArmed = false;
-    if (cellOnGrid(HoverRow, HoverCol)) {
-        const qint32 colIndex = m_store.ColOrder().at(HoverCol);
+    m_dragSelectArmed = false;
+    if (cellOnGrid(m_hoverRow, m_hoverCol)) {
+        const qint32 colIndex = m_store.ColOrder().at(m_hoverCol);
         if (m_store.Columns().at(colIndex).ColType == ColPushButton) {
-            DrawGrid(m_paintEnabled);
-            emit CellButtonClick(HoverRow, colIndex);
+            drawGrid(m_paintEnabled);
+            emit CellButtonClick(m_hoverRow, colIndex);
         }
         if (MousePointerIsCustom()) {
             const qint32 current = m_store.CurCol();
-            emit CellHandClick(HoverRow, current == -1 ? -1 : m_store.ColOrder().at(current), ShiftState);
+            emit CellHandClick(m_hoverRow, current == -1 ? -1 : m_store.ColOrder().at(current), m_shiftState);
         }
-    } else if (AnchorRow == -1) {
-        DrawGrid(m_paintEnabled);
+    } else if (m_anchorRow == -1) {
+        drawGrid(m_paintEnabled);
     }
     endGestures();
     emit MouseUp(Button, Shift, X, Y);
-    ShiftState = Shift;
+    m_shiftState = Shift;
 }
 
 void QvGrid::releaseWithoutHeaderMove(qint16 Shift, float X, float Y, qint32 Col, qint32 Row)
 {
-    if (ResizeCol != -1 || ResizeRow != -1) {
+    if (m_resizeCol != -1 || m_resizeRow != -1) {
         UpdateScrollBars();
-        DrawGrid(m_paintEnabled);
+        drawGrid(m_paintEnabled);
     } else if (Row != -1) {
-        if (AnchorRow == -1) {
-            DrawColumnHeaders(false);
-        } else if (cellOnGrid(HoverRow, HoverCol)) {
-            NavColumn = HoverCol;
+        if (m_anchorRow == -1) {
+            drawColumnHeaders(false);
+        } else if (cellOnGrid(m_hoverRow, m_hoverCol)) {
+            m_metrics.NavColumn = m_hoverCol;
             releaseOnCell(X, Y);
-            emit ColumnClick(m_store.ColOrder().at(HoverCol));
+            emit ColumnClick(m_store.ColOrder().at(m_hoverCol));
         }
     } else {
-        if (PressedCol != -1 && Col == PressedCol) {
-            if (m_p.AllowColumnSort)
+        if (m_pressedCol != -1 && Col == m_pressedCol) {
+            if (m_props.AllowColumnSort)
                 sortByHeader(Shift);
             else
-                DrawColumnHeaders(false);
+                drawColumnHeaders(false);
         }
         if (Col != -1)
             emit ColumnClick(m_store.ColOrder().at(Col));
@@ -461,32 +465,32 @@ void QvGrid::releaseWithoutHeaderMove(qint16 Shift, float X, float Y, qint32 Col
 
 void QvGrid::releaseOnCell(float X, float Y)
 {
-    const qint32 colIndex = m_store.ColOrder().at(HoverCol);
-    const QRect image = CellPartRect(HoverRow, HoverCol, GetRowTop(HoverRow, -1), 2);
-    const bool onImage =
-        X >= image.left() && Y >= image.top() && X <= image.left() + ImageWidth && Y <= image.top() + ImageHeight;
-    if (m_store.CellLook(HoverRow, colIndex).ImageIndex != 0) {
+    const qint32 colIndex = m_store.ColOrder().at(m_hoverCol);
+    const QRect image = cellPartRect(m_hoverRow, m_hoverCol, GetRowTop(m_hoverRow, -1), PartImage);
+    const bool onImage = X >= image.left() && Y >= image.top() && X <= image.left() + m_metrics.ImageWidth
+                      && Y <= image.top() + m_metrics.ImageHeight;
+    if (m_store.CellLook(m_hoverRow, colIndex).ImageIndex != 0) {
         if (onImage)
-            emit CellImageClick(HoverRow, colIndex);
-    } else if (FlagIsSet(m_store.CellAt(HoverRow, colIndex).Flags, CellFlag::WordWrap) && onImage) {
+            emit CellImageClick(m_hoverRow, colIndex);
+    } else if (FlagIsSet(m_store.CellAt(m_hoverRow, colIndex).Flags, CellFlag::WordWrap) && onImage) {
         // The expand image of a wrapped cell: a one-line row grows to fit its text, any other
         // row goes back to one line.
-        const qint32 oneLine = HeaderTextHeight + 2 * m_p.MinVerticalOffset + 2;
-        SetRowHeight(m_store.CurRow(), qint32(RowHeight(HoverRow)) == oneLine ? -1.0f : float(oneLine));
+        const qint32 oneLine = m_metrics.HeaderTextHeight + 2 * m_props.MinVerticalOffset + 2;
+        SetRowHeight(m_store.CurRow(), qint32(RowHeight(m_hoverRow)) == oneLine ? -1.0f : float(oneLine));
     }
 }
 
 void QvGrid::sortByHeader(qint16 Shift)
 {
     // Sort keeps column indexes; the pressed header is a display position.
-    const qint32 pressed = m_store.ColOrder().at(PressedCol);
+    const qint32 pressed = m_store.ColOrder().at(m_pressedCol);
     if ((Shift & ShiftMask::Ctrl) && SortCol1 != -1) {
         if (SortCol2 != pressed)
-            m_store.Column(pressed).SortState = 0;
+            m_store.Column(pressed).SortState = SortNone;
         Sort(SortCol1, m_store.Columns().at(SortCol1).SortState, pressed, -1);
     } else {
         if (SortCol1 != pressed) {
-            m_store.Column(pressed).SortState = 0;
+            m_store.Column(pressed).SortState = SortNone;
             SortCol2 = -1;
         }
         Sort(pressed, -1, SortCol2, SortCol2 == -1 ? -1 : m_store.Columns().at(SortCol2).SortState);
@@ -496,43 +500,44 @@ void QvGrid::sortByHeader(qint16 Shift)
 
 void QvGrid::endGestures()
 {
-    PressedCol = -1;
-    SwapCol = -1;
-    DragCol = -1;
-    ResizeCol = -1;
-    DragSelectArmed = false;
+    m_pressedCol = -1;
+    m_swapCol = -1;
+    m_dragCol = -1;
+    m_resizeCol = -1;
+    m_dragSelectArmed = false;
     AutoScrollDirection = 0;
-    if (AnchorRow == -1)
-        DrawColumnHeaders(false);
+    if (m_anchorRow == -1)
+        drawColumnHeaders(false);
 }
 
-void QvGrid::OnClick()
+void QvGrid::onClick()
 {
-    if (HoverRow != -1 && !RowLocked(HoverRow) && (m_p.EditTrigger & EditTriggerBit::Click))
-        ToggleCellEdit(false);
-    if (AnchorRow != -1) {
+    if (m_hoverRow != -1 && !RowLocked(m_hoverRow) && (m_props.EditTrigger & EditTriggerBit::Click))
+        toggleCellEdit(false);
+    if (m_anchorRow != -1) {
         emit Click();
-        emit CellClick(HoverRow, HoverCol, ShiftState);
+        emit CellClick(m_hoverRow, m_hoverCol, m_shiftState);
     }
 }
 
-void QvGrid::OnDblClick()
+void QvGrid::onDblClick()
 {
-    if (HoverRow != -1 && !RowLocked(HoverRow) && (m_p.EditTrigger & EditTriggerBit::DoubleClick)) {
-        LastKeyCode = VirtualKey::F2;
-        ToggleCellEdit(false);
+    if (m_hoverRow != -1 && !RowLocked(m_hoverRow) && (m_props.EditTrigger & EditTriggerBit::DoubleClick)) {
+        m_lastKeyCode = VirtualKey::F2;
+        toggleCellEdit(false);
     }
-    if (AnchorRow != -1) {
+    if (m_anchorRow != -1) {
         emit DblClick();
         return;
     }
-    if (MousePointerCode == PointerSizeWE && m_p.AllowColumnResizing && HoverCol >= 0 && HoverCol < m_store.Cols())
-        ColWidthAutoSize(m_store.ColOrder().at(HoverCol));
+    if (m_mousePointerCode == PointerSizeWE && m_props.AllowColumnResizing && m_hoverCol >= 0
+        && m_hoverCol < m_store.Cols())
+        ColWidthAutoSize(m_store.ColOrder().at(m_hoverCol));
 }
 
 void QvGrid::dragEnterEvent(QDragEnterEvent* Event)
 {
-    if (m_p.AllowEdit && !firstDroppedFile(Event->mimeData()).isEmpty())
+    if (m_props.AllowEdit && !firstDroppedFile(Event->mimeData()).isEmpty())
         Event->acceptProposedAction();
     else
         Event->ignore();
@@ -551,7 +556,7 @@ void QvGrid::dragMoveEvent(QDragMoveEvent* Event)
 
 void QvGrid::dropEvent(QDropEvent* Event)
 {
-    if (!m_p.AllowEdit)
+    if (!m_props.AllowEdit)
         return;
     const QString path = firstDroppedFile(Event->mimeData());
     const QPointF at = Event->position();
@@ -578,21 +583,21 @@ bool QvGrid::dropTarget(float X, float Y, qint32& Row, qint32& ColIndex) const
     return !m_store.Columns().at(ColIndex).Locked && !FlagIsSet(m_store.RowAt(Row).Flags, RowFlag::Locked);
 }
 
-void QvGrid::SetHandPointer(bool Hand)
+void QvGrid::setHandPointer(bool Hand)
 {
     if (Hand) {
-        if (MousePointerCode != PointerHand)
-            SetMousePointer(PointerHand);
-    } else if (MousePointerCode != PointerDefault) {
-        SetMousePointer(PointerDefault);
+        if (m_mousePointerCode != PointerHand)
+            setMousePointer(PointerHand);
+    } else if (m_mousePointerCode != PointerDefault) {
+        setMousePointer(PointerDefault);
     }
 }
 
-void QvGrid::SetMousePointer(qint32 Pointer)
+void QvGrid::setMousePointer(qint32 Pointer)
 {
-    if (Pointer == MousePointerCode)
+    if (Pointer == m_mousePointerCode)
         return;
-    MousePointerCode = Pointer;
+    m_mousePointerCode = Pointer;
     switch (Pointer) {
     case PointerSizeNS: viewport()->setCursor(Qt::SizeVerCursor); break;
     case PointerSizeWE: viewport()->setCursor(Qt::SizeHorCursor); break;
@@ -603,7 +608,7 @@ void QvGrid::SetMousePointer(qint32 Pointer)
 
 bool QvGrid::headerGesturesOn() const
 {
-    return m_p.AllowColumnSort || m_p.AllowColumnSwap || m_p.AllowColumnDrag;
+    return m_props.AllowColumnSort || m_props.AllowColumnSwap || m_props.AllowColumnDrag;
 }
 
 } // namespace grid

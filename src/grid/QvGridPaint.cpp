@@ -14,7 +14,7 @@ namespace grid {
 
 using namespace TextFormat;
 
-void QvGrid::DrawGrid(bool Draw, bool NoFocusRect)
+void QvGrid::drawGrid(bool Draw, bool NoFocusRect)
 {
     if (m_painting)
         return;
@@ -22,6 +22,7 @@ void QvGrid::DrawGrid(bool Draw, bool NoFocusRect)
     if (!Draw)
         return;
     m_painting = true;
+    m_paintFailureReported = false;
     ++m_paintPasses;
     bool requestRows = false;
     // A failing step leaves its part of the frame unpainted; painting never throws.
@@ -30,13 +31,14 @@ void QvGrid::DrawGrid(bool Draw, bool NoFocusRect)
         QPainter painter(&m_surface);
         m_passPainter = &painter;
         requestRows = paintFrame(painter, NoFocusRect);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        reportPaintFailure("the frame", error);
     }
     m_passPainter = nullptr;
     m_painting = false;
     viewport()->update();
     if (requestRows)
-        emit RequestRowData(m_store.LastRow() == -1 ? -1 : LastDrawnRow);
+        emit RequestRowData(m_store.LastRow() == -1 ? -1 : m_metrics.LastDrawnRow);
 }
 
 void QvGrid::paintEvent(QPaintEvent* Event)
@@ -53,10 +55,18 @@ void QvGrid::prepareSurface()
     if (m_surface.size() == size)
         return;
     m_surface = QImage(size, QImage::Format_RGB32);
-    m_surface.fill(ToQColor(TranslateColor(m_p.BackColorBkg)));
+    m_surface.fill(ToQColor(TranslateColor(m_props.BackColorBkg)));
     // Fonts in points measure on the image as they do on the screen.
     m_surface.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
     m_surface.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+}
+
+void QvGrid::reportPaintFailure(const char* What, const std::exception& Error)
+{
+    if (m_paintFailureReported)
+        return;
+    m_paintFailureReported = true;
+    qWarning("QvGrid %s: painting %s failed: %s", qPrintable(objectName()), What, Error.what());
 }
 
 void QvGrid::paintOnSurface(const std::function<void(QPainter&)>& Paint)
@@ -66,12 +76,14 @@ void QvGrid::paintOnSurface(const std::function<void(QPainter&)>& Paint)
         return;
     }
     prepareSurface();
+    m_paintFailureReported = false;
     {
         QPainter painter(&m_surface);
         m_passPainter = &painter;
         try {
             Paint(painter);
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            reportPaintFailure("the caption or a header", error);
         }
         m_passPainter = nullptr;
     }
@@ -85,41 +97,42 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
     const qint32 surfaceHeight = m_surface.height();
 
     qint32 hScrollPos = SBGetValue(0);
-    const OleColor gridRGB = TranslateColor(m_p.GridColor);
-    if (hScrollPos < m_p.FreezeAtCol) {
-        hScrollPos = m_p.FreezeAtCol + 1;
+    const OleColor gridRGB = TranslateColor(m_props.GridColor);
+    if (hScrollPos < m_props.FreezeAtCol) {
+        hScrollPos = m_props.FreezeAtCol + 1;
         SBSetValue(0, hScrollPos);
     }
 
-    qint32 y = HeaderHeight;
+    qint32 y = m_metrics.HeaderHeight;
     const qint32 rowsThatFit = VisibleRowCount();
     OleColor headerBase = COLOR_BTNFACE;
-    if (m_p.ThemeStyle == 3 || m_p.ThemeStyle == 5)
-        headerBase = BlendColors(TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo), 128);
-    else if (m_p.ThemeStyle == 6)
-        headerBase = ShiftColor(m_p.ThemeCustomColorTo, 50);
+    if (themeLook() == ThemeLook::Office || themeLook() == ThemeLook::FramedTinted)
+        headerBase =
+            BlendColors(TranslateColor(m_props.ThemeCustomColorFrom), TranslateColor(m_props.ThemeCustomColorTo), 128);
+    else if (themeLook() == ThemeLook::Banded)
+        headerBase = ShiftColor(m_props.ThemeCustomColorTo, 50);
     // Shifting the untranslated button-face colour gives black, the classic separator colour.
     const OleColor headerDark = ShiftColor(headerBase, -40);
 
-    Painter.fillRect(m_surface.rect(), ToQColor(TranslateColor(m_p.BackColorBkg)));
+    Painter.fillRect(m_surface.rect(), ToQColor(TranslateColor(m_props.BackColorBkg)));
     Painter.setFont(m_font);
 
     if (lastRow == -1) {
-        DrawCaption();
-        DrawColumnHeaders(false);
+        drawCaption();
+        drawColumnHeaders(false);
         return true;
     }
 
-    FirstDrawnRow = SBGetValue(1);
-    qint32 last = std::min(FirstDrawnRow + rowsThatFit, lastRow);
+    m_metrics.FirstDrawnRow = SBGetValue(1);
+    qint32 last = std::min(m_metrics.FirstDrawnRow + rowsThatFit, lastRow);
 
     // After Down onto a tall row near the bottom, scroll so that the current row shows whole.
     const qint32 curRow = m_store.CurRow();
-    if ((m_p.AllowWordWrap || m_p.AllowRowResizing) && curRow >= 1 && LastKeyCode == VirtualKey::Down
+    if ((m_props.AllowWordWrap || m_props.AllowRowResizing) && curRow >= 1 && m_lastKeyCode == VirtualKey::Down
         && RowHeightPx() > 0) {
-        qint32 reached = FirstDrawnRow;
-        qint64 used = m_p.TotalsLineShow ? RowHeightPx() : 0;
-        for (qint32 row = FirstDrawnRow; row <= last && row <= lastRow; ++row) {
+        qint32 reached = m_metrics.FirstDrawnRow;
+        qint64 used = m_props.TotalsLineShow ? RowHeightPx() : 0;
+        for (qint32 row = m_metrics.FirstDrawnRow; row <= last && row <= lastRow; ++row) {
             const RowInfo& record = m_store.RowAt(row);
             if (record.Visible) {
                 reached += RoundHalfEven(double(record.Height) / RowHeightPx());
@@ -128,40 +141,40 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
             if (row == curRow)
                 break;
         }
-        const qint32 room = RoundHalfEven(VisibleHeight() / (1440.0 / logicalDpiY()) - HeaderHeight);
+        const qint32 room = RoundHalfEven(VisibleHeight() / (1440.0 / logicalDpiY()) - m_metrics.HeaderHeight);
         if (reached > last && used > room) {
-            FirstDrawnRow = std::min(FirstDrawnRow + (reached - last), curRow);
-            SBSetValue(1, FirstDrawnRow);
-            last = FirstDrawnRow + rowsThatFit;
+            m_metrics.FirstDrawnRow = std::min(m_metrics.FirstDrawnRow + (reached - last), curRow);
+            SBSetValue(1, m_metrics.FirstDrawnRow);
+            last = m_metrics.FirstDrawnRow + rowsThatFit;
         }
     }
     last = std::min(last, lastRow);
 
-    if (m_p.ShowRowNumbers) {
-        const qint32 widest = m_p.ShowRowNumbersVary ? last + 1 : lastRow + 1;
-        RowNumberWidth = std::max(QFontMetrics(m_font).horizontalAdvance(QString::number(widest)) + 5, 19);
+    if (m_props.ShowRowNumbers) {
+        const qint32 widest = m_props.ShowRowNumbersVary ? last + 1 : lastRow + 1;
+        m_metrics.RowNumberWidth = std::max(QFontMetrics(m_font).horizontalAdvance(QString::number(widest)) + 5, 19);
     } else {
-        RowNumberWidth = 0;
+        m_metrics.RowNumberWidth = 0;
     }
 
-    DrawCaption();
-    const qint32 gridRight = DrawColumnHeaders(false);
+    drawCaption();
+    const qint32 gridRight = drawColumnHeaders(false);
 
     // A run of hidden rows is passed in one step, so a pass costs the rows it shows, not the rows
     // the grid holds; group headers are drawn even when hidden. The even-row colouring starts from
     // the first visible row's own display row.
     bool parity = false;
-    if (const qint32 firstShown = NextVisibleRow(FirstDrawnRow); firstShown <= lastRow)
+    if (const qint32 firstShown = NextVisibleRow(m_metrics.FirstDrawnRow); firstShown <= lastRow)
         parity = firstShown % 2 == 1;
 
-    const bool highlightSelected = m_p.MultiSelect >= 1 || m_p.FocusRowHighlight;
-    const bool horizontalLines = m_p.GridLines == 1 || m_p.GridLines == 3;
+    const bool highlightSelected = m_props.MultiSelect >= 1 || m_props.FocusRowHighlight;
+    const bool horizontalLines = gridLineMode() == GridLineMode::Both || gridLineMode() == GridLineMode::Horizontal;
     const QList<qint32>& order = m_store.ColOrder();
     const QColor numberColour = ToQColor(TranslateColor(headerBase));
-    const QColor headerText = ToQColor(TranslateColor(m_p.ForeColorHdr));
-    const QColor selectedText = ToQColor(TranslateColor(m_p.ForeColorSel));
+    const QColor headerText = ToQColor(TranslateColor(m_props.ForeColorHdr));
+    const QColor selectedText = ToQColor(TranslateColor(m_props.ForeColorSel));
 
-    qint32 row = FirstDrawnRow;
+    qint32 row = m_metrics.FirstDrawnRow;
     bool stoppedAtBottom = false;
     for (; row <= lastRow; ++row) {
         const RowInfo& record = m_store.RowAt(row);
@@ -172,28 +185,25 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
         const qint32 h = record.Height;
         parity = !parity;
 
-        if (m_p.ShowRowNumbers) {
-            Painter.fillRect(QRect(0, y, RowNumberWidth, h), numberColour);
+        if (m_props.ShowRowNumbers) {
+            Painter.fillRect(QRect(0, y, m_metrics.RowNumberWidth, h), numberColour);
             Painter.setFont(m_font);
             Painter.setPen(headerText);
-            PixelRect number{0, y, RowNumberWidth - 3, y + h};
+            PixelRect number{0, y, m_metrics.RowNumberWidth - 3, y + h};
             DrawTextAW(Painter, QString::number(row + 1), -1, number, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         }
 
         const bool highlighted = highlightSelected && FlagIsSet(record.Flags, RowFlag::Selected);
         paintRowBackground(Painter, row, y, h, highlighted, parity, gridRight, hScrollPos);
 
-        qint32 x = RowNumberWidth;
+        qint32 x = m_metrics.RowNumberWidth;
         for (qint32 position = 0; position < qint32(order.size()); ++position) {
             Painter.setPen(selectedText);
             const ColumnInfo& column = columnAt(position);
             if (!columnOnScreen(position, hScrollPos) || !column.Visible)
                 continue;
             Painter.setClipRect(QRect(x, y, column.WidthPx, h));
-            try {
-                PaintCell(Painter, row, position, x, y, highlighted);
-            } catch (const std::exception&) {
-            }
+            paintCell(Painter, row, position, x, y, highlighted);
             x += column.WidthPx;
             if (surfaceWidth < x)
                 break;
@@ -201,9 +211,9 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
         Painter.setClipping(false);
 
         if (horizontalLines)
-            DrawLine(Painter, RowNumberWidth, y, gridRight, y, gridRGB, m_p.GridLineWidth);
-        if (m_p.ShowRowNumbers)
-            DrawLine(Painter, 0, y, RowNumberWidth, y, headerDark, m_p.GridLineWidth);
+            DrawLine(Painter, m_metrics.RowNumberWidth, y, gridRight, y, gridRGB, m_props.GridLineWidth);
+        if (m_props.ShowRowNumbers)
+            DrawLine(Painter, 0, y, m_metrics.RowNumberWidth, y, headerDark, m_props.GridLineWidth);
         y += h;
         if (surfaceHeight < y) {
             stoppedAtBottom = true;
@@ -211,21 +221,22 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
         }
     }
 
-    LastDrawnRow = std::min(row, lastRow);
+    m_metrics.LastDrawnRow = std::min(row, lastRow);
     const bool requestRows = surfaceHeight > y || row >= lastRow;
 
     qint32 bottom = y;
-    if (!m_p.TotalsLineShow) {
-        DrawLine(Painter, 0, y, gridRight, y, gridRGB, m_p.GridLineWidth);
+    if (!m_props.TotalsLineShow) {
+        DrawLine(Painter, 0, y, gridRight, y, gridRGB, m_props.GridLineWidth);
     } else if (!stoppedAtBottom) {
         try {
-            PaintTotalsLine(Painter, y, gridRight, hScrollPos);
-        } catch (const std::exception&) {
+            paintTotalsLine(Painter, y, gridRight, hScrollPos);
+        } catch (const std::exception& error) {
+            reportPaintFailure("the totals line", error);
         }
         bottom = y + RowHeightPx();
     }
 
-    if (m_p.GridLines == 1 || m_p.GridLines == 2)
+    if (gridLineMode() == GridLineMode::Both || gridLineMode() == GridLineMode::Vertical)
         paintVerticalLines(Painter, bottom, hScrollPos);
     if (!NoFocusRect)
         paintFocusFrame(Painter, gridRight);
@@ -236,85 +247,86 @@ bool QvGrid::paintFrame(QPainter& Painter, bool NoFocusRect)
 void QvGrid::paintRowBackground(QPainter& Painter, qint32 Row, qint32 y, qint32 h, bool Highlighted, bool Parity,
                                 qint32 GridRight, qint32 HScrollPos)
 {
-    const OleColor back = TranslateColor(m_p.BackColor);
-    const OleColor plain = !m_p.BackColorEvenRowsEnabled || Parity ? back : TranslateColor(m_p.BackColorEvenRows);
+    const OleColor back = TranslateColor(m_props.BackColor);
+    const OleColor plain =
+        !m_props.BackColorEvenRowsEnabled || Parity ? back : TranslateColor(m_props.BackColorEvenRows);
     if (!Highlighted) {
-        DrawRect(Painter, PixelRect{RowNumberWidth, y + 1, GridRight, y + h + 1}, plain, true);
+        DrawRect(Painter, PixelRect{m_metrics.RowNumberWidth, y + 1, GridRight, y + h + 1}, plain, true);
         return;
     }
 
     // The indent of the first column (row check box, row image) keeps the plain colour.
-    qint32 left = RowNumberWidth - 1;
+    qint32 left = m_metrics.RowNumberWidth - 1;
     if (HScrollPos == 0 && m_store.Cols() > 0) {
-        const PixelRect indent{RowNumberWidth, y + 1,
-                               RowNumberWidth + std::min(m_store.Columns()[0].WidthPx, RowIndent), y + h + 1};
+        const qint32 width = std::min(m_store.Columns()[0].WidthPx, m_metrics.RowIndent);
+        const PixelRect indent{m_metrics.RowNumberWidth, y + 1, m_metrics.RowNumberWidth + width, y + h + 1};
         DrawRect(Painter, indent, plain, true);
         left = indent.Right - 1;
     }
     const PixelRect band{left, y + 1, GridRight, y + h + 1};
 
-    OleColor colour = TranslateColor(m_p.BackColorSel);
-    if (m_p.AlphaBlendSelection) {
-        const OleColor cellBack = m_store.Cols() > 0 ? m_store.CellLook(Row, 0).BackColor : m_p.BackColor;
-        colour = cellBack == m_p.BackColor ? BlendColors(TranslateColor(m_p.BackColorSel), back, 150)
+    OleColor colour = TranslateColor(m_props.BackColorSel);
+    if (m_props.AlphaBlendSelection) {
+        const OleColor cellBack = m_store.Cols() > 0 ? m_store.CellLook(Row, 0).BackColor : m_props.BackColor;
+        colour = cellBack == m_props.BackColor ? BlendColors(TranslateColor(m_props.BackColorSel), back, 150)
                                            : BlendColors(TranslateColor(cellBack), back, 150);
     }
-    switch (m_p.FocusRowHighlightStyle) {
-    case 0: DrawRect(Painter, band, colour, true); break;
-    case 1: DrawGradient(Painter, band, colour, back, true); break;
-    case 2: DrawGradient(Painter, band, colour, back, false); break;
+    switch (highlightFill()) {
+    case HighlightFill::Solid: DrawRect(Painter, band, colour, true); break;
+    case HighlightFill::VerticalGradient: DrawGradient(Painter, band, colour, back, true); break;
+    case HighlightFill::HorizontalGradient: DrawGradient(Painter, band, colour, back, false); break;
     default: break;
     }
-    Painter.setPen(ToQColor(TranslateColor(m_p.ForeColorSel)));
+    Painter.setPen(ToQColor(TranslateColor(m_props.ForeColorSel)));
 }
 
 void QvGrid::paintVerticalLines(QPainter& Painter, qint32 Bottom, qint32 HScrollPos)
 {
-    const OleColor gridRGB = TranslateColor(m_p.GridColor);
-    const qint32 width = m_p.GridLineWidth;
+    const OleColor gridRGB = TranslateColor(m_props.GridColor);
+    const qint32 width = m_props.GridLineWidth;
     const QList<qint32>& order = m_store.ColOrder();
     // The left edge of the first scrolling column marks the freeze boundary: twice as wide.
-    bool boundaryPending = m_p.FreezeAtCol >= 0;
-    qint32 x = RowNumberWidth;
+    bool boundaryPending = m_props.FreezeAtCol >= 0;
+    qint32 x = m_metrics.RowNumberWidth;
     for (qint32 position = 0; position < qint32(order.size()); ++position) {
         const ColumnInfo& column = columnAt(position);
         if (!columnOnScreen(position, HScrollPos) || !column.Visible)
             continue;
-        const bool boundary = boundaryPending && position > m_p.FreezeAtCol;
+        const bool boundary = boundaryPending && position > m_props.FreezeAtCol;
         if (boundary)
             boundaryPending = false;
-        DrawLine(Painter, x, HeaderHeight, x, Bottom, gridRGB, boundary ? 2 * width : width);
+        DrawLine(Painter, x, m_metrics.HeaderHeight, x, Bottom, gridRGB, boundary ? 2 * width : width);
         x += column.WidthPx;
     }
-    DrawLine(Painter, x, HeaderHeight, x, Bottom, gridRGB, width);
+    DrawLine(Painter, x, m_metrics.HeaderHeight, x, Bottom, gridRGB, width);
 }
 
 void QvGrid::paintFocusFrame(QPainter& Painter, qint32 GridRight)
 {
     const qint32 curRow = m_store.CurRow();
-    if (curRow == -1 || m_p.FocusRectMode == 0)
+    if (curRow == -1 || focusFrame() == FocusFrame::None)
         return;
-    const qint32 y = GetRowTop(curRow, FirstDrawnRow);
+    const qint32 y = GetRowTop(curRow, m_metrics.FirstDrawnRow);
     if (y == -1)
         return;
     const qint32 h = m_store.RowAt(curRow).Height;
     PixelRect frame{1, y + 1, GridRight, y + h};
-    if (m_p.FocusRectMode == 2) {
+    if (focusFrame() == FocusFrame::Cell) {
         QRect column(0, y + 1, 0, h - 1);
         GetColRect(m_store.CurCol(), column);
         frame.Left = column.left();
         frame.Right = column.right() + 1;
-    } else if (m_p.FocusRectMode != 1) {
+    } else if (focusFrame() != FocusFrame::Row) {
         return;
     }
-    if (frame.Right <= RowNumberWidth)
+    if (frame.Right <= m_metrics.RowNumberWidth)
         return;
 
     const OleColor colour =
-        m_p.FocusRowHighlight ? TranslateColor(m_p.FocusRectColor) : ShiftOleColor(m_p.BackColorSel, -50);
-    switch (m_p.FocusRectStyle) {
-    case 0: DrawFocusRect(Painter, frame); break;
-    case 1: {
+        m_props.FocusRowHighlight ? TranslateColor(m_props.FocusRectColor) : ShiftOleColor(m_props.BackColorSel, -50);
+    switch (focusFrameStyle()) {
+    case FocusFrameStyle::Dotted: DrawFocusRect(Painter, frame); break;
+    case FocusFrameStyle::Thick: {
         // A three-pixel pen centred on the outline of the rectangle's last pixels.
         const QColor pen = ToQColor(colour);
         const qint32 l = frame.Left, t = frame.Top, r = frame.Right, b = frame.Bottom;
@@ -324,7 +336,7 @@ void QvGrid::paintFocusFrame(QPainter& Painter, qint32 GridRight)
         Painter.fillRect(QRect(r - 2, t - 1, 3, b - t + 2), pen);
         break;
     }
-    case 2: DrawRect(Painter, frame, colour, false); break;
+    case FocusFrameStyle::Thin: DrawRect(Painter, frame, colour, false); break;
     default: break;
     }
 }

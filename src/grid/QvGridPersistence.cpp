@@ -95,25 +95,25 @@ void QvGrid::readProperties(const PropertyBag& Bag)
     const QFont ambient = parentWidget() ? parentWidget()->font() : QFont();
     m_font = Bag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>();
     setFont(m_font);
-    forEachSaved(m_p, [&](const char* Key, auto& Field, const auto& Default, Stored) {
+    forEachSaved(m_props, [&](const char* Key, auto& Field, const auto& Default, Stored) {
         using T = std::decay_t<decltype(Field)>;
         Field = Bag.ReadProperty(QString::fromLatin1(Key), QVariant::fromValue(Default)).template value<T>();
     });
     // The custom gradient pair is read with translated defaults; two codes are kept non-negative.
     const GridProperties defaults;
     if (!Bag.contains(QStringLiteral("CustomColorFrom")))
-        m_p.ThemeCustomColorFrom = TranslateColor(defaults.ThemeCustomColorFrom);
+        m_props.ThemeCustomColorFrom = TranslateColor(defaults.ThemeCustomColorFrom);
     if (!Bag.contains(QStringLiteral("CustomColorTo")))
-        m_p.ThemeCustomColorTo = TranslateColor(defaults.ThemeCustomColorTo);
-    m_p.GridLines = std::abs(m_p.GridLines);
-    m_p.MultiSelect = std::abs(m_p.MultiSelect);
+        m_props.ThemeCustomColorTo = TranslateColor(defaults.ThemeCustomColorTo);
+    m_props.GridLines = std::abs(m_props.GridLines);
+    m_props.MultiSelect = std::abs(m_props.MultiSelect);
     setFrameShadow(Bag.ReadProperty(QStringLiteral("Appearance"), 1).toInt() == 0 ? QFrame::Plain : QFrame::Sunken);
     setEnabled(Bag.ReadProperty(EnabledKey, true).toBool());
-    m_p.KeyboardEnabled = Bag.ReadProperty(EnabledKey, true).toBool();
-    m_p.FontHeader = Bag.ReadProperty(QStringLiteral("FontHeader"), m_font).value<QFont>();
+    m_props.KeyboardEnabled = Bag.ReadProperty(EnabledKey, true).toBool();
+    m_props.FontHeader = Bag.ReadProperty(QStringLiteral("FontHeader"), m_font).value<QFont>();
 
-    m_store.SetMultiSelect(m_p.MultiSelect != 0);
-    m_store.SetCacheIncrement(m_p.CacheIncrement);
+    m_store.SetMultiSelect(m_props.MultiSelect != 0);
+    m_store.SetCacheIncrement(m_props.CacheIncrement);
     // The palette is written last, over the colours just read.
     applyThemeColors();
     applyBorderStyle();
@@ -126,14 +126,14 @@ void QvGrid::writeProperties(PropertyBag& Bag) const
 {
     const QFont ambient = parentWidget() ? parentWidget()->font() : QFont();
     Bag.WriteProperty(QStringLiteral("Font"), m_font, ambient);
-    Bag.WriteProperty(QStringLiteral("FontHeader"), m_p.FontHeader, ambient);
-    forEachSaved(m_p, [&](const char* Key, const auto& Field, const auto& Default, Stored stored) {
+    Bag.WriteProperty(QStringLiteral("FontHeader"), m_props.FontHeader, ambient);
+    forEachSaved(m_props, [&](const char* Key, const auto& Field, const auto& Default, Stored stored) {
         Bag.WriteProperty(QString::fromLatin1(Key), QVariant::fromValue(Field),
                           stored == Stored::Always ? QVariant() : QVariant::fromValue(Default));
     });
     Bag.WriteProperty(QStringLiteral("Appearance"), Appearance(), 1);
     Bag.WriteProperty(EnabledKey, isEnabled(), true);
-    Bag.WriteProperty(EnabledKey, m_p.KeyboardEnabled, true);
+    Bag.WriteProperty(EnabledKey, m_props.KeyboardEnabled, true);
 }
 
 } // namespace grid

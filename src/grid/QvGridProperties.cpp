@@ -18,7 +18,7 @@ void QvGrid::repaintAfterLet(Repaint Strength)
     if (Strength == Repaint::IfRedraw)
         RefreshIfRedraw();
     else if (Strength == Repaint::Now)
-        DrawGrid(m_paintEnabled);
+        drawGrid(m_paintEnabled);
 }
 
 void QvGrid::SetFont(const QFont& Font)
@@ -28,138 +28,144 @@ void QvGrid::SetFont(const QFont& Font)
     applyDefaultLook();
     emit propertyChanged(QStringLiteral("Font"));
     CalcRowMetrics();
-    SetEditorFontSize(Font.pointSizeF());
-    DrawGrid(m_paintEnabled);
+    setEditorFontSize(Font.pointSizeF());
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::SetFontHeader(const QFont& Font)
 {
-    let(m_p.FontHeader, Font, "FontHeader", Repaint::None);
+    let(m_props.FontHeader, Font, "FontHeader", Repaint::None);
     CalcRowMetrics();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::SetApplySelectionToImages(bool On)
 {
-    let(m_p.ApplySelectionToImages, On, "ApplySelectionToImages", Repaint::Now);
+    let(m_props.ApplySelectionToImages, On, "ApplySelectionToImages", Repaint::Now);
 }
 
 void QvGrid::SetBackColor(OleColor Color)
 {
-    m_p.BackColor = Color;
+    m_props.BackColor = Color;
     applyDefaultLook();
     applySurfaceColor(Color);
     emit propertyChanged(QStringLiteral("BackColor"));
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::SetBackColorBkg(OleColor Color)
 {
-    m_p.BackColorBkg = Color;
+    m_props.BackColorBkg = Color;
     emit propertyChanged(QStringLiteral("BackColorBkg"));
     applySurfaceColor(Color);
     RefreshIfRedraw();
 }
 
-void QvGrid::SetBackColorEdit(OleColor Color) { let(m_p.BackColorEdit, Color, "BackColorEdit", Repaint::None); }
-void QvGrid::SetBackColorSel(OleColor Color) { let(m_p.BackColorSel, Color, "BackColorSel", Repaint::IfRedraw); }
+void QvGrid::SetBackColorEdit(OleColor Color) { let(m_props.BackColorEdit, Color, "BackColorEdit", Repaint::None); }
+void QvGrid::SetBackColorSel(OleColor Color) { let(m_props.BackColorSel, Color, "BackColorSel", Repaint::IfRedraw); }
 
 void QvGrid::SetForeColor(OleColor Color)
 {
-    let(m_p.ForeColor, Color, "ForeColor", Repaint::None);
+    let(m_props.ForeColor, Color, "ForeColor", Repaint::None);
     applyDefaultLook();
 }
 
-void QvGrid::SetForeColorEdit(OleColor Color) { let(m_p.ForeColorEdit, Color, "ForeColorEdit", Repaint::None); }
+void QvGrid::SetForeColorEdit(OleColor Color) { let(m_props.ForeColorEdit, Color, "ForeColorEdit", Repaint::None); }
 void QvGrid::SetForeColorHdr(OleColor Color)
 {
-    let(m_p.ForeColorHdr, Color, "ForeColorHdr", Repaint::None);
-    DrawCaption();
-    DrawColumnHeaders(false);
+    let(m_props.ForeColorHdr, Color, "ForeColorHdr", Repaint::None);
+    drawCaption();
+    drawColumnHeaders(false);
 }
-void QvGrid::SetForeColorSel(OleColor Color) { let(m_p.ForeColorSel, Color, "ForeColorSel", Repaint::IfRedraw); }
+void QvGrid::SetForeColorSel(OleColor Color) { let(m_props.ForeColorSel, Color, "ForeColorSel", Repaint::IfRedraw); }
 
 void QvGrid::SetBackColorEvenRows(OleColor Color)
 {
-    let(m_p.BackColorEvenRows, Color, "BackColorEvenRows", Repaint::None);
+    let(m_props.BackColorEvenRows, Color, "BackColorEvenRows", Repaint::None);
 }
 
 void QvGrid::SetBackColorEvenRowsEnabled(bool On)
 {
-    let(m_p.BackColorEvenRowsEnabled, On, "BackColorEvenRowsEnabled", Repaint::None);
+    let(m_props.BackColorEvenRowsEnabled, On, "BackColorEvenRowsEnabled", Repaint::None);
 }
 
 // The gradient pair belongs to the palette unless ThemeColor is custom: a value set under a preset
 // is reported but dropped, and the preset's colour stays.
 void QvGrid::SetThemeCustomColorFrom(OleColor Color)
 {
-    setCustomGradientColor(m_p.ThemeCustomColorFrom, Color, "ThemeColorFrom");
+    setCustomGradientColor(m_props.ThemeCustomColorFrom, Color, "ThemeColorFrom");
 }
 
 void QvGrid::SetThemeCustomColorTo(OleColor Color)
 {
-    setCustomGradientColor(m_p.ThemeCustomColorTo, Color, "ThemeColorTo");
+    setCustomGradientColor(m_props.ThemeCustomColorTo, Color, "ThemeColorTo");
 }
 
 void QvGrid::setCustomGradientColor(OleColor& Field, OleColor Color, const char* Key)
 {
     const OleColor rgb = TranslateColor(Color);
     emit propertyChanged(QString::fromLatin1(Key));
-    if (m_p.ThemeColor == ThemeCustom)
+    if (m_props.ThemeColor == ThemeCustom)
         Field = rgb;
     Refresh();
 }
 
-void QvGrid::SetGridColor(OleColor Color) { let(m_p.GridColor, Color, "GridColor", Repaint::Now); }
+void QvGrid::SetGridColor(OleColor Color) { let(m_props.GridColor, Color, "GridColor", Repaint::Now); }
 
 void QvGrid::SetCellProgressBarColor(OleColor Color)
 {
-    let(m_p.CellProgressBarColor, Color, "ProgressBarColor", Repaint::Now);
+    let(m_props.CellProgressBarColor, Color, "ProgressBarColor", Repaint::Now);
 }
 
-void QvGrid::SetAlphaBlendSelection(bool On) { let(m_p.AlphaBlendSelection, On, "AlphaBlendSelection", Repaint::None); }
+void QvGrid::SetAlphaBlendSelection(bool On)
+{
+    let(m_props.AlphaBlendSelection, On, "AlphaBlendSelection", Repaint::None);
+}
 
 void QvGrid::SetBorderStyle(qint32 Style)
 {
-    m_p.BorderStyle = Style;
+    m_props.BorderStyle = Style;
     applyBorderStyle();
     emit propertyChanged(QStringLiteral("BorderStyle"));
 }
 
-void QvGrid::SetDisplayEllipsis(bool On) { let(m_p.DisplayEllipsis, On, "DisplayEllipsis", Repaint::IfRedraw); }
-void QvGrid::SetFocusRectMode(qint32 Mode) { let(m_p.FocusRectMode, Mode, "FocusRectMode", Repaint::IfRedraw); }
-void QvGrid::SetFocusRectColor(OleColor Color) { let(m_p.FocusRectColor, Color, "FocusRectColor", Repaint::None); }
-void QvGrid::SetFocusRectStyle(qint32 Style) { let(m_p.FocusRectStyle, Style, "FocusRectStyle", Repaint::IfRedraw); }
-void QvGrid::SetGridLines(qint32 Lines) { let(m_p.GridLines, Lines, "GridLines", Repaint::IfRedraw); }
-void QvGrid::SetGridLineWidth(qint32 Width) { let(m_p.GridLineWidth, Width, "GridLineWidth", Repaint::Now); }
+void QvGrid::SetDisplayEllipsis(bool On) { let(m_props.DisplayEllipsis, On, "DisplayEllipsis", Repaint::IfRedraw); }
+void QvGrid::SetFocusRectMode(qint32 Mode) { let(m_props.FocusRectMode, Mode, "FocusRectMode", Repaint::IfRedraw); }
+void QvGrid::SetFocusRectColor(OleColor Color) { let(m_props.FocusRectColor, Color, "FocusRectColor", Repaint::None); }
+void QvGrid::SetFocusRectStyle(qint32 Style)
+{
+    let(m_props.FocusRectStyle, Style, "FocusRectStyle", Repaint::IfRedraw);
+}
+void QvGrid::SetGridLines(qint32 Lines) { let(m_props.GridLines, Lines, "GridLines", Repaint::IfRedraw); }
+void QvGrid::SetGridLineWidth(qint32 Width) { let(m_props.GridLineWidth, Width, "GridLineWidth", Repaint::Now); }
 
 // Choosing the present palette again neither re-applies it nor repaints. No range check: 5 and any
 // value from 7 up keep the present colours.
 void QvGrid::SetThemeColor(qint32 Palette)
 {
-    if (Palette == m_p.ThemeColor)
+    if (Palette == m_props.ThemeColor)
         return;
-    m_p.ThemeColor = Palette;
+    m_props.ThemeColor = Palette;
     emit propertyChanged(QStringLiteral("ThemeColor"));
     applyThemeColors();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 // No range check; a look outside 0-7 draws no header background.
-void QvGrid::SetThemeStyle(qint32 Style) { let(m_p.ThemeStyle, Style, "ThemeStyle", Repaint::Now); }
+void QvGrid::SetThemeStyle(qint32 Style) { let(m_props.ThemeStyle, Style, "ThemeStyle", Repaint::Now); }
 void QvGrid::SetColumnHeaders(bool On)
 {
-    let(m_p.ColumnHeaders, On, "ShowColumnHeaders", Repaint::None);
+    let(m_props.ColumnHeaders, On, "ShowColumnHeaders", Repaint::None);
     CalcRowMetrics();
     RefreshIfRedraw();
 }
-void QvGrid::SetCenterRowImage(bool On) { let(m_p.CenterRowImage, On, "CenterRowImage", Repaint::None); }
-void QvGrid::SetScrollBars(qint32 Bars) { let(m_p.ScrollBars, Bars, "ScrollBars", Repaint::IfRedraw); }
+void QvGrid::SetCenterRowImage(bool On) { let(m_props.CenterRowImage, On, "CenterRowImage", Repaint::None); }
+void QvGrid::SetScrollBars(qint32 Bars) { let(m_props.ScrollBars, Bars, "ScrollBars", Repaint::IfRedraw); }
 
 void QvGrid::SetMinVerticalOffset(qint32 Offset)
 {
     m_store.SetRowHeightPx(0);
-    let(m_p.MinVerticalOffset, Offset, "MinVerticalOffset", Repaint::None);
+    let(m_props.MinVerticalOffset, Offset, "MinVerticalOffset", Repaint::None);
     CalcRowMetrics();
     RefreshIfRedraw();
 }
@@ -167,24 +173,24 @@ void QvGrid::SetMinVerticalOffset(qint32 Offset)
 void QvGrid::SetColumnHeaderLines(qint16 Lines)
 {
     if (Lines < 1)
-        m_p.ColumnHeaderLines = 1;
+        m_props.ColumnHeaderLines = 1;
     else
-        let(m_p.ColumnHeaderLines, Lines, "ColumnHeaderLines", Repaint::None);
+        let(m_props.ColumnHeaderLines, Lines, "ColumnHeaderLines", Repaint::None);
     CalcRowMetrics();
     RefreshIfRedraw();
 }
 
 void QvGrid::SetCaption(const QString& Caption)
 {
-    let(m_p.Caption, Caption, "Caption", Repaint::None);
+    let(m_props.Caption, Caption, "Caption", Repaint::None);
     CalcRowMetrics();
-    DrawCaption();
+    drawCaption();
     RefreshIfRedraw();
 }
 
 void QvGrid::SetCaptionAlignment(qint32 Alignment)
 {
-    let(m_p.CaptionAlignment, Alignment, "CaptionAlignment", Repaint::IfRedraw);
+    let(m_props.CaptionAlignment, Alignment, "CaptionAlignment", Repaint::IfRedraw);
 }
 
 qint32 QvGrid::Appearance() const { return frameShadow() == QFrame::Sunken ? 1 : 0; }
@@ -195,17 +201,17 @@ void QvGrid::SetAppearance(qint32 Appearance)
     emit propertyChanged(QStringLiteral("Appearance"));
 }
 
-void QvGrid::SetColumnHeaderSmall(bool On) { m_p.ColumnHeaderSmall = On; }
+void QvGrid::SetColumnHeaderSmall(bool On) { m_props.ColumnHeaderSmall = On; }
 void QvGrid::SetScrollBarStyle(qint32 Style)
 {
-    let(m_p.ScrollBarStyle, Style, "ScrollBarStyle", Repaint::None);
+    let(m_props.ScrollBarStyle, Style, "ScrollBarStyle", Repaint::None);
     ApplyScrollBarStyle();
 }
-void QvGrid::SetTotalsLineShow(bool On) { let(m_p.TotalsLineShow, On, "TotalsLineShow", Repaint::IfRedraw); }
+void QvGrid::SetTotalsLineShow(bool On) { let(m_props.TotalsLineShow, On, "TotalsLineShow", Repaint::IfRedraw); }
 
 void QvGrid::SetFocusRowHighlightKeepTextForecolor(bool On)
 {
-    m_p.FocusRowHighlightKeepTextForecolor = On;
+    m_props.FocusRowHighlightKeepTextForecolor = On;
     emit propertyChanged(QStringLiteral("FocusRowHighlightKeepTextForecolor"));
     applyThemeColors();
     RefreshIfRedraw();
@@ -215,75 +221,75 @@ void QvGrid::SetFocusRowHighlightKeepTextForecolor(bool On)
 void QvGrid::SetShowRowNumbers(bool On)
 {
     if (!EditPending())
-        let(m_p.ShowRowNumbers, On, "ShowRowNumbers", Repaint::Now);
+        let(m_props.ShowRowNumbers, On, "ShowRowNumbers", Repaint::Now);
 }
 
 void QvGrid::SetShowRowNumbersVary(bool On)
 {
     if (!EditPending())
-        let(m_p.ShowRowNumbersVary, On, "ShowRowNumbersVary", Repaint::Now);
+        let(m_props.ShowRowNumbersVary, On, "ShowRowNumbersVary", Repaint::Now);
 }
 
 void QvGrid::SetAllowColumnResizing(bool On)
 {
-    let(m_p.AllowColumnResizing, On, "AllowColumnResizing", Repaint::None);
+    let(m_props.AllowColumnResizing, On, "AllowColumnResizing", Repaint::None);
 }
 
-void QvGrid::SetAllowRowResizing(bool On) { let(m_p.AllowRowResizing, On, "AllowRowResizing", Repaint::None); }
-void QvGrid::SetAllowWordWrap(bool On) { let(m_p.AllowWordWrap, On, "AllowWordWrap", Repaint::Now); }
-void QvGrid::SetRowCheckBoxes(bool On) { let(m_p.RowCheckBoxes, On, "CheckBoxes", Repaint::IfRedraw); }
+void QvGrid::SetAllowRowResizing(bool On) { let(m_props.AllowRowResizing, On, "AllowRowResizing", Repaint::None); }
+void QvGrid::SetAllowWordWrap(bool On) { let(m_props.AllowWordWrap, On, "AllowWordWrap", Repaint::Now); }
+void QvGrid::SetRowCheckBoxes(bool On) { let(m_props.RowCheckBoxes, On, "CheckBoxes", Repaint::IfRedraw); }
 
 void QvGrid::SetAllowColumnSwap(bool On)
 {
     if (On)
-        m_p.AllowColumnDrag = false;
-    let(m_p.AllowColumnSwap, On, "ColumnSwap", Repaint::None);
+        m_props.AllowColumnDrag = false;
+    let(m_props.AllowColumnSwap, On, "ColumnSwap", Repaint::None);
 }
 
 void QvGrid::SetAllowColumnDrag(bool On)
 {
     if (On)
-        m_p.AllowColumnSwap = false;
-    let(m_p.AllowColumnDrag, On, "ColumnDrag", Repaint::None);
+        m_props.AllowColumnSwap = false;
+    let(m_props.AllowColumnDrag, On, "ColumnDrag", Repaint::None);
 }
 
-void QvGrid::SetAllowColumnSort(bool On) { let(m_p.AllowColumnSort, On, "ColumnSort", Repaint::None); }
+void QvGrid::SetAllowColumnSort(bool On) { let(m_props.AllowColumnSort, On, "ColumnSort", Repaint::None); }
 
 void QvGrid::SetAllowEdit(bool On)
 {
-    let(m_p.AllowEdit, On, "Editable", Repaint::None);
-    if (On && m_p.FocusRectMode == 0)
-        m_p.FocusRectMode = 2;
+    let(m_props.AllowEdit, On, "Editable", Repaint::None);
+    if (On && focusFrame() == FocusFrame::None)
+        m_props.FocusRectMode = 2;
 }
 
-void QvGrid::SetAllowDelete(bool On) { let(m_p.AllowDelete, On, "AllowDelete", Repaint::None); }
-void QvGrid::SetAllowInsert(bool On) { let(m_p.AllowInsert, On, "AllowInsert", Repaint::None); }
-void QvGrid::SetEditTrigger(qint32 Trigger) { let(m_p.EditTrigger, Trigger, "EditTrigger", Repaint::None); }
-void QvGrid::SetEditMove(qint32 Move) { let(m_p.EditMove, Move, "EditMove", Repaint::None); }
-void QvGrid::SetFocusRowHighlight(bool On) { let(m_p.FocusRowHighlight, On, "FullRowSelect", Repaint::IfRedraw); }
+void QvGrid::SetAllowDelete(bool On) { let(m_props.AllowDelete, On, "AllowDelete", Repaint::None); }
+void QvGrid::SetAllowInsert(bool On) { let(m_props.AllowInsert, On, "AllowInsert", Repaint::None); }
+void QvGrid::SetEditTrigger(qint32 Trigger) { let(m_props.EditTrigger, Trigger, "EditTrigger", Repaint::None); }
+void QvGrid::SetEditMove(qint32 Move) { let(m_props.EditMove, Move, "EditMove", Repaint::None); }
+void QvGrid::SetFocusRowHighlight(bool On) { let(m_props.FocusRowHighlight, On, "FullRowSelect", Repaint::IfRedraw); }
 
 void QvGrid::SetFocusRowHighlightStyle(qint32 Style)
 {
-    m_p.FocusRowHighlightStyle = Style;
+    m_props.FocusRowHighlightStyle = Style;
     emit propertyChanged(QStringLiteral("FocusRowHighlightStyle"));
     applyThemeColors();
     RefreshIfRedraw();
 }
 
-void QvGrid::SetFocusRectHide(bool On) { let(m_p.FocusRectHide, On, "HideSelection", Repaint::IfRedraw); }
+void QvGrid::SetFocusRectHide(bool On) { let(m_props.FocusRectHide, On, "HideSelection", Repaint::IfRedraw); }
 // Turning hover off repaints at once so that no header stays hot.
 void QvGrid::SetAllowColumnHover(bool On)
 {
-    let(m_p.AllowColumnHover, On, "HotHeaderTracking", Repaint::None);
+    let(m_props.AllowColumnHover, On, "HotHeaderTracking", Repaint::None);
     // No header may stay hot once tracking is off.
     if (!On)
-        DrawColumnHeaders(false);
+        drawColumnHeaders(false);
 }
 
 void QvGrid::SetMultiSelect(qint32 Mode)
 {
     m_store.SetMultiSelect(Mode != 0);
-    let(m_p.MultiSelect, Mode, "MultiSelect", Repaint::None);
+    let(m_props.MultiSelect, Mode, "MultiSelect", Repaint::None);
     if (Mode != 0)
         return;
     // Back to one selected row: the current one.
@@ -295,8 +301,8 @@ void QvGrid::SetMultiSelect(qint32 Mode)
     RefreshIfRedraw();
 }
 
-void QvGrid::SetScrollTrack(bool On) { let(m_p.ScrollTrack, On, "ScrollTrack", Repaint::None); }
-void QvGrid::SetAutoToolTips(bool On) { let(m_p.AutoToolTips, On, "AutoToolTips", Repaint::None); }
+void QvGrid::SetScrollTrack(bool On) { let(m_props.ScrollTrack, On, "ScrollTrack", Repaint::None); }
+void QvGrid::SetAutoToolTips(bool On) { let(m_props.AutoToolTips, On, "AutoToolTips", Repaint::None); }
 
 void QvGrid::SetEnabled(bool On)
 {
@@ -307,7 +313,7 @@ void QvGrid::SetEnabled(bool On)
 // The frozen columns never scroll: the first scrolling column becomes the leftmost one shown.
 void QvGrid::SetFreezeAtCol(qint32 Col)
 {
-    let(m_p.FreezeAtCol, Col, "FreezeAtCol", Repaint::None);
+    let(m_props.FreezeAtCol, Col, "FreezeAtCol", Repaint::None);
     if (SBGetValue(0) < Col + 1)
         SBSetValue(0, Col + 1);
 }
@@ -315,20 +321,20 @@ void QvGrid::SetFreezeAtCol(qint32 Col)
 void QvGrid::SetCacheIncrement(qint32 Slots)
 {
     m_store.SetCacheIncrement(Slots);
-    let(m_p.CacheIncrement, m_store.CacheIncrement(), "CacheIncrement", Repaint::None);
+    let(m_props.CacheIncrement, m_store.CacheIncrement(), "CacheIncrement", Repaint::None);
 }
 
-void QvGrid::SetMaxLineCount(qint32 Lines) { let(m_p.MaxLineCount, Lines, "MaxLineCount", Repaint::IfRedraw); }
+void QvGrid::SetMaxLineCount(qint32 Lines) { let(m_props.MaxLineCount, Lines, "MaxLineCount", Repaint::IfRedraw); }
 
 void QvGrid::SetMinRowHeight(qint32 Height)
 {
     m_store.SetRowHeightPx(0);
-    let(m_p.MinRowHeight, Height, "MinRowHeight", Repaint::None);
+    let(m_props.MinRowHeight, Height, "MinRowHeight", Repaint::None);
     CalcRowMetrics();
     RefreshIfRedraw();
 }
 
-void QvGrid::SetScaleUnits(qint32 Units) { let(m_p.ScaleUnits, Units, "ScaleUnits", Repaint::None); }
-void QvGrid::SetSearchColumn(qint32 Col) { let(m_p.SearchColumn, Col, "SearchColumn", Repaint::None); }
+void QvGrid::SetScaleUnits(qint32 Units) { let(m_props.ScaleUnits, Units, "ScaleUnits", Repaint::None); }
+void QvGrid::SetSearchColumn(qint32 Col) { let(m_props.SearchColumn, Col, "SearchColumn", Repaint::None); }
 
 } // namespace grid

@@ -60,7 +60,7 @@ void QvGrid::SetRowSelected(qint32 Row, bool NewValue)
 bool QvGrid::RowLocked(qint32 Row) const
 {
     // A refused move locks every row for the rest of the gesture.
-    if (LockedRowHit)
+    if (m_lockedRowHit)
         return true;
     const auto row = fixedRow(m_store, Row);
     return !row || FlagIsSet(m_store.RowAt(*row).Flags, RowFlag::Locked);

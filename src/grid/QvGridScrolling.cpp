@@ -48,7 +48,7 @@ void QvGrid::SBSetValue(qint32 Bar, qint32 Value)
 {
     if (!SBGetVisible(Bar))
         return;
-    if (Bar == Horizontal && Value <= m_p.FreezeAtCol)
+    if (Bar == Horizontal && Value <= m_props.FreezeAtCol)
         return;
     QScrollBar* bar = sbBar(Bar);
     if (Value != bar->value())
@@ -83,23 +83,23 @@ void QvGrid::SetSBLargeChange(qint32 eBar, qint32 iLargeChange)
     sbApplyRange(eBar);
 }
 
-bool QvGrid::SBGetVisible(qint32 Bar) const { return Bar == Horizontal ? SBHorzVisible : SBVertVisible; }
+bool QvGrid::SBGetVisible(qint32 Bar) const { return Bar == Horizontal ? m_sbHorzVisible : m_sbVertVisible; }
 
 void QvGrid::SBSetVisible(qint32 Bar, bool Show)
 {
     const Qt::ScrollBarPolicy policy = Show ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     if (Bar == Horizontal) {
-        SBHorzVisible = Show;
+        m_sbHorzVisible = Show;
         setHorizontalScrollBarPolicy(policy);
     } else {
-        SBVertVisible = Show;
+        m_sbVertVisible = Show;
         setVerticalScrollBarPolicy(policy);
     }
 }
 
 void QvGrid::SBSetFlatStyle(qint32 Style)
 {
-    if (SBStandard)
+    if (m_sbStandard)
         return;
     QStyle* look = nullptr;
     if (Style != RegularLook) {
@@ -109,39 +109,39 @@ void QvGrid::SBSetFlatStyle(qint32 Style)
         }
         look = m_flatBarStyle;
     }
-    if (m_p.ScrollBars == 0 || m_p.ScrollBars == 2)
+    if (shownBars() == ShownBars::Horizontal || shownBars() == ShownBars::Both)
         horizontalScrollBar()->setStyle(look);
-    if (m_p.ScrollBars == 1 || m_p.ScrollBars == 2)
+    if (shownBars() == ShownBars::Vertical || shownBars() == ShownBars::Both)
         verticalScrollBar()->setStyle(look);
-    SBFlatStyle = Style;
+    m_sbFlatStyle = Style;
 }
 
-void QvGrid::SBAttach()
+void QvGrid::sbAttach()
 {
-    SBAttached = true;
-    if (m_p.ScrollBarStyle == 1)
-        SBStandard = true;
+    m_sbAttached = true;
+    if (barStyle() == BarStyle::Standard)
+        m_sbStandard = true;
     else
-        SBSetFlatStyle(SBFlatStyle);
+        SBSetFlatStyle(m_sbFlatStyle);
 }
 
-void QvGrid::SBDetach()
+void QvGrid::sbDetach()
 {
-    if (!SBAttached)
+    if (!m_sbAttached)
         return;
-    if (!SBStandard) {
+    if (!m_sbStandard) {
         horizontalScrollBar()->setStyle(nullptr);
         verticalScrollBar()->setStyle(nullptr);
     }
-    SBAttached = false;
+    m_sbAttached = false;
 }
 
 void QvGrid::SBStartUp()
 {
-    SBDetach();
-    SBAttach();
-    SBSetVisible(Horizontal, SBHorzVisible);
-    SBSetVisible(Vertical, SBVertVisible);
+    sbDetach();
+    sbAttach();
+    SBSetVisible(Horizontal, m_sbHorzVisible);
+    SBSetVisible(Vertical, m_sbVertVisible);
     SBSetFlatStyle(FlatLook);
     SetSBLargeChange(Horizontal, 5);
     SetSBLargeChange(Vertical, 5);
@@ -153,10 +153,10 @@ void QvGrid::ApplyScrollBarStyle()
 {
     SBSetVisible(Horizontal, false);
     SBSetVisible(Vertical, false);
-    SBDetach();
-    SBAttach();
-    SBSetVisible(Horizontal, m_p.ScrollBars != 1);
-    SBSetVisible(Vertical, m_p.ScrollBars != 0);
+    sbDetach();
+    sbAttach();
+    SBSetVisible(Horizontal, shownBars() != ShownBars::Vertical);
+    SBSetVisible(Vertical, shownBars() != ShownBars::Horizontal);
 }
 
 void QvGrid::UpdateScrollBars()
@@ -166,7 +166,7 @@ void QvGrid::UpdateScrollBars()
         SBSetVisible(Vertical, false);
         return;
     }
-    if (!SBAttached)
+    if (!m_sbAttached)
         SBStartUp();
     if (m_inScrollBarUpdate)
         return;
@@ -194,21 +194,21 @@ void QvGrid::UpdateScrollBars()
         const qint64 rowsHeight = tops.back();
         const qint32 lastRow = m_store.LastRow();
         bool showV = true;
-        if (client.height() >= HeaderHeight + textHeight(m_font) + rowsHeight) {
+        if (client.height() >= m_metrics.HeaderHeight + textHeight(m_font) + rowsHeight) {
             SBSetMax(Vertical, lastRow);
             SBSetValue(Vertical, 0);
             showV = false;
         } else {
             // Rows that fit counted from the bottom: every row whose height, with all below it,
             // fits under the header (hidden ones included).
-            const qint64 room = qint64(client.height()) - HeaderHeight;
+            const qint64 room = qint64(client.height()) - m_metrics.HeaderHeight;
             const auto firstFitting = std::lower_bound(tops.begin(), tops.end() - 1, rowsHeight - room);
             const qint32 fit = lastRow + 1 - qint32(firstFitting - tops.begin());
-            SBSetMax(Vertical, lastRow - fit + (m_p.TotalsLineShow ? 2 : 0));
+            SBSetMax(Vertical, lastRow - fit + (m_props.TotalsLineShow ? 2 : 0));
         }
 
-        SBSetVisible(Horizontal, showH && (m_p.ScrollBars == 0 || m_p.ScrollBars == 2));
-        SBSetVisible(Vertical, showV && (m_p.ScrollBars == 1 || m_p.ScrollBars == 2));
+        SBSetVisible(Horizontal, showH && (shownBars() == ShownBars::Horizontal || shownBars() == ShownBars::Both));
+        SBSetVisible(Vertical, showV && (shownBars() == ShownBars::Vertical || shownBars() == ShownBars::Both));
         if (viewport()->size() == client)
             break;
     }
@@ -229,11 +229,11 @@ void QvGrid::resizeEvent(QResizeEvent* Event)
     if (m_inScrollBarUpdate)
         return;
     if (size() == m_controlSize) {
-        DrawGrid(m_paintEnabled);
+        drawGrid(m_paintEnabled);
         return;
     }
     m_controlSize = size();
-    if (SBAttached) {
+    if (m_sbAttached) {
         if (m_store.CurRow() != -1)
             SBSetValue(Vertical, m_store.CurRow());
         else if (m_store.Rows() > 0)
@@ -250,8 +250,8 @@ void QvGrid::scrollContentsBy(int, int)
     const qint32 passes = m_paintPasses;
     QTimer::singleShot(0, this, [this, passes] {
         const bool thumbHeld = horizontalScrollBar()->isSliderDown() || verticalScrollBar()->isSliderDown();
-        if (m_paintPasses == passes && !(thumbHeld && !m_p.ScrollTrack))
-            DrawGrid(m_paintEnabled);
+        if (m_paintPasses == passes && !(thumbHeld && !m_props.ScrollTrack))
+            drawGrid(m_paintEnabled);
     });
 }
 
@@ -290,9 +290,9 @@ void QvGrid::autoScrollStep()
     // The current row is the top row left behind; under MultiSelect it is the row reached at the
     // top (upwards) or the last row shown (downwards), and the only selected one.
     m_store.SetCurRow(top);
-    const qint32 newTop = direction == 1 ? SelectableRowAbove(top, 1, false) : SelectableRowBelow(top, 1, false);
+    const qint32 newTop = direction == 1 ? selectableRowAbove(top, 1, false) : selectableRowBelow(top, 1, false);
     SBSetValue(Vertical, newTop);
-    if (m_p.MultiSelect != 0) {
+    if (m_props.MultiSelect != 0) {
         const qint32 current =
             direction == 1 ? newTop : std::clamp(newTop + VisibleRowCount() - 1, 0, m_store.LastRow());
         m_store.SetCurRow(current);
@@ -306,7 +306,7 @@ void QvGrid::autoScrollStep()
     emit RowColChanged();
     emit SelectionChanged();
     emit Scroll();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
     m_autoScrollLastStep = TickCount();
     scheduleAutoScrollStep();
 }

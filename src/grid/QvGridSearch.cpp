@@ -56,14 +56,14 @@ public:
 private:
     bool compare(QStringView Text) const
     {
-        switch (m_mode) {
-        case 0: return Text == m_search;
-        case 1: return Text.compare(m_search) >= 0;
-        case 2: return Text.contains(m_search);
-        case 4:
+        switch (TextMatch(m_mode)) {
+        case TextMatch::Equal: return Text == m_search;
+        case TextMatch::AtOrAfter: return Text.compare(m_search) >= 0;
+        case TextMatch::Contains: return Text.contains(m_search);
+        case TextMatch::SameInitialAtOrAfter:
             return !Text.isEmpty() && Text.compare(m_search) >= 0 && firstCharacter(Text) == firstCharacter(m_search);
-        case 5: return Text.startsWith(m_search);
-        case 6: return Text.endsWith(m_search);
+        case TextMatch::BeginsWith: return Text.startsWith(m_search);
+        case TextMatch::EndsWith: return Text.endsWith(m_search);
         default: return false;
         }
     }
@@ -111,7 +111,7 @@ void QvGrid::FilterOn(const QString& FilterText, qint32 SearchCol, qint32 Search
     }
     RowLayoutChanged();
     UpdateScrollBars();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::FilterOff(qint32 StartingRow)
@@ -125,7 +125,7 @@ void QvGrid::FilterOff(qint32 StartingRow)
     RowLayoutChanged();
     UpdateScrollBars();
     SBSetValue(1, std::max(m_store.CurRow(), 0));
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 } // namespace grid

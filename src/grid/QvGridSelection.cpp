@@ -20,14 +20,14 @@ qint32 QvGrid::Col() const
 void QvGrid::SetCol(qint32 Col)
 {
     RowColSet(-1, Col);
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 qint32 QvGrid::MouseCol() const
 {
     if (m_store.Cols() == 0)
         return 0;
-    return HoverCol < 0 || HoverCol >= m_store.Cols() ? -1 : m_store.ColOrder().at(HoverCol);
+    return m_hoverCol < 0 || m_hoverCol >= m_store.Cols() ? -1 : m_store.ColOrder().at(m_hoverCol);
 }
 
 void QvGrid::RowColSet(qint32 Row, qint32 Col)
@@ -52,7 +52,7 @@ void QvGrid::RowColSet(qint32 Row, qint32 Col)
             qint32 to = -1;
             selectionChanged = SelectRowRange(false, from, to);
         }
-        SetCurrentCell(Row, position, false, true);
+        setCurrentCell(Row, position, false, true);
         qint16& flags = m_store.RowAt(Row).Flags;
         if (!FlagIsSet(flags, RowFlag::Selected)) {
             SetFlagBit(flags, RowFlag::Selected, true);
@@ -60,11 +60,11 @@ void QvGrid::RowColSet(qint32 Row, qint32 Col)
             emit SelectionChanged();
         }
         // A refused column put the old one back in the first move; this one goes through then.
-        if (SetCurrentCell(Row, position, true, true) || selectionChanged) {
+        if (setCurrentCell(Row, position, true, true) || selectionChanged) {
             m_store.SetCurRow(Row);
             if (Row < RowFirstVisible() || Row > RowLastVisible())
                 SBSetValue(1, Row);
-            DrawGrid(m_paintEnabled);
+            drawGrid(m_paintEnabled);
         }
     } catch (const runtime::RuntimeError&) {
     }
@@ -75,7 +75,7 @@ void QvGrid::RowUnSelect()
     if (m_store.LastRow() == -1)
         return;
     SelectedClearAll();
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 void QvGrid::SelectedClearAll()
@@ -86,7 +86,7 @@ void QvGrid::SelectedClearAll()
 
 qint32 QvGrid::SelectedCount() const { return rowsFlagged(RowFlag::Selected); }
 
-bool QvGrid::SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool MakeCurrent)
+bool QvGrid::setCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool MakeCurrent)
 {
     if (RowLocked(Row))
         return false;
@@ -95,11 +95,11 @@ bool QvGrid::SetCurrentCell(qint32 Row, qint32 Col, bool ScrollIntoView, bool Ma
 
     if (Col >= 0 && Col < m_store.Cols() && !columnSelectable(Col)) {
         Col = m_store.CurCol();
-        LockedColHit = true;
+        m_lockedColHit = true;
     }
     if (Row >= 0 && Row <= m_store.LastRow() && !m_store.RowAt(Row).Visible) {
         Row = m_store.CurRow();
-        LockedRowHit = true;
+        m_lockedRowHit = true;
     }
     if (MakeCurrent) {
         // A position outside the store is left as it was, the rest of the move goes on.
@@ -135,7 +135,7 @@ void QvGrid::scrollColumnIntoView(qint32 Col)
         GetColRect(Col, rect);
         return rect.left();
     };
-    if (left() >= RowNumberWidth) {
+    if (left() >= m_metrics.RowNumberWidth) {
         for (qint32 v = SBGetValue(0); v <= SBGetMax(0); ++v) {
             if (viewport()->width() > left() + width)
                 break;
@@ -143,7 +143,7 @@ void QvGrid::scrollColumnIntoView(qint32 Col)
         }
     } else {
         for (qint32 v = SBGetValue(0); v >= SBGetMin(0); --v) {
-            if (left() - RowNumberWidth > 0)
+            if (left() - m_metrics.RowNumberWidth > 0)
                 break;
             SBSetValue(0, v - 1);
         }
@@ -160,7 +160,7 @@ bool QvGrid::rowSelectable(qint32 Row, bool IncludeLocked) const
     return row.Visible && (IncludeLocked || !FlagIsSet(row.Flags, RowFlag::Locked));
 }
 
-qint32 QvGrid::SelectableRowBelow(qint32 FromRow, qint32 Step, bool IncludeLocked) const
+qint32 QvGrid::selectableRowBelow(qint32 FromRow, qint32 Step, bool IncludeLocked) const
 {
     const qint32 lastRow = m_store.LastRow();
     qint32 row = FromRow < lastRow ? FromRow + Step : FromRow;
@@ -171,7 +171,7 @@ qint32 QvGrid::SelectableRowBelow(qint32 FromRow, qint32 Step, bool IncludeLocke
     return lastRow;
 }
 
-qint32 QvGrid::SelectableRowAbove(qint32 FromRow, qint32 Step, bool IncludeLocked) const
+qint32 QvGrid::selectableRowAbove(qint32 FromRow, qint32 Step, bool IncludeLocked) const
 {
     qint32 row = FromRow > 0 ? std::max(FromRow - Step, 0) : FromRow;
     for (; row >= 0; row -= Step) {
@@ -181,11 +181,11 @@ qint32 QvGrid::SelectableRowAbove(qint32 FromRow, qint32 Step, bool IncludeLocke
     return 0;
 }
 
-qint32 QvGrid::FindUnlockedRow(bool Upward) const
+qint32 QvGrid::findUnlockedRow(bool Upward) const
 {
     const qint32 lastRow = m_store.LastRow();
-    qint32 row = Upward ? SelectableRowAbove(m_store.CurRow(), 1, false)
-                        : SelectableRowBelow(m_store.CurRow(), 1, false);
+    qint32 row = Upward ? selectableRowAbove(m_store.CurRow(), 1, false)
+                        : selectableRowBelow(m_store.CurRow(), 1, false);
     while (RowLocked(row)) {
         row += Upward ? -1 : 1;
         if (row < 0)
@@ -196,11 +196,11 @@ qint32 QvGrid::FindUnlockedRow(bool Upward) const
     return row;
 }
 
-qint32 QvGrid::PageUpTopRow(qint32 FromRow) const
+qint32 QvGrid::pageUpTopRow(qint32 FromRow) const
 {
     if (FromRow < 0)
         return FromRow;
-    qint32 height = HeaderHeight;
+    qint32 height = m_metrics.HeaderHeight;
     for (qint32 r = std::min(FromRow, m_store.LastRow()); r >= 0; --r) {
         const RowInfo& row = m_store.RowAt(r);
         if (row.Visible)

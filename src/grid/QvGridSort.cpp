@@ -16,9 +16,9 @@ namespace {
 qint32 nextSortState(qint32 State)
 {
     switch (State) {
-    case 0: return 2;
-    case 2: return 1;
-    case 1: return 0;
+    case SortNone: return SortSmallerFirst;
+    case SortSmallerFirst: return SortLargerFirst;
+    case SortLargerFirst: return SortNone;
     default: return State;
     }
 }
@@ -85,14 +85,14 @@ void QvGrid::Sort(qint32 vCol1, qint32 vCol1SortType, qint32 vCol2, qint32 vCol2
     const qint32 lastRow = m_store.LastRow();
     const qint32 currentRecord = m_store.CurRow() == -1 ? 0 : m_store.RowOrder()[m_store.CurRow()];
     std::vector<qint32> order(lastRow + 1);
-    if (primary.SortState == 0) {
+    if (primary.SortState == SortNone) {
         std::iota(order.begin(), order.end(), 0);
         SortCol1 = -1;
         SortCol2 = -1;
     } else {
         std::copy_n(m_store.RowOrder().begin(), lastRow + 1, order.begin());
-        SortDispatch(order, {{0, lastRow}}, SortCol1, primary.SortState);
-        SortSecondary(order);
+        sortDispatch(order, {{0, lastRow}}, SortCol1, primary.SortState);
+        sortSecondary(order);
     }
     m_store.SetRowOrder(order);
     RowLayoutChanged();
@@ -102,12 +102,12 @@ void QvGrid::Sort(qint32 vCol1, qint32 vCol1SortType, qint32 vCol2, qint32 vCol2
     emit SortComplete();
 }
 
-void QvGrid::SortDispatch(std::vector<qint32>& Order, const std::vector<std::pair<qint32, qint32>>& Ranges,
+void QvGrid::sortDispatch(std::vector<qint32>& Order, const std::vector<std::pair<qint32, qint32>>& Ranges,
                           qint32 Col, qint32 SortType)
 {
     if (Ranges.empty())
         return;
-    const bool largerFirst = SortType == 1;
+    const bool largerFirst = SortType == SortLargerFirst;
     const qint16 type = m_store.Column(Col).ColType;
     if (type == ColCustom) {
         for (const auto& [lo, hi] : Ranges)
@@ -136,7 +136,7 @@ void QvGrid::SortDispatch(std::vector<qint32>& Order, const std::vector<std::pai
         keys.Sort(Order, lo, hi, largerFirst);
 }
 
-void QvGrid::SortSecondary(std::vector<qint32>& Order)
+void QvGrid::sortSecondary(std::vector<qint32>& Order)
 {
     if (SortCol2 == -1)
         return;
@@ -152,7 +152,7 @@ void QvGrid::SortSecondary(std::vector<qint32>& Order)
         if (last > first)
             runs.emplace_back(first, last);
     }
-    SortDispatch(Order, runs, SortCol2, m_store.Column(SortCol2).SortState);
+    sortDispatch(Order, runs, SortCol2, m_store.Column(SortCol2).SortState);
 }
 
 } // namespace grid

@@ -26,15 +26,15 @@ using namespace TextFormat;
 
 } // namespace
 
-void QvGrid::ShowToolTipDelayed(qint32 Row, qint32 Col)
+void QvGrid::showToolTipDelayed(qint32 Row, qint32 Col)
 {
-    if (!m_p.AutoToolTips || ToolTipWaiting)
+    if (!m_props.AutoToolTips || m_toolTipWaiting)
         return;
     if (!cellOnGrid(Row, Col) || EditPending() || columnAt(Col).ColType == ColCheckBox
         || m_store.CellAt(Row, m_store.ColOrder().at(Col)).Text.isEmpty())
         return;
-    ToolTipWaiting = true;
-    ToolTipStartTick = TickCount();
+    m_toolTipWaiting = true;
+    m_toolTipStartTick = TickCount();
     scheduleToolTipCheck(ToolTipPollMs);
 }
 
@@ -42,36 +42,38 @@ void QvGrid::scheduleToolTipCheck(qint64 Delay)
 {
     const quint32 wait = m_toolTipWait;
     QTimer::singleShot(int(Delay), this, [this, wait] {
-        if (wait == m_toolTipWait && ToolTipWaiting)
+        if (wait == m_toolTipWait && m_toolTipWaiting)
             toolTipWaitStep();
     });
 }
 
 void QvGrid::toolTipWaitStep()
 {
-    const qint64 left = ToolTipStartTick + ToolTipDelayMs - TickCount();
+    const qint64 left = m_toolTipStartTick + ToolTipDelayMs - TickCount();
     if (left > 0) {
         scheduleToolTipCheck(std::min(left, ToolTipPollMs));
         return;
     }
-    ToolTipWaiting = false;
+    m_toolTipWaiting = false;
     // A cell that cannot be measured or placed gets no tooltip; the timer never throws.
     try {
-        ShowCellToolTip(HoverRow, HoverCol);
-    } catch (const std::exception&) {
-        HideToolTip();
+        showCellToolTip(m_hoverRow, m_hoverCol);
+    } catch (const std::exception& error) {
+        qWarning("QvGrid %s: showing the tooltip of row %d, column %d failed: %s", qPrintable(objectName()),
+                 int(m_hoverRow), int(m_hoverCol), error.what());
+        hideToolTip();
     }
 }
 
-void QvGrid::CancelToolTip()
+void QvGrid::cancelToolTip()
 {
     // A check already scheduled for the abandoned wait finds another wait number and does nothing.
     ++m_toolTipWait;
-    ToolTipWaiting = false;
-    HideToolTip();
+    m_toolTipWaiting = false;
+    hideToolTip();
 }
 
-void QvGrid::HideToolTip()
+void QvGrid::hideToolTip()
 {
     if (m_toolTip != nullptr)
         m_toolTip->hide();
@@ -79,11 +81,11 @@ void QvGrid::HideToolTip()
 
 const QWidget* QvGrid::CellToolTip() const { return m_toolTip; }
 
-void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
+void QvGrid::showCellToolTip(qint32 Row, qint32 Col)
 {
     if (Row == -1)
         return;
-    HideToolTip();
+    hideToolTip();
     if (EditPending() || !cellOnGrid(Row, Col))
         return;
     const qint32 colIndex = m_store.ColOrder().at(Col);
@@ -104,23 +106,23 @@ void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
 
     const QString text = shownText(column, cell);
     qint32 pad = RoundHalfEven(metrics.horizontalAdvance(QStringLiteral("ABCDWXYZ")) / 14.0);
-    const qint32 vpad = 2 * m_p.MinVerticalOffset + 2;
+    const qint32 vpad = 2 * m_props.MinVerticalOffset + 2;
     const qint32 rowHeight = record.Height;
     qint32 width = metrics.horizontalAdvance(text);
-    qint32 avail = column.WidthPx - (IsIndentedColumn(Col) ? RowIndent : 0);
+    qint32 avail = column.WidthPx - (isIndentedColumn(Col) ? m_metrics.RowIndent : 0);
     width = std::max(width, avail);
-    avail -= pad + (look.ImageIndex != 0 ? ImageWidth : 0);
+    avail -= pad + (look.ImageIndex != 0 ? m_metrics.ImageWidth : 0);
 
     PixelRect measured{0, 0, column.WidthPx, 0};
     bool cutOff = false;
-    if (!FlagIsSet(cell.Flags, CellFlag::WordWrap) || !m_p.AllowWordWrap) {
-        CalcTextRect(font, text, measured, DT_CALCRECT | DT_SINGLELINE | EllipsisFlag);
+    if (!FlagIsSet(cell.Flags, CellFlag::WordWrap) || !m_props.AllowWordWrap) {
+        CalcTextRect(font, text, measured, DT_CALCRECT | DT_SINGLELINE | m_metrics.EllipsisFlag);
         cutOff = measured.Right + pad > avail;
     } else {
-        if (rowHeight > HeaderTextHeight + vpad && m_expandRowImage > 0)
-            avail -= pad + ImageWidth;
+        if (rowHeight > m_metrics.HeaderTextHeight + vpad && m_expandRowImage > 0)
+            avail -= pad + m_metrics.ImageWidth;
         avail -= 2;
-        CalcTextRect(font, text, measured, DT_CALCRECT | DT_WORDBREAK | EllipsisFlag);
+        CalcTextRect(font, text, measured, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
         cutOff = !(measured.Bottom + vpad <= rowHeight && measured.Right + pad <= avail);
     }
     if (!cutOff)
@@ -128,7 +130,7 @@ void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
 
     pad *= 2;
     PixelRect area{0, 0, width, 0};
-    CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | EllipsisFlag);
+    CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
     QRect columnRect;
     GetColRect(Col, columnRect);
     const QPoint corner = viewport()->mapToGlobal(QPoint(columnRect.left(), GetRowTop(Row, -1)));
@@ -139,7 +141,7 @@ void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
     if (room < width) {
         width = room - pad;
         area = {0, 0, width, 0};
-        CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | EllipsisFlag);
+        CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
         rewrapped = true;
     }
     area.Left = Col > 0 ? 1 : 2;
@@ -157,7 +159,7 @@ void QvGrid::ShowCellToolTip(qint32 Row, qint32 Col)
         window = new CellToolTipWindow(this);
         m_toolTip = window;
     }
-    window->SetContent(text, font, textRect, format | EllipsisFlag, geometry);
+    window->SetContent(text, font, textRect, format | m_metrics.EllipsisFlag, geometry);
     // A tooltip window stays above the others.
     window->show();
 }

@@ -28,7 +28,7 @@ void QvGrid::SetTotalsLineCaption(qint32 Col, const QString& Caption)
 {
     if (Col >= 0 && Col < m_store.Cols())
         m_store.TotalsSettings()[Col].Caption = Caption;
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 bool QvGrid::TotalsLineColAvg(qint32 Col) const
@@ -41,7 +41,7 @@ void QvGrid::SetTotalsLineColAvg(qint32 Col, bool Average)
 {
     if (Col >= 0 && Col < m_store.Cols())
         m_store.TotalsSettings()[Col].Average = Average;
-    DrawGrid(m_paintEnabled);
+    drawGrid(m_paintEnabled);
 }
 
 QString QvGrid::TotalsLineText(qint32 Col) const
@@ -59,33 +59,33 @@ QString QvGrid::TotalsLineText(qint32 Col) const
     return settings.Caption.isEmpty() ? number : settings.Caption + QLatin1Char(' ') + number;
 }
 
-void QvGrid::PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos)
+void QvGrid::paintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint32 HScrollPos)
 {
     using namespace FrameControl;
-    const OleColor headerText = TranslateColor(m_p.ForeColorHdr);
-    const FaceColors colors{TranslateColor(m_p.ThemeCustomColorFrom), TranslateColor(m_p.ThemeCustomColorTo)};
+    const OleColor headerText = TranslateColor(m_props.ForeColorHdr);
+    const FaceColors colors{TranslateColor(m_props.ThemeCustomColorFrom), TranslateColor(m_props.ThemeCustomColorTo)};
     Painter.setClipping(false);
     PixelRect band{0, y + 1, GridRight, y + RowHeightPx() + 1};
-    switch (m_p.ThemeStyle) {
-    case 0: DrawFrameControl(Painter, band, DFC_BUTTON, DFCS_BUTTONPUSH); break;
-    case 1: DrawFrameControl(Painter, band, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_FLAT); break;
-    case 2:
-        if (!DrawThemePart(Painter, this, QStringLiteral("Header"), 1, 1, band))
-            DrawButtonFrame(Painter, band, 1, false, false, colors);
+    switch (themeLook()) {
+    case ThemeLook::Classic3D: DrawFrameControl(Painter, band, DFC_BUTTON, DFCS_BUTTONPUSH); break;
+    case ThemeLook::ClassicFlat: DrawFrameControl(Painter, band, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_FLAT); break;
+    case ThemeLook::VisualStyle:
+        if (!DrawThemePart(Painter, this, QStringLiteral("Header"), 1, FaceNormal, band))
+            DrawButtonFrame(Painter, band, FaceNormal, false, false, colors);
         break;
-    case 3: DrawButtonFace(Painter, band, 1, colors); break;
-    case 4: DrawButtonFrame(Painter, band, 1, false, false, colors); break;
-    case 5: DrawButtonFrame(Painter, band, 1, true, true, colors); break;
-    case 6: DrawStyledRect(Painter, band, 1, true, false, colors); break;
-    case 7: DrawStyledRect(Painter, band, 1, true, true, colors); break;
+    case ThemeLook::Office: DrawButtonFace(Painter, band, FaceNormal, colors); break;
+    case ThemeLook::Framed: DrawButtonFrame(Painter, band, FaceNormal, false, false, colors); break;
+    case ThemeLook::FramedTinted: DrawButtonFrame(Painter, band, FaceNormal, true, true, colors); break;
+    case ThemeLook::Banded: DrawStyledRect(Painter, band, FaceNormal, true, false, colors); break;
+    case ThemeLook::BandedGrey: DrawStyledRect(Painter, band, FaceNormal, true, true, colors); break;
     default: break;
     }
-    DrawLine(Painter, 0, y, GridRight, y, headerText, m_p.GridLineWidth);
+    DrawLine(Painter, 0, y, GridRight, y, headerText, m_props.GridLineWidth);
 
     // The band has no font of its own in the cells' sense: it is written in the grid's font.
     Painter.setFont(m_font);
     Painter.setPen(ToQColor(headerText));
-    qint32 x = RowNumberWidth;
+    qint32 x = m_metrics.RowNumberWidth;
     for (qint32 c = 0; c < m_store.Cols(); ++c) {
         const qint32 k = m_store.ColOrder().at(c);
         const ColumnInfo& column = m_store.Columns().at(k);
@@ -94,12 +94,13 @@ void QvGrid::PaintTotalsLine(QPainter& Painter, qint32 y, qint32 GridRight, qint
         QString text;
         try {
             text = TotalsLineText(k);
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
             // A value the column's format cannot show leaves its place empty.
+            reportPaintFailure("a total", error);
         }
         if (!text.isEmpty()) {
             PixelRect place{x + 3, y + 3, x + column.WidthPx - 3, y + RowHeightPx()};
-            DrawTextAW(Painter, text, -1, place, column.Alignment | EllipsisFlag | TextFormat::DT_NOPREFIX);
+            DrawTextAW(Painter, text, -1, place, column.Alignment | m_metrics.EllipsisFlag | TextFormat::DT_NOPREFIX);
         }
         x += column.WidthPx;
     }

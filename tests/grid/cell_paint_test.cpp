@@ -66,7 +66,7 @@ struct TestGrid {
     QRect cell(qint32 Row, qint32 Position) const
     {
         const ColumnInfo& c = grid->store().Columns()[grid->store().ColOrder()[Position]];
-        return QRect(grid->RowNumberWidth + c.Left, grid->GetRowTop(Row) + 1, c.WidthPx,
+        return QRect(grid->layoutMetrics().RowNumberWidth + c.Left, grid->GetRowTop(Row) + 1, c.WidthPx,
                      grid->store().RowAt(Row).Height - 1);
     }
 };
@@ -432,7 +432,7 @@ TEST(CellPaint, ListImagesSitWhereTheirAlignmentPutsThem)
     const struct {
         qint32 position;
         qint32 left;
-    } places[] = {{0, t.grid->CheckBoxIndent}, {1, 1}, {2, 100 - 9}};
+    } places[] = {{0, t.grid->layoutMetrics().CheckBoxIndent}, {1, 1}, {2, 100 - 9}};
     for (const auto& place : places) {
         const QRect cell = t.cell(0, place.position);
         EXPECT_EQ(pixelsOf(image, cell, r), 64) << "position " << place.position;

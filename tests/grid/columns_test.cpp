@@ -152,9 +152,9 @@ TEST(GridColumnSizing, ShownRowNumbersGetTheirColumnBeforeTheFit)
     grid.resize(500, 300);
     addColumns(grid, 2);
     grid.SetShowRowNumbers(true);
-    grid.RowNumberWidth = 0;
+    ASSERT_EQ(grid.layoutMetrics().RowNumberWidth, 0) << "no paint has given the row numbers a width";
     grid.ColForceFit();
-    EXPECT_EQ(grid.RowNumberWidth, 19);
+    EXPECT_EQ(grid.layoutMetrics().RowNumberWidth, 19);
     EXPECT_NEAR(grid.ColWidth(0) + grid.ColWidth(1), grid.VisibleWidth(), 2.0);
 }
 

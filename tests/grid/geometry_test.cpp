@@ -66,9 +66,9 @@ TEST(GridGeometry, HeaderHeightFollowsCaptionHeadersLinesAndSmallHeaders)
         grid->SetColumnHeaderSmall(c.small);
         grid->CalcRowMetrics();
         SCOPED_TRACE(testing::Message() << c.caption << " " << c.headers << " " << c.lines << " " << c.small);
-        EXPECT_EQ(grid->HeaderHeight, c.header);
-        EXPECT_EQ(grid->CaptionHeight, c.captionBand);
-        EXPECT_EQ(grid->HeaderTextHeight, 16);
+        EXPECT_EQ(grid->layoutMetrics().HeaderHeight, c.header);
+        EXPECT_EQ(grid->layoutMetrics().CaptionHeight, c.captionBand);
+        EXPECT_EQ(grid->layoutMetrics().HeaderTextHeight, 16);
     }
 }
 
@@ -106,24 +106,24 @@ TEST(GridGeometry, CheckBoxFollowsThePreviousRowHeight)
     grid->SetMinRowHeight(16);  // rows of 20 px
     grid->store().SetRowHeightPx(0);  // as the Let leaves it
     grid->CalcRowMetrics();
-    EXPECT_EQ(grid->CheckBoxSize, -4);
+    EXPECT_EQ(grid->layoutMetrics().CheckBoxSize, -4);
     grid->CalcRowMetrics();
     EXPECT_EQ(grid->RowHeightPx(), 20);
-    EXPECT_EQ(grid->CheckBoxSize, 16);
-    EXPECT_EQ(grid->RowIndent, 18);
-    EXPECT_EQ(grid->CheckBoxIndent, 18);
+    EXPECT_EQ(grid->layoutMetrics().CheckBoxSize, 16);
+    EXPECT_EQ(grid->layoutMetrics().RowIndent, 18);
+    EXPECT_EQ(grid->layoutMetrics().CheckBoxIndent, 18);
 
     grid->SetMinVerticalOffset(0);  // rows of 18 px
     grid->CalcRowMetrics();
     grid->CalcRowMetrics();
-    EXPECT_EQ(grid->CheckBoxSize, 16);
+    EXPECT_EQ(grid->layoutMetrics().CheckBoxSize, 16);
     grid->store().SetRowHeightPx(16);  // as a 16 px row stood before the call
     grid->CalcRowMetrics();
-    EXPECT_EQ(grid->CheckBoxSize, 12);
-    EXPECT_EQ(grid->RowIndent, 14);
+    EXPECT_EQ(grid->layoutMetrics().CheckBoxSize, 12);
+    EXPECT_EQ(grid->layoutMetrics().RowIndent, 14);
     grid->SetRowCheckBoxes(false);
     grid->CalcRowMetrics();
-    EXPECT_EQ(grid->RowIndent, 3);
+    EXPECT_EQ(grid->layoutMetrics().RowIndent, 3);
 }
 
 TEST(GridGeometry, ARowImageWidensTheIndentOfEveryRow)
@@ -133,14 +133,14 @@ TEST(GridGeometry, ARowImageWidensTheIndentOfEveryRow)
     images.Add(filled(Qt::red, {20, 12}));
     grid->SetImageList(&images);
     grid->CalcRowMetrics();
-    EXPECT_TRUE(grid->HasImageList);
-    EXPECT_EQ(grid->ImageWidth, 20);
-    EXPECT_EQ(grid->ImageHeight, 12);
-    EXPECT_EQ(grid->RowIndent, 3);
+    EXPECT_TRUE(grid->layoutMetrics().HasImageList);
+    EXPECT_EQ(grid->layoutMetrics().ImageWidth, 20);
+    EXPECT_EQ(grid->layoutMetrics().ImageHeight, 12);
+    EXPECT_EQ(grid->layoutMetrics().RowIndent, 3);
 
     grid->SetRowImage(2, 1);
     grid->CalcRowMetrics();
-    EXPECT_EQ(grid->RowIndent, 25);
+    EXPECT_EQ(grid->layoutMetrics().RowIndent, 25);
     QRect rect(0, 7, 1, 9);
     grid->GetColRect(0, rect);
     EXPECT_EQ(rect.left(), 25);
@@ -150,9 +150,9 @@ TEST(GridGeometry, ARowImageWidensTheIndentOfEveryRow)
 
     grid->SetImageList(nullptr);
     grid->CalcRowMetrics();
-    EXPECT_FALSE(grid->HasImageList);
-    EXPECT_EQ(grid->ImageWidth, 20);
-    EXPECT_EQ(grid->RowIndent, 3);
+    EXPECT_FALSE(grid->layoutMetrics().HasImageList);
+    EXPECT_EQ(grid->layoutMetrics().ImageWidth, 20);
+    EXPECT_EQ(grid->layoutMetrics().RowIndent, 3);
 }
 
 TEST(GridGeometry, VisibleRowCountRoundsToNearestHalvesToEven)
@@ -207,13 +207,13 @@ TEST(GridGeometry, RowTopsAgreeWithAWalkOverTheRows)
     }
     grid->RowLayoutChanged();
     auto walkTop = [&](qint32 Row, qint32 Top) {
-        qint32 y = grid->HeaderHeight;
+        qint32 y = grid->layoutMetrics().HeaderHeight;
         for (qint32 r = Top; r < Row; ++r)
             y += grid->store().RowAt(r).Visible ? grid->store().RowAt(r).Height : 0;
         return y;
     };
     auto walkRow = [&](float Y, qint32 Top) {
-        qint32 bottom = grid->HeaderHeight;
+        qint32 bottom = grid->layoutMetrics().HeaderHeight;
         for (qint32 r = Top; r < 300; ++r) {
             if (grid->store().RowAt(r).Visible)
                 bottom += grid->store().RowAt(r).Height;
@@ -270,7 +270,7 @@ TEST(GridGeometry, WithoutCaptionAndHeadersTheTopRowStartsAtZero)
     auto grid = makeGrid(3, 5);
     grid->SetColumnHeaders(false);
     grid->CalcRowMetrics();
-    EXPECT_EQ(grid->HeaderHeight, 0);
+    EXPECT_EQ(grid->layoutMetrics().HeaderHeight, 0);
     EXPECT_EQ(grid->RowFromY(0), 0);
     EXPECT_EQ(grid->GetRowTop(0, 0), 0);
 }
@@ -294,8 +294,10 @@ TEST(GridGeometry, ColFromXKeepsFourPixelsRightOfEachDivider)
 
 TEST(GridGeometry, ColumnEdgesFollowRowNumbersHiddenColumnsAndTheFrozenColumns)
 {
-    auto grid = makeGrid(6, 30);
-    grid->RowNumberWidth = 19;
+    auto grid = makeGrid(6, 9);  // one-digit row numbers: a 19-pixel column
+    grid->SetShowRowNumbers(true);
+    showPainted(*grid);
+    ASSERT_EQ(grid->layoutMetrics().RowNumberWidth, 19);
     QRect rect;
     grid->GetColRect(0, rect);
     EXPECT_EQ(rect.left(), 19);
@@ -337,7 +339,7 @@ TEST(GridGeometry, SelectableColumnsWrapAndSkipHiddenAndLocked)
 
     grid->store().SetCurCol(4);
     EXPECT_EQ(grid->NextSelectableCol(false), 0);
-    EXPECT_EQ(grid->NavColumn, 0);
+    EXPECT_EQ(grid->layoutMetrics().NavColumn, 0);
     grid->store().SetCurCol(0);
     EXPECT_EQ(grid->NextSelectableCol(false), 2);
     EXPECT_EQ(grid->PrevSelectableCol(false), 4);
@@ -457,7 +459,9 @@ TEST(GridGeometry, VisibleSizesLeaveOutTheBorderAndTheOtherBar)
     const double twips = 1440.0 / grid->logicalDpiX();
     EXPECT_EQ(grid->VisibleHeight(), std::lround(200 * twips));
     EXPECT_EQ(grid->VisibleWidth(), std::lround(399 * twips));
-    grid->RowNumberWidth = 19;
+    grid->SetShowRowNumbers(true);
+    showPainted(*grid);
+    ASSERT_EQ(grid->layoutMetrics().RowNumberWidth, 19);
     EXPECT_EQ(grid->VisibleWidth(), std::lround(380 * twips));
     grid->SetBorderStyle(1);
     EXPECT_EQ(grid->VisibleHeight(), std::lround(196 * twips));

@@ -11,10 +11,13 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace grid;
 using namespace gridtest;
@@ -61,7 +64,7 @@ std::unique_ptr<QvGrid> makeGrid(qint32 Rows)
 OleColor pixel(const QvGrid& Grid, int X, int Y) { return FromQColor(Grid.Surface().pixelColor(X, Y)); }
 
 // The y of display row Row's top edge (all rows shown, the first at the top).
-int rowTop(const QvGrid& Grid, int Row) { return Grid.HeaderHeight + Row * Grid.RowHeightPx(); }
+int rowTop(const QvGrid& Grid, int Row) { return Grid.layoutMetrics().HeaderHeight + Row * Grid.RowHeightPx(); }
 int rowMiddle(const QvGrid& Grid, int Row) { return rowTop(Grid, Row) + Grid.RowHeightPx() / 2; }
 
 // Pixels of Colour in the rectangle.
@@ -78,7 +81,7 @@ TEST(GridPaint, RetainedImageCoversTheViewport)
 {
     auto grid = makeGrid(3);
     EXPECT_EQ(grid->Surface().size(), grid->viewport()->size());
-    EXPECT_GT(grid->HeaderHeight, 0);
+    EXPECT_GT(grid->layoutMetrics().HeaderHeight, 0);
     EXPECT_GT(grid->RowHeightPx(), 0);
 }
 
@@ -243,13 +246,13 @@ TEST(GridPaint, RowNumbersTakeAColumnOfTheirOwn)
 {
     auto grid = makeGrid(12);
     const QFontMetrics metrics(fixedFont());
-    EXPECT_EQ(grid->RowNumberWidth, 0);
+    EXPECT_EQ(grid->layoutMetrics().RowNumberWidth, 0);
 
     grid->SetShowRowNumbersVary(false);
     grid->SetShowRowNumbers(true);
-    EXPECT_EQ(grid->RowNumberWidth, std::max(metrics.horizontalAdvance(QStringLiteral("12")) + 5, 19));
+    EXPECT_EQ(grid->layoutMetrics().RowNumberWidth, std::max(metrics.horizontalAdvance(QStringLiteral("12")) + 5, 19));
 
-    const int width = grid->RowNumberWidth;
+    const int width = grid->layoutMetrics().RowNumberWidth;
     const int y = rowTop(*grid, 1);
     const OleColor face = TranslateColor(COLOR_BTNFACE);
     const OleColor text = TranslateColor(COLOR_WINDOWTEXT);
@@ -262,7 +265,7 @@ TEST(GridPaint, RowNumbersTakeAColumnOfTheirOwn)
     // Nine rows: the column is its minimum width.
     auto small = makeGrid(9);
     small->SetShowRowNumbers(true);
-    EXPECT_EQ(small->RowNumberWidth, std::max(metrics.horizontalAdvance(QStringLiteral("9")) + 5, 19));
+    EXPECT_EQ(small->layoutMetrics().RowNumberWidth, std::max(metrics.horizontalAdvance(QStringLiteral("9")) + 5, 19));
 }
 
 TEST(GridPaint, FocusFrameFollowsModeAndStyle)
@@ -314,7 +317,7 @@ TEST(GridPaint, SortArrowsPointUpAndDown)
     auto grid = makeGrid(3);
     const OleColor dark = TranslateColor(COLOR_3DDKSHADOW);
     const int x = kColumnWidth - 12;
-    const int y = grid->CaptionHeight + 6;
+    const int y = grid->layoutMetrics().CaptionHeight + 6;
     const auto lineLengths = [&](int Height) {
         QList<int> lengths;
         for (int k = 0; k < Height; ++k)
@@ -341,24 +344,24 @@ TEST(GridPaint, SortArrowsPointUpAndDown)
 TEST(GridPaint, CaptionBandShowsOnlyWithACaption)
 {
     auto grid = makeGrid(3);
-    EXPECT_EQ(grid->CaptionHeight, 0);
+    EXPECT_EQ(grid->layoutMetrics().CaptionHeight, 0);
     grid->SetCaption(QStringLiteral("Deliveries"));
     grid->CalcRowMetrics();
     grid->Refresh();
-    ASSERT_GT(grid->CaptionHeight, 0);
-    const QRect band(0, 0, grid->viewport()->width(), grid->CaptionHeight);
-    EXPECT_EQ(pixel(*grid, 2, grid->CaptionHeight / 2), TranslateColor(COLOR_BTNFACE));
+    ASSERT_GT(grid->layoutMetrics().CaptionHeight, 0);
+    const QRect band(0, 0, grid->viewport()->width(), grid->layoutMetrics().CaptionHeight);
+    EXPECT_EQ(pixel(*grid, 2, grid->layoutMetrics().CaptionHeight / 2), TranslateColor(COLOR_BTNFACE));
     // Centred across the band; without single line the text starts an eighth of the band down.
     const OleColor face = TranslateColor(COLOR_BTNFACE);
     QRect text;
-    for (int y = 0; y < grid->CaptionHeight - 3; ++y)
+    for (int y = 0; y < grid->layoutMetrics().CaptionHeight - 3; ++y)
         for (int x = 2; x < band.width() - 4; ++x)
             if (pixel(*grid, x, y) != face)
                 text |= QRect(x, y, 1, 1);
     ASSERT_FALSE(text.isEmpty());
     EXPECT_NEAR(text.center().x(), band.width() / 2, 4);
-    EXPECT_GE(text.top(), grid->CaptionHeight / 8);
-    EXPECT_LT(text.top(), grid->CaptionHeight / 8 + 5);
+    EXPECT_GE(text.top(), grid->layoutMetrics().CaptionHeight / 8);
+    EXPECT_LT(text.top(), grid->layoutMetrics().CaptionHeight / 8 + 5);
     EXPECT_EQ(pixel(*grid, 50, rowMiddle(*grid, 0)), kBack) << "rows start below the caption";
 }
 
@@ -370,13 +373,13 @@ TEST(GridPaint, HeadingsWrapIntoTheHeaderLines)
     const auto inkIn = [&](int Top, int Bottom) { return countOf(*grid, QRect(0, Top, kColumnWidth - 6, Bottom - Top), ink); };
 
     grid->Refresh();
-    const int oneLine = grid->HeaderHeight;
+    const int oneLine = grid->layoutMetrics().HeaderHeight;
     EXPECT_GT(inkIn(0, oneLine / 2), 0);
 
     grid->SetColumnHeaderLines(2);
     grid->CalcRowMetrics();
     grid->Refresh();
-    const int band = grid->HeaderHeight;
+    const int band = grid->layoutMetrics().HeaderHeight;
     ASSERT_GT(band, oneLine);
     // Two lines, centred in the band: ink above and below its middle.
     EXPECT_GT(inkIn(0, band / 2), 0);
@@ -396,8 +399,8 @@ TEST(GridPaint, EmptyGridShowsHeadersAndAsksForRows)
     grid->Refresh();
     ASSERT_EQ(requests.size(), 1);
     EXPECT_EQ(requests.at(0).at(0).toInt(), -1);
-    EXPECT_EQ(pixel(*grid, 50, grid->HeaderHeight + 5), kBackground);
-    EXPECT_EQ(pixel(*grid, 50, grid->HeaderHeight / 2), TranslateColor(COLOR_BTNFACE)) << "the header";
+    EXPECT_EQ(pixel(*grid, 50, grid->layoutMetrics().HeaderHeight + 5), kBackground);
+    EXPECT_EQ(pixel(*grid, 50, grid->layoutMetrics().HeaderHeight / 2), TranslateColor(COLOR_BTNFACE)) << "the header";
 }
 
 TEST(GridPaint, PassReportsTheRowsItDrew)
@@ -412,7 +415,8 @@ TEST(GridPaint, PassReportsTheRowsItDrew)
 
     // Rows past the bottom edge are not painted; the last one drawn may be cut off.
     auto tall = makeGrid(100);
-    EXPECT_EQ(tall->RowLastVisible(), (tall->viewport()->height() - tall->HeaderHeight) / tall->RowHeightPx());
+    EXPECT_EQ(tall->RowLastVisible(),
+              (tall->viewport()->height() - tall->layoutMetrics().HeaderHeight) / tall->RowHeightPx());
 }
 
 TEST(GridPaint, PaintingOffOnlyRemembersTheRepaint)
@@ -426,6 +430,49 @@ TEST(GridPaint, PaintingOffOnlyRemembersTheRepaint)
     grid->SetRedraw(true);
     EXPECT_EQ(grid->paintPasses(), passes + 1);
     EXPECT_EQ(pixel(*grid, 50, rowTop(*grid, 1)), RGB(1, 2, 3));
+}
+
+// The grid's warnings logged while it lives.
+class WarningLog {
+public:
+    WarningLog() { s_lines = &m_lines; m_previous = qInstallMessageHandler(&WarningLog::record); }
+    ~WarningLog()
+    {
+        qInstallMessageHandler(m_previous);
+        s_lines = nullptr;
+    }
+    const QStringList& lines() const { return m_lines; }
+
+private:
+    static void record(QtMsgType Type, const QMessageLogContext&, const QString& Message)
+    {
+        if (Type == QtWarningMsg && s_lines != nullptr && Message.startsWith(QStringLiteral("QvGrid")))
+            s_lines->append(Message);
+    }
+    static inline QStringList* s_lines = nullptr;
+    QStringList m_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+
+TEST(GridPaint, FailedCellsAreLoggedOncePerPass)
+{
+    struct Case {
+        std::vector<std::pair<qint32, qint32>> broken; // cells whose look is outside the table
+        qsizetype warningsPerPass;
+    };
+    const Case cases[] = {{{}, 0}, {{{0, 1}}, 1}, {{{0, 0}, {1, 1}, {2, 0}}, 1}};
+    for (const Case& c : cases) {
+        auto grid = makeGrid(3);
+        for (const auto& [row, col] : c.broken)
+            grid->store().CellAt(row, col).FormatIndex = 999;
+        WarningLog log;
+        grid->Refresh();
+        ASSERT_EQ(log.lines().size(), c.warningsPerPass) << c.broken.size() << " broken cells";
+        grid->Refresh();
+        ASSERT_EQ(log.lines().size(), 2 * c.warningsPerPass) << "each pass logs again";
+        for (const QString& line : log.lines())
+            EXPECT_TRUE(line.contains(QStringLiteral("painting a cell failed"))) << line.toStdString();
+    }
 }
 
 TEST(GridPaint, RequestRowDataHandlerMayRepaint)

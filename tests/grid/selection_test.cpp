@@ -103,7 +103,7 @@ TEST(GridSelection, ColumnsAreIndexesReadThroughTheOrder)
     // The pointer's column likewise: over the first column shown the index is 2.
     QRect first;
     grid->GetColRect(0, first);
-    const QPoint point(first.left() + 5, grid->HeaderHeight + grid->RowHeightPx() * 2 + 3);
+    const QPoint point(first.left() + 5, grid->layoutMetrics().HeaderHeight + grid->RowHeightPx() * 2 + 3);
     sendMouse(*grid, QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(grid->MouseRow(), 2);
     EXPECT_EQ(grid->MouseCol(), 2);

@@ -169,7 +169,8 @@ TEST(TotalsBand, NotPaintedWithoutRowsOrWhenTheRowsReachTheBottom)
     for (const QStringList& values : {QStringList{}, many}) {
         auto grid = shownGridOf(values, 4, 200);
         const QImage image = grid->Surface().copy();
-        const QRect body(0, grid->HeaderHeight, image.width(), image.height() - grid->HeaderHeight);
+        const qint32 top = grid->layoutMetrics().HeaderHeight;
+        const QRect body(0, top, image.width(), image.height() - top);
         // A band would cover thousands of face pixels; the text's edges may match a few.
         EXPECT_LT(pixelsOf(image, body, face), 50) << values.size() << " rows";
         EXPECT_EQ(pixelsOf(image, body, rgbOf(Blue)), 0) << values.size() << " rows";
