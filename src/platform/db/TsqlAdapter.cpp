@@ -2,6 +2,7 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/TsqlRowNumber.h"
+#include "platform/db/TsqlTokens.h"
 
 #include <QSet>
 #include <algorithm>
@@ -10,15 +11,6 @@
 namespace db {
 
 namespace {
-
-using Tokens = std::vector<Token>;
-
-Token word(const QString& text) { return {Token::Word, text}; }
-Token punct(const QString& text) { return {Token::Punct, text}; }
-
-bool isName(const Token& t) { return t.kind == Token::Word || t.kind == Token::Identifier; }
-
-constexpr size_t kUnmatched = size_t(-1);
 
 // Deeper than this the statement is refused, as the server refuses one past its own nesting limit;
 // the rewriters below recurse once per level.
@@ -46,28 +38,6 @@ void refuseDeepNesting(const Tokens& t)
         if (parens + cases > kMaxNesting)
             throwTooDeep();
     }
-}
-
-// For every "(" the index of its ")", and for every CASE that of its END (kUnmatched when there is
-// none); parentheses and CASE ... END are matched each on their own.
-std::vector<size_t> partners(const Tokens& t)
-{
-    std::vector<size_t> partner(t.size(), kUnmatched);
-    std::vector<size_t> parens, cases;
-    for (size_t i = 0; i < t.size(); ++i) {
-        if (t[i].isPunct("(")) {
-            parens.push_back(i);
-        } else if (t[i].isPunct(")") && !parens.empty()) {
-            partner[parens.back()] = i;
-            parens.pop_back();
-        } else if (t[i].isWord("CASE")) {
-            cases.push_back(i);
-        } else if (t[i].isWord("END") && !cases.empty()) {
-            partner[cases.back()] = i;
-            cases.pop_back();
-        }
-    }
-    return partner;
 }
 
 // Index of the parenthesis closing the one at `open`.
@@ -671,6 +641,28 @@ AdaptedStatement procedureCall(const Tokens& t)
 }
 
 } // namespace
+
+std::vector<size_t> partners(const Tokens& t)
+{
+    std::vector<size_t> partner(t.size(), kUnmatched);
+    std::vector<size_t> parens, cases;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i].isPunct("(")) {
+            parens.push_back(i);
+        } else if (t[i].isPunct(")") && !parens.empty()) {
+            partner[parens.back()] = i;
+            partner[i] = parens.back();
+            parens.pop_back();
+        } else if (t[i].isWord("CASE")) {
+            cases.push_back(i);
+        } else if (t[i].isWord("END") && !cases.empty()) {
+            partner[cases.back()] = i;
+            partner[i] = cases.back();
+            cases.pop_back();
+        }
+    }
+    return partner;
+}
 
 std::vector<Tokens> splitStatements(const Tokens& tokens)
 {

@@ -1,5 +1,7 @@
 #include "platform/db/TsqlRowNumber.h"
 
+#include "platform/db/TsqlTokens.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -7,33 +9,7 @@ namespace db {
 
 namespace {
 
-using Tokens = std::vector<Token>;
-
-constexpr size_t kUnmatched = size_t(-1);
-
-Token word(const char* text) { return {Token::Word, QString::fromLatin1(text)}; }
-Token punct(const char* text) { return {Token::Punct, QString::fromLatin1(text)}; }
-
-bool isName(const Token& t) { return t.kind == Token::Word || t.kind == Token::Identifier; }
-
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
-// For every parenthesis the index of its partner, either way (kUnmatched when there is none).
-std::vector<size_t> parenPartners(const Tokens& t)
-{
-    std::vector<size_t> partner(t.size(), kUnmatched);
-    std::vector<size_t> open;
-    for (size_t i = 0; i < t.size(); ++i) {
-        if (t[i].isPunct("(")) {
-            open.push_back(i);
-        } else if (t[i].isPunct(")") && !open.empty()) {
-            partner[open.back()] = i;
-            partner[i] = open.back();
-            open.pop_back();
-        }
-    }
-    return partner;
-}
 
 struct ColumnRef {
     std::optional<QString> qualifier;
@@ -249,7 +225,7 @@ void rewriteRowNumbers(Tokens& t, NameResolver& resolver)
     if (t.empty() || t[0].isWord("WITH") // a common table expression may go by a table's name
         || std::none_of(t.begin(), t.end(), [](const Token& tok) { return tok.isWord("ROW_NUMBER"); }))
         return;
-    const std::vector<size_t> partner = parenPartners(t);
+    const std::vector<size_t> partner = partners(t);
     Tokens out;
     size_t copied = 0;
     for (size_t i = 0; i < t.size(); ++i) {
