@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/db/RowStore.h"
+
 #include <QStringList>
-#include <QVariant>
-#include <vector>
 
 namespace db {
 
@@ -12,8 +12,9 @@ class RowReader {
 public:
     virtual ~RowReader() = default;
     virtual const QStringList& columns() const = 0;
-    // Appends up to count further rows to rows; returns how many it read (0 at the end).
-    virtual int fetch(std::vector<std::vector<QVariant>>& rows, int count) = 0;
+    // Appends up to count further rows to rows (a store of as many columns); returns how many it
+    // read (0 at the end).
+    virtual int fetch(RowStore& rows, int count) = 0;
     virtual bool atEnd() const = 0;
 };
 

@@ -100,7 +100,7 @@ public:
     const QStringList& columns() const override { return m_rows.columns(); }
     bool atEnd() const override { return m_atEnd; }
 
-    int fetch(std::vector<std::vector<QVariant>>& rows, int count) override
+    int fetch(RowStore& rows, int count) override
     {
         int read = 0;
         while (!m_atEnd && read < count) {
@@ -108,7 +108,7 @@ public:
                 m_atEnd = true;
                 break;
             }
-            rows.push_back(m_rows.read());
+            m_rows.read(rows);
             ++read;
         }
         return read;

@@ -2,7 +2,6 @@
 
 #include "platform/db/ServerDates.h"
 
-#include <cstring>
 #include <sqlite3.h>
 
 namespace db {
@@ -29,12 +28,6 @@ RowDecoder::Kind kindOf(const char* declaredType)
     return Kind::Stored;
 }
 
-// A value as text (a number as SQLite writes it).
-QString textOf(sqlite3_stmt* stmt, int index)
-{
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, index)), sqlite3_column_bytes(stmt, index));
-}
-
 } // namespace
 
 RowDecoder::RowDecoder(sqlite3_stmt* stmt) : m_stmt(stmt)
@@ -56,46 +49,102 @@ std::vector<QVariant> RowDecoder::read()
     return row;
 }
 
-QVariant RowDecoder::value(int index, Column& column)
+void RowDecoder::read(RowStore& rows)
+{
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        const int index = int(c);
+        Column& column = m_columns[c];
+        switch (cellOf(index, column.kind)) {
+        case Cell::Null: rows.appendNull(); break;
+        case Cell::Flag: rows.appendFlag(sqlite3_column_int64(m_stmt, index) != 0); break;
+        case Cell::Integer: rows.appendInteger(sqlite3_column_int64(m_stmt, index)); break;
+        case Cell::Decimal: rows.appendDecimal(sqlite3_column_double(m_stmt, index)); break;
+        case Cell::Blob: rows.appendBlob(blob(index)); break;
+        case Cell::Converted: rows.appendText(text(index)); break;
+        case Cell::Text:
+            if (column.kind == Kind::DateTime) {
+                const QVariant& value = textValue(text(index), column);
+                if (value.typeId() == QMetaType::QDateTime) {
+                    rows.appendDateTime(value.toDateTime());
+                    break;
+                }
+            }
+            rows.appendText(text(index));
+            break;
+        }
+    }
+}
+
+RowDecoder::Cell RowDecoder::cellOf(int index, Kind kind) const
 {
     const int stored = sqlite3_column_type(m_stmt, index);
     if (stored == SQLITE_NULL)
-        return QVariant();
-    switch (column.kind) {
-    case Kind::Flag: return sqlite3_column_int64(m_stmt, index) != 0;
+        return Cell::Null;
+    switch (kind) {
+    case Kind::Flag: return Cell::Flag;
     case Kind::DateTime:
-    case Kind::Text:
-        if (stored != SQLITE_TEXT)
-            return textOf(m_stmt, index);
-        break;
+    case Kind::Text: return stored == SQLITE_TEXT ? Cell::Text : Cell::Converted;
     case Kind::Integer:
         if (stored == SQLITE_INTEGER)
-            return qlonglong(sqlite3_column_int64(m_stmt, index));
+            return Cell::Integer;
         break;
     case Kind::Decimal:
         if (stored == SQLITE_INTEGER || stored == SQLITE_FLOAT)
-            return sqlite3_column_double(m_stmt, index);
+            return Cell::Decimal;
         break;
     case Kind::Stored: break;
     }
     switch (stored) {
-    case SQLITE_INTEGER: return qlonglong(sqlite3_column_int64(m_stmt, index));
-    case SQLITE_FLOAT: return sqlite3_column_double(m_stmt, index);
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(m_stmt, index)), sqlite3_column_bytes(m_stmt, index));
-    default: break;
+    case SQLITE_INTEGER: return Cell::Integer;
+    case SQLITE_FLOAT: return Cell::Decimal;
+    case SQLITE_BLOB: return Cell::Blob;
+    default: return Cell::Text;
     }
-    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
-    const size_t bytes = size_t(sqlite3_column_bytes(m_stmt, index));
-    if (column.fromText && column.lastText.size() == bytes && std::memcmp(column.lastText.data(), text, bytes) == 0)
+}
+
+QVariant RowDecoder::value(int index, Column& column)
+{
+    switch (cellOf(index, column.kind)) {
+    case Cell::Null: break;
+    case Cell::Flag: return sqlite3_column_int64(m_stmt, index) != 0;
+    case Cell::Integer: return qlonglong(sqlite3_column_int64(m_stmt, index));
+    case Cell::Decimal: return sqlite3_column_double(m_stmt, index);
+    case Cell::Blob: {
+        const std::string_view bytes = blob(index);
+        return QByteArray(bytes.data(), qsizetype(bytes.size()));
+    }
+    case Cell::Converted: {
+        const std::string_view utf8 = text(index);
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    }
+    case Cell::Text: return textValue(text(index), column);
+    }
+    return QVariant();
+}
+
+const QVariant& RowDecoder::textValue(std::string_view utf8, Column& column)
+{
+    if (column.fromText && column.lastText == utf8)
         return column.lastValue;
-    column.lastText.assign(text, bytes);
+    column.lastText.assign(utf8);
     column.fromText = true;
-    const QString value = QString::fromUtf8(text, qsizetype(bytes));
+    const QString value = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     if (column.kind == Kind::DateTime)
         if (const auto d = readDateTime(value))
             return column.lastValue = *d;
     return column.lastValue = value;
+}
+
+std::string_view RowDecoder::text(int index) const
+{
+    const char* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
+    return {utf8, size_t(sqlite3_column_bytes(m_stmt, index))};
+}
+
+std::string_view RowDecoder::blob(int index) const
+{
+    const char* bytes = static_cast<const char*>(sqlite3_column_blob(m_stmt, index));
+    return {bytes, size_t(sqlite3_column_bytes(m_stmt, index))};
 }
 
 } // namespace db

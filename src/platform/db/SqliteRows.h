@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/db/RowStore.h"
+
 #include <QStringList>
 #include <QVariant>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -20,6 +23,8 @@ public:
     const QStringList& columns() const { return m_names; }
     // The values of the row the statement has just stepped to.
     std::vector<QVariant> read();
+    // Appends the row the statement has just stepped to to rows (of as many columns).
+    void read(RowStore& rows);
 
     // What a result column holds, from its declared type (expressions have none).
     enum class Kind { Stored, DateTime, Flag, Text, Integer, Decimal };
@@ -31,7 +36,18 @@ private:
         QVariant lastValue;
         bool fromText = false; // whether a text has been read
     };
+    // How a cell of the row is read: from its stored type as its column's kind takes it. Text is
+    // a stored text, Converted the text SQLite writes for a value of another type.
+    enum class Cell { Null, Flag, Integer, Decimal, Blob, Text, Converted };
+    Cell cellOf(int index, Kind kind) const;
     QVariant value(int index, Column& column);
+    // The value of a stored text: a date-time column's text as the moment it names (the text
+    // itself when it names none); the text repeated just before it in its column gives the
+    // value made for that one.
+    const QVariant& textValue(std::string_view utf8, Column& column);
+    // The bytes of a cell read as text (SQLite converting a value of another type), or as a blob.
+    std::string_view text(int index) const;
+    std::string_view blob(int index) const;
 
     sqlite3_stmt* m_stmt;
     QStringList m_names;

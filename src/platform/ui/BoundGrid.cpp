@@ -20,13 +20,14 @@ void BoundRowsModel::bind(std::unique_ptr<db::RowReader> reader)
 {
     beginResetModel();
     m_reader = std::move(reader);
-    m_rows.clear();
-    m_rows.shrink_to_fit();
     m_layout.clear();
     for (const QString& name : fieldNames())
         m_layout.push_back({.caption = name});
+    m_rows = db::RowStore(int(m_layout.size()));
+    m_rowCount = 0;
     if (m_reader)
         m_reader->fetch(m_rows, kBatchRows);
+    m_rowCount = m_rows.rowCount();
     endResetModel();
 }
 
@@ -34,7 +35,7 @@ const QStringList& BoundRowsModel::fieldNames() const { return m_reader ? m_read
 
 int BoundRowsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_rowCount;
 }
 
 int BoundRowsModel::columnCount(const QModelIndex& parent) const
@@ -48,7 +49,7 @@ QVariant BoundRowsModel::data(const QModelIndex& index, int role) const
         return {};
     const BoundColumnLayout& column = m_layout.at(index.column());
     switch (role) {
-    case Qt::DisplayRole: return runtime::Format(m_rows.at(index.row()).at(index.column()), column.numberFormat);
+    case Qt::DisplayRole: return runtime::Format(value(index.row(), index.column()), column.numberFormat);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(column.alignment);
     default:
@@ -77,13 +78,11 @@ void BoundRowsModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
-    std::vector<std::vector<QVariant>> batch;
-    const int read = m_reader->fetch(batch, kBatchRows);
-    if (read == 0)
+    m_reader->fetch(m_rows, kBatchRows);
+    if (m_rows.rowCount() == m_rowCount)
         return;
-    const int first = int(m_rows.size());
-    beginInsertRows({}, first, first + read - 1);
-    std::move(batch.begin(), batch.end(), std::back_inserter(m_rows));
+    beginInsertRows({}, m_rowCount, m_rows.rowCount() - 1);
+    m_rowCount = m_rows.rowCount();
     endInsertRows();
 }
 
@@ -91,8 +90,8 @@ void BoundRowsModel::layoutChangedForColumns()
 {
     if (!m_layout.empty()) {
         emit headerDataChanged(Qt::Horizontal, 0, int(m_layout.size()) - 1);
-        if (!m_rows.empty())
-            emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, int(m_layout.size()) - 1));
+        if (m_rowCount > 0)
+            emit dataChanged(index(0, 0), index(m_rowCount - 1, int(m_layout.size()) - 1));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/RowReader.h"
+#include "platform/db/RowStore.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>
@@ -45,7 +46,7 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
     // The field value of a cell as read (Null: an invalid QVariant).
-    QVariant value(int row, int column) const { return m_rows.at(row).at(column); }
+    QVariant value(int row, int column) const { return m_rows.value(row, column); }
     const QStringList& fieldNames() const;
 
     BoundColumnLayout& layout(int column) { return m_layout.at(column); }
@@ -55,7 +56,10 @@ public:
 
 private:
     std::unique_ptr<db::RowReader> m_reader;
-    std::vector<std::vector<QVariant>> m_rows;
+    // A batch is read straight into the rows; the model counts it (and the views learn of it)
+    // once it is read.
+    db::RowStore m_rows;
+    int m_rowCount = 0;
     std::vector<BoundColumnLayout> m_layout;
 };
 
