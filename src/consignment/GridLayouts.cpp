@@ -3,9 +3,8 @@
 
 #include "consignment/frmConsignWiseGridQuery.h"
 
+#include "platform/flexgrid/ColumnLayouts.h"
 #include "platform/flexgrid/FlexGrid.h"
-
-#include <span>
 
 namespace consignment {
 
@@ -13,55 +12,12 @@ namespace {
 
 constexpr int kLeft = ui::flexAlignLeftCenter;
 constexpr int kRight = ui::flexAlignRightCenter;
-constexpr int kGeneral = ui::flexAlignGeneral; // not set: the grid's general alignment stays
-
-struct Column {
-    const char* heading; // nullptr: the procedure writes no heading
-    int width;           // twips
-    int alignment = kGeneral;
-};
-
-void emptyWithColumns(ui::FlexGrid* grid, std::span<const Column> columns)
-{
-    grid->clear();
-    grid->setCols(int(columns.size()));
-    grid->setRows(2);
-}
-
-void setWidths(ui::FlexGrid* grid, std::span<const Column> columns)
-{
-    for (int c = 0; c < int(columns.size()); ++c)
-        grid->setColWidth(c, columns[c].width);
-}
-
-void setAlignments(ui::FlexGrid* grid, std::span<const Column> columns)
-{
-    for (int c = 0; c < int(columns.size()); ++c)
-        if (columns[c].alignment != kGeneral)
-            grid->setColAlignment(c, columns[c].alignment);
-}
-
-void setHeadings(ui::FlexGrid* grid, std::span<const Column> columns)
-{
-    for (int c = 0; c < int(columns.size()); ++c)
-        if (columns[c].heading)
-            grid->setTextMatrix(0, c, QString::fromLatin1(columns[c].heading));
-}
-
-void selectWholeRows(ui::FlexGrid* grid, int focusRect)
-{
-    grid->setSelectionMode(ui::flexSelectionByRow);
-    grid->setFocusRect(focusRect);
-}
-
-// The common order: empty, columns, two rows, widths, alignments, headings.
-void layOut(ui::FlexGrid* grid, std::span<const Column> columns)
-{
-    emptyWithColumns(grid, columns);
-    setWidths(grid, columns);
-    setAlignments(grid, columns);
-    setHeadings(grid, columns);
-}
+using Column = ui::ColumnLayout;
+using ui::emptyWithColumns;
+using ui::selectWholeRows;
+using ui::setAlignments;
+using ui::setHeadings;
+using ui::setWidths;
 
 } // namespace
 
@@ -72,7 +28,7 @@ void frmConsignWiseGridQuery::FormatLmfGrid()
         {"Consignment No.", 1600, kLeft}, {"To Branch", 900, kLeft}, {"Weight", 1000, kLeft},
         {"Remarks", 2500, kLeft}, {"LMF Scan Time", 2500},
     };
-    layOut(msgLMF, columns);
+    ui::layOutColumns(msgLMF, columns);
     selectWholeRows(msgLMF, ui::flexFocusNone);
 }
 
@@ -83,7 +39,7 @@ void frmConsignWiseGridQuery::FormatBlmfGrid()
         {"Branch", 900, kLeft},     {"Weight", 1000, kLeft}, {"Remarks", 2500, kLeft},
         {"BLMF Scan Time", 2500, kLeft},
     };
-    layOut(msgBLMF, columns);
+    ui::layOutColumns(msgBLMF, columns);
     selectWholeRows(msgBLMF, ui::flexFocusNone);
 }
 
@@ -95,7 +51,7 @@ void frmConsignWiseGridQuery::FormatRunsheetGrid()
         {"Contact Name", 1800},   {"Branch", 900},           {"Cust Mobile", 1600},     {"Path", 2000},
         {"Create Date", 4000, kRight},
     };
-    layOut(msgRunsheetDetails, columns);
+    ui::layOutColumns(msgRunsheetDetails, columns);
     selectWholeRows(msgRunsheetDetails, ui::flexFocusNone);
 }
 
@@ -105,7 +61,7 @@ void frmConsignWiseGridQuery::FormatDeliveryGrid()
         {"S No", 800, kLeft}, {"Date", 1700, kLeft},  {"Action Type", 2500, kLeft}, {"Reason/Remarks", 3000, kLeft},
         {"Address", 4900},    {"Create Date", 2500}, {"Branch", 1800},
     };
-    layOut(msgDeliveryDetails, columns);
+    ui::layOutColumns(msgDeliveryDetails, columns);
 }
 
 void frmConsignWiseGridQuery::FormatMisrouteGrid()
@@ -115,7 +71,7 @@ void frmConsignWiseGridQuery::FormatMisrouteGrid()
         {"Misroute", 1600, kLeft},    {"Destination", 2500, kLeft}, {"CreateUser", 1500, kLeft},
         {"Create Date", 3800, kLeft},
     };
-    layOut(msgMisroute, columns);
+    ui::layOutColumns(msgMisroute, columns);
     selectWholeRows(msgMisroute, ui::flexFocusNone);
 }
 
@@ -127,7 +83,7 @@ void frmConsignWiseGridQuery::FormatIncomingGrid()
         {"Entry Time", 2300},     {"NoOfPcs", 900},           {"Branch", 900},          {"LateArrival", 1600},
         {"MachineId", 1800},
     };
-    layOut(msgIncoming, columns);
+    ui::layOutColumns(msgIncoming, columns);
     selectWholeRows(msgIncoming, ui::flexFocusNone);
 }
 
@@ -152,7 +108,7 @@ void frmConsignWiseGridQuery::FormatSmsGrid()
         {"T Date", 1300, kLeft},        {"Mobile No", 1400, kLeft}, {"Body Text", 8500, kLeft},
         {"Sent DateTime", 2100, kLeft}, {"Status", 1000, kLeft},
     };
-    layOut(msgGridSms, columns);
+    ui::layOutColumns(msgGridSms, columns);
 }
 
 void frmConsignWiseGridQuery::FormatPendingGrid()
@@ -177,7 +133,7 @@ void frmConsignWiseGridQuery::FormatReturnDocsGrid()
         {"Date", 1700, kLeft},     {"Branch", 800, kLeft}, {"Consign No", 1700, kLeft}, {"Recvd By", 2000, kLeft},
         {"Remarks", 2000},         {"Doc Status", 2000},   {"Entry Date", 2300},        {"Create User", 3500},
     };
-    layOut(msgRtnDocs, columns);
+    ui::layOutColumns(msgRtnDocs, columns);
 }
 
 void frmConsignWiseGridQuery::FormatMobileGrid()
@@ -187,7 +143,7 @@ void frmConsignWiseGridQuery::FormatMobileGrid()
         {nullptr, 800, kLeft},  {nullptr, 1400, kLeft}, {nullptr, 1000, kLeft},
         {nullptr, 1800, kLeft}, {nullptr, 1800, kLeft}, {nullptr, 1000},
     };
-    layOut(msgMobile, columns);
+    ui::layOutColumns(msgMobile, columns);
     selectWholeRows(msgMobile, ui::flexFocusNone);
 }
 

@@ -6,6 +6,7 @@
 
 #include "consignment/NonDeliveryStatements.h"
 #include "consignment/QueryLogStatements.h"
+#include "consignment/RegisteredWorkstation.h"
 #include "consignment/RunsheetStatements.h"
 #include "consignment/StatementValues.h"
 
@@ -103,16 +104,6 @@ QString DeliveryStatus(const QString& reasonCode)
     return status;
 }
 
-bool WorkstationRegistered()
-{
-    db::Recordset rs;
-    rs.open(registeredWorkstationStatement(core::gstrComputerName), core::gcnnMonth, db::CursorType::Dynamic,
-            db::LockType::Optimistic);
-    const bool registered = !rs.eof();
-    rs.close();
-    return registered;
-}
-
 } // namespace
 
 void frmConsignWiseGridQuery::LoadRunsheetDetails()
@@ -200,7 +191,7 @@ void frmConsignWiseGridQuery::LoadRunsheetDetails()
     // The tracking row covers enquiries over every runsheet date only.
     if (!dateChosen)
         core::gcnnMonth.execute(trackingLogStatement(stamped()));
-    if (WorkstationRegistered())
+    if (workstationRegistered(core::gstrComputerName))
         core::gcnnMonth.execute(adminLogStatement(stamped()));
 }
 

@@ -8,23 +8,15 @@
 #include "consignment/RegisterStatements.h"
 #include "consignment/RunsheetStatements.h"
 
+#include "support/StatementCases.h"
+
 #include <gtest/gtest.h>
 
 using namespace consignment;
 
 namespace {
 
-struct Case {
-    const char* name;
-    QString statement;
-    QString expected;
-};
-
-void expectTexts(std::initializer_list<Case> cases)
-{
-    for (const Case& c : cases)
-        EXPECT_EQ(c.statement, c.expected) << c.name;
-}
+using testsupport::expectTexts;
 
 const QDate kJune5(2026, 6, 5);
 const QDateTime kJune7(QDate(2026, 6, 7), QTime(0, 0));
