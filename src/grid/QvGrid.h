@@ -612,6 +612,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     // The caption bar in the look ThemeStyle chooses; nothing while Caption is empty.
@@ -1220,6 +1221,7 @@ private:
     bool m_redraw = false;
     bool m_paintEnabled = false;
     bool m_pendingRepaint = false;
+    bool m_repaintWhenShown = false; // a frame was due while the window had the grid hidden
     qint32 m_paintPasses = 0;
     bool m_cellsChanged = false;
     const grid::ImageList* m_imageList = nullptr;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace grid {
 
@@ -21,6 +22,11 @@ void QvGrid::drawGrid(bool Draw, bool NoFocusRect)
     m_pendingRepaint = !Draw;
     if (!Draw)
         return;
+    // A grid its window has hidden draws nothing until it is shown again (showEvent).
+    if (testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden()) {
+        m_repaintWhenShown = true;
+        return;
+    }
     m_painting = true;
     m_paintFailureReported = false;
     ++m_paintPasses;
@@ -39,6 +45,13 @@ void QvGrid::drawGrid(bool Draw, bool NoFocusRect)
     viewport()->update();
     if (requestRows)
         emit RequestRowData(m_store.LastRow() == -1 ? -1 : m_metrics.LastDrawnRow);
+}
+
+void QvGrid::showEvent(QShowEvent* Event)
+{
+    QAbstractScrollArea::showEvent(Event);
+    if (std::exchange(m_repaintWhenShown, false))
+        drawGrid(m_paintEnabled);
 }
 
 void QvGrid::paintEvent(QPaintEvent* Event)

@@ -432,6 +432,20 @@ TEST(GridPaint, PaintingOffOnlyRemembersTheRepaint)
     EXPECT_EQ(pixel(*grid, 50, rowTop(*grid, 1)), RGB(1, 2, 3));
 }
 
+TEST(GridPaint, AHiddenGridPaintsOnceWhenShownAgain)
+{
+    auto grid = makeGrid(3);
+    grid->hide();
+    const qint32 passes = grid->paintPasses();
+    for (int r = 0; r < 5; ++r)
+        grid->AddItem(QStringLiteral("more\trows"));
+    grid->SetGridColor(RGB(1, 2, 3));
+    EXPECT_EQ(grid->paintPasses(), passes);
+    grid->show();
+    EXPECT_EQ(grid->paintPasses(), passes + 1);
+    EXPECT_EQ(pixel(*grid, 50, rowTop(*grid, 1)), RGB(1, 2, 3));
+}
+
 // The grid's warnings logged while it lives.
 class WarningLog {
 public:
