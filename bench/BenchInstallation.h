@@ -27,6 +27,10 @@ struct Installation {
     // runsheet lines, an incoming manifest, misroute entries, returned documents and non-delivery
     // entries for the origin's city.
     std::vector<std::pair<qint64, QString>> fullHistories;
+    // Bookings of status D or N with rows in every history grid of the POD query window: outgoing
+    // manifest lines, a manifest return, non-delivery reports with a known reason and incoming
+    // lines of the station.
+    std::vector<qint64> podHistories;
 };
 
 // The installation with n consignments a month; QUORVEL_ROOT points at it afterwards.
@@ -68,6 +72,18 @@ inline const Installation& installation(qint64 n)
             c);
     for (; !rs.eof(); rs.moveNext())
         inst.fullHistories.emplace_back(rs.value(0).toLongLong(), rs.value(1).toString());
+    rs.close();
+    rs.open(QStringLiteral("select I.ConsignmentNo from MF_Rtn_Master R, Invoice I where I.ConsignmentNo=R.ConsignNo "
+                           "and I.DeliveryStatus in ('D','N') "
+                           "and exists (select 1 from Manifest M where M.ConsignmentNo=I.ConsignmentNo) "
+                           "and exists (select 1 from OutgoingNonDelvy O, Run_ReasonMaster RM where "
+                           "O.ConsignmentNo=I.ConsignmentNo and RM.ReasonCode=O.ReasonCode) "
+                           "and (exists (select 1 from Run_Manifest A where A.ConsignmentNo=I.ConsignmentNo and A.Origin='ZEL') "
+                           "or exists (select 1 from Run_HotcManifest A where A.ConsignmentNo=I.ConsignmentNo and A.Origin='ZEL')) "
+                           "order by I.ConsignmentNo"),
+            c);
+    for (; !rs.eof(); rs.moveNext())
+        inst.podHistories.push_back(rs.value(0).toLongLong());
     return made.emplace(n, std::move(inst)).first->second;
 }
 

@@ -10,7 +10,8 @@ namespace installer::demo {
 QStringList registeredWorkstations()
 {
     QStringList names;
-    for (const QString& name : {qEnvironmentVariable("COMPUTERNAME"), QSysInfo::machineHostName()})
+    for (const QString& name :
+         {qEnvironmentVariable("computername"), qEnvironmentVariable("COMPUTERNAME"), QSysInfo::machineHostName()})
         if (!name.trimmed().isEmpty())
             names << name.trimmed().toUpper();
     for (std::string_view name : workstations())

@@ -17,8 +17,9 @@ void writePhoneBook(DemoDatabase& phoneBook, const QDate& today);
 // The head office's delivery status codes.
 void writeStatusCodes(DemoDatabase& headOffice);
 
-// The workstations registered in force: this computer as the program names it (COMPUTERNAME, else
-// the host name, upper-cased) and the counter workstations the entries name.
+// The workstations registered in force: this computer by each name the program may give it
+// (computername, else COMPUTERNAME, else the host name; upper-cased, the register ignores case)
+// and the counter workstations the entries name.
 QStringList registeredWorkstations();
 // A workstation whose registration was withdrawn.
 inline constexpr const char* kWithdrawnWorkstation = "RETIRED01";

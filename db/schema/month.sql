@@ -100,6 +100,10 @@ CREATE INDEX IX_Invoice_Booked_Branch ON Invoice(Booked_Branch);
 -- the branch's bookings of a date range in date order, without a sort
 CREATE INDEX IX_Invoice_Booked_Branch_BookingDate ON Invoice(Booked_Branch, BookingDate, ConsignmentNo);
 CREATE INDEX IX_Invoice_PartyCode ON Invoice(PartyCode);
+-- a day's bookings in the order of their first consignee line, with what the name search filters
+-- on and lists, without a sort or a visit to the table
+CREATE INDEX IX_Invoice_BookingDate_ToAddress1 ON Invoice(BookingDate, ToAddress1, CancelStatus, TransactionMode,
+                                                        ConsignmentNo);
 
 -- Outgoing manifest lines.
 CREATE TABLE Manifest (

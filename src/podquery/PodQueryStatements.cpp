@@ -58,6 +58,12 @@ QString bookingValues(const OutgoingLogEntry& e)
            + QStringLiteral(",") + db::sqlQuote(e.partyCode);
 }
 
+// What stands before a head-office table's name: the link to the head office's server.
+QString headOfficePrefix(const QString& server)
+{
+    return db::sqlName(server + QStringLiteral(",2301")) + QStringLiteral(".KWD32Server.dbo.");
+}
+
 } // namespace
 
 QString bookingStatement(const QString& number)
@@ -121,6 +127,50 @@ QString incomingOtcLinesStatement(const QString& number, const QString& stationC
 {
     return QStringLiteral("Select * from Run_HotcManifest WHERE ConsignmentNo=") + number
            + QStringLiteral(" and Origin=") + db::sqlQuote(stationCode);
+}
+
+QString headOfficeDeliveriesStatement(const QString& server, const QString& number)
+{
+    const QString prefix = headOfficePrefix(server);
+    return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,"
+                          "DR.Rcode as Status,RM.Descp As Description,"
+                          " DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From ")
+           + prefix + QStringLiteral("DrFile DR Left Outer Join ") + prefix
+           + QStringLiteral("status RM ON DR.Rcode=RM.Rcode where Origin='ZEL' And cno=") + db::sqlQuote(number)
+           + QStringLiteral(" order by dtime");
+}
+
+QString headOfficeInboundScansStatement(const QString& server, const QString& number)
+{
+    return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode,"
+                          "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
+                          " Destn,MFNo,Weight,Pcs,RmKs,AR As AddlRmks,Hub,State,MTime from ")
+           + headOfficePrefix(server) + QStringLiteral("CnFile where cno=") + db::sqlQuote(number)
+           + QStringLiteral(" And Origin='ZEL' And Type='I' order by tdate,mtime");
+}
+
+QString headOfficePointScansStatement(const QString& server, const QString& number)
+{
+    return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As "
+                          "Scanned@,Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
+                          " Bcode,PntNo,Weight,Pcs,Rmks As Remarks,TLoad As LoadN From ")
+           + headOfficePrefix(server) + QStringLiteral("PointPod where cno=") + db::sqlQuote(number)
+           + QStringLiteral(" And Origin='ZEL' order by tdate,ptime");
+}
+
+QString headOfficeOtcScansStatement(const QString& server, const QString& number)
+{
+    return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@,"
+                          "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
+                          " Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks As Remarks,Ar As AddlRemarks From ")
+           + headOfficePrefix(server) + QStringLiteral("OTCFile where mfno=") + db::sqlQuote(number)
+           + QStringLiteral(" AND ORIGIN='ZEL' Order by tdate,OTime");
+}
+
+QString scannedDocumentStatement(const QString& number)
+{
+    return QStringLiteral("Select * From ZELADMINCONFIG..OUTGOING_SCANNED_PDF WHERE ConsignmentNo=") + number
+           + QStringLiteral(" And Remarks='Consignment Successfully Moved'");
 }
 
 QString outgoingLogStatement(const OutgoingLogEntry& e)

@@ -31,6 +31,21 @@ QString manifestReturnsStatement(const QString& number);
 QString incomingManifestLinesStatement(const QString& number, const QString& stationCode);
 QString incomingOtcLinesStatement(const QString& number, const QString& stationCode);
 
+// The head office's rows of the station ZEL for a number, read through the branch server's link
+// to the head office's tracking database. server: the head office's server name from the
+// settings (bracketed as one name); number: the typed text, trimmed, compared as text.
+// Its delivery records with their status descriptions, in delivery time order.
+QString headOfficeDeliveriesStatement(const QString& server, const QString& number);
+// Its inbound consignment scans.
+QString headOfficeInboundScansStatement(const QString& server, const QString& number);
+// Its point-to-point scans.
+QString headOfficePointScansStatement(const QString& server, const QString& number);
+// The OTC scans whose manifest number is the number.
+QString headOfficeOtcScansStatement(const QString& server, const QString& number);
+
+// The scanned POD documents registered for the number and moved to the document store.
+QString scannedDocumentStatement(const QString& number);
+
 // One POD enquiry as the query log keeps it. Values read from the database stay QVariants: a
 // Null one is written as NULL.
 struct OutgoingLogEntry {

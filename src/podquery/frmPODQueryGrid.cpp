@@ -210,6 +210,7 @@ void frmPODQueryGrid::CreateControls()
         *caption = label(fraROStatus, captionName, QString::fromLatin1(captionText), 90, top, 3000);
         *grid = t.place(new ui::FlexGrid(fraROStatus), QString::fromLatin1(name), 60, top + 240, 15100, 1140);
         (*grid)->setFixedCols(0);
+        (*grid)->setCols(1);
         top += 1420;
     }
 
@@ -248,6 +249,9 @@ void frmPODQueryGrid::ConnectHandlers()
                                       .gotFocus = [this] { txtConsignNo_GotFocus(); }});
     ui::attachHandlers(cmdAdditional, {.click = [this] { cmdAdditional_Click(); }});
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    ConnectHeadOfficePanel();
+    ConnectPodScan();
+    ConnectFindPanel();
 }
 
 void frmPODQueryGrid::showEvent(QShowEvent* event)

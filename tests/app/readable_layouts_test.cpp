@@ -9,6 +9,7 @@
 #include "consignment/frmConsignWiseGridQuery.h"
 #include "invoice/frmPendPODQry.h"
 #include "invoice/frmQuery.h"
+#include "podquery/frmPODQueryGrid.h"
 
 #include "platform/db/Connection.h"
 #include "platform/flexgrid/FlexGrid.h"
@@ -131,6 +132,7 @@ struct Column {
 // A value the column's width cannot hold in the window's font is drawn marked. The history grids'
 // bold Verdana is wider than the fonts of the invoice and dummy POD windows: dates with their
 // weekday and 14-digit numbers are marked there, as in the head-office panel's regular Verdana.
+// In the POD query window's non-delivery grid the longer reason names are marked.
 // The values of one grid differ, so that each is found among the grid's drawn texts.
 const Column kColumns[] = {
     {"msgLMF", 0, "02-12-26 -Wednesday", "marked"},
@@ -162,6 +164,35 @@ const Column kColumns[] = {
     {"dgdQuery", 2, "NORTHFIELD", "whole"},
     {"dgdQuery", 3, "NORTHFIELD TELECOM SERVICES", "whole"},
     {"dgdQuery", 14, "12345.500", "whole"},
+    {"msgQuery", 1, "02-Dec-26 - Wednesday", "whole"},
+    {"msgQuery", 2, "20261202003001", "whole"},
+    {"msgQuery", 4, "29.999", "whole"},
+    {"msgQuery", 6, "4762", "whole"},
+    {"msgQuery", 7, "SURFACE", "whole"},
+    {"msgQuery", 8, "PRIORITY", "whole"},
+    {"msgQuery", 9, "VOLUMETRIC", "whole"},
+    {"msgQuery", 11, "2026-12-02 19:45:12", "whole"},
+    {"msgQuery", 12, "COUNTER3 - COUNTER2", "whole"},
+    {"msgMFRtn", 0, "09-Dec-26 - Wednesday", "whole"},
+    {"msgMFRtn", 1, "02-Dec-26 - Wednesday", "whole"},
+    {"msgMFRtn", 4, "NO RESPONSE ON PHONE", "whole"},
+    {"msgMFRtn", 5, "COUNTER3", "whole"},
+    {"msgNonDel", 1, "02-Dec-26 - Wednesday", "whole"},
+    {"msgNonDel", 4, "NO RESPONSE ON PHONE", "marked"},
+    {"msgNonDel", 5, "Remainder", "whole"},
+    {"msgNonDel", 6, "BRAVENHOLM", "whole"},
+    {"msgNonDel", 7, "CLOSED", "whole"},
+    {"msgNonDel", 8, "OUT OF DELIVERY AREA", "marked"},
+    {"msgInc", 0, "02-Dec-26 - Wednesday", "whole"},
+    {"msgInc", 1, "ZL 09 CD 4420", "whole"},
+    {"msgInc", 2, "20261202500001", "whole"},
+    {"msgInc", 4, "10000000003801", "whole"},
+    {"msgInc", 5, "OPEN CONDITION", "whole"},
+    {"msgInc", 6, "WITHOUT ENTRY", "whole"},
+    {"msgInc", 7, "COUNTER3 - 2026-12-02 06:45:12 - COUNTER2", "whole"},
+    {"msgFind", 0, "02-Dec-26", "whole"},
+    {"msgFind", 1, "10000000003801", "whole"},
+    {"msgFind", 2, "NORTHFIELD TELECOM SERVICES", "marked"},
 };
 
 class ReadableLayouts : public testsupport::CoreFixture {
@@ -178,6 +209,7 @@ protected:
         ui::DefaultInstance<consignment::frmConsignWiseGridQuery>::unload();
         ui::DefaultInstance<invoice::frmPendPODQry>::unload();
         ui::DefaultInstance<invoice::frmQuery>::unload();
+        ui::DefaultInstance<podquery::frmPODQueryGrid>::unload();
         CoreFixture::TearDown();
     }
 };
@@ -220,11 +252,18 @@ QList<QWidget*> windowsWithValues()
     invoice.dgdQuery->setDataSource(&invoice.adodcQuery);
     invoice.FormatInvoiceGrid();
 
-    const QList<QWidget*> windows{&history, &dummyPod, &invoice};
+    using Pod = podquery::frmPODQueryGrid;
+    Pod& pod = ui::DefaultInstance<Pod>::get();
+    for (auto format : {&Pod::FormatManifestGrid, &Pod::FormatManifestReturnGrid, &Pod::FormatNonDeliveryGrid,
+                        &Pod::FormatIncomingGrid, &Pod::FormatFindGrid})
+        (pod.*format)();
+
+    const QList<QWidget*> windows{&history, &dummyPod, &invoice, &pod};
+    // the head-office panels' grids hold their own rows
     for (const Column& c : kColumns)
         for (QWidget* window : windows)
             if (auto* grid = window->findChild<ui::FlexGrid*>(QLatin1String(c.grid));
-                grid && grid->parentWidget() != history.fraROStatus) // the panel's grids hold its rows
+                grid && grid->parentWidget()->objectName() != QLatin1String("fraROStatus"))
                 grid->setTextMatrix(1, c.col, QLatin1String(c.value));
     return windows;
 }
@@ -239,7 +278,9 @@ TEST_F(ReadableLayouts, EveryGridValueHeadingAndCaptionIsWholeOrMarked)
     QMap<QString, QAbstractItemView*> grids;
     for (QWidget* window : windows)
         for (QAbstractItemView* grid : window->findChildren<QAbstractItemView*>())
-            if (grid->objectName().startsWith(QLatin1String("msg")) || grid->objectName() == QLatin1String("dgdQuery"))
+            // the first window's grid of a name: the head-office panels of two windows share names
+            if ((grid->objectName().startsWith(QLatin1String("msg")) || grid->objectName() == QLatin1String("dgdQuery"))
+                && !grids.contains(grid->objectName()))
                 grids[grid->objectName()] = grid;
 
     for (const Column& c : kColumns) {

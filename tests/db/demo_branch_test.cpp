@@ -7,6 +7,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/SqlText.h"
 #include "platform/db/SqliteFunctions.h"
 
 #include <QDir>
@@ -92,6 +93,7 @@ class DemoBranch : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        qputenv("computername", kComputerName); // the name the program gives this computer first
         first = std::make_unique<Demo>(7);
         second = std::make_unique<Demo>(7);
         other = std::make_unique<Demo>(8);
@@ -103,6 +105,7 @@ protected:
         second.reset();
         other.reset();
         qunsetenv("QUORVEL_ROOT");
+        qunsetenv("computername");
     }
 
     // The one value a query on a database of the first installation returns, through the data layer.
@@ -115,6 +118,7 @@ protected:
         return rs.eof() ? QVariant() : rs.value(0);
     }
 
+    static constexpr const char* kComputerName = "counter-lab7";
     static inline std::unique_ptr<Demo> first, second, other;
 };
 
@@ -173,6 +177,14 @@ TEST_F(DemoBranch, EveryMonthDatabaseIsFilledAndItsReferencesHold)
         "tbl_Incoming_Misroute_Entry E where E.ConNo=D.ConsignmentNo and E.Origin=D.Origin) and exists (select 1 "
         "from tab_NonDelivery N, CityMaster C where N.ConsignNo=D.ConsignmentNo and C.CityCode=D.Origin "
         "and N.Destination=C.CityName)",
+        // a booking of status D or N in every history grid of the POD query window: outgoing
+        // manifest, manifest return, non-delivery with a known reason, incoming line of the station
+        "select count(*) from Invoice I where I.DeliveryStatus in ('D','N') and exists (select 1 from Manifest M "
+        "where M.ConsignmentNo=I.ConsignmentNo) and exists (select 1 from MF_Rtn_Master R where R.ConsignNo="
+        "I.ConsignmentNo) and exists (select 1 from OutgoingNonDelvy O, Run_ReasonMaster RM where O.ConsignmentNo="
+        "I.ConsignmentNo and RM.ReasonCode=O.ReasonCode) and (exists (select 1 from Run_Manifest A where "
+        "A.ConsignmentNo=I.ConsignmentNo and A.Origin='ZEL') or exists (select 1 from Run_HotcManifest A where "
+        "A.ConsignmentNo=I.ConsignmentNo and A.Origin='ZEL'))",
     };
     for (const QString& month : installer::initialMonths(kToday)) {
         for (const char* sql : faults)
@@ -209,7 +221,11 @@ TEST_F(DemoBranch, TheBranchUsersAndSettingsAreThere)
     EXPECT_EQ(scalar(admin, "select Remarks from tab_Settings where Software='QUERY' and Description='DRS OUT PATH'").toString(), "\\DRSOUT\\");
     EXPECT_EQ(scalar(admin, "select Remarks from tab_Settings where Software='QUERY' and Description='HO SERVER'").toString(), "KWDHO");
     EXPECT_EQ(scalar(admin, "select count(*) from TAB_DRS_IP_DET where DESCRIPTION='DRS IMAGE'").toInt(), 1);
-    EXPECT_EQ(scalar(admin, "select count(*) from tbl_User_System where System_Name='COUNTER1' and Cancel_Status=0").toInt(), 1);
+    for (const QString& workstation : {QStringLiteral("COUNTER1"), QString::fromLatin1(kComputerName)}) {
+        const QString sql = "select count(*) from tbl_User_System where System_Name=" + db::sqlQuote(workstation)
+                            + " and Cancel_Status=0";
+        EXPECT_EQ(scalar(admin, sql).toInt(), 1) << workstation.toStdString();
+    }
 }
 
 TEST_F(DemoBranch, EveryDateLiesInItsMonthAndNotAfterToday)

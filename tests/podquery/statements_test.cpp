@@ -73,6 +73,35 @@ TEST(PodQueryStatements, Lookups)
          "Select * from Run_Manifest WHERE ConsignmentNo=940 and Origin='Z''L'"},
         {"incoming OTC, apostrophe", incomingOtcLinesStatement("940", "Z'L"),
          "Select * from Run_HotcManifest WHERE ConsignmentNo=940 and Origin='Z''L'"},
+        {"scanned document", scannedDocumentStatement("940"),
+         "Select * From ZELADMINCONFIG..OUTGOING_SCANNED_PDF WHERE ConsignmentNo=940 And Remarks='Consignment "
+         "Successfully Moved'"},
+    });
+}
+
+// The head office's tables are named through the link to its server, whatever name the settings
+// hold; the number is compared as text.
+TEST(PodQueryStatements, HeadOffice)
+{
+    const QString link = "[KW]]DHO,2301].KWD32Server.dbo.";
+    const QString scans = "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,";
+    expectTexts({
+        {"deliveries", headOfficeDeliveriesStatement("KW]DHO", "0940"),
+         "select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,DR.Rcode as Status,"
+         "RM.Descp As Description, DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From " + link + "DrFile DR"
+         " Left Outer Join " + link + "status RM ON DR.Rcode=RM.Rcode where Origin='ZEL' And cno='0940' order by dtime"},
+        {"inbound scans", headOfficeInboundScansStatement("KW]DHO", "0940"),
+         "select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode," + scans
+             + " Destn,MFNo,Weight,Pcs,RmKs,AR As AddlRmks,Hub,State,MTime from " + link
+             + "CnFile where cno='0940' And Origin='ZEL' And Type='I' order by tdate,mtime"},
+        {"point scans", headOfficePointScansStatement("KW]DHO", "0940"),
+         "select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As Scanned@," + scans
+             + " Bcode,PntNo,Weight,Pcs,Rmks As Remarks,TLoad As LoadN From " + link
+             + "PointPod where cno='0940' And Origin='ZEL' order by tdate,ptime"},
+        {"OTC scans, number with apostrophe", headOfficeOtcScansStatement("KW]DHO", "9'4"),
+         "select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@," + scans
+             + " Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks As Remarks,Ar As AddlRemarks From " + link
+             + "OTCFile where mfno='9''4' AND ORIGIN='ZEL' Order by tdate,OTime"},
     });
 }
 
