@@ -12,20 +12,22 @@ void CsvWriter::writeLine(QStringView Field)
 
 void CsvWriter::addField(QStringView Field)
 {
-    m_line += QLatin1Char(',');
+    m_pending.push_back(u',');
     append(Field, false);
 }
 
 void CsvWriter::addTextField(QStringView Text)
 {
-    m_line += QLatin1Char(',');
+    m_pending.push_back(u',');
     append(Text, true);
 }
 
 void CsvWriter::endLine()
 {
-    m_line += QLatin1String("\r\n");
-    writePending();
+    m_pending.push_back(u'\r');
+    m_pending.push_back(u'\n');
+    if (m_pending.size() >= BlockSize)
+        writePending();
 }
 
 bool CsvWriter::finish()
@@ -38,37 +40,41 @@ void CsvWriter::append(QStringView Field, bool CommasToBlanks)
 {
     bool hasComma = false;
     bool quoted = false;
-    for (QChar ch : Field) {
+    for (const QChar ch : Field) {
+        // Every character that matters sorts at or before the comma.
+        if (ch > u',')
+            continue;
         hasComma = hasComma || ch == u',';
         quoted = quoted || ch == u'"' || ch == u'\r' || ch == u'\n';
     }
     quoted = quoted || (hasComma && !CommasToBlanks);
     if (!quoted && !hasComma) {
-        m_line += Field;
+        m_pending.insert(m_pending.end(), Field.utf16(), Field.utf16() + Field.size());
         return;
     }
     if (quoted)
-        m_line += QLatin1Char('"');
-    for (QChar ch : Field) {
+        m_pending.push_back(u'"');
+    for (const QChar character : Field) {
+        char16_t ch = character.unicode();
         if (ch == u',' && CommasToBlanks)
             ch = u' ';
         else if (ch == u'"')
-            m_line += ch;
-        m_line += ch;
+            m_pending.push_back(ch);
+        m_pending.push_back(ch);
     }
     if (quoted)
-        m_line += QLatin1Char('"');
+        m_pending.push_back(u'"');
 }
 
 void CsvWriter::writePending()
 {
-    if (m_line.isEmpty())
+    if (m_pending.empty())
         return;
-    const QByteArray bytes = m_line.toLocal8Bit();
+    const QByteArray bytes = QStringView(m_pending.data(), qsizetype(m_pending.size())).toLocal8Bit();
     if (m_ok && m_out.write(bytes) != bytes.size())
         m_ok = false;
-    // Emptied without giving up the storage, which the next line reuses.
-    m_line.resize(0);
+    // Emptied without giving up the storage, which the next block reuses.
+    m_pending.clear();
 }
 
 } // namespace grid

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QString>
 #include <QStringView>
+
+#include <vector>
 
 class QIODevice;
 
 // The comma-separated text the grid exports: lines ended by CR LF (the last one may stay open),
 // in the system's 8-bit encoding. A field that holds a double quote, a comma or a line break is
 // written in double quotes with its inner quotes doubled; any other field is written as it is.
-// Each line goes to the device once it is complete.
+// Complete lines go to the device in blocks of some 32,000 characters, so that the conversion
+// and the write are paid per block rather than per line.
 namespace grid {
 
 class CsvWriter {
@@ -29,8 +31,11 @@ private:
     void append(QStringView Field, bool CommasToBlanks);
     void writePending();
 
+    static constexpr std::size_t BlockSize = 32 * 1024;
+
     QIODevice& m_out;
-    QString m_line;
+    // The complete lines not yet written, then the current line, as UTF-16 code units.
+    std::vector<char16_t> m_pending;
     bool m_ok = true;
 };
 

@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 // The grid's content: its columns, its rows of cells, the two display orders, the per-column
@@ -168,6 +169,14 @@ public:
     // The cell at display row Row, column index Col (error 9 outside the store).
     CellInfo& CellAt(qint32 Row, qint32 Col);
     const CellInfo& CellAt(qint32 Row, qint32 Col) const;
+    // Asks the cache, while display row Row is being read, for the cells in column indexes Cols of
+    // the rows ahead: their records further on, their texts nearer. The texts live in heap blocks
+    // of their own, and waiting for each in turn is most of what a pass over many rows costs.
+    void FetchAhead(qint32 Row, std::span<const qint32> Cols) const;
+    // The first display row from FirstRow on (0..LastRow) whose cell text in column index Col
+    // satisfies Match; -1 when none does.
+    template <typename Predicate>
+    qint32 FirstRowWhere(qint32 Col, qint32 FirstRow, Predicate&& Match) const;
     // The cell's look from the format table, the default look while it has no entry.
     CellFormat CellLook(qint32 Row, qint32 Col) const;
     // Points the cell at the table entry of Look, sharing an equal one.
@@ -223,5 +232,18 @@ private:
     qint32 m_curCol = -1;
     grid::CellFormats m_cellFormats;
 };
+
+template <typename Predicate>
+qint32 GridStore::FirstRowWhere(qint32 Col, qint32 FirstRow, Predicate&& Match) const
+{
+    CheckColumn(Col);
+    checkRow(FirstRow);
+    for (qint32 row = FirstRow; row <= m_lastRow; ++row) {
+        FetchAhead(row, {&Col, 1});
+        if (Match(m_rows[m_rowOrder[row]].Cells[Col].Text))
+            return row;
+    }
+    return -1;
+}
 
 } // namespace grid

@@ -112,6 +112,7 @@ void QvGrid::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bool
             csv.addTextField(columns.at(col).Heading);
         csv.endLine();
         for (qint32 row = 0; row <= m_store.LastRow(); ++row) {
+            m_store.FetchAhead(row, exported);
             const RowInfo& record = m_store.RowAt(row);
             if (vbVisibleRowsOnly && !record.Visible)
                 continue;

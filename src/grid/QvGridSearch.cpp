@@ -14,22 +14,49 @@ QStringView firstCharacter(QStringView Text)
     return Text.first(Text.size() > 1 && Text.front().isHighSurrogate() ? 2 : 1);
 }
 
+// The upper case of the character at Text[i], a surrogate pair taken whole, written to Out[0]
+// (and Out[1] for a pair); answers the number of code units taken. As in the runtime's UCase,
+// a character never grows into two ("ß" stays "ß"), so the upper-cased text keeps its length.
+qsizetype upperCaseAt(QStringView Text, qsizetype i, QChar* Out)
+{
+    const QChar ch = Text[i];
+    if (ch.unicode() < 0x80) {
+        Out[0] = ch >= u'a' && ch <= u'z' ? QChar(ch.unicode() - (u'a' - u'A')) : ch;
+        return 1;
+    }
+    if (ch.isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate()) {
+        const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(ch, Text[i + 1]));
+        Out[0] = QChar::highSurrogate(upper);
+        Out[1] = QChar::lowSurrogate(upper);
+        return 2;
+    }
+    Out[0] = ch.toUpper();
+    return 1;
+}
+
 // Text upper-cased character by character into Out, whose storage is reused from call to call.
-// As in the runtime's UCase, a character never grows into two ("ß" stays "ß").
 void upperCaseInto(QStringView Text, QString& Out)
 {
     Out.resize(Text.size());
     QChar* out = Out.data();
-    for (qsizetype i = 0; i < Text.size(); ++i) {
-        const QChar ch = Text[i];
-        if (ch.isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate()) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(ch, Text[i + 1]));
-            out[i] = QChar::highSurrogate(upper);
-            out[++i] = QChar::lowSurrogate(upper);
-        } else {
-            out[i] = ch.toUpper();
-        }
+    for (qsizetype i = 0; i < Text.size();)
+        i += upperCaseAt(Text, i, out + i);
+}
+
+// Whether Text upper-cased begins with Upper, upper-casing only as far as needed: the first
+// difference ends the comparison.
+bool upperCaseStartsWith(QStringView Text, QStringView Upper)
+{
+    if (Text.size() < Upper.size())
+        return false;
+    QChar out[2];
+    for (qsizetype i = 0; i < Upper.size();) {
+        const qsizetype taken = upperCaseAt(Text, i, out);
+        if (out[0] != Upper[i] || (taken == 2 && i + 1 < Upper.size() && out[1] != Upper[i + 1]))
+            return false;
+        i += taken;
     }
+    return true;
 }
 
 // Compares cell texts with one search text by one mode; the search text is prepared once.
@@ -49,6 +76,11 @@ public:
     {
         if (m_matchCase)
             return compare(CellText);
+        // Equal and BeginsWith stop at the first character that differs.
+        if (TextMatch(m_mode) == TextMatch::Equal)
+            return CellText.size() == m_search.size() && upperCaseStartsWith(CellText, m_search);
+        if (TextMatch(m_mode) == TextMatch::BeginsWith)
+            return upperCaseStartsWith(CellText, m_search);
         upperCaseInto(CellText, m_upper);
         return compare(m_upper);
     }
@@ -86,12 +118,8 @@ qint32 QvGrid::FindItem(const QString& SearchText, qint32 SearchCol, qint32 Sear
     const qint32 col = SearchCol == -1 ? SearchColumn() : SearchCol;
     if (col < 0)
         return -1;
-    m_store.CheckColumn(col);
     TextMatcher matcher(SearchText, SearchMode, MatchCase);
-    for (qint32 row = firstRow; row <= lastRow; ++row)
-        if (matcher.matches(m_store.CellAt(row, col).Text))
-            return row;
-    return -1;
+    return m_store.FirstRowWhere(col, firstRow, [&matcher](const QString& Text) { return matcher.matches(Text); });
 }
 
 void QvGrid::FilterOn(const QString& FilterText, qint32 SearchCol, qint32 SearchMode, bool MatchCase,

@@ -84,6 +84,27 @@ TEST(CsvWriter, QuotesFieldsWithAQuoteACommaOrALineBreakAndLeavesTheLastLineOpen
     EXPECT_EQ(buffer.data(), QByteArray("\"Title, \"\"1\"\"\"\r\n,a b,\"a,b\",=SUM(A1),\"two\r\nlines\"\r\n,open"));
 }
 
+TEST(CsvWriter, LinesWrittenInBlocksKeepTheirBytesAcrossTheBlockBoundaries)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QByteArray expected;
+    {
+        CsvWriter csv(buffer);
+        // Lines of uneven length and two-byte characters, some tens of thousands of characters.
+        for (int i = 0; i < 3000; ++i) {
+            csv.addTextField(QString("caf\u00e9 %1").arg(i));
+            csv.addField(QString(i % 5, QChar('"')));
+            csv.endLine();
+            expected += ",caf\xc3\xa9 " + QByteArray::number(i) + ","
+                        + (i % 5 == 0 ? QByteArray() : '"' + QByteArray(2 * (i % 5), '"') + '"') + "\r\n";
+        }
+        csv.addField(u"open");
+        EXPECT_TRUE(csv.finish());
+    }
+    EXPECT_EQ(buffer.data(), expected + ",open");
+}
+
 TEST_F(Export, ASmallGridGivesTheHeadingLineAndOneLinePerRow)
 {
     auto grid = gridOf({"x\ty"});

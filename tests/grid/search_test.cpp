@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using namespace grid;
 using namespace gridtest;
@@ -114,6 +115,60 @@ TEST(FindItem, SearchesHiddenRowsAndTheDisplayOrder)
     grid->store().SetRowOrder({2, 0, 1});
     EXPECT_EQ(grid->FindItem("C", 0, 0, false, 0), 0);
     EXPECT_EQ(grid->FindItem("B", 0, 0, false, 0), 2);
+}
+
+TEST(FindItem, CaseBlindEqualAndBeginsWithCompareUpperCasedCharactersUpToTheFirstDifference)
+{
+    const QString deseretSmall = QString::fromUcs4(U"\U00010428");
+    const QString deseretCapital = QString::fromUcs4(U"\U00010400");
+    const QChar loneHigh = deseretSmall.front();
+    struct Case {
+        QString cell;
+        QString search;
+        qint32 mode;
+        bool found;
+    };
+    const Case cases[] = {
+        {"\u00e9tude", "\u00c9TUDE", 0, true},
+        {"\u00e9tude", "\u00c9TUDES", 0, false},
+        {"abc", "ABD", 0, false},
+        {"\u00e9tude!", "\u00c9TUDE", 5, true},
+        {"stra\u00dfe", "STRASSE", 5, false},
+        {deseretSmall + "a", deseretCapital + "A", 0, true},
+        {deseretSmall + "a", deseretCapital, 5, true},
+        {deseretSmall + "a", deseretCapital + "B", 5, false},
+        // The search ends inside the pair: the pair is still upper-cased as one character.
+        {"x" + deseretSmall, "X" + QString(deseretCapital.front()), 5, true},
+        {QString(loneHigh) + "a", QString(loneHigh) + "A", 0, true},
+    };
+    for (const Case& c : cases) {
+        auto grid = gridOf({"other", c.cell});
+        EXPECT_EQ(grid->FindItem(c.search, 0, c.mode, false, 0), c.found ? 1 : -1)
+            << c.cell.toStdString() << " / " << c.search.toStdString() << " mode " << c.mode;
+    }
+}
+
+TEST(FindItem, FindsTheFirstMatchFromEveryStartingRowOfALongColumnInTheDisplayOrder)
+{
+    // Long enough for the rows read ahead to run past the last row from any start.
+    constexpr qint32 Rows = 40;
+    QStringList names;
+    std::vector<qint32> order;
+    for (qint32 r = 0; r < Rows; ++r) {
+        names << "N" + QString::number(r % 7);
+        order.push_back(Rows - 1 - r);
+    }
+    auto grid = gridOf(names);
+    grid->store().SetRowOrder(order);
+    for (const QString search : {"n3", "n0", "n9"}) {
+        for (qint32 start = 0; start < Rows; ++start) {
+            qint32 expected = -1;
+            for (qint32 row = start; row < Rows && expected == -1; ++row)
+                if (names[order[row]].compare(search, Qt::CaseInsensitive) == 0)
+                    expected = row;
+            EXPECT_EQ(grid->FindItem(search, 0, 0, false, start), expected) << search.toStdString() << " from " << start;
+        }
+    }
 }
 
 TEST(FindItem, AColumnPastTheLastIsASubscriptError)
