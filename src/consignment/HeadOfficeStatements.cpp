@@ -3,13 +3,13 @@
 #include "platform/db/SqlText.h"
 
 namespace consignment {
-namespace {
 
-// What stands before a head-office table's name: the link to the head office's server.
-QString tablePrefix(const QString& server)
+QString headOfficeTablePrefix(const QString& server)
 {
     return db::sqlName(server + QStringLiteral(",2301")) + QStringLiteral(".KWD32Server.dbo.");
 }
+
+namespace {
 
 QString quotedNumber(const QString& number) { return db::sqlQuote(number.trimmed()); }
 
@@ -17,7 +17,7 @@ QString quotedNumber(const QString& number) { return db::sqlQuote(number.trimmed
 
 QString headOfficeRunsheetStatement(const QString& server, const QString& number)
 {
-    const QString prefix = tablePrefix(server);
+    const QString prefix = headOfficeTablePrefix(server);
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,"
                           "DR.Rcode as Status,RM.Descp As Description,"
                           " DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From ")
@@ -31,7 +31,7 @@ QString headOfficeScanStatement(const QString& server, const QString& number)
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode,"
                           "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
                           " Destn,MFNo,Weight,Pcs,RmKs,AR As AddlRmks,Hub,State,MTime from ")
-           + tablePrefix(server) + QStringLiteral("CnFile where cno=") + quotedNumber(number)
+           + headOfficeTablePrefix(server) + QStringLiteral("CnFile where cno=") + quotedNumber(number)
            + QStringLiteral(" order by tdate,mtime");
 }
 
@@ -40,7 +40,7 @@ QString headOfficePointStatement(const QString& server, const QString& number)
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As "
                           "Scanned@,Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
                           " Bcode,PntNo,Weight,Pcs,Rmks As Remarks,TLoad As LoadN From ")
-           + tablePrefix(server) + QStringLiteral("PointPod where cno=") + quotedNumber(number)
+           + headOfficeTablePrefix(server) + QStringLiteral("PointPod where cno=") + quotedNumber(number)
            + QStringLiteral(" order by tdate,ptime");
 }
 
@@ -49,7 +49,7 @@ QString headOfficeCounterStatement(const QString& server, const QString& number)
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@,"
                           "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
                           " Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks As Remarks,Ar As AddlRemarks From ")
-           + tablePrefix(server) + QStringLiteral("OTCFile where mfno=") + quotedNumber(number)
+           + headOfficeTablePrefix(server) + QStringLiteral("OTCFile where mfno=") + quotedNumber(number)
            + QStringLiteral(" Order by tdate,OTime");
 }
 

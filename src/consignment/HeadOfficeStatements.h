@@ -7,6 +7,10 @@
 // number: the consignment number as typed, trimmed here and compared as text, leading zeros included.
 namespace consignment {
 
+// What stands before a head-office table's name: the link to the head office's server, bracketed
+// as one name, and the tracking database.
+QString headOfficeTablePrefix(const QString& server);
+
 // The delivery runsheet entries of the number with their status descriptions.
 QString headOfficeRunsheetStatement(const QString& server, const QString& number);
 // The office scans of the number.

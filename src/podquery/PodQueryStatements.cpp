@@ -1,5 +1,6 @@
 #include "podquery/PodQueryStatements.h"
 
+#include "consignment/HeadOfficeStatements.h"
 #include "consignment/StatementValues.h"
 
 #include "platform/db/SqlText.h"
@@ -56,12 +57,6 @@ QString bookingValues(const OutgoingLogEntry& e)
            + QStringLiteral(",") + storedText(e.destination) + QStringLiteral(",") + storedText(e.region)
            + QStringLiteral(",") + storedText(e.bookingMode) + QStringLiteral(", ") + storedText(e.transactionMode)
            + QStringLiteral(",") + db::sqlQuote(e.partyCode);
-}
-
-// What stands before a head-office table's name: the link to the head office's server.
-QString headOfficePrefix(const QString& server)
-{
-    return db::sqlName(server + QStringLiteral(",2301")) + QStringLiteral(".KWD32Server.dbo.");
 }
 
 } // namespace
@@ -131,7 +126,7 @@ QString incomingOtcLinesStatement(const QString& number, const QString& stationC
 
 QString headOfficeDeliveriesStatement(const QString& server, const QString& number)
 {
-    const QString prefix = headOfficePrefix(server);
+    const QString prefix = consignment::headOfficeTablePrefix(server);
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,CNo,StnCode+'/'+bcode As Destn,"
                           "DR.Rcode as Status,RM.Descp As Description,"
                           " DRSNo,SNo,CNee,RcvdBy,DTime,Staff,Route as DlyRoute From ")
@@ -145,7 +140,7 @@ QString headOfficeInboundScansStatement(const QString& server, const QString& nu
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,SNo,CNo,StnCode+'/'+OPCode As OPCode,"
                           "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
                           " Destn,MFNo,Weight,Pcs,RmKs,AR As AddlRmks,Hub,State,MTime from ")
-           + headOfficePrefix(server) + QStringLiteral("CnFile where cno=") + db::sqlQuote(number)
+           + consignment::headOfficeTablePrefix(server) + QStringLiteral("CnFile where cno=") + db::sqlQuote(number)
            + QStringLiteral(" And Origin='ZEL' And Type='I' order by tdate,mtime");
 }
 
@@ -154,7 +149,7 @@ QString headOfficePointScansStatement(const QString& server, const QString& numb
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,ptime,Origin,SlNo,CNo,StnCode+'/'+OPCode As "
                           "Scanned@,Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
                           " Bcode,PntNo,Weight,Pcs,Rmks As Remarks,TLoad As LoadN From ")
-           + headOfficePrefix(server) + QStringLiteral("PointPod where cno=") + db::sqlQuote(number)
+           + consignment::headOfficeTablePrefix(server) + QStringLiteral("PointPod where cno=") + db::sqlQuote(number)
            + QStringLiteral(" And Origin='ZEL' order by tdate,ptime");
 }
 
@@ -163,7 +158,7 @@ QString headOfficeOtcScansStatement(const QString& server, const QString& number
     return QStringLiteral("select Convert(Varchar(10),tdate,120) as Date,Origin,Mfno,StnCode+'/'+OPCode As Scanned@,"
                           "Case When Type='O' Then 'OutBound' Else 'InBound' End As INOUT,"
                           " Destn,OTime,OTCNo,SNo,Weight,Pcs,Rmks As Remarks,Ar As AddlRemarks From ")
-           + headOfficePrefix(server) + QStringLiteral("OTCFile where mfno=") + db::sqlQuote(number)
+           + consignment::headOfficeTablePrefix(server) + QStringLiteral("OTCFile where mfno=") + db::sqlQuote(number)
            + QStringLiteral(" AND ORIGIN='ZEL' Order by tdate,OTime");
 }
 
