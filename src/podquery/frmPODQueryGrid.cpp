@@ -215,14 +215,14 @@ void frmPODQueryGrid::CreateControls()
     }
 
     // The search by booking (positions inside the panel).
-    fraFind = t.place(new QGroupBox(QStringLiteral("Find"), this), QStringLiteral("fraFind"), 4800, 900, 10440, 2760);
+    fraFind = t.place(new QGroupBox(QStringLiteral("Find"), this), QStringLiteral("fraFind"), 4200, 900, 11040, 2760);
     label(fraFind, "lblBookingDateCaption", QStringLiteral("Booking Date"), 120, 300, 1200);
-    dtpBookingDate = t.place(new ui::DatePicker(fraFind), QStringLiteral("dtpBookingDate"), 1320, 240, 1700, 330);
+    dtpBookingDate = t.place(new ui::DatePicker(fraFind), QStringLiteral("dtpBookingDate"), 1320, 240, 1600, 330);
     dtpBookingDate->setCustomFormat(QStringLiteral("dd-MMM-yyyy"));
-    label(fraFind, "lblBookingModeCaption", QStringLiteral("Booking Mode"), 3200, 300, 1200);
-    cboBMode = t.place(new QComboBox(fraFind), QStringLiteral("cboBMode"), 4400, 240, 1200, 330);
-    label(fraFind, "lblPartyCodeCaption", QStringLiteral("Party Code"), 5800, 300, 1000);
-    cboPCode = t.place(new QComboBox(fraFind), QStringLiteral("cboPCode"), 6800, 240, 3500, 330);
+    label(fraFind, "lblBookingModeCaption", QStringLiteral("Booking Mode"), 3050, 300, 1150);
+    cboBMode = t.place(new QComboBox(fraFind), QStringLiteral("cboBMode"), 4200, 240, 1000, 330);
+    label(fraFind, "lblPartyCodeCaption", QStringLiteral("Party Code"), 5350, 300, 950);
+    cboPCode = t.place(new QComboBox(fraFind), QStringLiteral("cboPCode"), 6300, 240, 4620, 330);
     QFont fixedPitch(QStringLiteral("Courier New"));
     fixedPitch.setPointSizeF(8.25);
     cboPCode->setFont(fixedPitch);
