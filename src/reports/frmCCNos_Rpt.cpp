@@ -27,7 +27,7 @@ using Twips = ui::TwipsPlacer;
 
 constexpr std::array<ui::ColumnLayout, 10> kColumns{{
     {"BK Date", 1200},
-    {"Con No.", 1300},
+    {"Con No.", 1700}, // a whole 14-digit number
     {"City Code", 1100},
     {"Destination", 2000},
     {"Party Code", 1300},

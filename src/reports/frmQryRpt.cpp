@@ -37,7 +37,7 @@ constexpr int kRightBottom = ui::flexAlignRightBottom;
 constexpr ui::ColumnLayout kIncomingColumns[] = {
     {"Qry Date", 1300},
     {"Origin", 1000},
-    {"Consign No", 1300},
+    {"Consign No", 1700}, // a whole 14-digit number
     {"RS Date", 1300, kRightBottom},
     {"RS No.", 1300, kRightBottom},
     {"Reason", 1400},
@@ -55,7 +55,7 @@ constexpr ui::ColumnLayout kIncomingColumns[] = {
 constexpr ui::ColumnLayout kOutgoingColumns[] = {
     {"Qry Date", 1300},
     {"Origin", 1000},
-    {"Consign No", 1300},
+    {"Consign No", 1700}, // a whole 14-digit number
     {"MF Date", 1300, kRightBottom},
     {"MF Destn", 1600},
     {"MF No.", 1300, kRightBottom},

@@ -31,7 +31,7 @@ namespace {
 constexpr std::array<ui::ColumnLayout, 11> kColumns{{
     {"Qry Date", 1300},
     {"Origin", 1000},
-    {"Consign No", 1300},
+    {"Consign No", 1700}, // a whole 14-digit number
     {"RS Date", 1300, ui::flexAlignRightBottom},
     {"RS No.", 1300, ui::flexAlignRightBottom},
     {"Reason", 1400},

@@ -227,7 +227,7 @@ TEST_F(CustomerCareReport, ShowFillsTheGridInOneStepInBookingDateOrder)
                                                  "06-12-2026|107|||P107|PARTY 107|ZEL|2.5||", // Nulls as empty cells
                                                  "06-12-2026|108|||P108|PARTY 108|ZEL|2.5|AIR|CREDIT",
                                              }));
-    const int widths[] = {1200, 1300, 1100, 2000, 1300, 3800, 1300, 1200, 1600, 1900};
+    const int widths[] = {1200, 1700, 1100, 2000, 1300, 3800, 1300, 1200, 1600, 1900};
     for (int c = 0; c < 10; ++c)
         EXPECT_EQ(w.msgGrid->colWidth(c), widths[c]) << c;
     for (int r = 0; r < w.msgGrid->rows(); ++r)

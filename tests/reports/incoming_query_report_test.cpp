@@ -219,7 +219,7 @@ TEST_F(IncomingQueryReport, TheElevenColumnsShowNullsAsEmptyCells)
                            "17-Jun-2026|KWD|12345678901234|15-Jun-2026|100234|DC|DOOR CLOSED|500123|ZEL|ADMIN|"
                            "2026-06-16 10:15:30",
                            "17-Jun-2026||5002||||||||", "||||||||||"}));
-    const int widths[] = {1300, 1000, 1300, 1300, 1300, 1400, 3400, 1400, 2400, 1600, 2300};
+    const int widths[] = {1300, 1000, 1700, 1300, 1300, 1400, 3400, 1400, 2400, 1600, 2300};
     for (int col = 0; col < int(std::size(widths)); ++col) {
         EXPECT_EQ(w.msgGrid->colWidth(col), widths[col]) << col;
         EXPECT_EQ(w.msgGrid->colAlignment(col), col == 3 || col == 4 ? ui::flexAlignRightBottom : ui::flexAlignGeneral)

@@ -219,7 +219,7 @@ TEST_F(QueryLogReport, OutgoingRecordsFillTheTwentyTwoColumnsWithTheManifestAndB
                            "Reason Desc", "", "Branch", "Booking Date", "City Code", "Destination", "Region",
                            "Booking Mode", "Transaction Mode", "Party Code", "Weight", "Machine Id", "Create User",
                            "Create Date", "DB Month"}));
-    const int widths[] = {1300, 1000, 1300, 1300, 1600, 1300, 1400, 3400, 0,    1600, 1600,
+    const int widths[] = {1300, 1000, 1700, 1300, 1600, 1300, 1400, 3400, 0,    1600, 1600,
                           1600, 1600, 1600, 1600, 1600, 1600, 1600, 1600, 1600, 2300, 1600};
     for (int c = 0; c < 22; ++c) {
         EXPECT_EQ(grid->colWidth(c), c == 9 ? 2400 : widths[c]) << c;
@@ -258,7 +258,7 @@ TEST_F(QueryLogReport, IncomingRecordsReplaceTheOutgoingLayoutWithThirteenColumn
     EXPECT_EQ(rowTexts(grid, 0), QStringList({"Qry Date", "Origin", "Consign No", "RS Date", "RS No.", "Reason",
                                               "Reason Desc", "DRS No.", "Branch", "Machine Id", "Create User",
                                               "Create Date", "DB Name"}));
-    const int widths[] = {1300, 1000, 1300, 1300, 1300, 1400, 3400, 1400, 2400, 1600, 1600, 2300, 1700};
+    const int widths[] = {1300, 1000, 1700, 1300, 1300, 1400, 3400, 1400, 2400, 1600, 1600, 2300, 1700};
     for (int c = 0; c < 13; ++c) {
         EXPECT_EQ(grid->colWidth(c), widths[c]) << c;
         EXPECT_EQ(grid->colAlignment(c) == ui::flexAlignRightBottom, c == 3 || c == 4) << c;
