@@ -10,17 +10,23 @@
 #include "invoice/frmPendPODQry.h"
 #include "invoice/frmQuery.h"
 #include "podquery/frmPODQueryGrid.h"
+#include "reports/frmCCNos_Rpt.h"
+#include "reports/frmQryRpt.h"
+#include "reports/frmQueryReport.h"
 
 #include "platform/db/Connection.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/ui/BoundGrid.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPushButton>
 #include <QTest>
+
+#include <span>
 
 namespace {
 
@@ -123,7 +129,7 @@ int columnPixels(QAbstractItemView* grid, int col)
 }
 
 struct Column {
-    const char* grid; // the grid's object name
+    const char* grid; // the grid's object name, "window.grid" where several windows name theirs alike
     int col;
     const char* value; // the widest value the column holds in normal use
     const char* shown; // "whole" or "marked"
@@ -133,6 +139,7 @@ struct Column {
 // bold Verdana is wider than the fonts of the invoice and dummy POD windows: dates with their
 // weekday and 14-digit numbers are marked there, as in the head-office panel's regular Verdana.
 // In the POD query window's non-delivery grid the longer reason names are marked.
+// The report windows' regular Verdana holds every value of their grids whole.
 // The values of one grid differ, so that each is found among the grid's drawn texts.
 const Column kColumns[] = {
     {"msgLMF", 0, "02-12-26 -Wednesday", "marked"},
@@ -193,6 +200,67 @@ const Column kColumns[] = {
     {"msgFind", 0, "02-Dec-26", "whole"},
     {"msgFind", 1, "10000000003801", "whole"},
     {"msgFind", 2, "NORTHFIELD TELECOM SERVICES", "marked"},
+    {"frmCCNos_Rpt.msgGrid", 0, "02-12-2026", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 1, "10000000003801", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 2, "DUN", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 3, "VISAKHAPATNAM", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 4, "P-1701", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 5, "NORTHFIELD TELECOM SERVICES", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 6, "VLR", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 7, "12345.5", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 8, "To Pay", "whole"},
+    {"frmCCNos_Rpt.msgGrid", 9, "PRIORITY", "whole"},
+    {"frmQueryReport.msgGrid", 0, "02-Dec-2026", "whole"},
+    {"frmQueryReport.msgGrid", 1, "MAA", "whole"},
+    {"frmQueryReport.msgGrid", 2, "10000000003801", "whole"},
+    {"frmQueryReport.msgGrid", 3, "30-Nov-2026", "whole"},
+    {"frmQueryReport.msgGrid", 4, "1261200019", "whole"},
+    {"frmQueryReport.msgGrid", 5, "DLK", "whole"},
+    {"frmQueryReport.msgGrid", 6, "Consignee's door locked", "whole"},
+    {"frmQueryReport.msgGrid", 7, "1261200027", "whole"},
+    {"frmQueryReport.msgGrid", 8, "Velmora Main", "whole"},
+    {"frmQueryReport.msgGrid", 9, "meera", "whole"},
+    {"frmQueryReport.msgGrid", 10, "2026-12-02 19:45:12", "whole"},
+};
+
+// The query-log report by type lays out one grid per type: the incoming layout, then the outgoing.
+const Column kIncomingLogColumns[] = {
+    {"frmQryRpt.msgGrid", 0, "02-Dec-2026", "whole"},
+    {"frmQryRpt.msgGrid", 1, "MAA", "whole"},
+    {"frmQryRpt.msgGrid", 2, "10000000003801", "whole"},
+    {"frmQryRpt.msgGrid", 3, "30-Nov-2026", "whole"},
+    {"frmQryRpt.msgGrid", 4, "1261200019", "whole"},
+    {"frmQryRpt.msgGrid", 5, "DLK", "whole"},
+    {"frmQryRpt.msgGrid", 6, "Consignee's door locked", "whole"},
+    {"frmQryRpt.msgGrid", 7, "1261200027", "whole"},
+    {"frmQryRpt.msgGrid", 8, "Velmora Main", "whole"},
+    {"frmQryRpt.msgGrid", 9, "COUNTER-3", "whole"},
+    {"frmQryRpt.msgGrid", 10, "meera", "whole"},
+    {"frmQryRpt.msgGrid", 11, "2026-12-02 19:45:12", "whole"},
+    {"frmQryRpt.msgGrid", 12, "ZELDEC26", "whole"},
+};
+const Column kOutgoingLogColumns[] = {
+    {"frmQryRpt.msgGrid", 0, "02-Dec-2026", "whole"},
+    {"frmQryRpt.msgGrid", 1, "MAA", "whole"},
+    {"frmQryRpt.msgGrid", 2, "10000000003801", "whole"},
+    {"frmQryRpt.msgGrid", 3, "30-Nov-2026", "whole"},
+    {"frmQryRpt.msgGrid", 4, "VISAKHAPATNAM", "whole"},
+    {"frmQryRpt.msgGrid", 5, "1261200019", "whole"},
+    {"frmQryRpt.msgGrid", 6, "DLK", "whole"},
+    {"frmQryRpt.msgGrid", 7, "Consignee's door locked", "whole"},
+    {"frmQryRpt.msgGrid", 9, "Velmora Main", "whole"},
+    {"frmQryRpt.msgGrid", 10, "28-Nov-26", "whole"},
+    {"frmQryRpt.msgGrid", 11, "VZG", "whole"},
+    {"frmQryRpt.msgGrid", 12, "TIRUCHIRAPPALLI", "whole"},
+    {"frmQryRpt.msgGrid", 13, "South", "whole"},
+    {"frmQryRpt.msgGrid", 14, "Cash", "whole"},
+    {"frmQryRpt.msgGrid", 15, "To Pay", "whole"},
+    {"frmQryRpt.msgGrid", 16, "P-1701", "whole"},
+    {"frmQryRpt.msgGrid", 17, "12345.500", "whole"},
+    {"frmQryRpt.msgGrid", 18, "COUNTER-3", "whole"},
+    {"frmQryRpt.msgGrid", 19, "meera", "whole"},
+    {"frmQryRpt.msgGrid", 20, "2026-12-02 19:45:12", "whole"},
+    {"frmQryRpt.msgGrid", 21, "ZELDEC26", "whole"},
 };
 
 class ReadableLayouts : public testsupport::CoreFixture {
@@ -210,9 +278,42 @@ protected:
         ui::DefaultInstance<invoice::frmPendPODQry>::unload();
         ui::DefaultInstance<invoice::frmQuery>::unload();
         ui::DefaultInstance<podquery::frmPODQueryGrid>::unload();
+        ui::DefaultInstance<reports::frmCCNos_Rpt>::unload();
+        ui::DefaultInstance<reports::frmQueryReport>::unload();
+        ui::DefaultInstance<reports::frmQryRpt>::unload();
         CoreFixture::TearDown();
     }
 };
+
+// The grid a column names: the named window's, or the first window's grid of the name (the
+// head-office panels of two windows share names).
+QAbstractItemView* gridNamed(const QList<QWidget*>& windows, const QString& name)
+{
+    const QString window = name.section(QLatin1Char('.'), 0, -2);
+    const QString grid = name.section(QLatin1Char('.'), -1);
+    for (QWidget* w : windows)
+        if (window.isEmpty() || w->objectName() == window)
+            for (QAbstractItemView* view : w->findChildren<QAbstractItemView*>(grid))
+                return view;
+    return nullptr;
+}
+
+// Writes the columns' values into the first data row of their grids.
+void writeValues(const QList<QWidget*>& windows, std::span<const Column> columns)
+{
+    for (const Column& c : columns)
+        if (auto* grid = qobject_cast<ui::FlexGrid*>(gridNamed(windows, QLatin1String(c.grid))))
+            grid->setTextMatrix(1, c.col, QLatin1String(c.value));
+}
+
+// The query-log report by type laid out for one type, as Show does before it reads the (here
+// empty) log.
+void layOutQueryLog(const QString& type)
+{
+    auto& log = ui::DefaultInstance<reports::frmQryRpt>::get();
+    log.cboQryType->setCurrentIndex(log.cboQryType->findText(type));
+    log.cmdShow_Click();
+}
 
 // Lays out every grid as its window does and writes the table's values into its first data row.
 QList<QWidget*> windowsWithValues()
@@ -258,34 +359,32 @@ QList<QWidget*> windowsWithValues()
                         &Pod::FormatIncomingGrid, &Pod::FormatFindGrid})
         (pod.*format)();
 
-    const QList<QWidget*> windows{&history, &dummyPod, &invoice, &pod};
+    QList<QWidget*> windows{&history, &dummyPod, &invoice, &pod};
     // the head-office panels' grids hold their own rows
     for (const Column& c : kColumns)
         for (QWidget* window : windows)
             if (auto* grid = window->findChild<ui::FlexGrid*>(QLatin1String(c.grid));
                 grid && grid->parentWidget()->objectName() != QLatin1String("fraROStatus"))
                 grid->setTextMatrix(1, c.col, QLatin1String(c.value));
+
+    // the report windows, each grid as Show empties it before the first record
+    auto& care = ui::DefaultInstance<reports::frmCCNos_Rpt>::get();
+    care.FormatGrid();
+    auto& incoming = ui::DefaultInstance<reports::frmQueryReport>::get();
+    incoming.FormatGrid();
+    layOutQueryLog(QStringLiteral("INCOMING"));
+    windows << &care << &incoming << &ui::DefaultInstance<reports::frmQryRpt>::get();
+    writeValues(windows, kColumns);
+    writeValues(windows, kIncomingLogColumns);
     return windows;
 }
 
-TEST_F(ReadableLayouts, EveryGridValueHeadingAndCaptionIsWholeOrMarked)
+// Each column's value is drawn whole or marked, within the column.
+void expectValuesFit(const QList<QWidget*>& windows, std::span<const Column> columns)
 {
-    for (const auto& [family, installed] : {std::pair{"MS Sans Serif", "Liberation Sans"}, {"Verdana", "DejaVu Sans"},
-                                            {"Courier New", "Liberation Mono"}, {"Times New Roman", "Liberation Serif"}})
-        EXPECT_EQ(QFontInfo(QFont(QLatin1String(family))).family(), QLatin1String(installed)) << family;
-
-    const QList<QWidget*> windows = windowsWithValues();
-    QMap<QString, QAbstractItemView*> grids;
-    for (QWidget* window : windows)
-        for (QAbstractItemView* grid : window->findChildren<QAbstractItemView*>())
-            // the first window's grid of a name: the head-office panels of two windows share names
-            if ((grid->objectName().startsWith(QLatin1String("msg")) || grid->objectName() == QLatin1String("dgdQuery"))
-                && !grids.contains(grid->objectName()))
-                grids[grid->objectName()] = grid;
-
-    for (const Column& c : kColumns) {
+    for (const Column& c : columns) {
         SCOPED_TRACE(QStringLiteral("%1 column %2: %3").arg(c.grid).arg(c.col).arg(c.value).toStdString());
-        QAbstractItemView* grid = grids.value(QLatin1String(c.grid));
+        QAbstractItemView* grid = gridNamed(windows, QLatin1String(c.grid));
         ASSERT_NE(grid, nullptr);
         // the whole grid drawn at once (the window's width may hide columns to scroll to)
         grid->resize(20000, grid->height());
@@ -295,6 +394,33 @@ TEST_F(ReadableLayouts, EveryGridValueHeadingAndCaptionIsWholeOrMarked)
         EXPECT_EQ(howShown(value->text, QString::fromUtf8(c.value)), QLatin1String(c.shown)) << value->text.toStdString();
         EXPECT_LE(value->width, columnPixels(grid, c.col));
     }
+}
+
+// Each heading of a shown column is drawn whole or marked, within the column.
+void expectHeadingsFit(ui::FlexGrid* grid)
+{
+    grid->resize(20000, grid->height());
+    const std::vector<Drawn> drawn = textsDrawnBy(grid);
+    for (int c = 0; c < grid->cols(); ++c) {
+        const QString heading = grid->textMatrix(0, c);
+        if (heading.isEmpty() || grid->colWidth(c) == 0)
+            continue;
+        const Drawn* shown = drawnValue(drawn, heading);
+        EXPECT_TRUE(shown && shown->width <= columnPixels(grid, c))
+            << grid->window()->objectName().toStdString() << "." << grid->objectName().toStdString() << " heading "
+            << heading.toStdString();
+    }
+}
+
+TEST_F(ReadableLayouts, EveryGridValueHeadingAndCaptionIsWholeOrMarked)
+{
+    for (const auto& [family, installed] : {std::pair{"MS Sans Serif", "Liberation Sans"}, {"Verdana", "DejaVu Sans"},
+                                            {"Courier New", "Liberation Mono"}, {"Times New Roman", "Liberation Serif"}})
+        EXPECT_EQ(QFontInfo(QFont(QLatin1String(family))).family(), QLatin1String(installed)) << family;
+
+    const QList<QWidget*> windows = windowsWithValues();
+    expectValuesFit(windows, kColumns);
+    expectValuesFit(windows, kIncomingLogColumns);
 
     // the labels and buttons, then the headings of the flex grids
     for (QWidget* window : windows) {
@@ -318,19 +444,14 @@ TEST_F(ReadableLayouts, EveryGridValueHeadingAndCaptionIsWholeOrMarked)
                 width += d.width;
             EXPECT_LE(width, control->width());
         }
-        for (auto* grid : window->findChildren<ui::FlexGrid*>()) {
-            grid->resize(20000, grid->height());
-            const std::vector<Drawn> drawn = textsDrawnBy(grid);
-            for (int c = 0; c < grid->cols(); ++c) {
-                const QString heading = grid->textMatrix(0, c);
-                if (heading.isEmpty() || grid->colWidth(c) == 0)
-                    continue;
-                const Drawn* shown = drawnValue(drawn, heading);
-                EXPECT_TRUE(shown && shown->width <= columnPixels(grid, c))
-                    << grid->objectName().toStdString() << " heading " << heading.toStdString();
-            }
-        }
+        for (auto* grid : window->findChildren<ui::FlexGrid*>())
+            expectHeadingsFit(grid);
     }
+
+    layOutQueryLog(QStringLiteral("OUTGOING"));
+    writeValues(windows, kOutgoingLogColumns);
+    expectValuesFit(windows, kOutgoingLogColumns);
+    expectHeadingsFit(ui::DefaultInstance<reports::frmQryRpt>::get().msgGrid);
 }
 
 // A caption too narrow for its control is marked on the side its alignment hides, except that a
