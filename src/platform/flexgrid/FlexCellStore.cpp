@@ -2,14 +2,19 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ui {
 
 void FlexCellStore::resize(int rows, int cols)
 {
+    // Every row holds one cell per column, so while the columns stay only new rows need cells:
+    // a grid grown a row at a time stays linear.
+    const size_t firstToSize = m_columns.size() == size_t(cols) ? std::min(m_rows.size(), size_t(rows)) : 0;
     m_columns.resize(size_t(cols));
     m_rows.resize(size_t(rows));
-    for (Row& row : m_rows)
-        row.cells.resize(size_t(cols));
+    for (size_t r = firstToSize; r < m_rows.size(); ++r)
+        m_rows[r].cells.resize(size_t(cols));
 }
 
 void FlexCellStore::insertRow(int at)
