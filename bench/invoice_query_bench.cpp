@@ -6,13 +6,12 @@
 // as its stored type is.
 
 #include "BenchInstallation.h"
+#include "RawSqlite.h"
 
 #include "core/ModuleState.h"
 #include "invoice/frmQuery.h"
 
 #include "platform/db/SqliteFunctions.h"
-#include "platform/db/TsqlAdapter.h"
-#include "platform/db/TsqlTokenizer.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
@@ -82,21 +81,12 @@ void BM_ReadWholeMonth(benchmark::State& state)
     closeWindow(state, window);
 }
 
-// Names resolve to the connection's own database: the invoice statement names no other.
-class OwnDatabase : public db::NameResolver {
-public:
-    QString schemaFor(const QString&, const QString&) override { return QStringLiteral("main"); }
-    Columns columnsOf(const QString&, const QString&) override { return {}; }
-};
-
 void BM_ReadWholeMonth_RawSqlite(benchmark::State& state)
 {
     const bench::Installation& inst = bench::installation(state.range(0));
     auto& window = openWindow(inst);
     window.cmdShow_Click();
-    OwnDatabase own;
-    const QByteArray sql =
-        db::joinTokens(db::adaptStatement(db::tokenize(window.adodcQuery.RecordSource), own).tokens).toUtf8();
+    const QByteArray sql = bench::sqliteText(window.adodcQuery.RecordSource);
     closeWindow(state, window);
 
     const QString file = inst.root + QStringLiteral("/servers/ZELSERVER/") + inst.monthDatabase + QStringLiteral(".sqlite");
@@ -106,24 +96,7 @@ void BM_ReadWholeMonth_RawSqlite(benchmark::State& state)
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK)
         state.SkipWithError(sqlite3_errmsg(handle));
-    int rows = 0;
-    for (auto _ : state) {
-        rows = 0;
-        const int columns = sqlite3_column_count(stmt);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            ++rows;
-            for (int c = 0; c < columns; ++c) {
-                switch (sqlite3_column_type(stmt, c)) {
-                case SQLITE_INTEGER: benchmark::DoNotOptimize(sqlite3_column_int64(stmt, c)); break;
-                case SQLITE_FLOAT: benchmark::DoNotOptimize(sqlite3_column_double(stmt, c)); break;
-                case SQLITE_NULL: break;
-                default: benchmark::DoNotOptimize(sqlite3_column_text(stmt, c)); break;
-                }
-            }
-        }
-        sqlite3_reset(stmt);
-    }
-    state.counters["rows"] = rows;
+    bench::stepEveryRow(state, stmt);
     sqlite3_finalize(stmt);
     sqlite3_close(handle);
 }

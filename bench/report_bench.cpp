@@ -11,6 +11,7 @@
 // QUORVEL_BENCH_ROOT at a root of its own (a copy of the month files will do).
 
 #include "BenchInstallation.h"
+#include "RawSqlite.h"
 
 #include "core/ModuleState.h"
 #include "reports/CustomerCareStatements.h"
@@ -21,8 +22,6 @@
 #include "reports/frmQueryReport.h"
 
 #include "platform/db/SqliteFunctions.h"
-#include "platform/db/TsqlAdapter.h"
-#include "platform/db/TsqlTokenizer.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
@@ -150,42 +149,17 @@ void closeWindow(benchmark::State& state, Window& window)
     core::gcnnMonth.close();
 }
 
-// Every database a statement names is the file the peer opens.
-class OwnDatabase : public db::NameResolver {
-public:
-    QString schemaFor(const QString&, const QString&) override { return QStringLiteral("main"); }
-    Columns columnsOf(const QString&, const QString&) override { return {}; }
-};
-
 // Steps the statement, rewritten for SQLite, to its last row on a plain connection to the file.
 void readRaw(benchmark::State& state, const QString& file, const QString& statement)
 {
-    OwnDatabase own;
-    const QByteArray sql = db::joinTokens(db::adaptStatement(db::tokenize(statement), own).tokens).toUtf8();
+    const QByteArray sql = bench::sqliteText(statement);
     const Sqlite database(file);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(database.handle, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
         state.SkipWithError(sqlite3_errmsg(database.handle));
         return;
     }
-    int rows = 0;
-    for (auto _ : state) {
-        rows = 0;
-        const int columns = sqlite3_column_count(stmt);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            ++rows;
-            for (int c = 0; c < columns; ++c) {
-                switch (sqlite3_column_type(stmt, c)) {
-                case SQLITE_INTEGER: benchmark::DoNotOptimize(sqlite3_column_int64(stmt, c)); break;
-                case SQLITE_FLOAT: benchmark::DoNotOptimize(sqlite3_column_double(stmt, c)); break;
-                case SQLITE_NULL: break;
-                default: benchmark::DoNotOptimize(sqlite3_column_text(stmt, c)); break;
-                }
-            }
-        }
-        sqlite3_reset(stmt);
-    }
-    state.counters["rows"] = rows;
+    bench::stepEveryRow(state, stmt);
     sqlite3_finalize(stmt);
 }
 

@@ -3,6 +3,7 @@
 // the entering user's branch, and a grid left alone when the consignment has no entry.
 
 #include "support/GridText.h"
+#include "support/RowInsert.h"
 #include "support/WindowFixture.h"
 
 #include "consignment/NonDeliveryStatements.h"
@@ -49,19 +50,11 @@ protected:
     void entry(qint64 reference, qint64 number, const QString& date, const QString& status,
                const QStringList& extra = {}, const QString& destination = "'Northfield'")
     {
-        QStringList columns{"ReferenceNo", "NDDate", "Status", "ConsignNo", "BookingDate", "BranchCode",
-                            "Destination", "FromAddr1", "ToAddr1", "ReasonCode"};
-        QStringList values{QString::number(reference), "'" + date + "'", "'" + status + "'", QString::number(number),
-                           "'2026-06-01'", "'ZEL'", destination, "'Sender'", "'Main St'", "'DL'"};
-        for (const QString& pair : extra) {
-            const QString column = pair.section('=', 0, 0);
-            const QString value = pair.section('=', 1);
-            if (const qsizetype at = columns.indexOf(column); at >= 0)
-                values[at] = value;
-            else
-                columns << column, values << value;
-        }
-        execute(kMonth, "INSERT INTO tab_NonDelivery (" + columns.join(',') + ") VALUES (" + values.join(',') + ")");
+        const QStringList pairs{"ReferenceNo=" + QString::number(reference), "NDDate='" + date + "'",
+                                "Status='" + status + "'", "ConsignNo=" + QString::number(number),
+                                "BookingDate='2026-06-01'", "BranchCode='ZEL'", "Destination=" + destination,
+                                "FromAddr1='Sender'", "ToAddr1='Main St'", "ReasonCode='DL'"};
+        execute(kMonth, testsupport::insertOf("tab_NonDelivery", pairs + extra));
     }
 
     static void load(const QString& origin, const QString& number)

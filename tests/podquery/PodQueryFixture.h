@@ -5,6 +5,7 @@
 // INSERTs, numbers typed into the box and Enter pressed as a clerk does.
 
 #include "support/GridText.h"
+#include "support/RowInsert.h"
 #include "support/WindowFixture.h"
 
 #include "podquery/frmPODQueryGrid.h"
@@ -61,17 +62,8 @@ protected:
             "ODA_CHARGE=40", "SLAB_ID='S2'", "PAYMENT_TYPE='UPI'", "PAYMENT_REFNO='U-778'", "Contain1='Books'",
             "Contain2='Pens'", "Contain3='F-88'", "ContainValue=1200", "DeliveryStatus='D'",
             "PodScanDate='2026-06-10 14:05:09'", "CreateUser='ravi'", "MachineId='DESK-2'"};
-        QStringList columns{"ConsignmentNo"};
-        QStringList values{QString::number(number)};
-        for (const QString& pair : pairs + changes) {
-            const QString column = pair.section('=', 0, 0);
-            const QString value = pair.section('=', 1);
-            if (const qsizetype at = columns.indexOf(column); at >= 0)
-                values[at] = value;
-            else
-                columns << column, values << value;
-        }
-        execute(kMonth, "INSERT INTO Invoice (" + columns.join(',') + ") VALUES (" + values.join(',') + ")");
+        execute(kMonth, testsupport::insertOf("Invoice", QStringList{"ConsignmentNo=" + QString::number(number)}
+                                                             + pairs + changes));
     }
 
     // An outgoing manifest line: ManifestNo, ManifestDate, OriginCode and Destination as SQL values.

@@ -5,6 +5,7 @@
 #include "../podquery/PodQueryFixture.h"
 
 #include "support/GridText.h"
+#include "support/RowInsert.h"
 #include "support/WindowFixture.h"
 #include "support/WorkbookReader.h"
 
@@ -84,16 +85,7 @@ protected:
             pairs << QStringList{"BookingDate='2026-11-30'", "CityCode='DUN'", "Destination='DUNMERE'",
                                  "Region='South'", "BookingMode='Cash'", "TransactionMode='Paid'",
                                  "PartyCode='P-17'", "Weight=2.5", "MF_Destination='DUN'"};
-        QStringList columns, values;
-        for (const QString& pair : pairs + changes) {
-            const QString column = pair.section('=', 0, 0);
-            const QString value = pair.section('=', 1);
-            if (const qsizetype at = columns.indexOf(column); at >= 0)
-                values[at] = value;
-            else
-                columns << column, values << value;
-        }
-        execute(kAdmin, "INSERT INTO tbl_Qry_Details (" + columns.join(',') + ") VALUES (" + values.join(',') + ")");
+        execute(kAdmin, testsupport::insertOf("tbl_Qry_Details", pairs + changes));
     }
 
     QString exported(const QString& name) const { return root() + "/ConvertedExcelFile/" + name + ".xlsx"; }
