@@ -8,6 +8,8 @@
 #include "platform/db/Recordset.h"
 #include "platform/flexgrid/FlexGrid.h"
 
+#include <vector>
+
 namespace consignment {
 namespace {
 
@@ -34,8 +36,7 @@ void FillHeadOfficeGrid(const HeadOfficeQuery& query)
     }
     grid->clear();
     WriteWithFieldHeadings(grid, rs);
-    for (int c = 0; c < grid->cols(); ++c)
-        grid->setColWidth(c, query.colWidth);
+    grid->setColWidths(std::vector<int>(size_t(grid->cols()), query.colWidth));
 }
 
 } // namespace consignment

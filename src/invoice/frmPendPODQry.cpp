@@ -21,6 +21,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <vector>
 
 namespace invoice {
 
@@ -275,8 +276,10 @@ void frmPendPODQry::FlexGrid_Format()
     msgGrid->clear();
     msgGrid->setFontBold(true);
     msgGrid->setCols(int(kColumns.size()));
-    for (int c = 0; c < int(kColumns.size()); ++c)
-        msgGrid->setColWidth(c, kColumns[c].width);
+    std::vector<int> widths;
+    for (const GridColumn& column : kColumns)
+        widths.push_back(column.width);
+    msgGrid->setColWidths(widths);
     for (int c = 0; c < int(kColumns.size()); ++c)
         msgGrid->setTextMatrix(0, c, QLatin1String(kColumns[c].heading));
     msgGrid->setMergeCells(ui::flexMergeFree);

@@ -23,6 +23,7 @@
 #include <QScopeGuard>
 
 #include <span>
+#include <vector>
 
 namespace reports {
 
@@ -328,12 +329,15 @@ void frmQryRpt::cmdShow_Click()
         cmdShow->setFocus();
         return;
     }
+    // A row per record and the empty row after them, as a fill that adds a row after each record
+    // leaves it; sized at once, since the view's row headers cost a pass over every row per resize.
+    msgGrid->setRows(msgGrid->rows() + int(mRecordset.recordCount()));
+    std::vector<int> fields;
+    for (const Cell& cell : cells)
+        fields.push_back(mRecordset.fieldIndex(QLatin1String(cell.field)));
     for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), ++row) {
-        for (int c = 0; c < int(cells.size()); ++c) {
-            const QVariant value = mRecordset.value(QString::fromLatin1(cells[c].field));
-            msgGrid->setTextMatrix(row, c, CellText(value, cells[c].shown));
-        }
-        msgGrid->setRows(msgGrid->rows() + 1);
+        for (int c = 0; c < int(cells.size()); ++c)
+            msgGrid->setTextMatrix(row, c, CellText(mRecordset.value(fields[size_t(c)]), cells[c].shown));
     }
     msgGrid->setFocus();
 }

@@ -23,6 +23,7 @@
 #include <QScopeGuard>
 
 #include <array>
+#include <vector>
 
 namespace reports {
 
@@ -61,6 +62,17 @@ QLabel* caption(const ui::TwipsPlacer& t, QWidget* parent, const char* name, con
 
 // A date field as the grid shows it; Null shows an empty cell.
 QString dateText(const QVariant& value) { return runtime::Format(value, QStringLiteral("dd-MMM-yyyy")); }
+
+// The fields of the grid's columns, left to right.
+struct ShownField {
+    const char* name;
+    bool date;
+};
+constexpr ShownField kShownFields[] = {
+    {"QueryDate", true},   {"Origin", false},    {"ConsignmentNo", false}, {"RunsheetDate", true},
+    {"RunsheetNo", false}, {"ReasonCode", false}, {"Reason_Desc", false},  {"DRSNo", false},
+    {"BranchName", false}, {"Create_User", false}, {"Create_Date", false},
+};
 
 } // namespace
 
@@ -253,29 +265,16 @@ bool frmQueryReport::ShowEnquiries()
         return false;
     // room for every record at once, and one empty row below the last
     msgGrid->setRows(int(mRecordset.recordCount()) + 2);
-    for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), ++row)
-        WriteRecordRow(row);
+    std::vector<int> fields;
+    for (const ShownField& shown : kShownFields)
+        fields.push_back(mRecordset.fieldIndex(QLatin1String(shown.name)));
+    for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), ++row) {
+        for (int col = 0; col < int(std::size(kShownFields)); ++col) {
+            const QVariant value = mRecordset.value(fields[size_t(col)]);
+            msgGrid->setTextMatrix(row, col, kShownFields[col].date ? dateText(value) : runtime::CellText(value));
+        }
+    }
     return true;
-}
-
-void frmQueryReport::WriteRecordRow(int row)
-{
-    const auto field = [this](const char* name) { return mRecordset.value(QLatin1String(name)); };
-    const QString cells[] = {
-        dateText(field("QueryDate")),
-        runtime::CellText(field("Origin")),
-        runtime::CellText(field("ConsignmentNo")),
-        dateText(field("RunsheetDate")),
-        runtime::CellText(field("RunsheetNo")),
-        runtime::CellText(field("ReasonCode")),
-        runtime::CellText(field("Reason_Desc")),
-        runtime::CellText(field("DRSNo")),
-        runtime::CellText(field("BranchName")),
-        runtime::CellText(field("Create_User")),
-        runtime::CellText(field("Create_Date")),
-    };
-    for (int col = 0; col < int(std::size(cells)); ++col)
-        msgGrid->setTextMatrix(row, col, cells[col]);
 }
 
 void frmQueryReport::cmdExcel_Click()

@@ -65,7 +65,6 @@ private:
     IncomingQueryFilter CurrentFilter() const;
     // Runs the report into the grid; false when no enquiry matched.
     bool ShowEnquiries();
-    void WriteRecordRow(int row);
 };
 
 } // namespace reports

@@ -289,6 +289,19 @@ TEST_F(FlexGridTest, WidthsAndHeightsAreTwips)
     grid.setColWidth(2, 900);
     EXPECT_FALSE(grid.isColumnHidden(2));
 
+    // Widths set at once: shown, hidden and restored to the default, kept when rows change after.
+    const int widths[] = {1440, 0, -1};
+    grid.setColWidths(widths);
+    grid.setRows(grid.rows() + 5);
+    FlexGrid fresh;
+    fill(fresh, 1, 1);
+    EXPECT_EQ(grid.columnWidth(0), grid.logicalDpiX());
+    EXPECT_TRUE(grid.isColumnHidden(1));
+    EXPECT_EQ(grid.colWidth(2), fresh.colWidth(0));
+    EXPECT_EQ(grid.columnWidth(2), fresh.columnWidth(0));
+    const int tooMany[] = {100, 100, 100, 100};
+    EXPECT_THROW(grid.setColWidths(tooMany), runtime::RuntimeError);
+
     grid.setRowHeight(1, 720);
     EXPECT_EQ(grid.QTableView::rowHeight(0), grid.logicalDpiY() / 2);
     EXPECT_EQ(grid.rowHeight(1), 720);

@@ -117,12 +117,14 @@ QVariant Recordset::value(int index) const
 
 Field Recordset::field(int index) const { return {m_result.columns.value(index), value(index)}; }
 
-Field Recordset::field(const QString& name) const
+Field Recordset::field(const QString& name) const { return field(fieldIndex(name)); }
+
+int Recordset::fieldIndex(const QString& name) const
 {
     requireOpen();
     for (qsizetype i = 0; i < m_result.columns.size(); ++i)
         if (m_result.columns[i].compare(name, Qt::CaseInsensitive) == 0)
-            return field(int(i));
+            return int(i);
     throw DbError(DbErrorKind::ItemNotFound);
 }
 

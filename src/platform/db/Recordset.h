@@ -43,7 +43,9 @@ public:
     Field field(int index) const;
     Field field(const QString& name) const;
     QVariant value(int index) const;
-    QVariant value(const QString& name) const { return field(name).value; }
+    QVariant value(const QString& name) const { return value(fieldIndex(name)); }
+    // The position of the field of that name, as field(name) finds it; throws as field(name) does.
+    int fieldIndex(const QString& name) const;
     // The column names, in order.
     const QStringList& fieldNames() const;
 

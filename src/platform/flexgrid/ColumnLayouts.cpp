@@ -2,6 +2,8 @@
 
 #include "platform/flexgrid/FlexGrid.h"
 
+#include <vector>
+
 namespace ui {
 
 void emptyWithColumns(FlexGrid* grid, std::span<const ColumnLayout> columns)
@@ -13,8 +15,10 @@ void emptyWithColumns(FlexGrid* grid, std::span<const ColumnLayout> columns)
 
 void setWidths(FlexGrid* grid, std::span<const ColumnLayout> columns)
 {
-    for (int c = 0; c < int(columns.size()); ++c)
-        grid->setColWidth(c, columns[c].width);
+    std::vector<int> widths;
+    for (const ColumnLayout& column : columns)
+        widths.push_back(column.width);
+    grid->setColWidths(widths);
 }
 
 void setAlignments(FlexGrid* grid, std::span<const ColumnLayout> columns)

@@ -192,8 +192,10 @@ void FlexGrid::resizeCells(int rows, int cols, int fixedRows, int fixedCols)
             m_cells.resize(rows, cols);
             m_model->endRows(insert);
         }
+        // rows come and go with the view's own layout; only new or removed columns need widths
+        if (cols != oldCols)
+            applyColumnWidths();
     }
-    applyColumnWidths();
     clampSelection();
     scheduleMerge();
 }

@@ -5,6 +5,7 @@
 
 #include <QTableView>
 #include <optional>
+#include <span>
 
 namespace ui {
 
@@ -89,6 +90,8 @@ public:
     // Layout. A width or height of 0 hides the column or row; -1 restores the default.
     int colWidth(int col) const;
     void setColWidth(int col, int twips);
+    // The widths of the first columns in one layout pass, as setColWidth on each would leave them.
+    void setColWidths(std::span<const int> twips);
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);
     int rowHeightMin() const { return m_rowHeightMinTwips; }

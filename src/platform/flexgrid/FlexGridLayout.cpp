@@ -27,6 +27,18 @@ void FlexGrid::setColWidth(int col, int twips)
     applyColumnWidths();
 }
 
+void FlexGrid::setColWidths(std::span<const int> twips)
+{
+    if (qsizetype(twips.size()) > cols())
+        raiseInvalidArgument();
+    for (const int width : twips)
+        if (width < -1)
+            raiseInvalidArgument();
+    for (int col = 0; col < int(twips.size()); ++col)
+        m_cells.column(col).widthTwips = twips[size_t(col)];
+    applyColumnWidths();
+}
+
 int FlexGrid::rowHeight(int row) const
 {
     checkRow(row);
