@@ -3,6 +3,7 @@
 // The peer of the benchmarks that read whole results: SQLite stepping a prepared statement to its
 // last row, every cell read in its stored type.
 
+#include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlAdapter.h"
 #include "platform/db/TsqlTokenizer.h"
 
@@ -45,6 +46,23 @@ inline void stepEveryRow(benchmark::State& state, sqlite3_stmt* stmt)
         sqlite3_reset(stmt);
     }
     state.counters["rows"] = rows;
+}
+
+// Opens the database file read-only with the server's functions and steps the statement, rewritten
+// as the data layer rewrites it, to its last row once per iteration.
+inline void stepEveryRowOf(benchmark::State& state, const QString& file, const QString& statement)
+{
+    const QByteArray sql = sqliteText(statement);
+    sqlite3* database = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &database, SQLITE_OPEN_READONLY, nullptr);
+    db::registerServerFunctions(database);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(database, sql.constData(), int(sql.size()), &stmt, nullptr) == SQLITE_OK)
+        stepEveryRow(state, stmt);
+    else
+        state.SkipWithError(sqlite3_errmsg(database));
+    sqlite3_finalize(stmt);
+    sqlite3_close(database);
 }
 
 } // namespace bench

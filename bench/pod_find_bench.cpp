@@ -7,6 +7,7 @@
 //   BM_PodFind_Statement:  the same statement alone through the data layer, every value read
 
 #include "BenchInstallation.h"
+#include "DataLayerRead.h"
 
 #include "podquery/FindStatements.h"
 #include "podquery/frmPODQueryGrid.h"
@@ -101,17 +102,7 @@ void BM_PodFind_Statement(benchmark::State& state)
     const SearchDay& day = openSearchDay();
     const QString sql = podquery::findStatement(day.date, podquery::FindMode::Any, std::nullopt,
                                                 day.prefix(state.range(0)));
-    qint64 rows = 0;
-    for (auto _ : state) {
-        rows = 0;
-        db::Recordset rs;
-        rs.open(sql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
-        for (; !rs.eof(); rs.moveNext(), ++rows)
-            for (int c = 0; c < rs.fieldCount(); ++c)
-                benchmark::DoNotOptimize(rs.value(c));
-        rs.close();
-    }
-    state.counters["rows"] = double(rows);
+    bench::readEveryValue(state, sql);
     core::ResetModuleState();
 }
 

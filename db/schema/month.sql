@@ -398,6 +398,9 @@ CREATE TABLE tab_NonDelivery (
 );
 -- The serial of an entry among those of its date and action type counts along this index.
 CREATE INDEX IX_tab_NonDelivery_NDDate_Status_ReferenceNo ON tab_NonDelivery(NDDate, Status, ReferenceNo);
+-- The non-delivery search looks names up within a day at every key released in its two boxes.
+CREATE INDEX IX_tab_NonDelivery_NDDate_FromAddr1 ON tab_NonDelivery(NDDate, FromAddr1);
+CREATE INDEX IX_tab_NonDelivery_NDDate_ToAddr1 ON tab_NonDelivery(NDDate, ToAddr1);
 CREATE INDEX IX_tab_NonDelivery_ConsignNo ON tab_NonDelivery(ConsignNo);
 CREATE INDEX IX_tab_NonDelivery_Destination ON tab_NonDelivery(Destination);
 

@@ -7,6 +7,8 @@
 #include "support/WindowFixture.h"
 
 #include "consignment/frmConsignWiseGridQuery.h"
+#include "followup/frmManifestQuery.h"
+#include "followup/frmNDSearch.h"
 #include "invoice/frmPendPODQry.h"
 #include "invoice/frmQuery.h"
 #include "podquery/frmPODQueryGrid.h"
@@ -221,6 +223,27 @@ const Column kColumns[] = {
     {"frmQueryReport.msgGrid", 8, "Velmora Main", "whole"},
     {"frmQueryReport.msgGrid", 9, "meera", "whole"},
     {"frmQueryReport.msgGrid", 10, "2026-12-02 19:45:12", "whole"},
+    {"msgManifest", 0, "12345", "whole"},
+    {"msgManifest", 1, "02-Dec-26", "whole"},
+    {"msgManifest", 2, "VZG", "whole"},
+    {"msgManifest", 3, "4762", "whole"},
+    {"msgManifest", 4, "20261202500001", "whole"},
+    {"msgManifest", 5, "10000000003801", "whole"},
+    {"msgManifest", 6, "ZEL", "whole"},
+    {"msgManifest", 7, "OPEN CONDITION", "whole"},
+    {"msgScreen", 0, "12718", "whole"},
+    {"msgScreen", 1, "2606150000012718", "marked"},
+    {"msgScreen", 2, "15-Jun-26", "whole"},
+    {"msgScreen", 3, "10000000003801", "whole"},
+    {"msgScreen", 4, "VISAKHAPATNAM", "whole"},
+    {"msgScreen", 5, "BR12", "whole"},
+    {"msgScreen", 6, "01-Jun-26", "whole"},
+    {"msgScreen", 7, "NORTHFIELD TELECOM SERVICES", "whole"},
+    {"msgScreen", 8, "NEAR UNIVERSITY AREA", "whole"},
+    {"msgScreen", 9, "DC", "whole"},
+    {"msgScreen", 10, "Remainder", "whole"},
+    {"msgScreen", 11, "12", "whole"},
+    {"msgScreen", 12, "TIRUCHIRAPPALLI", "whole"},
 };
 
 // The query-log report by type lays out one grid per type: the incoming layout, then the outgoing.
@@ -275,6 +298,8 @@ protected:
     void TearDown() override
     {
         ui::DefaultInstance<consignment::frmConsignWiseGridQuery>::unload();
+        ui::DefaultInstance<followup::frmManifestQuery>::unload();
+        ui::DefaultInstance<followup::frmNDSearch>::unload();
         ui::DefaultInstance<invoice::frmPendPODQry>::unload();
         ui::DefaultInstance<invoice::frmQuery>::unload();
         ui::DefaultInstance<podquery::frmPODQueryGrid>::unload();
@@ -373,7 +398,11 @@ QList<QWidget*> windowsWithValues()
     auto& incoming = ui::DefaultInstance<reports::frmQueryReport>::get();
     incoming.FormatGrid();
     layOutQueryLog(QStringLiteral("INCOMING"));
-    windows << &care << &incoming << &ui::DefaultInstance<reports::frmQryRpt>::get();
+    auto& manifests = ui::DefaultInstance<followup::frmManifestQuery>::get();
+    manifests.FlexFormat();
+    auto& nonDeliveries = ui::DefaultInstance<followup::frmNDSearch>::get();
+    nonDeliveries.FlexHeadings();
+    windows << &care << &incoming << &ui::DefaultInstance<reports::frmQryRpt>::get() << &manifests << &nonDeliveries;
     writeValues(windows, kColumns);
     writeValues(windows, kIncomingLogColumns);
     return windows;
