@@ -17,6 +17,7 @@
 #include "platform/runtime/Strings.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/ControlEvents.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 
@@ -35,13 +36,6 @@ constexpr int kLineHeight = 300; // twips between two label lines
 
 const QString kQueryTitle = QStringLiteral("Consignment Query");
 const QString kNotDelivered = QStringLiteral("NON - DELIVERED");
-
-QFont boldFont(const QWidget* control)
-{
-    QFont font = control->font();
-    font.setBold(true);
-    return font;
-}
 
 // A field's text as stored, or "--" when it is Null.
 QString TextOr(const QVariant& value)
@@ -76,9 +70,9 @@ void frmPODQuery::CreateControls()
                             int width) { return t.place(new QLabel(caption, parent), name, left, top, width, 240); };
 
     lblBranch = label(this, QStringLiteral("lblBranch"), QString(), 120, 60, 3800);
-    lblBranch->setFont(boldFont(lblBranch));
+    lblBranch->setFont(ui::boldFont(lblBranch));
     lblTitle = label(this, QStringLiteral("lblTitle"), kQueryTitle, 4000, 60, 3400);
-    lblTitle->setFont(boldFont(lblTitle));
+    lblTitle->setFont(ui::boldFont(lblTitle));
     lblTitle->setAlignment(Qt::AlignCenter);
     lblEscape = label(this, QStringLiteral("lblEscape"), QStringLiteral("Escape to Exit"), 9400, 60, 1800);
     lblEscape->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -88,7 +82,7 @@ void frmPODQuery::CreateControls()
     txtConsignNo = t.place(new QLineEdit(this), QStringLiteral("txtConsignNo"), 720, 480, 2200, 360);
     lblStatus = label(this, QStringLiteral("lblStatus"), QStringLiteral("Status"), 3300, 540, 700);
     lblDeliveryStatus = label(this, QStringLiteral("lblDeliveryStatus"), QString(), 4000, 540, 3400);
-    lblDeliveryStatus->setFont(boldFont(lblDeliveryStatus));
+    lblDeliveryStatus->setFont(ui::boldFont(lblDeliveryStatus));
     ui::setForeColor(lblDeliveryStatus, kRed);
 
     // Captions and values in columns; a line without a caption continues the value above.

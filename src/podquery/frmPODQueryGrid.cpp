@@ -20,6 +20,7 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowHost.h"
@@ -43,13 +44,6 @@ constexpr quint32 kYellow = 65535;
 constexpr quint32 kGridBackColor = 0x00D8FEFDu; // pale yellow
 constexpr quint32 kGridBeyondCells = 0x00E0E0E0u;
 constexpr int kLineHeight = 270; // twips between two label lines
-
-QFont boldFont(const QWidget* control)
-{
-    QFont font = control->font();
-    font.setBold(true);
-    return font;
-}
 
 // A field's text as stored, or the given text when it is Null.
 QString TextOr(const QVariant& value, const QString& nullText)
@@ -105,10 +99,10 @@ void frmPODQueryGrid::CreateControls()
     };
 
     lblTitle = label(this, "lblTitle", QStringLiteral("Consignment Query"), 6200, 60, 3000);
-    lblTitle->setFont(boldFont(lblTitle));
+    lblTitle->setFont(ui::boldFont(lblTitle));
     lblTitle->setAlignment(Qt::AlignCenter);
     lblBranch = label(this, "lblBranch", QString(), 120, 60, 5000);
-    lblBranch->setFont(boldFont(lblBranch));
+    lblBranch->setFont(ui::boldFont(lblBranch));
     lblEscape = label(this, "lblEscape", QStringLiteral("Escape to Exit"), 13200, 60, 2000);
 
     // The query line.
@@ -116,7 +110,7 @@ void frmPODQueryGrid::CreateControls()
     txtConsignNo = t.place(new QLineEdit(this), QStringLiteral("txtConsignNo"), 720, 420, 2000, 360);
     lblStatus = label(this, "lblStatus", QStringLiteral("Status"), 2900, 480, 700);
     lblDeliveryStatus = label(this, "lblDeliveryStatus", QString(), 3600, 480, 3600);
-    lblDeliveryStatus->setFont(boldFont(lblDeliveryStatus));
+    lblDeliveryStatus->setFont(ui::boldFont(lblDeliveryStatus));
     ui::setForeColor(lblDeliveryStatus, kRed);
     cmdAdditional = t.place(new QPushButton(QStringLiteral("&Additional Details"), this),
                             QStringLiteral("cmdAdditional"), 7300, 400, 1900, 400);
@@ -179,7 +173,7 @@ void frmPODQueryGrid::CreateControls()
     // The history grids, each with its caption above it.
     const auto historyGrid = [&](ui::FlexGrid*& grid, const char* name, const char* captionName, const char* caption,
                                  int top, int height) {
-        label(this, captionName, QString::fromLatin1(caption), 120, top, 6000)->setFont(boldFont(this));
+        label(this, captionName, QString::fromLatin1(caption), 120, top, 6000)->setFont(ui::boldFont(this));
         grid = t.place(new ui::FlexGrid(this), QString::fromLatin1(name), 120, top + 240, 15120, height);
         grid->setFixedCols(0);
         grid->setRows(2);

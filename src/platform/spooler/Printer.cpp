@@ -22,9 +22,20 @@ struct Device {
     std::optional<QString> pdfFolder; // set for the installation's PDF printer
 };
 
+// The device chosen in place of the default one (Printer::choose), "" for none.
+QString& chosenDevice()
+{
+    static QString name;
+    return name;
+}
+
 Device currentDevice()
 {
-    if (const auto pdf = installedPdfPrinter())
+    const auto pdf = installedPdfPrinter();
+    const QString chosen = chosenDevice().isEmpty() ? QString() : openPrinter(chosenDevice());
+    if (!chosen.isEmpty() && !(pdf && pdf->name == chosen))
+        return {chosen, std::nullopt};
+    if (pdf)
         return {pdf->name, pdf->folder};
     const QString system = defaultSystemPrinter();
     if (system.isEmpty())
@@ -77,6 +88,14 @@ Printer::~Printer() = default;
 
 QString Printer::deviceName() const { return currentDevice().name; }
 
+bool Printer::choose(const QString& name)
+{
+    const QString device = openPrinter(name);
+    if (!device.isEmpty())
+        chosenDevice() = device;
+    return !device.isEmpty();
+}
+
 QString Printer::formName() const
 {
     return formDevice_ == deviceName() ? form_.name : QString();
@@ -105,7 +124,28 @@ std::unique_ptr<QPrinter> Printer::makeQPrinter(const QString& documentName) con
     printer->setFullPage(true);
     printer->setPageSize(paperOf(device, formDevice_, form_));
     printer->setPageMargins(QMarginsF());
+    applyPageSettings(*printer);
     return printer;
+}
+
+QPageLayout::Orientation Printer::orientation() const { return orientation_.value_or(QPageLayout::Portrait); }
+
+void Printer::setOrientation(QPageLayout::Orientation orientation) { orientation_ = orientation; }
+
+int Printer::copies() const { return copies_.value_or(1); }
+
+void Printer::setCopies(int copies) { copies_ = copies; }
+
+void Printer::setMonochrome(bool monochrome) { monochrome_ = monochrome; }
+
+void Printer::applyPageSettings(QPrinter& printer) const
+{
+    if (orientation_)
+        printer.setPageOrientation(*orientation_);
+    if (copies_)
+        printer.setCopyCount(*copies_);
+    if (monochrome_)
+        printer.setColorMode(*monochrome_ ? QPrinter::GrayScale : QPrinter::Color);
 }
 
 void Printer::startDocument()
@@ -126,8 +166,15 @@ void Printer::print(const QString& text)
     const PrinterFont font = printerFont(fontName_, document_.get());
     const double pixelsPerTwip = document_->resolution() / kTwipsPerInch;
     painter_->setFont(font.font);
-    const double top = currentY_ * pixelsPerTwip;
-    painter_->drawText(QPointF(0, top + QFontMetricsF(font.font, document_.get()).ascent()), text);
+    const double baseline = currentY_ * pixelsPerTwip + QFontMetricsF(font.font, document_.get()).ascent();
+    if (font.cellWidth > 0) {
+        // text mode: each character in its own cell, so columns stay exact whatever the glyphs measure
+        for (qsizetype column = 0; column < text.size(); ++column)
+            if (!text[column].isSpace())
+                painter_->drawText(QPointF(column * font.cellWidth, baseline), QString(text[column]));
+    } else {
+        painter_->drawText(QPointF(0, baseline), text);
+    }
     currentY_ += font.lineHeight / pixelsPerTwip;
 }
 

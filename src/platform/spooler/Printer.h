@@ -2,9 +2,11 @@
 
 #include "platform/spooler/FormStore.h"
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -27,6 +29,10 @@ public:
     Printer& operator=(const Printer&) = delete;
 
     QString deviceName() const;
+    // Makes the printer of that name (compared case-insensitively, as openPrinter finds it) the device
+    // of the next documents in place of the default one. False, leaving the device as it was, when no
+    // printer has that name; a chosen printer that has gone gives way to the default again.
+    bool choose(const QString& name);
 
     // The paper of the next document: the form selected on this device, else the device's default paper.
     QString formName() const;
@@ -38,6 +44,14 @@ public:
     // <folder>/<documentName>-<n>.pdf with the first n not yet used; a system printer prints there.
     std::unique_ptr<QPrinter> makeQPrinter(const QString& documentName) const;
 
+    // Page settings of the next documents (the printer object's Orientation, Copies and ColorMode);
+    // until set, the device's own. pageSize() stays the paper as it stands in portrait.
+    QPageLayout::Orientation orientation() const;
+    void setOrientation(QPageLayout::Orientation orientation);
+    int copies() const;
+    void setCopies(int copies);
+    void setMonochrome(bool monochrome);
+
     // The font of the lines printed next (see printerFont); initially the resident 10 cpi draft font.
     QString fontName() const { return fontName_; }
     void setFontName(const QString& name) { fontName_ = name; }
@@ -46,6 +60,8 @@ public:
     void setCurrentY(double twips) { currentY_ = twips; }
 
     // Prints text at the left margin from the current position and moves down one line of the font.
+    // In a draft font each character fills one cell of the font's pitch: character n of the text
+    // stands n cells from the margin.
     void print(const QString& text);
     // Ends the document and releases it to the printer; the next line starts at the top of a new sheet.
     void endDoc();
@@ -54,9 +70,13 @@ private:
     Printer();
     ~Printer();
     void startDocument();
+    void applyPageSettings(QPrinter& printer) const;
 
     QString formDevice_; // the device the selected form belongs to
     PaperForm form_;
+    std::optional<QPageLayout::Orientation> orientation_;
+    std::optional<int> copies_;
+    std::optional<bool> monochrome_;
     QString fontName_ = QStringLiteral("Draft 10Cpi");
     double currentY_ = 0;
     std::unique_ptr<QPrinter> document_;

@@ -44,7 +44,7 @@ PrinterFont printerFont(const QString& name, QPaintDevice* device)
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
     const double spacingUnit = advance(font) - stretched;
     font.setLetterSpacing(QFont::AbsoluteSpacing, spacingUnit > 0 ? (cell - stretched) / spacingUnit : 0.0);
-    return {font, device->logicalDpiY() / kDraftLinesPerInch};
+    return {font, device->logicalDpiY() / kDraftLinesPerInch, cell};
 }
 
 } // namespace spooler

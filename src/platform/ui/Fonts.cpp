@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QWidget>
 
 namespace ui {
 
@@ -24,6 +25,13 @@ void useDesktopFonts(QApplication& app)
     QFont system(QStringLiteral("MS Sans Serif"));
     system.setPointSizeF(8.25);
     app.setFont(system);
+}
+
+QFont boldFont(const QWidget* control)
+{
+    QFont font = control->font();
+    font.setBold(true);
+    return font;
 }
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
 
 class QApplication;
+class QFont;
+class QWidget;
 
 namespace ui {
 
@@ -13,5 +15,8 @@ namespace ui {
 //   "Times New Roman"                                        ->  Liberation Serif
 // Registers the mappings and makes 8.25-point "MS Sans Serif" the application's font.
 void useDesktopFonts(QApplication& app);
+
+// The control's own font in bold.
+QFont boldFont(const QWidget* control);
 
 } // namespace ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/runtime/RuntimeError.h"
+
+#include <QList>
+#include <QString>
+#include <string>
+
+// The page files of a previewed document: page n (from 0) is the bitmap "PPview<n>.bmp" in the
+// document's own folder.
+namespace preview {
+
+QString pageFileName(int page);
+QString pageFilePath(const QString& folder, int page);
+
+// Deletes the folder's page files in one pass, skipping any that cannot be deleted, then the
+// folder itself when nothing else is left in it.
+void deletePageFiles(const QString& folder);
+
+// Pages of a document that could not be written: reported as the runtime's file access error
+// naming them.
+class PageSaveError : public runtime::RuntimeError {
+public:
+    PageSaveError(const QString& folder, const QList<int>& pages);
+    const char* what() const noexcept override { return m_description.c_str(); }
+
+private:
+    std::string m_description;
+};
+
+} // namespace preview

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "preview/PreviewNavigation.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace preview {
+
+class clsMultiPgPreview;
+
+// The preview of one document: shows its page files one at a time beside a tool bar with the
+// page caption, previous and next buttons, the go-to panel and the full-page ("Fit") view; the
+// page scrolls with the bars and the keys and pans with the mouse. Closing the window deletes the
+// document's page files and folder. The window deletes itself when closed.
+class frmMultiPgPreview : public QWidget {
+public:
+    // The document's pages are PPview0.bmp to PPview<lastPage>.bmp in the folder; the window opens
+    // on the first.
+    frmMultiPgPreview(const QString& folder, int lastPage, clsMultiPgPreview* engine, QWidget* owner = nullptr);
+
+    clsMultiPgPreview* engine() const;
+    const QString& folder() const { return m_folder; }
+    const PreviewNavigation& navigation() const { return m_nav; }
+
+    // Controls (objectName = member name).
+    QWidget* Picture2;
+    QPushButton* cmd_quit;
+    QPushButton* cmdFullPage;
+    QLabel* Label1;
+    QPushButton* Command1_0;
+    QPushButton* Command1_1;
+    QPushButton* cmdGoTo;
+    QScrollBar* VScroll1;
+    QWidget* picHScroll;
+    QScrollBar* HScroll1;
+    QLabel* Picture1;
+    QLabel* picFullPage;
+    QFrame* picGoto;
+    QLabel* Label5;
+    QLineEdit* txtGoto;
+    QPushButton* cmdGotoOK;
+
+    // Window procedures.
+    void Command1_Click(int index);
+    void cmdGoTo_Click();
+    void cmdGotoOK_Click();
+    void cmdFullPage_Click();
+    // A released key on the page, the full page or a scroll bar.
+    void pagingKey(PreviewNavigation::KeyTarget target, int keyCode);
+    void UpdatePageCaption();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void layOut();
+    bool loadPage(int page);
+    void showPage(int page);
+    void placePage();
+    void hidePanels();
+    void drawFullPage();
+    bool panEvent(QEvent* event);
+
+    QString m_folder;
+    QPointer<clsMultiPgPreview> m_engine;
+    PreviewNavigation m_nav;
+    QPixmap m_pagePicture;
+    std::optional<QPoint> m_dragStart;
+};
+
+} // namespace preview
