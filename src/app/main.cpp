@@ -2,6 +2,8 @@
 #include "app/RegisterWindows.h"
 #include "core/MainModule.h"
 
+#include "installer/StatusProcedures.h"
+
 #include "platform/ui/Application.h"
 #include "platform/ui/WindowHost.h"
 
@@ -9,6 +11,8 @@ int main(int argc, char** argv)
 {
     ui::Application app(argc, argv);
     RegisterQueryWindows();
+    // the stored procedures the branch server runs for the delivery status report
+    installer::addStatusProcedures();
     try {
         core::Main();
     } catch (const ui::ProgramEnd&) {

@@ -1,5 +1,7 @@
 #include "reports/frmCCNos_Rpt.h"
 
+#include "reports/ClipFill.h"
+
 #include "core/ClosingRecordset.h"
 #include "core/ExcelExport.h"
 #include "core/ModuleState.h"
@@ -48,22 +50,6 @@ QLabel* caption(const Twips& t, QWidget* parent, const char* name, const QString
 QComboBox* pickList(const Twips& t, QWidget* parent, const char* name, int left, int width)
 {
     return t.place(new QComboBox(parent), QLatin1String(name), left, 990, width, 360);
-}
-
-// The records from the current one to the end as one text: values separated by TAB, each record
-// ended by CR, Null as empty text.
-QString recordsText(db::Recordset& records)
-{
-    QString text;
-    for (; !records.eof(); records.moveNext()) {
-        for (int f = 0; f < records.fieldCount(); ++f) {
-            if (f > 0)
-                text += u'\t';
-            text += runtime::CellText(records.value(f));
-        }
-        text += u'\r';
-    }
-    return text;
 }
 
 } // namespace
@@ -244,19 +230,7 @@ void frmCCNos_Rpt::cmdShow_Click()
     if (mReport.eof())
         return;
 
-    // The whole result in one assignment to a selection over every data cell.
-    const int rows = int(mReport.recordCount()) + 1;
-    msgGrid->setRows(rows);
-    msgGrid->setCols(mReport.fieldCount());
-    msgGrid->setRow(1);
-    msgGrid->setCol(0);
-    msgGrid->setRowSel(rows - 1);
-    msgGrid->setColSel(msgGrid->cols() - 1);
-    msgGrid->setClip(recordsText(mReport));
-    msgGrid->setRow(1);
-    msgGrid->setVisible(true);
-    for (int row = 0; row < rows; ++row)
-        msgGrid->setRowHeight(row, kRowHeight);
+    FillGridByClip(msgGrid, mReport, kRowHeight);
 }
 
 void frmCCNos_Rpt::cmdExcel_Click()

@@ -13,6 +13,7 @@
 #include "invoice/frmQuery.h"
 #include "podquery/frmPODQueryGrid.h"
 #include "reports/frmCCNos_Rpt.h"
+#include "reports/frmDeliveryStatusReport.h"
 #include "reports/frmQryRpt.h"
 #include "reports/frmQueryReport.h"
 
@@ -212,6 +213,16 @@ const Column kColumns[] = {
     {"frmCCNos_Rpt.msgGrid", 7, "12345.5", "whole"},
     {"frmCCNos_Rpt.msgGrid", 8, "To Pay", "whole"},
     {"frmCCNos_Rpt.msgGrid", 9, "PRIORITY", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 0, "02-12-2026", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 1, "10000000003801", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 2, "DUN", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 3, "VISAKHAPATNAM", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 4, "P-1701", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 5, "NORTHFIELD TELECOM SERVICES", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 6, "VLR", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 7, "12345.5", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 8, "ADDRESS NOT FOUND", "whole"},
+    {"frmDeliveryStatusReport.msgGrid", 9, "2026-12-02 23:30:00", "whole"},
     {"frmQueryReport.msgGrid", 0, "02-Dec-2026", "whole"},
     {"frmQueryReport.msgGrid", 1, "MAA", "whole"},
     {"frmQueryReport.msgGrid", 2, "10000000003801", "whole"},
@@ -304,6 +315,7 @@ protected:
         ui::DefaultInstance<invoice::frmQuery>::unload();
         ui::DefaultInstance<podquery::frmPODQueryGrid>::unload();
         ui::DefaultInstance<reports::frmCCNos_Rpt>::unload();
+        ui::DefaultInstance<reports::frmDeliveryStatusReport>::unload();
         ui::DefaultInstance<reports::frmQueryReport>::unload();
         ui::DefaultInstance<reports::frmQryRpt>::unload();
         CoreFixture::TearDown();
@@ -402,7 +414,10 @@ QList<QWidget*> windowsWithValues()
     manifests.FlexFormat();
     auto& nonDeliveries = ui::DefaultInstance<followup::frmNDSearch>::get();
     nonDeliveries.FlexHeadings();
-    windows << &care << &incoming << &ui::DefaultInstance<reports::frmQryRpt>::get() << &manifests << &nonDeliveries;
+    auto& deliveryStatus = ui::DefaultInstance<reports::frmDeliveryStatusReport>::get();
+    deliveryStatus.FormatGrid();
+    windows << &care << &incoming << &ui::DefaultInstance<reports::frmQryRpt>::get() << &manifests << &nonDeliveries
+            << &deliveryStatus;
     writeValues(windows, kColumns);
     writeValues(windows, kIncomingLogColumns);
     return windows;

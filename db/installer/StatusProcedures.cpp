@@ -1,0 +1,165 @@
+#include "installer/StatusProcedures.h"
+
+#include "installer/Installer.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/Engine.h"
+#include "platform/db/Procedures.h"
+#include "platform/db/SqlText.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+// Where the work table's columns come from, for each uncancelled booking (Invoice row):
+// - BookingDate, ConsignmentNo, CityCode, Weight: the booking's own; Destination, PartyCode,
+//   Branch_Code (its BranchCode) and TransactionMode likewise, a missing value as empty text.
+// - PartyName: the consignor's first address line (FromAddress1), the name the booking party
+//   signs with; the month databases keep no party register of their own.
+// - Reason_Name: the ReasonName (Run_ReasonMaster of the same month) of the reason code of the
+//   booking's latest non-delivery report (OutgoingNonDelvy, by TransDate then CreateDate); Null
+//   when it has no report, or when the latest report's code has no name.
+// - Download_Time: the latest Down_Date of the download runs (tbl_RO_Download_Log) that brought in
+//   a runsheet line (RO_DrFile) or a point POD scan (RO_PointPod) of the consignment; Null when
+//   it was never downloaded.
+// The table holds one row per consignment number (its unique index): a number booked in two of
+// the month databases a run reads fails the run, which then changes nothing.
+namespace installer {
+
+namespace {
+
+const QString kWorkTable = QStringLiteral("ZELADMINCONFIG..tbl_Consignment_Status_Temp");
+
+[[noreturn]] void refuse(const QString& message) { throw db::DbError(db::DbErrorKind::Provider, message); }
+
+QDate dateArgument(const QVariant& argument)
+{
+    const QDate date = QDate::fromString(argument.toString().trimmed(), Qt::ISODate);
+    if (!date.isValid())
+        refuse(QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    return date;
+}
+
+qint64 numberArgument(const QVariant& argument)
+{
+    bool ok = false;
+    const qint64 number = argument.toString().trimmed().toLongLong(&ok);
+    if (!ok)
+        refuse(QStringLiteral("Error converting data type varchar to bigint."));
+    return number;
+}
+
+// "Dec26" (English, any case) -> the first of that month.
+QDate monthArgument(const QVariant& argument)
+{
+    static const QRegularExpression shape(QStringLiteral("^([A-Za-z]{3})(\\d{2})$"));
+    const QRegularExpressionMatch match = shape.match(argument.toString().trimmed());
+    const QLocale english(QLocale::English);
+    if (match.hasMatch())
+        for (int month = 1; month <= 12; ++month)
+            if (english.monthName(month, QLocale::ShortFormat).compare(match.captured(1), Qt::CaseInsensitive) == 0)
+                return QDate(2000 + match.captured(2).toInt(), month, 1);
+    refuse(QStringLiteral("'%1' names no month.").arg(argument.toString()));
+}
+
+// The INSERT of the work table's rows from the bookings of one month database that meet the
+// condition (on the booking, alias I).
+QString statusRowsInsert(const QString& monthDatabase, const QString& bookingCondition)
+{
+    const QString m = monthDatabase + QStringLiteral("..");
+    const QString number = QStringLiteral("CAST(I.ConsignmentNo AS varchar(14))");
+    return QStringLiteral("INSERT INTO ") + kWorkTable
+           + QStringLiteral(" (BookingDate,ConsignmentNo,CityCode,Destination,PartyCode,PartyName,Branch_Code,Weight,"
+                            "Reason_Name,Download_Time,TransactionMode) "
+                            "SELECT I.BookingDate,I.ConsignmentNo,I.CityCode,ISNULL(I.Destination,''),"
+                            "ISNULL(I.PartyCode,''),ISNULL(I.FromAddress1,''),ISNULL(I.BranchCode,''),I.Weight,"
+                            "(SELECT R.ReasonName FROM ")
+           + m
+           + QStringLiteral("Run_ReasonMaster R WHERE R.ReasonCode=(SELECT TOP 1 O.ReasonCode FROM ") + m
+           + QStringLiteral("OutgoingNonDelvy O WHERE O.ConsignmentNo=I.ConsignmentNo "
+                            "ORDER BY O.TransDate DESC,O.CreateDate DESC)),"
+                            "(SELECT MAX(L.Down_Date) FROM ZELADMINCONFIG..tbl_RO_Download_Log L WHERE L.Tran_Id IN "
+                            "(SELECT F.Tran_Id FROM ZELADMINCONFIG..RO_DrFile F WHERE F.CNo=")
+           + number + QStringLiteral(" UNION ALL SELECT P.Tran_Id FROM ZELADMINCONFIG..RO_PointPod P WHERE P.CNo=") + number
+           + QStringLiteral(")),ISNULL(I.TransactionMode,'') FROM ") + m
+           + QStringLiteral("Invoice I WHERE I.CancelStatus=0 AND ") + bookingCondition;
+}
+
+// Whether the branch server has the month database. Reaching it here also makes it reachable
+// inside the transaction that follows, where no database can be reached for the first time.
+bool monthDatabaseExists(db::Engine& engine, const QString& monthDatabase)
+{
+    try {
+        engine.query(QStringLiteral("SELECT COUNT(*) FROM ") + monthDatabase + QStringLiteral("..Invoice WHERE 1=0"));
+        return true;
+    } catch (const db::DbError& e) {
+        if (e.kind() == db::DbErrorKind::DatabaseNotFound)
+            return false;
+        throw;
+    }
+}
+
+// Empties the work table and runs the inserts, all or nothing.
+void replaceWorkTable(db::Engine& engine, const QStringList& inserts)
+{
+    engine.beginTransaction();
+    try {
+        engine.execute(QStringLiteral("DELETE FROM ") + kWorkTable);
+        for (const QString& insert : inserts)
+            engine.execute(insert);
+        engine.commitTransaction();
+    } catch (...) {
+        engine.rollbackTransaction();
+        throw;
+    }
+}
+
+// The bookings of a range of booking dates, from every month database the range reaches that
+// the server has.
+db::ResultSet byBookingDates(db::Engine& engine, const QVariantList& arguments)
+{
+    const QDate from = dateArgument(arguments.value(0));
+    const QDate to = dateArgument(arguments.value(1));
+    if (from > to)
+        refuse(QStringLiteral("The From date is later than the To date."));
+    QStringList inserts;
+    for (QDate month(from.year(), from.month(), 1); month <= to; month = month.addMonths(1)) {
+        const QString database = monthDatabaseName(month);
+        if (!monthDatabaseExists(engine, database))
+            continue;
+        // A month wholly in the range takes every booking: read straight through, without the
+        // date index's visit per booking.
+        const bool wholeMonth = from <= month && month.addMonths(1).addDays(-1) <= to;
+        inserts << statusRowsInsert(database, wholeMonth ? QStringLiteral("1=1")
+                                                         : QStringLiteral("I.BookingDate>=") + db::sqlDate(from)
+                                                               + QStringLiteral(" AND I.BookingDate<")
+                                                               + db::sqlDate(to.addDays(1)));
+    }
+    replaceWorkTable(engine, inserts);
+    return {};
+}
+
+// The bookings of a range of consignment numbers in one month ("Dec26").
+db::ResultSet byConsignmentNumbers(db::Engine& engine, const QVariantList& arguments)
+{
+    const qint64 from = numberArgument(arguments.value(0));
+    const qint64 to = numberArgument(arguments.value(1));
+    const QString database = monthDatabaseName(monthArgument(arguments.value(2)));
+    if (from > to)
+        refuse(QStringLiteral("The From number is greater than the To number."));
+    if (!monthDatabaseExists(engine, database))
+        throw db::DbError::databaseNotFound(database);
+    replaceWorkTable(engine, {statusRowsInsert(database, QStringLiteral("I.ConsignmentNo>=%1 AND I.ConsignmentNo<=%2")
+                                                            .arg(from)
+                                                            .arg(to))});
+    return {};
+}
+
+} // namespace
+
+void addStatusProcedures()
+{
+    db::Procedures::add(QStringLiteral("SP_DRS_Consignment_Status_Det"), byBookingDates);
+    db::Procedures::add(QStringLiteral("SP_DRS_Consignment_Status_Det_CNo"), byConsignmentNumbers);
+}
+
+} // namespace installer

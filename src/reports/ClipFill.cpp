@@ -1,0 +1,43 @@
+#include "reports/ClipFill.h"
+
+#include "platform/db/Recordset.h"
+#include "platform/flexgrid/FlexGrid.h"
+#include "platform/runtime/Conversions.h"
+
+namespace reports {
+
+namespace {
+
+QString recordsText(db::Recordset& records)
+{
+    QString text;
+    for (; !records.eof(); records.moveNext()) {
+        for (int f = 0; f < records.fieldCount(); ++f) {
+            if (f > 0)
+                text += u'\t';
+            text += runtime::CellText(records.value(f));
+        }
+        text += u'\r';
+    }
+    return text;
+}
+
+} // namespace
+
+void FillGridByClip(ui::FlexGrid* grid, db::Recordset& records, int rowHeightTwips)
+{
+    const int rows = int(records.recordCount()) + 1;
+    grid->setRows(rows);
+    grid->setCols(records.fieldCount());
+    grid->setRow(1);
+    grid->setCol(0);
+    grid->setRowSel(rows - 1);
+    grid->setColSel(grid->cols() - 1);
+    grid->setClip(recordsText(records));
+    grid->setRow(1);
+    grid->setVisible(true);
+    for (int row = 0; row < rows; ++row)
+        grid->setRowHeight(row, rowHeightTwips);
+}
+
+} // namespace reports
