@@ -150,6 +150,15 @@ TEST_F(TsqlTest, TextComparesAsTheServerCollation)
     EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where Origin='KWD' order by RunsheetNo"), (QStringList{"11", "12"}));
     EXPECT_EQ(rows("select count(distinct Origin) from RunsheetDetails where ConsignmentNo=12345678901234"), QStringList{"1"});
     EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where Origin LIKE 'kw%' order by RunsheetNo"), (QStringList{"11", "12"}));
+
+    // letters sort by their lower case, so "_" comes before them; texts that first differ outside
+    // ASCII sort as Unicode text, case-insensitively
+    month.execute("CREATE TABLE Names (v VARCHAR(20) COLLATE SQLTEXT)");
+    month.execute(QStringLiteral("INSERT INTO Names VALUES ('\u00c9CLAIRS'), ('Z'), ('b'), ('\u00e9clair'), ('_'), "
+                                 "('Eclair'), ('A')"));
+    EXPECT_EQ(rows("select v from Names order by v"),
+              (QStringList{"_", "A", "b", "Eclair", "Z", QStringLiteral("\u00e9clair"), QStringLiteral("\u00c9CLAIRS")}));
+    EXPECT_EQ(rows("select count(*) from Names where v=" + db::sqlQuote(QStringLiteral("\u00c9clair  "))), QStringList{"1"});
 }
 
 TEST_F(TsqlTest, DatesCompareAsMomentsWhicheverFormTheyHave)

@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 #include <QString>
-#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -54,23 +53,30 @@ bool isAscii(std::string_view s)
 
 // ---- collations ---------------------------------------------------------------------------------
 
+// An ASCII letter in lower case, any other byte as it is.
+constexpr unsigned char foldAscii(unsigned char c) { return unsigned(c - 'A') < 26u ? c + ('a' - 'A') : c; }
+
 // Text as the server's default collation compares it: case-insensitive, trailing blanks ignored.
+// ASCII letters compare by their lower case, byte by byte; where the texts first differ in a byte
+// outside ASCII, they compare as Unicode text does, case-insensitively.
 int compareText(void*, int n1, const void* p1, int n2, const void* p2)
 {
     const std::string_view a = trimRight({static_cast<const char*>(p1), size_t(n1)});
     const std::string_view b = trimRight({static_cast<const char*>(p2), size_t(n2)});
-    if (isAscii(a) && isAscii(b)) {
-        const size_t n = std::min(a.size(), b.size());
-        for (size_t i = 0; i < n; ++i) {
-            const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-            const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-            if (ca != cb)
-                return ca < cb ? -1 : 1;
-        }
-        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca == cb)
+            continue;
+        if ((ca | cb) >= 0x80)
+            return QString::fromUtf8(a.data(), qsizetype(a.size()))
+                .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive);
+        const unsigned char fa = foldAscii(ca), fb = foldAscii(cb);
+        if (fa != fb)
+            return fa < fb ? -1 : 1;
     }
-    return QString::fromUtf8(a.data(), qsizetype(a.size()))
-        .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive);
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 // Date-times compare as moments whichever stored form they have; other text compares as text.
