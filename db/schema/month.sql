@@ -398,9 +398,10 @@ CREATE TABLE tab_NonDelivery (
 );
 -- The serial of an entry among those of its date and action type counts along this index.
 CREATE INDEX IX_tab_NonDelivery_NDDate_Status_ReferenceNo ON tab_NonDelivery(NDDate, Status, ReferenceNo);
--- The non-delivery search looks names up within a day at every key released in its two boxes.
+-- The non-delivery search looks a sender's name up within its dates at every key released in the
+-- name box: the name is tested on this index, and only the rows that match are read. (A second
+-- index of the same size on the receiver's name would take the dates-only searches from it.)
 CREATE INDEX IX_tab_NonDelivery_NDDate_FromAddr1 ON tab_NonDelivery(NDDate, FromAddr1);
-CREATE INDEX IX_tab_NonDelivery_NDDate_ToAddr1 ON tab_NonDelivery(NDDate, ToAddr1);
 CREATE INDEX IX_tab_NonDelivery_ConsignNo ON tab_NonDelivery(ConsignNo);
 CREATE INDEX IX_tab_NonDelivery_Destination ON tab_NonDelivery(Destination);
 
