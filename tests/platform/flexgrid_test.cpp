@@ -162,6 +162,24 @@ TEST_F(FlexGridTest, ClearEmptiesTextsAndFormatsButKeepsTheLayout)
     EXPECT_EQ(grid.cellBackColor(), 0u);
 }
 
+TEST_F(FlexGridTest, TheViewIsToldOnceOfTheCellsAFillChangedAndOnlyOfThoseThatRemain)
+{
+    FlexGrid grid;
+    fill(grid, 6, 3);
+    QCoreApplication::processEvents();
+    QSignalSpy told(grid.model(), &QAbstractItemModel::dataChanged);
+    for (int row = 1; row < 6; ++row)
+        grid.setTextMatrix(row, 1, QStringLiteral("x"));
+    grid.setRows(3); // rows 3 to 5 go before control returns to the view
+    EXPECT_EQ(told.count(), 0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(told.count(), 1);
+    const auto bottomRight = told.front().at(1).value<QModelIndex>();
+    EXPECT_TRUE(bottomRight.isValid());
+    EXPECT_EQ(bottomRight.row(), grid.model()->rowCount() - 1);
+    EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("x"));
+}
+
 TEST_F(FlexGridTest, AddItemSplitsAtTabsAndRemoveItemDropsTheRow)
 {
     FlexGrid grid;

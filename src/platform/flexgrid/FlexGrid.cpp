@@ -307,11 +307,32 @@ void FlexGrid::cellsChanged(const FlexRange& range)
         return;
     const int top = std::max(range.top, m_fixedRows);
     const int left = std::max(range.left, m_fixedCols);
-    if (top <= range.bottom && left <= range.right)
-        m_model->cellsChanged(bodyIndex(top, left), bodyIndex(range.bottom, range.right));
+    if (top <= range.bottom && left <= range.right) {
+        // a fill sets thousands of cells before the view draws again: it is told once, of them all
+        if (!m_changedCells) {
+            m_changedCells = FlexRange{top, left, range.bottom, range.right};
+            QMetaObject::invokeMethod(this, &FlexGrid::reportChangedCells, Qt::QueuedConnection);
+        } else {
+            FlexRange& changed = *m_changedCells;
+            changed = {std::min(changed.top, top), std::min(changed.left, left), std::max(changed.bottom, range.bottom),
+                       std::max(changed.right, range.right)};
+        }
+    }
     if (range.top < m_fixedRows || range.left < m_fixedCols)
         updateFixedArea();
     scheduleMerge();
+}
+
+void FlexGrid::reportChangedCells()
+{
+    if (!m_changedCells)
+        return;
+    // rows or columns may have gone since
+    const FlexRange changed{std::max(m_changedCells->top, m_fixedRows), std::max(m_changedCells->left, m_fixedCols),
+                            std::min(m_changedCells->bottom, rows() - 1), std::min(m_changedCells->right, cols() - 1)};
+    m_changedCells.reset();
+    if (changed.top <= changed.bottom && changed.left <= changed.right)
+        m_model->cellsChanged(bodyIndex(changed.top, changed.left), bodyIndex(changed.bottom, changed.right));
 }
 
 // ---- Merging ----

@@ -218,6 +218,7 @@ private:
     void updateFixedArea(); // repaints the fixed rows, the fixed columns and the corner
     void onSectionResized(Qt::Orientation orientation, int logicalIndex, int newSize);
     void cellsChanged(const FlexRange& range);
+    void reportChangedCells();
     void scheduleMerge();
     void applyMerge();
 
@@ -281,6 +282,8 @@ private:
     QString m_formatString;
     bool m_redraw = true;
     bool m_mergeScheduled = false;
+    // Scrolling cells changed since the view was last told, told once when control returns to it.
+    std::optional<FlexRange> m_changedCells;
     bool m_applyingSizes = false;
     bool m_pressed = false; // the left button went down on the grid and is not yet released
 };
