@@ -1,13 +1,21 @@
 #include "preview/frmMultiPgPreview.h"
 
+#include "preview/FolderPanel.h"
 #include "preview/PageFiles.h"
+#include "preview/PageRun.h"
+#include "preview/PrintPanel.h"
+#include "preview/PrintRange.h"
+#include "preview/cGdiPlus.h"
 #include "preview/clsMultiPgPreview.h"
 
+#include "platform/spooler/Printer.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
@@ -30,6 +38,7 @@ constexpr int kGoToHeight = 510;
 constexpr int kVScrollTop = 3495;
 constexpr int kPanelGap = 50;
 constexpr int kFullPageEdge = 50;
+constexpr int kPictureQuality = 85;
 
 QSize pageSizeIn(const QString& folder) { return QImageReader(pageFilePath(folder, 0)).size(); }
 
@@ -68,6 +77,8 @@ void frmMultiPgPreview::CreateControls()
     Picture2->setAutoFillBackground(true);
     cmd_quit = t.place(new QPushButton(QStringLiteral("Exit"), Picture2), QStringLiteral("cmd_quit"), 30, 0, 525, 630);
     cmd_quit->setToolTip(QStringLiteral("Close"));
+    cmd_print = t.place(new QPushButton(QStringLiteral("Print"), Picture2), QStringLiteral("cmd_print"), 30, 630, 525, 585);
+    cmd_print->setToolTip(QStringLiteral("Print Options"));
     cmdFullPage = t.place(new QPushButton(QStringLiteral("Fit"), Picture2), QStringLiteral("cmdFullPage"), 30, 1215, 525, 510);
     cmdFullPage->setToolTip(QStringLiteral("Fit Page"));
     cmdFullPage->setCheckable(true);
@@ -106,12 +117,18 @@ void frmMultiPgPreview::CreateControls()
     txtGoto = t.place(new QLineEdit(picGoto), QStringLiteral("txtGoto"), 1305, 105, 1590, 315);
     cmdGotoOK = t.place(new QPushButton(QStringLiteral("Ok"), picGoto), QStringLiteral("cmdGotoOK"), 2100, 495, 780, 255);
     picGoto->hide();
+    picPrintOptions = new PrintPanel(this);
+    picGetFolder = new FolderPanel(this);
 }
 
 void frmMultiPgPreview::ConnectHandlers()
 {
     using Target = PreviewNavigation::KeyTarget;
-    ui::attachHandlers(cmd_quit, {.click = [this] { close(); }});
+    ui::attachHandlers(cmd_quit, {.click = [this] { cmd_quit_Click(); }});
+    ui::attachHandlers(cmd_print, {.click = [this] { cmd_print_Click(); }});
+    ui::attachHandlers(picPrintOptions->cmdPrint, {.click = [this] { cmdPrint_Click(); }});
+    ui::attachHandlers(picGetFolder->cmdOpen, {.click = [this] { cmdOpen_Click(); }});
+    ui::attachHandlers(picGetFolder->cmdQuit, {.click = [this] { cmdQuit_Click(); }});
     ui::attachHandlers(Command1_0, {.click = [this] { Command1_Click(0); }});
     ui::attachHandlers(Command1_1, {.click = [this] { Command1_Click(1); }});
     ui::attachHandlers(cmdGoTo, {.click = [this] { cmdGoTo_Click(); }});
@@ -163,6 +180,8 @@ void frmMultiPgPreview::layOut()
     picHScroll->setGeometry(0, height() - strip, room, strip);
     HScroll1->resize(std::max(0, room - t.x(kScrollMargin)), strip);
     picGoto->move(width() - (picGoto->width() + toolBar + t.x(kPanelGap)), cmdGoTo->y());
+    for (QWidget* panel : {static_cast<QWidget*>(picPrintOptions), static_cast<QWidget*>(picGetFolder)})
+        panel->move(width() - (panel->width() + toolBar + t.x(kPanelGap)), cmd_print->y());
     UpdatePageCaption();
     placePage();
 }
@@ -210,7 +229,12 @@ void frmMultiPgPreview::placePage()
     VScroll1->setVisible(m_nav.verticalBarShown());
 }
 
-void frmMultiPgPreview::hidePanels() { picGoto->hide(); }
+void frmMultiPgPreview::hidePanels()
+{
+    picGoto->hide();
+    picPrintOptions->hide();
+    picGetFolder->hide();
+}
 
 void frmMultiPgPreview::showPage(int page)
 {
@@ -268,6 +292,106 @@ void frmMultiPgPreview::cmdFullPage_Click()
     picFullPage->show();
     picFullPage->raise();
     picFullPage->setFocus();
+}
+
+void frmMultiPgPreview::cmd_print_Click()
+{
+    picPrintOptions->open(m_nav.lastPage() + 1);
+    picGoto->hide();
+    picPrintOptions->show();
+    picPrintOptions->raise();
+}
+
+void frmMultiPgPreview::cmdPrint_Click()
+{
+    PrintPanel& panel = *picPrintOptions;
+    const int current = m_nav.currentPage();
+    QList<int> failed;
+    int pages = 1;
+    switch (panel.PrintOption()) {
+    case PrintPanel::Clipboard:
+        QGuiApplication::clipboard()->setPixmap(m_pagePicture);
+        break;
+    case PrintPanel::CurrentPage:
+        panel.setBusy(true);
+        panel.showProgress(printingText(current + 1));
+        failed = runPages(current, current, [this](int) { return printShownPage(); });
+        break;
+    case PrintPanel::PageRange: {
+        panel.setBusy(true);
+        const QString to = panel.txtTo->text();
+        const int first = leadingNumber(panel.txtFrom->text()) - 1;
+        const int last = leadingNumber(to) - 1;
+        pages = last - first + 1;
+        failed = runPages(first, last, [&](int page) {
+            panel.showProgress(printingText(page + 1, to));
+            return loadPage(page) && printShownPage();
+        });
+        loadPage(current);
+        break;
+    }
+    case PrintPanel::ToFolder:
+        picGetFolder->show();
+        picGetFolder->raise();
+        break;
+    default:
+        if (m_engine)
+            m_engine->setSendToPrinter(true);
+        close();
+        return;
+    }
+    endPrintPanelWork();
+    if (!failed.isEmpty())
+        throw PageRunError(runtime::ErrorNumber::PrinterError, QStringLiteral("printed"), failed, pages);
+}
+
+bool frmMultiPgPreview::printShownPage()
+{
+    // the page goes out on paper turned as the engine drew it
+    if (m_engine)
+        m_engine->setOrientation(m_engine->Orientation());
+    return PrintPage(m_pagePicture.toImage(), pictureTitle(m_engine ? m_engine->ReportTitle() : QString()));
+}
+
+void frmMultiPgPreview::endPrintPanelWork()
+{
+    picPrintOptions->setBusy(false);
+    picPrintOptions->hide();
+}
+
+void frmMultiPgPreview::cmd_quit_Click()
+{
+    if (m_engine)
+        m_engine->setSendToPrinter(false);
+    close();
+}
+
+void frmMultiPgPreview::cmdOpen_Click()
+{
+    const QString folder = picGetFolder->path();
+    picGetFolder->hide();
+    picPrintOptions->show();
+    picPrintOptions->setBusy(true);
+    QCoreApplication::processEvents();
+    const QString title = pictureTitle(m_engine ? m_engine->ReportTitle() : QString());
+    const bool jpg = picGetFolder->jpgChosen();
+    cGdiPlus gdip;
+    const QList<int> failed = runPages(0, m_nav.lastPage(), [&](int page) {
+        picPrintOptions->showProgress(QStringLiteral("Copying page %1").arg(page + 1));
+        return loadPage(page) &&
+               gdip.PictureBoxToFile(m_pagePicture.toImage(), pictureFileName(folder, title, page, jpg), kPictureQuality);
+    });
+    endPrintPanelWork();
+    loadPage(m_nav.currentPage());
+    if (!failed.isEmpty())
+        throw PageRunError(runtime::ErrorNumber(75), QStringLiteral("saved to ") + QDir::toNativeSeparators(folder),
+                           failed, m_nav.lastPage() + 1);
+}
+
+void frmMultiPgPreview::cmdQuit_Click()
+{
+    picGetFolder->hide();
+    endPrintPanelWork();
 }
 
 void frmMultiPgPreview::drawFullPage()
