@@ -93,8 +93,11 @@ void clsMultiPgPreview::pEndDoc(bool modal, QWidget* owner)
         return;
     }
     surface().endDoc();
+    // the folder now belongs to the window, which removes it when it closes
     m_folder->setAutoRemove(false);
-    m_window = new frmMultiPgPreview(m_folder.release()->path(), m_pageCounter, this, owner);
+    const QString folder = m_folder->path();
+    m_folder.reset();
+    m_window = new frmMultiPgPreview(folder, m_pageCounter, this, owner);
     if (modal)
         ui::WindowHost::showModal(m_window);
     else
