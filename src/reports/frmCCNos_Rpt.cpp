@@ -1,6 +1,7 @@
 #include "reports/frmCCNos_Rpt.h"
 
 #include "reports/ClipFill.h"
+#include "reports/DateRangeKeys.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ExcelExport.h"
@@ -128,24 +129,13 @@ void frmCCNos_Rpt::Form_Load()
 
 void frmCCNos_Rpt::dtpFromDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyReturn)
-        dtpToDate->setFocus();
-    else if (KeyCode == ui::vbKeyEscape)
-        cmdExit->setFocus();
+    fromDateKeyDown(KeyCode, dtpToDate, cmdExit);
 }
 
 void frmCCNos_Rpt::dtpToDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyReturn) {
-        if (dtpFromDate->value().date() > dtpToDate->value().date()) {
-            ui::MsgBox(QStringLiteral("Select Correct From/To Date"), ui::vbInformation);
-            dtpToDate->setFocus();
-            return;
-        }
+    if (toDateEntered(KeyCode, dtpFromDate, dtpToDate, cmdExit, QStringLiteral("Select Correct From/To Date")))
         FillBranches();
-    } else if (KeyCode == ui::vbKeyEscape) {
-        cmdExit->setFocus();
-    }
 }
 
 void frmCCNos_Rpt::cboBranch_KeyDown(int& KeyCode, int)

@@ -1,6 +1,7 @@
 #include "reports/frmDeliveryStatusReport.h"
 
 #include "reports/ClipFill.h"
+#include "reports/DateRangeKeys.h"
 #include "reports/DeliveryStatusEntry.h"
 
 #include "core/ClosingRecordset.h"
@@ -230,25 +231,13 @@ void frmDeliveryStatusReport::Form_Load()
 
 void frmDeliveryStatusReport::dtpFromDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyReturn)
-        dtpToDate->setFocus();
-    else if (KeyCode == ui::vbKeyEscape)
-        cmdExit->setFocus();
+    fromDateKeyDown(KeyCode, dtpToDate, cmdExit);
 }
 
 void frmDeliveryStatusReport::dtpToDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyEscape) {
-        cmdExit->setFocus();
+    if (!toDateEntered(KeyCode, dtpFromDate, dtpToDate, cmdExit, QStringLiteral("Enter Correct Data")))
         return;
-    }
-    if (KeyCode != ui::vbKeyReturn)
-        return;
-    if (dtpFromDate->value().date() > dtpToDate->value().date()) {
-        information(QStringLiteral("Enter Correct Data"));
-        dtpToDate->setFocus();
-        return;
-    }
     cmdProcess->setEnabled(true);
     cmdProcess->setFocus();
 }

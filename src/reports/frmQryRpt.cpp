@@ -1,5 +1,6 @@
 #include "reports/frmQryRpt.h"
 
+#include "reports/DateRangeKeys.h"
 #include "reports/QueryLogReportStatements.h"
 
 #include "core/ClosingRecordset.h"
@@ -230,25 +231,13 @@ void frmQryRpt::Form_Load()
 
 void frmQryRpt::dtpFromDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyReturn)
-        dtpToDate->setFocus();
-    else if (KeyCode == ui::vbKeyEscape)
-        cmdExit->setFocus();
+    fromDateKeyDown(KeyCode, dtpToDate, cmdExit);
 }
 
 void frmQryRpt::dtpToDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyEscape) {
-        cmdExit->setFocus();
+    if (!toDateEntered(KeyCode, dtpFromDate, dtpToDate, cmdExit, QStringLiteral("Select Correct To Date")))
         return;
-    }
-    if (KeyCode != ui::vbKeyReturn)
-        return;
-    if (dtpFromDate->value().date() > dtpToDate->value().date()) {
-        ui::MsgBox(QStringLiteral("Select Correct To Date"), ui::vbInformation);
-        dtpToDate->setFocus();
-        return;
-    }
     FillOrigins();
     if (cboOrigin->count() == 0) {
         ui::MsgBox(QStringLiteral("There is No Origin"), ui::vbInformation);

@@ -1,5 +1,7 @@
 #include "reports/frmQueryReport.h"
 
+#include "reports/DateRangeKeys.h"
+
 #include "core/ClosingRecordset.h"
 #include "core/ExcelExport.h"
 #include "core/ModuleState.h"
@@ -167,25 +169,13 @@ void frmQueryReport::Form_Activate() { dtpFromDate->setFocus(); }
 
 void frmQueryReport::dtpFromDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyReturn)
-        dtpToDate->setFocus();
-    else if (KeyCode == ui::vbKeyEscape)
-        cmdExit->setFocus();
+    fromDateKeyDown(KeyCode, dtpToDate, cmdExit);
 }
 
 void frmQueryReport::dtpToDate_KeyDown(int& KeyCode, int)
 {
-    if (KeyCode == ui::vbKeyEscape) {
-        cmdExit->setFocus();
+    if (!toDateEntered(KeyCode, dtpFromDate, dtpToDate, cmdExit, QStringLiteral("Select Correct To Date")))
         return;
-    }
-    if (KeyCode != ui::vbKeyReturn)
-        return;
-    if (dtpFromDate->value().date() > dtpToDate->value().date()) {
-        ui::MsgBox(QStringLiteral("Select Correct To Date"), ui::vbInformation);
-        dtpToDate->setFocus();
-        return;
-    }
     if (!FillOrigins()) {
         dtpToDate->setFocus();
         return;
