@@ -305,7 +305,7 @@ TEST_F(CustomerCareReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
     const QJsonObject book = testsupport::readWorkbook(exported("CCare_Priority_Rpt_05-Dec_06-Dec"));
     EXPECT_EQ(book["merges"].toArray(), QJsonArray({"A1:J1", "A2:J2", "A3:J3", "A4:J4"}));
     const QJsonObject cells = book["cells"].toObject();
-    const auto value = [&](const char* at) { return cells[at].toObject()["value"]; };
+    const auto value = [&](const char* at) -> QJsonValue { return cells[at].toObject()["value"]; };
     EXPECT_EQ(value("A2").toString(),
               "Customer Care Priority Consignment Nos. Report From Date 05-Dec-26 - To Date 06-Dec-26");
     EXPECT_EQ(value("A3").toString(), " Tran Mode : AIR");

@@ -403,7 +403,7 @@ TEST_F(DeliveryStatusReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
         testsupport::readWorkbook(root() + "/ConvertedExcelFile/Delivery_Status_Report_01-Dec_06-Dec.xlsx");
     EXPECT_EQ(book["merges"].toArray(), QJsonArray({"A1:J1", "A2:J2", "A3:J3", "A4:J4"}));
     const QJsonObject cells = book["cells"].toObject();
-    const auto value = [&](const char* at) { return cells[at].toObject()["value"]; };
+    const auto value = [&](const char* at) -> QJsonValue { return cells[at].toObject()["value"]; };
     EXPECT_EQ(value("A2").toString(), "Delivery Status Report From Date 01-Dec-26 - To Date 06-Dec-26");
     EXPECT_EQ(value("A3").toString(), "Branch : ZEL Party Name : ANAND TEXTILES                -P-7       ");
     EXPECT_EQ(value("A5").toString(), "BK Date");
