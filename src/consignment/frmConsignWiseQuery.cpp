@@ -35,7 +35,6 @@ namespace consignment {
 
 namespace {
 
-constexpr quint32 kWhite = 0x00FFFFFFu;
 constexpr quint32 kYellow = 0x0000FFFFu;
 constexpr quint32 kGreen = 0x0000FF00u;
 constexpr quint32 kDarkBlue = 0x00800000u;
@@ -55,7 +54,7 @@ QFont arialBold(double points)
 QLabel* captionLabel(const Twips& t, QWidget* frame, const char* name, const QString& caption, int left, int top)
 {
     auto* label = t.place(new QLabel(caption, frame), name, left, top, 1335, 255);
-    ui::setForeColor(label, kWhite);
+    ui::setForeColor(label, ui::kWhite);
     return label;
 }
 
@@ -171,7 +170,7 @@ void frmConsignWiseQuery::CreateControls()
     lblDeliveryStatus = valueLabel(t, fraDelivery, "lblDeliveryStatus", 5040, 510, 3300);
     lblDeliveryStatus->setFont(arialBold(11.25));
     lblDeliveryStatus->resize(lblDeliveryStatus->width(), t.y(330));
-    ui::setForeColor(lblDeliveryStatus, kWhite);
+    ui::setForeColor(lblDeliveryStatus, ui::kWhite);
     lblStatus = valueLabel(t, fraDelivery, "lblStatus", 5040, 1035, 3300);
     lblRemNoFDesti = valueLabel(t, fraDelivery, "lblRemNoFDesti", 5040, 1425, 3300);
 }
@@ -284,13 +283,13 @@ void frmConsignWiseQuery::cboOrigin_KeyDown(int& KeyCode, int)
 // White and a random colour by turns.
 void frmConsignWiseQuery::tmrStatus_Timer()
 {
-    if (lblDeliveryStatus->palette().color(QPalette::WindowText) == ui::toQColor(kWhite)) {
+    if (lblDeliveryStatus->palette().color(QPalette::WindowText) == ui::toQColor(ui::kWhite)) {
         const quint32 red = randomColourPart();
         const quint32 green = randomColourPart();
         const quint32 blue = randomColourPart();
         ui::setForeColor(lblDeliveryStatus, red | (green << 8) | (blue << 16));
     } else {
-        ui::setForeColor(lblDeliveryStatus, kWhite);
+        ui::setForeColor(lblDeliveryStatus, ui::kWhite);
     }
 }
 

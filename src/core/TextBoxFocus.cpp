@@ -11,7 +11,6 @@ namespace {
 
 constexpr quint32 kFocusAqua = 0x00F8FB6Au;
 constexpr quint32 kFocusGreen = 0x00C0FFC0u;
-constexpr quint32 kWhite = 0x00FFFFFFu;
 
 // The text field of a control: a text box, or the edit field of an editable combo box.
 QLineEdit* textFieldOf(QWidget* control)
@@ -45,7 +44,7 @@ void SelectAllTextGreen(QWidget* control)
 void ResetColorsWhite(QWidget* control)
 {
     if (control)
-        ui::setBackColor(control, kWhite);
+        ui::setBackColor(control, ui::kWhite);
 }
 
 } // namespace core

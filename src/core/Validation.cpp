@@ -12,7 +12,6 @@ namespace core {
 namespace {
 
 constexpr quint32 kFocusBackColor = 0x00FFFFC0; // red C0, green FF, blue FF
-constexpr quint32 kWhite = 0x00FFFFFF;
 
 bool isControlKey(int keyAscii)
 {
@@ -87,6 +86,6 @@ void FieldGotFocus(QLineEdit* Box)
     Box->selectAll();
 }
 
-void FieldLostFocus(QLineEdit* Box) { ui::setBackColor(Box, kWhite); }
+void FieldLostFocus(QLineEdit* Box) { ui::setBackColor(Box, ui::kWhite); }
 
 } // namespace core

@@ -8,6 +8,7 @@
 namespace ui {
 
 constexpr quint32 kSystemWindowBackground = 0x80000005u;
+constexpr quint32 kWhite = 0x00FFFFFFu;
 
 // True for 0x80000000 + a system colour index the windows know (0 to 30).
 constexpr bool isSystemColor(quint32 color)
