@@ -1,7 +1,9 @@
 #include "platform/db/SqliteEngine.h"
 
 #include "platform/db/DbError.h"
+#include "platform/db/NameScope.h"
 #include "platform/db/Procedures.h"
+#include "platform/db/ProviderErrors.h"
 #include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlAdapter.h"
 #include "platform/db/TsqlParameters.h"
@@ -27,15 +29,17 @@ bool step(sqlite3* db, sqlite3_stmt* stmt)
         return false;
     if ((rc & 0xff) == SQLITE_BUSY)
         throw DbError(DbErrorKind::Timeout);
-    throw DbError(DbErrorKind::Provider, lastError(db));
+    if (rc == SQLITE_AUTH) // prepared again after a change of schema
+        throw NameScope::refusal();
+    throw providerError(db);
 }
 
 sqlite3_stmt* prepare(sqlite3* db, const QString& sql)
 {
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
-        throw DbError(DbErrorKind::Syntax, lastError(db));
+    if (const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr); rc != SQLITE_OK)
+        throw rc == SQLITE_AUTH ? NameScope::refusal() : DbError(DbErrorKind::Syntax, lastError(db));
     return stmt;
 }
 
@@ -94,7 +98,10 @@ struct ResetOnExit {
 // Reads the rows of its own statement a batch at a time.
 class SqliteRowReader final : public RowReader {
 public:
-    SqliteRowReader(sqlite3* db, const QString& sql) : m_db(db), m_stmt(prepare(db, sql)), m_rows(m_stmt) {}
+    SqliteRowReader(sqlite3* db, const QString& sql, const QStringList& named)
+        : m_named(named), m_db(db), m_stmt(prepared(db, sql, m_named)), m_rows(m_stmt)
+    {
+    }
     ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
 
     const QStringList& columns() const override { return m_rows.columns(); }
@@ -102,6 +109,7 @@ public:
 
     int fetch(RowStore& rows, int count) override
     {
+        NameScope::Use use(m_named);
         int read = 0;
         while (!m_atEnd && read < count) {
             if (!step(m_db, m_stmt)) {
@@ -115,6 +123,13 @@ public:
     }
 
 private:
+    static sqlite3_stmt* prepared(sqlite3* db, const QString& sql, const QStringList& named)
+    {
+        NameScope::Use use(named);
+        return prepare(db, sql);
+    }
+
+    QStringList m_named; // the attached databases its statement names
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
     RowDecoder m_rows;
@@ -224,6 +239,7 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
     // is immutable, so its mapping never goes stale.
     sqlite3_exec(m_db, "PRAGMA mmap_size=2147418112", nullptr, nullptr, nullptr);
     registerServerFunctions(m_db);
+    NameScope::watch(m_db);
 }
 
 SqliteEngine::~SqliteEngine()
@@ -261,9 +277,11 @@ QString SqliteEngine::schemaFor(const QString& linkedServer, const QString& data
     if (linkedServer.isEmpty() || linkedServer.compare(m_server.name(), Qt::CaseInsensitive) == 0) {
         if (database.compare(m_catalog, Qt::CaseInsensitive) == 0)
             return QStringLiteral("main");
-        return attach(m_server, database);
+        m_named << attach(m_server, database);
+        return m_named.constLast();
     }
-    return attach(m_server.linkedServer(linkedServer), database);
+    m_named << attach(m_server.linkedServer(linkedServer), database);
+    return m_named.constLast();
 }
 
 NameResolver::Columns SqliteEngine::columnsOf(const QString& schema, const QString& table)
@@ -294,13 +312,15 @@ SqliteEngine::Prepared* SqliteEngine::prepared(const QString& shape, const std::
 {
     if (const auto it = m_prepared.find(shape); it != m_prepared.end())
         return &it->second;
+    m_named.clear();
     const AdaptedStatement adapted = adaptStatement(markedTokens, *this);
     const std::optional<QString> text = parameterText(adapted.tokens);
     if (m_prepared.size() >= kPreparedLimit)
         m_prepared.clear();
+    NameScope::Use use(m_named);
     // A shape whose values cannot be parameters is remembered too, so it is not tried again.
     Prepared entry{std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter>(text ? prepare(m_db, *text) : nullptr),
-                   adapted.kind};
+                   adapted.kind, m_named};
     return &m_prepared.emplace(shape, std::move(entry)).first->second;
 }
 
@@ -315,6 +335,7 @@ ResultSet SqliteEngine::runProcedure(const AdaptedStatement& call)
 ResultSet SqliteEngine::runPrepared(Prepared& kept, const QVariantList& values, qint64* changes)
 {
     sqlite3_stmt* stmt = kept.statement.get();
+    NameScope::Use use(kept.named);
     ResetOnExit reset{stmt};
     bindValues(stmt, values);
     bool row = step(m_db, stmt);
@@ -344,7 +365,10 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
     *kind = kept->kind;
     if (kept->statement)
         return runPrepared(*kept, parameterized.values, changes);
+    m_named.clear();
     const AdaptedStatement adapted = adaptStatement(statement, *this);
+    const QStringList named = m_named;
+    NameScope::Use use(named);
     Statement once(m_db, joinTokens(adapted.tokens));
     *kind = adapted.kind;
     ResultSet result = readRows(m_db, once.get());
@@ -384,10 +408,11 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
     std::vector<Token> statement = oneStatement(sql);
     if (statement.empty())
         throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
+    m_named.clear();
     const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
     if (adapted.kind != AdaptedStatement::Query)
         throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
-    return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens));
+    return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), m_named);
 }
 
 qint64 SqliteEngine::execute(const QString& sql)
@@ -399,6 +424,10 @@ qint64 SqliteEngine::execute(const QString& sql)
 
 void SqliteEngine::beginTransaction()
 {
+    // SQLite ends a transaction by itself when its COMMIT fails for want of space: the depth
+    // follows it, so a transaction begun afterwards really begins.
+    if (sqlite3_get_autocommit(m_db))
+        m_transactionDepth = 0;
     if (m_transactionDepth == 0) {
         // Databases cannot be attached inside a transaction: reach the server's other databases now.
         QStringList others = m_server.databases();
@@ -412,7 +441,10 @@ void SqliteEngine::beginTransaction()
                 break; // the attachment limit: the rest stay unreachable until the commit
             }
         }
-        Statement(m_db, QStringLiteral("BEGIN")).step();
+        // The write lock is taken now, waiting for another writer as any statement does: a
+        // transaction that first read would find it taken when it came to write, and could
+        // not wait then.
+        Statement(m_db, QStringLiteral("BEGIN IMMEDIATE")).step();
     }
     ++m_transactionDepth;
 }
@@ -421,8 +453,14 @@ void SqliteEngine::commitTransaction()
 {
     if (m_transactionDepth == 0)
         throw DbError(DbErrorKind::NoTransaction);
-    if (--m_transactionDepth == 0)
-        Statement(m_db, QStringLiteral("COMMIT")).step();
+    if (m_transactionDepth > 1) {
+        --m_transactionDepth;
+        return;
+    }
+    // A failed COMMIT reports its own cause; the transaction is still open for the caller's
+    // rollback unless SQLite has ended it.
+    Statement(m_db, QStringLiteral("COMMIT")).step();
+    m_transactionDepth = 0;
 }
 
 void SqliteEngine::rollbackTransaction()
@@ -430,7 +468,8 @@ void SqliteEngine::rollbackTransaction()
     if (m_transactionDepth == 0)
         throw DbError(DbErrorKind::NoTransaction);
     m_transactionDepth = 0;
-    Statement(m_db, QStringLiteral("ROLLBACK")).step();
+    if (!sqlite3_get_autocommit(m_db)) // not already ended by a failed COMMIT
+        Statement(m_db, QStringLiteral("ROLLBACK")).step();
 }
 
 } // namespace db

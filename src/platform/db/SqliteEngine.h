@@ -53,6 +53,7 @@ private:
     struct Prepared {
         std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter> statement;
         AdaptedStatement::Kind kind;
+        QStringList named;              // the attached databases it names
         std::optional<RowDecoder> rows; // its result columns, described on first run
         int reprepared = 0;             // SQLite's count of its re-preparations when they were described
     };
@@ -66,6 +67,7 @@ private:
     ServerFolder m_server;
     QString m_catalog;
     QHash<QString, QString> m_attached; // "server|database" -> schema alias
+    QStringList m_named; // the attached databases named by the statement adapted last
     std::unordered_map<QString, Prepared> m_prepared; // statement shape -> prepared form
     int m_transactionDepth = 0;
 };
