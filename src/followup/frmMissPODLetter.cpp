@@ -232,6 +232,8 @@ void frmMissPODLetter::ClearDisplay()
     dtpMFDate->setValue(runtime::Clock::today());
     for (QLineEdit* box : {txtMFDestination, txtMFSlNo, txtMFPktNo, txtManifestNo})
         box->clear();
+    // blank boxes belong to no number: Save waits for the next look-up
+    mLookedUpNumber.clear();
 }
 
 void frmMissPODLetter::Timer1_Timer()
@@ -263,7 +265,6 @@ void frmMissPODLetter::LookUp()
 {
     ClearDisplay();
     DeliveryStatusCode.clear();
-    mLookedUpNumber.clear();
     if (runtime::Trim(txtConsignNo->text()).isEmpty()) {
         ui::MsgBox(QStringLiteral("Type Consignment No."), ui::vbInformation, QStringLiteral("Consignment Query"));
         txtConsignNo->clear();

@@ -90,7 +90,7 @@ public:
     quint8 MissingPODExists = 0;    // 1: the last look-up found a saved record
     quint8 StatusBlinkOn = 0;       // 1: the delivery status blinks
     QString DeliveryStatusCode;     // "D" or "N" as the booking has it, else ""
-    QString mLookedUpNumber;        // the number the boxes were filled for; empty after a failed look-up
+    QString mLookedUpNumber;        // the number the boxes were filled for; empty once they are cleared
 
 protected:
     void showEvent(QShowEvent* event) override;

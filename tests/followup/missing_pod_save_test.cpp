@@ -5,6 +5,7 @@
 #include "MissingPodFixture.h"
 
 #include "platform/db/DbError.h"
+#include "platform/db/StatementLog.h"
 
 #include <QDir>
 #include <QProcess>
@@ -99,14 +100,20 @@ TEST_F(MissingPodSave, SaveIsOfferedOnlyForTheNumberLookedUp)
         {"a new number typed", [&w] { QTest::keyClicks(w.txtConsignNo, "1"); }, false},
         {"a new number pasted", [&w] { w.txtConsignNo->setText("701"); }, false},
         {"the same number with leading zeros", [&w] { w.txtConsignNo->setText("0700"); }, true},
+        {"a completed save", [] { confirmAll(); save(ui::vbNo); }, false},
         {"Esc in a box", [&w] { QTest::keyClick(w.txtToAddr[2], Qt::Key_Escape); }, false},
     };
     for (const auto& c : cases) {
         lookUp("700");
         c.afterLookUp();
         confirmAll();
+        w.txtMFPktNo->setText("5"); // also typed into boxes blanked by a save or Esc
+        enter(w.txtMFPktNo);
         EXPECT_EQ(w.cmdSave->isEnabled(), c.offered) << c.name;
     }
+    db::StatementCapture capture;
+    save(ui::vbNo);
+    EXPECT_TRUE(capture.statements().isEmpty()) << "blank boxes are never written over the record";
     // Esc cleared the boxes and kept the number
     EXPECT_EQ(w.txtConsignNo->text(), "700");
     EXPECT_TRUE(w.txtFrAdd[0]->text().isEmpty());
