@@ -8,7 +8,6 @@
 
 #include "BenchInstallation.h"
 
-#include "installer/StatusProcedures.h"
 #include "reports/DeliveryStatusStatements.h"
 
 #include "platform/db/Connection.h"
@@ -22,13 +21,12 @@ constexpr qint64 kBookings = 1000000;
 const QDate kFirstDay(2026, 6, 1);
 const QDate kLastDay(2026, 6, 30);
 
-// The month connection the window runs on, with the procedures installed.
+// The month connection the window runs on.
 db::Connection& month()
 {
     static db::Connection connection;
     if (connection.state() == db::ObjectState::Closed) {
         const bench::Installation& inst = bench::installation(kBookings);
-        installer::addStatusProcedures();
         connection.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=")
                         + inst.monthDatabase);
         connection.setCommandTimeout(0);

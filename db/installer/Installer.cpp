@@ -1,7 +1,6 @@
 #include "installer/Installer.h"
 
-#include "core/MonthDatabase.h"
-
+#include "platform/db/MonthDatabases.h"
 #include "platform/db/ServerFolder.h"
 #include "platform/db/SqliteFunctions.h"
 
@@ -91,7 +90,7 @@ QString databasePath(const QString& folder, const QString& database)
 
 QString monthDatabaseName(const QDate& date)
 {
-    return core::MonthDatabaseName(QLatin1String(Names::kStation), date);
+    return db::monthDatabaseName(QLatin1String(Names::kStation), date);
 }
 
 QStringList initialMonths(const QDate& today)

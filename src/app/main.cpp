@@ -2,8 +2,6 @@
 #include "app/RegisterWindows.h"
 #include "core/MainModule.h"
 
-#include "installer/StatusProcedures.h"
-
 #include "platform/ui/Application.h"
 #include "platform/ui/WindowHost.h"
 
@@ -11,8 +9,6 @@ int main(int argc, char** argv)
 {
     ui::Application app(argc, argv);
     RegisterQueryWindows();
-    // the stored procedures the branch server runs for the delivery status report
-    installer::addStatusProcedures();
     try {
         core::Main();
     } catch (const ui::ProgramEnd&) {

@@ -2,12 +2,12 @@
 
 #include "core/ClosingRecordset.h"
 #include "core/ModuleState.h"
-#include "core/MonthDatabase.h"
 #include "core/ServerDate.h"
 #include "core/StartupStatements.h"
 #include "core/frmLogin.h"
 
 #include "platform/db/DbError.h"
+#include "platform/db/MonthDatabases.h"
 #include "platform/runtime/Clock.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
@@ -102,7 +102,7 @@ void StartApplication()
         LoadCompany();
         LoadMainBranch();
         LoadSettings();
-        gstrMonthDB = MonthDatabaseName(gstrStationCode, runtime::Clock::today());
+        gstrMonthDB = db::monthDatabaseName(gstrStationCode, runtime::Clock::today());
         LoadImageServer();
         gcnnMonth.open(ConnectionText(gstrMonthDB));
         GetServerDate();

@@ -1,10 +1,10 @@
 #include "core/frmChangeMonth.h"
 
 #include "core/ModuleState.h"
-#include "core/MonthDatabase.h"
 #include "core/WindowPicture.h"
 #include "core/mdiQuery.h"
 
+#include "platform/db/MonthDatabases.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Format.h"
 #include "platform/ui/ControlEvents.h"
@@ -110,7 +110,7 @@ void frmChangeMonth::cmdChange_Click()
 {
     const QString previousMonthDB = gstrMonthDB;
     const QVariant picked = dtpDate->value();
-    gstrMonthDB = MonthDatabaseName(gstrStationCode, dtpDate->value().date());
+    gstrMonthDB = db::monthDatabaseName(gstrStationCode, dtpDate->value().date());
     const ui::FailureReport notAvailable{QStringLiteral("Your Selected Month and Year : ")
                                              + runtime::Format(picked, QStringLiteral("MMM-yyyy"))
                                              + QStringLiteral(" Database Not Available. Please Choose Correct Month and Year"),

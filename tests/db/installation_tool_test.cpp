@@ -104,4 +104,22 @@ TEST(InstallationTool, SqlRunsEveryStatementOfABatchAsOftenAsGoSays)
     EXPECT_EQ(run.out, "N\tBC\n4\t2\n");
 }
 
+// The branch server's own procedures run for the tool as for the program.
+TEST(InstallationTool, SqlRunsTheServersProcedures)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/inst";
+    ASSERT_EQ(runTool({"create", root, "--today", "2026-12-06"}).exitCode, 0);
+    const auto run = runTool({"sql", root, "ZELSERVER", "ZELADMINCONFIG"},
+                             "insert into ZELDEC26..Invoice (ConsignmentNo, BookingDate, BranchCode, Weight, "
+                             "CancelStatus) values (101, '2026-12-02', 'ZEL', 2.5, 0), (102, '2026-12-09', 'KOV', 1, 0)"
+                             "\nGO\nEXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2026-12-01','2026-12-07'\nGO\n"
+                             "select ConsignmentNo, Branch_Code, Weight from tbl_Consignment_Status_Temp\nGO\n"
+                             "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 102 ,102,'Dec26'\nGO\n"
+                             "select ConsignmentNo, Branch_Code, Weight from tbl_Consignment_Status_Temp\nGO\n");
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_EQ(run.out, "ConsignmentNo\tBranch_Code\tWeight\n101\tZEL\t2.5\n"
+                       "ConsignmentNo\tBranch_Code\tWeight\n102\tKOV\t1\n");
+}
+
 } // namespace

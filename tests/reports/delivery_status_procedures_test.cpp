@@ -4,8 +4,6 @@
 
 #include "support/CoreFixture.h"
 
-#include "installer/StatusProcedures.h"
-
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
@@ -20,7 +18,6 @@ protected:
     void SetUp() override
     {
         CoreFixture::SetUp();
-        installer::addStatusProcedures();
         install(QDate(2026, 12, 6)); // months DEC26, NOV26 and OCT26
         // number, date, city, destination, party, name, branch, weight, mode, cancelled
         booking("ZELNOV26", "201, '2026-11-30', 'VLR', 'VELLORE', 'P-7', 'ANAND TEXTILES', 'ZEL', 2.5, 'AIR', 0");

@@ -1,5 +1,7 @@
 #include "platform/db/Procedures.h"
 
+#include "platform/db/StatusProcedures.h"
+
 #include <QHash>
 
 namespace db {
@@ -7,7 +9,13 @@ namespace db {
 namespace {
 QHash<QString, Procedures::Procedure>& registry()
 {
-    static QHash<QString, Procedures::Procedure> all;
+    // the server's own procedures are there before anything is run
+    static QHash<QString, Procedures::Procedure> all = [] {
+        QHash<QString, Procedures::Procedure> own;
+        for (auto& [name, procedure] : statusProcedures())
+            own.insert(name.toLower(), std::move(procedure));
+        return own;
+    }();
     return all;
 }
 } // namespace

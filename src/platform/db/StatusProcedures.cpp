@@ -1,10 +1,8 @@
-#include "installer/StatusProcedures.h"
-
-#include "installer/Installer.h"
+#include "platform/db/StatusProcedures.h"
 
 #include "platform/db/DbError.h"
 #include "platform/db/Engine.h"
-#include "platform/db/Procedures.h"
+#include "platform/db/MonthDatabases.h"
 #include "platform/db/SqlText.h"
 
 #include <QLocale>
@@ -23,13 +21,15 @@
 //   it was never downloaded.
 // The table holds one row per consignment number (its unique index): a number booked in two of
 // the month databases a run reads fails the run, which then changes nothing.
-namespace installer {
+namespace db {
 
 namespace {
 
+// The branch's station, whose month databases the procedures read.
+const QString kStation = QStringLiteral("ZEL");
 const QString kWorkTable = QStringLiteral("ZELADMINCONFIG..tbl_Consignment_Status_Temp");
 
-[[noreturn]] void refuse(const QString& message) { throw db::DbError(db::DbErrorKind::Provider, message); }
+[[noreturn]] void refuse(const QString& message) { throw DbError(DbErrorKind::Provider, message); }
 
 QDate dateArgument(const QVariant& argument)
 {
@@ -86,20 +86,20 @@ QString statusRowsInsert(const QString& monthDatabase, const QString& bookingCon
 
 // Whether the branch server has the month database. Reaching it here also makes it reachable
 // inside the transaction that follows, where no database can be reached for the first time.
-bool monthDatabaseExists(db::Engine& engine, const QString& monthDatabase)
+bool monthDatabaseExists(Engine& engine, const QString& monthDatabase)
 {
     try {
         engine.query(QStringLiteral("SELECT COUNT(*) FROM ") + monthDatabase + QStringLiteral("..Invoice WHERE 1=0"));
         return true;
-    } catch (const db::DbError& e) {
-        if (e.kind() == db::DbErrorKind::DatabaseNotFound)
+    } catch (const DbError& e) {
+        if (e.kind() == DbErrorKind::DatabaseNotFound)
             return false;
         throw;
     }
 }
 
 // Empties the work table and runs the inserts, all or nothing.
-void replaceWorkTable(db::Engine& engine, const QStringList& inserts)
+void replaceWorkTable(Engine& engine, const QStringList& inserts)
 {
     engine.beginTransaction();
     try {
@@ -115,7 +115,7 @@ void replaceWorkTable(db::Engine& engine, const QStringList& inserts)
 
 // The bookings of a range of booking dates, from every month database the range reaches that
 // the server has.
-db::ResultSet byBookingDates(db::Engine& engine, const QVariantList& arguments)
+ResultSet byBookingDates(Engine& engine, const QVariantList& arguments)
 {
     const QDate from = dateArgument(arguments.value(0));
     const QDate to = dateArgument(arguments.value(1));
@@ -123,31 +123,31 @@ db::ResultSet byBookingDates(db::Engine& engine, const QVariantList& arguments)
         refuse(QStringLiteral("The From date is later than the To date."));
     QStringList inserts;
     for (QDate month(from.year(), from.month(), 1); month <= to; month = month.addMonths(1)) {
-        const QString database = monthDatabaseName(month);
+        const QString database = monthDatabaseName(kStation, month);
         if (!monthDatabaseExists(engine, database))
             continue;
         // A month wholly in the range takes every booking: read straight through, without the
         // date index's visit per booking.
         const bool wholeMonth = from <= month && month.addMonths(1).addDays(-1) <= to;
         inserts << statusRowsInsert(database, wholeMonth ? QStringLiteral("1=1")
-                                                         : QStringLiteral("I.BookingDate>=") + db::sqlDate(from)
+                                                         : QStringLiteral("I.BookingDate>=") + sqlDate(from)
                                                                + QStringLiteral(" AND I.BookingDate<")
-                                                               + db::sqlDate(to.addDays(1)));
+                                                               + sqlDate(to.addDays(1)));
     }
     replaceWorkTable(engine, inserts);
     return {};
 }
 
 // The bookings of a range of consignment numbers in one month ("Dec26").
-db::ResultSet byConsignmentNumbers(db::Engine& engine, const QVariantList& arguments)
+ResultSet byConsignmentNumbers(Engine& engine, const QVariantList& arguments)
 {
     const qint64 from = numberArgument(arguments.value(0));
     const qint64 to = numberArgument(arguments.value(1));
-    const QString database = monthDatabaseName(monthArgument(arguments.value(2)));
+    const QString database = monthDatabaseName(kStation, monthArgument(arguments.value(2)));
     if (from > to)
         refuse(QStringLiteral("The From number is greater than the To number."));
     if (!monthDatabaseExists(engine, database))
-        throw db::DbError::databaseNotFound(database);
+        throw DbError::databaseNotFound(database);
     replaceWorkTable(engine, {statusRowsInsert(database, QStringLiteral("I.ConsignmentNo>=%1 AND I.ConsignmentNo<=%2")
                                                             .arg(from)
                                                             .arg(to))});
@@ -156,10 +156,10 @@ db::ResultSet byConsignmentNumbers(db::Engine& engine, const QVariantList& argum
 
 } // namespace
 
-void addStatusProcedures()
+QList<std::pair<QString, Procedures::Procedure>> statusProcedures()
 {
-    db::Procedures::add(QStringLiteral("SP_DRS_Consignment_Status_Det"), byBookingDates);
-    db::Procedures::add(QStringLiteral("SP_DRS_Consignment_Status_Det_CNo"), byConsignmentNumbers);
+    return {{QStringLiteral("SP_DRS_Consignment_Status_Det"), byBookingDates},
+            {QStringLiteral("SP_DRS_Consignment_Status_Det_CNo"), byConsignmentNumbers}};
 }
 
-} // namespace installer
+} // namespace db
