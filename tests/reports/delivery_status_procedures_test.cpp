@@ -125,6 +125,9 @@ TEST_F(StatusProcedures, ARefusedOrFailingRunLeavesTheWorkTableAsItWas)
         "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2026-11-01','2026-12-31'",
         "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2026-12-02','2026-12-01'", // reversed
         "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2026-13-01','2026-12-01'",
+        // months whose databases are another century's: ZELDEC26 is December 2026, ZELJAN00 January 2000
+        "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '1926-12-01','1926-12-31'",
+        "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2099-12-01','2100-01-31'",
         "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 105 ,104,'Dec26'",      // reversed
         "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 1 ,104,'Jan27'",        // no such database
         "EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 1 ,104,'Dez26'",

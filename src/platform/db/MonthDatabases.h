@@ -14,4 +14,14 @@ inline QString monthDatabaseName(const QString& stationCode, const QDate& date)
            + date.toString(QStringLiteral("yy"));
 }
 
+// A name tells the year by its last two digits only, so the month databases hold the months of
+// one hundred years: ZELDEC26 is December 2026, never 1926 or 2126.
+constexpr int kFirstMonthDatabaseYear = 2000;
+constexpr int kLastMonthDatabaseYear = 2099;
+
+inline bool inMonthDatabaseYears(const QDate& date)
+{
+    return date.year() >= kFirstMonthDatabaseYear && date.year() <= kLastMonthDatabaseYear;
+}
+
 } // namespace db

@@ -57,7 +57,7 @@ QDate monthArgument(const QVariant& argument)
     if (match.hasMatch())
         for (int month = 1; month <= 12; ++month)
             if (english.monthName(month, QLocale::ShortFormat).compare(match.captured(1), Qt::CaseInsensitive) == 0)
-                return QDate(2000 + match.captured(2).toInt(), month, 1);
+                return QDate(kFirstMonthDatabaseYear + match.captured(2).toInt(), month, 1);
     refuse(QStringLiteral("'%1' names no month.").arg(argument.toString()));
 }
 
@@ -121,6 +121,11 @@ ResultSet byBookingDates(Engine& engine, const QVariantList& arguments)
     const QDate to = dateArgument(arguments.value(1));
     if (from > to)
         refuse(QStringLiteral("The From date is later than the To date."));
+    // a month of another century would read the database of this century's month of its name
+    if (!inMonthDatabaseYears(from) || !inMonthDatabaseYears(to))
+        refuse(QStringLiteral("The month databases hold the years %1 to %2 only.")
+                   .arg(kFirstMonthDatabaseYear)
+                   .arg(kLastMonthDatabaseYear));
     QStringList inserts;
     for (QDate month(from.year(), from.month(), 1); month <= to; month = month.addMonths(1)) {
         const QString database = monthDatabaseName(kStation, month);

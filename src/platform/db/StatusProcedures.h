@@ -13,7 +13,8 @@ namespace db {
 // SP_DRS_Consignment_Status_Det 'yyyy-MM-dd', 'yyyy-MM-dd' and
 // SP_DRS_Consignment_Status_Det_CNo <from number>, <to number>, 'MMMyy': each replaces the whole
 // work table in one transaction with one row per uncancelled booking, of the month databases the
-// booking dates reach or of the named month. Names and procedures.
+// booking dates reach or of the named month. Dates outside the years the month databases hold are
+// refused before anything is read. Names and procedures.
 QList<std::pair<QString, Procedures::Procedure>> statusProcedures();
 
 } // namespace db
