@@ -1,5 +1,6 @@
 #include "reports/DeliveryStatusEntry.h"
 
+#include "platform/db/MonthDatabases.h"
 #include "platform/runtime/Strings.h"
 
 namespace reports {
@@ -62,6 +63,38 @@ QString numberRangeMessage(NumberRangeFault fault)
     case NumberRangeFault::None: break;
     }
     return QString();
+}
+
+DateRangeFault checkBookingDates(const QDate& from, const QDate& to)
+{
+    if (from > to)
+        return DateRangeFault::Reversed;
+    if (!db::inMonthDatabaseYears(from))
+        return DateRangeFault::FromOutsideYears;
+    if (!db::inMonthDatabaseYears(to))
+        return DateRangeFault::ToOutsideYears;
+    return DateRangeFault::None;
+}
+
+QString dateRangeMessage(DateRangeFault fault)
+{
+    switch (fault) {
+    case DateRangeFault::Reversed: return QStringLiteral("Enter Correct Data");
+    case DateRangeFault::FromOutsideYears:
+    case DateRangeFault::ToOutsideYears:
+        return QStringLiteral("Enter Dates from 01-Jan-%1 to 31-Dec-%2")
+            .arg(db::kFirstMonthDatabaseYear)
+            .arg(db::kLastMonthDatabaseYear);
+    case DateRangeFault::None: break;
+    }
+    return QString();
+}
+
+QString bookingMonthMessage()
+{
+    return QStringLiteral("Enter Booking Month from Jan-%1 to Dec-%2")
+        .arg(db::kFirstMonthDatabaseYear)
+        .arg(db::kLastMonthDatabaseYear);
 }
 
 } // namespace reports

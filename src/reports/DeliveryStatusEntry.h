@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -24,5 +25,14 @@ NumberRangeFault checkFromNumber(const QString& fromText);
 // Both boxes, as the To box's Enter and the processing check them; an equal To is accepted.
 NumberRangeFault checkNumberRange(const QString& fromText, const QString& toText);
 QString numberRangeMessage(NumberRangeFault fault);
+
+// What is wrong with the booking dates of the date run, checked in this order: From later than
+// To, or a date outside the years the month databases hold, whose month's database would be
+// another century's.
+enum class DateRangeFault { None, Reversed, FromOutsideYears, ToOutsideYears };
+DateRangeFault checkBookingDates(const QDate& from, const QDate& to);
+QString dateRangeMessage(DateRangeFault fault);
+// The refusal of a booking month of the number run outside those years.
+QString bookingMonthMessage();
 
 } // namespace reports

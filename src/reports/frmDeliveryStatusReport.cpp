@@ -10,6 +10,7 @@
 #include "core/ModuleState.h"
 #include "core/TextBoxFocus.h"
 
+#include "platform/db/MonthDatabases.h"
 #include "platform/flexgrid/ColumnLayouts.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Clock.h"
@@ -236,7 +237,8 @@ void frmDeliveryStatusReport::dtpFromDate_KeyDown(int& KeyCode, int)
 
 void frmDeliveryStatusReport::dtpToDate_KeyDown(int& KeyCode, int)
 {
-    if (!toDateEntered(KeyCode, dtpFromDate, dtpToDate, cmdExit, QStringLiteral("Enter Correct Data")))
+    if (!toDateEntered(KeyCode, dtpFromDate, dtpToDate, cmdExit, dateRangeMessage(DateRangeFault::Reversed))
+        || ReportDateFault(checkBookingDates(dtpFromDate->value().date(), dtpToDate->value().date())))
         return;
     cmdProcess->setEnabled(true);
     cmdProcess->setFocus();
@@ -306,6 +308,15 @@ bool frmDeliveryStatusReport::ReportNumberFault(NumberRangeFault fault)
     return true;
 }
 
+bool frmDeliveryStatusReport::ReportDateFault(DateRangeFault fault)
+{
+    if (fault == DateRangeFault::None)
+        return false;
+    information(dateRangeMessage(fault));
+    (fault == DateRangeFault::FromOutsideYears ? dtpFromDate : dtpToDate)->setFocus();
+    return true;
+}
+
 bool frmDeliveryStatusReport::ConfirmProcess()
 {
     return ui::MsgBox(QStringLiteral("Are You Sure to Process"), ui::vbYesNo | ui::vbQuestion | ui::vbDefaultButton2)
@@ -314,15 +325,10 @@ bool frmDeliveryStatusReport::ConfirmProcess()
 
 void frmDeliveryStatusReport::cmdProcess_Click()
 {
-    // the To date's Enter checks the order, but the button can be clicked without it
+    // the To date's Enter checks the dates, but the button can be clicked without it
     const QDate from = dtpFromDate->value().date();
     const QDate to = dtpToDate->value().date();
-    if (from > to) {
-        information(QStringLiteral("Enter Correct Data"));
-        dtpToDate->setFocus();
-        return;
-    }
-    if (!ConfirmProcess())
+    if (ReportDateFault(checkBookingDates(from, to)) || !ConfirmProcess())
         return;
     setCursor(Qt::WaitCursor);
     const auto pointer = qScopeGuard([this] { unsetCursor(); });
@@ -341,13 +347,19 @@ void frmDeliveryStatusReport::cmdCNo_Process_Click()
     // the To box's Enter checks the range, but the button can be clicked without it
     if (ReportNumberFault(checkNumberRange(txtFromNo->text(), txtToNo->text())))
         return;
+    const QDate month = dtpBooking->value().date();
+    if (!db::inMonthDatabaseYears(month)) {
+        information(bookingMonthMessage());
+        dtpBooking->setFocus();
+        return;
+    }
     if (!ConfirmProcess())
         return;
     setCursor(Qt::WaitCursor);
     const auto pointer = qScopeGuard([this] { unsetCursor(); });
     ClearTotals();
     core::gcnnMonth.execute(statusNumbersCall(*consignmentDigits(txtFromNo->text()),
-                                              *consignmentDigits(txtToNo->text()), dtpBooking->value().date()));
+                                              *consignmentDigits(txtToNo->text()), month));
     information(QStringLiteral("Process Completed"));
     cmdCNo_Process->setEnabled(false);
     unsetCursor();

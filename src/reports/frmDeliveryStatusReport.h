@@ -19,6 +19,7 @@ class FlexGrid;
 namespace reports {
 
 enum class NumberRangeFault;
+enum class DateRangeFault;
 
 // The delivery status report. Opened modeless: the main window stays usable beside it.
 // A processing run refills the shared work table by booking dates or by a range of consignment
@@ -114,6 +115,8 @@ private:
     QString LatestDownload(StatusDownload download);
     // Shows the range's fault and moves to the box to correct; false when there is none.
     bool ReportNumberFault(NumberRangeFault fault);
+    // The same for the booking dates of the date run.
+    bool ReportDateFault(DateRangeFault fault);
     // The question before a run; true for Yes.
     static bool ConfirmProcess();
 };

@@ -137,6 +137,7 @@ private:
 const QStringList kAll{"102", "104", "201", "10000000000101"}; // as the work table orders them
 const QStringList kNone{"***", "***", "***", "***", "***"};
 const QStringList kCleared{"-", "-", "-", "-", "-"};
+const QString kOutsideYears = "Enter Dates from 01-Jan-2000 to 31-Dec-2099";
 
 TEST_F(DeliveryStatusReport, TheDateRunAsksRefillsTheTableAndShowsTheTotals)
 {
@@ -237,6 +238,23 @@ TEST_F(DeliveryStatusReport, ChecksRefuseBadRangesFromTheKeysAndTheButtons)
          "Enter Correct To Consignment No.", w.txtToNo, ""},
         {"To below From, click", kLastOfNovember, "102", "99", [&] { w.cmdCNo_Process->click(); },
          "Enter Correct To Consignment No.", w.txtToNo, ""},
+        // month databases carry two-digit years: 2126 would read December 2026's again, 1926 read it as its own
+        {"dates past 2099, Enter", kLastOfNovember, "", "",
+         [&] {
+             range(QDate(2026, 12, 19), QDate(9999, 12, 7));
+             key(w.dtpToDate, Qt::Key_Return);
+         }, kOutsideYears, w.dtpToDate, ""},
+        {"dates of 1926, click", kLastOfNovember, "", "",
+         [&] {
+             range(QDate(1926, 12, 1), QDate(1926, 12, 31));
+             w.cmdProcess->setEnabled(true);
+             w.cmdProcess->click();
+         }, kOutsideYears, w.dtpFromDate, ""},
+        {"a booking month of 1926, click", kLastOfNovember, "102", "104",
+         [&] {
+             w.dtpBooking->setValue(QDate(1926, 12, 1));
+             w.cmdCNo_Process->click();
+         }, "Enter Booking Month from Jan-2000 to Dec-2099", w.dtpBooking, "104"},
     };
     for (const Case& c : cases) {
         ui::MessageBoxSeam::clearShown();
