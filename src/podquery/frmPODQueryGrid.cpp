@@ -323,11 +323,12 @@ void frmPODQueryGrid::txtConsignNo_KeyPress(int& KeyAscii)
         txtConsignNo->setFocus();
         return;
     }
-    LookUp();
+    // A failing statement ends the look-up there: the window shows what it had read by then.
+    ui::guarded({QStringLiteral("%2"), ui::vbCritical, core::gstrCompanyName}, [this] { LookUp(); });
 }
 
-// Every value an enquiry keeps starts afresh, so nothing of the previous consignment reaches this
-// one's grids or log row.
+// Every value an enquiry keeps and everything it shows starts afresh, so nothing of the previous
+// consignment reaches this one's screen or log row, even when a statement of this one fails.
 void frmPODQueryGrid::ResetEnquiry(const QString& number)
 {
     mConsignNo = number;
@@ -350,8 +351,13 @@ void frmPODQueryGrid::ResetEnquiry(const QString& number)
     mTransactionMode.clear();
     mPartyCode.clear();
     mWeight = 0;
+    ClearDetails();
     QvGrid1->ClearAll();
     QvGrid1->setVisible(false);
+    FormatManifestGrid();
+    FormatManifestReturnGrid();
+    FormatNonDeliveryGrid();
+    FormatIncomingGrid();
     // the head office's rows of the previous number do not stand beside this one's booking
     fraROStatus->setVisible(false);
 }
@@ -366,7 +372,6 @@ void frmPODQueryGrid::LookUp()
     booking.open(bookingStatement(mConsignNo), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
 
     if (booking.eof()) {
-        ClearDetails();
         ShowManifests();
         ShowNonDeliveries();
         ShowManifestReturns();
@@ -377,7 +382,6 @@ void frmPODQueryGrid::LookUp()
         // A booking found by its pro-consignment number is enquired under its own number.
         mConsignNo = consignment::statementNumber(field("ConsignmentNo")).value_or(mConsignNo);
 
-        ClearDetails();
         mBlink = 1;
         const QVariant bookingDate = field("BookingDate");
         lblBookingDate->setText(bookingDate.isValid() ? runtime::Format(bookingDate, QStringLiteral("dd-MMM-yyyy"))

@@ -8,6 +8,7 @@
 
 #include "grid/QvGrid.h"
 #include "platform/db/StatementLog.h"
+#include "platform/flexgrid/FlexGrid.h"
 
 #include <QPushButton>
 
@@ -257,13 +258,19 @@ TEST_F(PodLookUp, ANumberThatIsOneBookingsOwnAndAnothersProNumberShowsItsOwnBook
     EXPECT_EQ(window().lblFromAddress1->text(), "By pro number");
 }
 
+// The screen then shows only what the failed look-up read, none of the previous consignment.
 TEST_F(PodLookUp, AFailingStatementIsReportedAndTheWindowStaysOpen)
 {
+    execute(kMonth, "INSERT INTO OutgoingNonDelvy (TransDate, ConsignmentNo) VALUES ('2026-06-06', 5002)");
+    execute(kMonth, "INSERT INTO Run_Manifest (ManifestDate, Origin, ConsignmentNo) VALUES ('2026-06-05', 'ZEL', 5002)");
+    type("5002");
     booking(5001);
-    execute(kMonth, "DROP TABLE OutgoingNonDelvy");
+    execute(kMonth, "DROP TABLE MF_Rtn_Master");
     type("5001");
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
-    EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("OutgoingNonDelvy"));
+    EXPECT_TRUE(ui::MessageBoxSeam::shown()[0].prompt.contains("MF_Rtn_Master"));
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].icon(), ui::vbCritical);
+    EXPECT_EQ(window().msgNonDel->rows() + window().msgInc->rows(), 4); // headings and an empty row each
     EXPECT_FALSE(ui::programEnded());
     ASSERT_TRUE(ui::DefaultInstance<frmPODQueryGrid>::loaded());
     EXPECT_EQ(window().lblFromAddress1->text(), "Lakshmi Traders");
