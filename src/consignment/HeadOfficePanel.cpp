@@ -14,11 +14,15 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace consignment {
 
 void frmConsignWiseGridQuery::cmdROStatus_Click()
 {
+    // Alt+R clicks the button without taking the focus from the box: the button keeps it after
+    // the panel is filled, as after a mouse click.
+    cmdROStatus->setFocus();
     const QString number = txtConsignMentNo->text().trimmed();
     if (number.isEmpty()) {
         ui::MsgBox(QStringLiteral("Enter Consignment No"), ui::vbInformation);

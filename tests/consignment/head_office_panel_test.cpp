@@ -210,4 +210,16 @@ TEST_F(HeadOfficePanel, ABlankNumberAsksForOneAndTheExitButtonHidesThePanel)
     EXPECT_EQ(rowsWithHeadingsOf(window().msgGrid3), shown);
 }
 
+// Alt+R leaves the focus on the button: what the clerk types next does not reach the number box.
+TEST_F(HeadOfficePanel, TheAccessKeyLeavesTheFocusOnTheButton)
+{
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClicks(window().txtConsignMentNo, "00123");
+    QTest::keyClick(window().txtConsignMentNo, Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return window().fraROStatus->isVisible(); }));
+    QTest::keyClick(window().focusWidget(), Qt::Key_5);
+    EXPECT_EQ(window().txtConsignMentNo->text(), "00123");
+}
+
 } // namespace
