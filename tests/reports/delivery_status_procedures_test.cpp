@@ -21,7 +21,7 @@ protected:
         install(QDate(2026, 12, 6)); // months DEC26, NOV26 and OCT26
         // number, date, city, destination, party, name, branch, weight, mode, cancelled
         booking("ZELNOV26", "201, '2026-11-30', 'VLR', 'VELLORE', 'P-7', 'ANAND TEXTILES', 'ZEL', 2.5, 'AIR', 0");
-        booking("ZELNOV26", "202, '2026-11-29', 'MDU', 'MADURAI', 'P-8', 'BALA & SONS', 'ZEL', 1, 'AIR', 0");
+        booking("ZELNOV26", "202, '2026-11-29', 'MDU', 'MADURAI', 'CASH', 'BALA & SONS', 'ZEL', 1, 'AIR', 0"); // walk-in
         booking("ZELDEC26", "10000000000101, '2026-12-01', 'CHN', 'CHENNAI', 'P-7', 'ANAND TEXTILES', 'KOV', 0.5, "
                             "'SURFACE', 0");
         booking("ZELDEC26", "102, '2026-12-01', NULL, NULL, NULL, NULL, NULL, NULL, NULL, 0");
@@ -82,7 +82,7 @@ protected:
 };
 
 const QString k201 = "2026-11-30|201|VLR|VELLORE|P-7|ANAND TEXTILES|ZEL|2.5|ADDRESS NOT FOUND|2026-12-03 23:45:00|AIR";
-const QString k202 = "2026-11-29|202|MDU|MADURAI|P-8|BALA & SONS|ZEL|1|~|~|AIR";
+const QString k202 = "2026-11-29|202|MDU|MADURAI|CASH|CASH|ZEL|1|~|~|AIR";
 const QString k102 = "2026-12-01|102|~|||||~|~|~|";
 const QString k104 = "2026-12-02|104|VLR|VELLORE|P-9|CHITRA|ZEL|3|~|~|AIR";
 const QString k301 = "2026-10-01|301|TVM|TRIVANDRUM|P-1|DEVI|ZEL|4|~|~|AIR";

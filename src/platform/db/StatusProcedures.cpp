@@ -11,8 +11,10 @@
 // Where the work table's columns come from, for each uncancelled booking (Invoice row):
 // - BookingDate, ConsignmentNo, CityCode, Weight: the booking's own; Destination, PartyCode,
 //   Branch_Code (its BranchCode) and TransactionMode likewise, a missing value as empty text.
-// - PartyName: the consignor's first address line (FromAddress1), the name the booking party
-//   signs with; the month databases keep no party register of their own.
+// - PartyName: for an account party's booking the consignor's first address line (FromAddress1),
+//   the name the party books under, the month databases keeping no party register of their own;
+//   for a walk-in sender's booking (party code CASH) the party code, so that the walk-in senders
+//   make one party as their bookings share one code.
 // - Reason_Name: the ReasonName (Run_ReasonMaster of the same month) of the reason code of the
 //   booking's latest non-delivery report (OutgoingNonDelvy, by TransDate then CreateDate); Null
 //   when it has no report, or when the latest report's code has no name.
@@ -71,7 +73,8 @@ QString statusRowsInsert(const QString& monthDatabase, const QString& bookingCon
            + QStringLiteral(" (BookingDate,ConsignmentNo,CityCode,Destination,PartyCode,PartyName,Branch_Code,Weight,"
                             "Reason_Name,Download_Time,TransactionMode) "
                             "SELECT I.BookingDate,I.ConsignmentNo,I.CityCode,ISNULL(I.Destination,''),"
-                            "ISNULL(I.PartyCode,''),ISNULL(I.FromAddress1,''),ISNULL(I.BranchCode,''),I.Weight,"
+                            "ISNULL(I.PartyCode,''),CASE WHEN I.PartyCode='CASH' THEN I.PartyCode ELSE ISNULL(I.FromAddress1,'') END,"
+                            "ISNULL(I.BranchCode,''),I.Weight,"
                             "(SELECT R.ReasonName FROM ")
            + m
            + QStringLiteral("Run_ReasonMaster R WHERE R.ReasonCode=(SELECT TOP 1 O.ReasonCode FROM ") + m
