@@ -89,11 +89,14 @@ constexpr ui::ColumnLayout kListColumns[] = {
     {"Station Name", 1500, ui::flexAlignLeftCenter},
     {"Branch Name", 1900, ui::flexAlignLeftCenter}, // "AIRPORT COUNTER" whole
     {"Contact Person", 2200, ui::flexAlignLeftCenter},
-    {"Branch Address1", 2700, ui::flexAlignLeftCenter},
-    {"Branch Address2", 2400, ui::flexAlignLeftCenter},
-    {"Branch Address3", 1600, ui::flexAlignLeftCenter},
+    {"Branch Address1", 3000, ui::flexAlignLeftCenter},
+    {"Branch Address2", 2500, ui::flexAlignLeftCenter},
+    {"Branch Address3", 2000, ui::flexAlignLeftCenter},
 };
 constexpr Column kListed[] = {StationCode, StationName, BranchName, PersonName, BrAddress1, BrAddress2, BrAddress3};
+
+// The window's width (twips): the list's columns side by side with its vertical scroll bar.
+constexpr int kWidth = 15360;
 
 const QString kNew = QStringLiteral("New");
 const QString kEdit = QStringLiteral("Edit");
@@ -106,7 +109,7 @@ frmPhoneBook::frmPhoneBook()
     setObjectName(QStringLiteral("frmPhoneBook"));
     setWindowTitle(QStringLiteral(" Phone Book Entry"));
     const ui::TwipsPlacer twips(this);
-    resize(twips.x(14400), twips.y(5700));
+    resize(twips.x(kWidth), twips.y(5700));
 
     CreateControls();
     ConnectHandlers();
@@ -133,7 +136,7 @@ std::array<QLineEdit*, frmPhoneBook::kBoxCount> frmPhoneBook::boxes() const
 void frmPhoneBook::CreateControls()
 {
     const ui::TwipsPlacer t(this);
-    lblTitle = t.place(new QLabel(windowTitle(), this), QStringLiteral("lblTitle"), 0, 120, 14400, 300);
+    lblTitle = t.place(new QLabel(windowTitle(), this), QStringLiteral("lblTitle"), 0, 120, kWidth, 300);
     lblTitle->setFont(ui::boldFont(lblTitle));
     lblTitle->setAlignment(Qt::AlignCenter);
 
@@ -168,7 +171,7 @@ void frmPhoneBook::CreateControls()
     }
 
     const auto button = [&](const char* name, const char* caption, int index) {
-        return t.place(new QPushButton(QLatin1String(caption), this), QLatin1String(name), 3550 + index * 1500, 4800,
+        return t.place(new QPushButton(QLatin1String(caption), this), QLatin1String(name), 4030 + index * 1500, 4800,
                        1300, 420);
     };
     cmdNew = button("cmdNew", "&New", 0);
@@ -181,7 +184,7 @@ void frmPhoneBook::CreateControls()
     lblDel->setFont(ui::boldFont(lblDel));
 
     // The list lies over the boxes while it is shown.
-    msgReport = t.place(new ui::FlexGrid(this), QStringLiteral("msgReport"), 120, 600, 14160, 4080);
+    msgReport = t.place(new ui::FlexGrid(this), QStringLiteral("msgReport"), 120, 600, kWidth - 240, 4080);
     msgReport->setFixedRows(1);
     msgReport->setFixedCols(1);
     ui::selectWholeRows(msgReport, ui::flexFocusNone);
@@ -363,12 +366,10 @@ void frmPhoneBook::cmdNew_Click()
 void frmPhoneBook::cmdSave_Click()
 {
     if (mMode == kNew || mMode == kEdit) {
-        if (!EveryBoxPasses())
+        // A refused save leaves the boxes, their values and Save as they are, to be corrected and
+        // saved again; only a save that ran its course ends the entry.
+        if (!EveryBoxPasses() || !(mMode == kNew ? SaveNew() : SaveEdit()))
             return;
-        if (mMode == kNew)
-            SaveNew();
-        else
-            SaveEdit();
     }
     cmdSave->setEnabled(false);
     EnableTextBoxes(false);

@@ -97,8 +97,10 @@ private:
     bool EveryBoxPasses();
     ContactValues EnteredValues() const;
     void ShowContact(const ContactValues& values);
-    void SaveNew();
-    void SaveEdit();
+    // The saves of the two modes; false when the save is refused (nothing written, the message
+    // shown).
+    bool SaveNew();
+    bool SaveEdit();
     void DeleteSelected();
     bool OnEmptyRow() const;
     ContactKey SelectedKey() const;

@@ -1,6 +1,7 @@
 // The entry window's writes: saving a new contact (or replacing the one with its key), saving the
 // contact loaded for editing, and deleting the contact chosen in the list. Each write is its own
-// transaction; a failure is rolled back by the store and reported by the handler's guard.
+// transaction; a failure is rolled back by the store and reported by the handler's guard. A save
+// that is refused writes nothing and says so; the entry stays as typed, to be corrected.
 
 #include "phonebook/frmPhoneBook.h"
 
@@ -31,7 +32,7 @@ ContactKey keyOf(const ContactValues& values) { return {values[StationCode], val
 
 } // namespace
 
-void frmPhoneBook::SaveNew()
+bool frmPhoneBook::SaveNew()
 {
     const ContactValues values = EnteredValues();
     db::Recordset rs;
@@ -43,29 +44,30 @@ void frmPhoneBook::SaveNew()
     if (!exists) {
         m_store.write(insertContactStatement(values, core::gstrUserName, now));
         ui::MsgBox(QStringLiteral("Successfully Saved..."), ui::vbInformation, QStringLiteral("Company Master"));
-        return;
+        return true;
     }
     if (ui::MsgBox(QStringLiteral("Station Name and Corressponding Branch Name Already Exist Do U Want Replace ? "),
                    ui::vbYesNo | ui::vbQuestion | ui::vbDefaultButton2)
         == ui::vbNo) {
         ClearTextBoxes();
-        return;
+        return true;
     }
     if (m_store.write(replaceContactStatement(values, core::gstrWindowsUser, core::gstrUserName, now)) == 0) {
         ui::MsgBox(kNotFound, ui::vbInformation);
-        return;
+        return false;
     }
     ui::MsgBox(QStringLiteral("Successfully Updated..."), ui::vbInformation);
+    return true;
 }
 
 // The contact loaded from the list is rewritten under the key it was loaded by; a new key that
 // another contact already has is refused, as is a save with no contact loaded.
-void frmPhoneBook::SaveEdit()
+bool frmPhoneBook::SaveEdit()
 {
     if (!mLoadedKey) {
         ui::MsgBox(QStringLiteral("Choose the contact to change from the list (Enter on its row). Nothing was saved."),
                    ui::vbInformation);
-        return;
+        return false;
     }
     const ContactValues values = EnteredValues();
     if (!sameKey(keyOf(values), *mLoadedKey)) {
@@ -75,15 +77,16 @@ void frmPhoneBook::SaveEdit()
         if (!rs.eof()) {
             ui::MsgBox(QStringLiteral("Another contact has this Station Code and Branch Name. Nothing was saved."),
                        ui::vbInformation);
-            return;
+            return false;
         }
     }
     if (m_store.write(updateContactStatement(values, *mLoadedKey, core::gstrUserName, runtime::Clock::now())) == 0) {
         ui::MsgBox(kNotFound, ui::vbInformation);
-        return;
+        return false;
     }
     mLoadedKey = ContactKey{runtime::Trim(values[StationCode]), runtime::Trim(values[BranchName])};
     ui::MsgBox(QStringLiteral(" Successfully Updated"), ui::vbInformation);
+    return true;
 }
 
 void frmPhoneBook::DeleteSelected()

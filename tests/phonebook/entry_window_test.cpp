@@ -144,6 +144,8 @@ TEST_F(PhoneBookEntry, AnEditRewritesTheLoadedContactUnderItsNewKeyButNeverOntoA
         save();
         EXPECT_EQ(prompts(), QStringList{c.prompt});
         EXPECT_EQ(rows(kKeys), c.keys);
+        // a refusal leaves the entry, and Save, to the clerk to correct
+        EXPECT_EQ(w().cmdSave->isEnabled() && w().txtBranchName->isEnabled(), c.prompt.endsWith("Nothing was saved."));
     }
 }
 
@@ -159,6 +161,7 @@ TEST_F(PhoneBookEntry, EscOnTheListForgetsTheLoadedContactSoTheNextSaveWritesNot
     fill(entry("VAP", "PORT BRANCH"));
     save();
     EXPECT_EQ(prompts(), QStringList{"Choose the contact to change from the list (Enter on its row). Nothing was saved."});
+    EXPECT_TRUE(w().cmdSave->isEnabled() && w().txtStationCode->isEnabled()) << "the entry stays to be corrected";
     EXPECT_EQ(rows(kKeys), QStringList{"SUR|CITY BRANCH"});
     EXPECT_EQ(rows(kWritten).value(0), "SUR|CITY BRANCH|ANITA RAO|ADMIN|2026-11-30 09:00:00|NULL|NULL|NULL");
 }
@@ -188,6 +191,8 @@ TEST_F(PhoneBookEntry, AContactDeletedMeanwhileIsReportedNotFoundOnEditAndOnDele
         } else {
             save();
             EXPECT_EQ(prompts(), QStringList{c.prompt});
+            EXPECT_TRUE(w().cmdSave->isEnabled() && w().txtPersonName->isEnabled());
+            EXPECT_EQ(w().txtPersonName->text(), "NEW NAME");
         }
         EXPECT_TRUE(rows(kKeys).isEmpty());
     }

@@ -39,8 +39,8 @@ struct Column {
 // The list of the entry window.
 const Column kListColumns[] = {
     {0, "999", "whole"},           {1, "SURAT-02", "whole"},          {2, "VISAKHAPATNAM", "whole"},
-    {3, "AIRPORT COUNTER", "whole"}, {4, "SURESH KUMAR REDDY", "whole"},       {5, "128 MAHATMA GANDHI ROAD", "whole"},
-    {6, "NEAR CENTRAL BUS STAND", "whole"}, {7, "VISAKHAPATNAM", "whole"},
+    {3, "AIRPORT COUNTER", "whole"}, {4, "SURESH KUMAR REDDY", "whole"},       {5, "128 MAHATMA GANDHI ROAD EAST", "whole"},
+    {6, "INDUSTRIAL ZONE SECTOR 4", "whole"}, {7, "RAJAHMUNDRY EAST", "whole"},
     {2, "THIRUVANANTHAPURAM CENTRAL STATION", "marked"},
 };
 
