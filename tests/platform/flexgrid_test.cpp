@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace ui;
@@ -509,6 +510,37 @@ TEST_F(FlexGridTest, ClickingACellMakesItCurrentAndSignalsClick)
     EXPECT_EQ(grid.row(), 3);
     EXPECT_EQ(grid.col(), 2);
     EXPECT_EQ(clicks.count(), 2);
+}
+
+// The pointer resting on a cell drawn cut, a heading among them, shows the cell's whole text as a
+// tooltip; on a cell drawn whole it shows none.
+TEST_F(FlexGridTest, ThePointerRestingOnACellDrawnCutShowsItsWholeText)
+{
+    FlexGrid grid;
+    fill(grid, 2, 2);
+    grid.setColWidths(std::vector{900, 900});
+    const QString number = QStringLiteral("10000000006013");
+    grid.setTextMatrix(0, 0, number);
+    grid.setTextMatrix(1, 0, number);
+    grid.show();
+    const QHeaderView* headings = grid.horizontalHeader();
+    const struct {
+        QWidget* area;
+        QPoint at;
+        QString tip;
+    } cases[] = {
+        {grid.viewport(), grid.visualRect(grid.model()->index(0, 0)).center(), number},
+        {grid.viewport(), grid.visualRect(grid.model()->index(0, 1)).center(), ""},
+        {headings->viewport(), {headings->sectionViewportPosition(0) + 5, 5}, number},
+        {headings->viewport(), {headings->sectionViewportPosition(1) + 5, 5}, ""},
+    };
+    for (const auto& c : cases) {
+        QToolTip::hideText();
+        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        QHelpEvent rest(QEvent::ToolTip, c.at, c.area->mapToGlobal(c.at));
+        QCoreApplication::sendEvent(c.area, &rest);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip) << c.area->parent()->metaObject()->className();
+    }
 }
 
 TEST_F(FlexGridTest, ArrowKeysMoveOverTheScrollingCellsAndShiftExtends)

@@ -25,17 +25,29 @@ int stackedIndexAt(int offset, int count, const std::function<int(int)>& size)
 
 } // namespace
 
+FlexFixedHeader::CellText FlexFixedHeader::cellText(const QRect& rect, const FlexGrid& grid, int row, int col)
+{
+    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    return {rect.adjusted(margin, 0, -margin, 0), grid.cellFont(row, col).value_or(grid.font()),
+            int(grid.cellQtAlignment(row, col)) | (grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine)};
+}
+
+bool FlexFixedHeader::drawnCut(const QSize& size, const FlexGrid& grid, int row, int col)
+{
+    const CellText text = cellText(QRect(QPoint(), size), grid, row, col);
+    return ui::drawnCut(QFontMetrics(text.font), grid.m_cells.text(row, col), text.flags, text.rect);
+}
+
 void FlexFixedHeader::paintCell(QPainter& painter, const QRect& rect, const FlexGrid& grid, int row, int col)
 {
     painter.save();
     painter.setClipRect(rect);
     painter.fillRect(rect, grid.cellBackground(row, col));
-    painter.setFont(grid.cellFont(row, col).value_or(grid.font()));
+    const CellText text = cellText(rect, grid, row, col);
+    painter.setFont(text.font);
     painter.setPen(grid.cellForeground(row, col));
-    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
-    const QRect textRect = rect.adjusted(margin, 0, -margin, 0);
-    const int flags = int(grid.cellQtAlignment(row, col)) | (grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
-    painter.drawText(textRect, flags, fittedText(painter.fontMetrics(), grid.m_cells.text(row, col), flags, textRect.width()));
+    painter.drawText(text.rect, text.flags,
+                     fittedText(painter.fontMetrics(), grid.m_cells.text(row, col), text.flags, text.rect.width()));
     painter.setPen(grid.palette().color(QPalette::Dark));
     painter.drawLine(rect.topRight(), rect.bottomRight());
     painter.drawLine(rect.bottomLeft(), rect.bottomRight());

@@ -19,11 +19,21 @@ public:
     // Paints one fixed cell: its colours, font, text (elided where it does not fit) and the lines on
     // its right and bottom.
     static void paintCell(QPainter& painter, const QRect& rect, const FlexGrid& grid, int row, int col);
+    // Whether a fixed cell painted in a rectangle of `size` shows less than its whole text.
+    static bool drawnCut(const QSize& size, const FlexGrid& grid, int row, int col);
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
+    // How a fixed cell in `rect` draws its text: where, in which font and with which flags.
+    struct CellText {
+        QRect rect;
+        QFont font;
+        int flags;
+    };
+    static CellText cellText(const QRect& rect, const FlexGrid& grid, int row, int col);
+
     FlexGrid* m_grid;
 };
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace ui {
 
@@ -98,10 +99,21 @@ void FlexGrid::handleDoubleClick()
     emit dblClick();
 }
 
-// The fixed cells report the mouse and signal clicks, but never become current.
+// The fixed cells report the mouse and signal clicks, but never become current; one drawn cut
+// shows its whole text as a tooltip (the scrolling cells' tooltips are their delegate's).
 bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::ToolTip: {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        int row = -1, col = -1;
+        if (cellAt(watched, help->pos(), row, col)
+            && FlexFixedHeader::drawnCut(QSize(columnPixels(col), rowPixels(row)), *this, row, col)) {
+            QToolTip::showText(help->globalPos(), m_cells.text(row, col), static_cast<QWidget*>(watched));
+            return true;
+        }
+        break;
+    }
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

@@ -1,8 +1,11 @@
 #include "platform/ui/ElidedText.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace ui {
 
@@ -35,6 +38,15 @@ QString fittedText(const QFontMetrics& metrics, const QString& text, int flags, 
     return metrics.elidedText(text, mode, std::max(width, 0), measure);
 }
 
+bool drawnCut(const QFontMetrics& metrics, const QString& text, int flags, const QRect& rect)
+{
+    if (!(flags & Qt::TextWordWrap) && !text.contains(QLatin1Char('\n')))
+        return fittedText(metrics, text, flags, rect.width()) != text;
+    // lines are not elided: they are clipped at the rectangle's edges
+    const QSize needed = metrics.boundingRect(rect, flags, text).size();
+    return needed.width() > rect.width() || needed.height() > rect.height();
+}
+
 void FittingStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                                 const QString& text, QPalette::ColorRole textRole) const
 {
@@ -42,19 +54,39 @@ void FittingStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                               fittedText(painter->fontMetrics(), text, flags, rect.width()), textRole);
 }
 
+QRect FittingItemDelegate::textRect(const QStyleOptionViewItem& item)
+{
+    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget).adjusted(margin, 0, -margin, 0);
+}
+
 void FittingItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
     if (!(item.features & QStyleOptionViewItem::WrapText)) {
-        // the style draws the text inside its text rectangle less a margin on either side
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
-        const int width = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget).width() - 2 * margin;
-        item.text = fittedText(QFontMetrics(item.font), item.text, int(item.displayAlignment), width);
+        item.text = fittedText(QFontMetrics(item.font), item.text, int(item.displayAlignment), textRect(item).width());
         item.textElideMode = Qt::ElideNone;
     }
+    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+}
+
+bool FittingItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index)
+{
+    QStyleOptionViewItem item = option;
+    if (event->type() == QEvent::ToolTip && index.isValid()) {
+        initStyleOption(&item, index);
+        const bool wraps = item.features & QStyleOptionViewItem::WrapText;
+        const int flags = int(item.displayAlignment) | (wraps ? Qt::TextWordWrap : 0);
+        if (drawnCut(QFontMetrics(item.font), item.text, flags, textRect(item))) {
+            QToolTip::showText(event->globalPos(), item.text, view->viewport(), option.rect);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 } // namespace ui

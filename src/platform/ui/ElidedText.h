@@ -16,6 +16,10 @@ namespace ui {
 // drawing flags (alignment, mnemonics, wrapping).
 QString fittedText(const QFontMetrics& metrics, const QString& text, int flags, int width);
 
+// Whether a text drawn fitted as above in `rect` shows less than the whole of it: elided, or, when
+// it wraps or has several lines, clipped at the rectangle's edges.
+bool drawnCut(const QFontMetrics& metrics, const QString& text, int flags, const QRect& rect);
+
 // The application's style: every caption drawn through the style (labels, buttons, frames) is
 // fitted to its rectangle as above instead of being clipped.
 class FittingStyle : public QProxyStyle {
@@ -24,12 +28,19 @@ public:
                       const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
-// Draws the cells of an item view with their text fitted to the cell as above.
+// Draws the cells of an item view with their text fitted to the cell as above; the pointer resting
+// on a cell drawn cut shows its whole text as a tooltip.
 class FittingItemDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+private:
+    // Where the cell's text is drawn: the style's text rectangle less a margin on either side.
+    static QRect textRect(const QStyleOptionViewItem& item);
 };
 
 } // namespace ui
