@@ -89,8 +89,9 @@ void frmConsignWiseGridQuery::FormatIncomingGrid()
 
 void frmConsignWiseGridQuery::FormatReturnPodGrid()
 {
+    // the grid's spare width holds the dated weekday, the consignment and runsheet numbers whole
     static constexpr Column columns[] = {
-        {"Rtn Date", 1600, kLeft},  {"Origin", 850, kLeft},     {"Con No.", 1300, kLeft}, {"RS. No.", 1000, kRight},
+        {"Rtn Date", 2100, kLeft},  {"Origin", 850, kLeft},     {"Con No.", 1750, kLeft}, {"RS. No.", 1200, kRight},
         {"Dely Area", 2200, kLeft}, {"Branch", 1200, kLeft},    {"Dely Staff", 1900, kLeft}, {"Reason", 1600},
         {"Cust Mobile No", 2000},   {"POD ScanTime", 2000},
     };
@@ -129,8 +130,9 @@ void frmConsignWiseGridQuery::FormatPendingGrid()
 
 void frmConsignWiseGridQuery::FormatReturnDocsGrid()
 {
+    // the grid's spare width holds the origin and the consignment number after it whole
     static constexpr Column columns[] = {
-        {"Date", 1700, kLeft},     {"Branch", 800, kLeft}, {"Consign No", 1700, kLeft}, {"Recvd By", 2000, kLeft},
+        {"Date", 1700, kLeft},     {"Branch", 800, kLeft}, {"Consign No", 2150, kLeft}, {"Recvd By", 2000, kLeft},
         {"Remarks", 2000},         {"Doc Status", 2000},   {"Entry Date", 2300},        {"Create User", 3500},
     };
     ui::layOutColumns(msgRtnDocs, columns);

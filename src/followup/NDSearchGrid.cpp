@@ -12,8 +12,9 @@ namespace {
 constexpr int kCentre = ui::flexAlignCenterCenter;
 constexpr int kLeft = ui::flexAlignLeftCenter;
 
+// The reference number, by which the list is sorted, is wide enough for its 16 digits.
 constexpr ui::ColumnLayout kColumns[] = {
-    {"S.No", 600, kCentre},         {"Ref.No", 1000, kLeft},      {"NDel Date", 1300, kLeft},
+    {"S.No", 600, kCentre},         {"Ref.No", 1700, kLeft},      {"NDel Date", 1300, kLeft},
     {"Con.No", 1500, kLeft},        {"Destination", 2800, kLeft}, {"Branch", 1000, kLeft},
     {"Booking Date", 1400, kLeft},  {"Consignor", 3300, kLeft},   {"Consignee", 3300, kLeft},
     {"Reason Code", 2000, kLeft},   {"Status", 1700, kLeft},      {"R.No", 800, kCentre},

@@ -30,7 +30,7 @@ constexpr ui::ColumnLayout kContactColumns[] = {
     {"Stat.Name", 1600, ui::flexAlignLeftCenter},
     {"Bra.Name", 1900, ui::flexAlignLeftCenter},
     {"Per.Name", 2200, ui::flexAlignLeftCenter},
-    {"Desgination", 1900, ui::flexAlignLeftCenter}, // "BRANCH MANAGER" whole
+    {"Desgination", 2200, ui::flexAlignLeftCenter}, // "OPERATIONS EXECUTIVE" whole
     {"Br.Address1", 3500, ui::flexAlignLeftCenter},
     {"Br.Address2", 3500, ui::flexAlignLeftCenter},
     {"Br.Address3", 2000, ui::flexAlignLeftCenter},
@@ -39,7 +39,7 @@ constexpr ui::ColumnLayout kContactColumns[] = {
     {"FaxNo", 1800, ui::flexAlignLeftCenter},
     {"DOTNo", 1800, ui::flexAlignLeftCenter},
     {"Email1", 2500, ui::flexAlignLeftCenter},
-    {"Email2", 2500, ui::flexAlignLeftCenter},
+    {"Email2", 2900, ui::flexAlignLeftCenter}, // the office's second address: "OPS." before the first
     {"Email3", 2500, ui::flexAlignLeftCenter},
 };
 static_assert(std::size(kContactColumns) == kColumnCount + 1);

@@ -60,7 +60,7 @@ constexpr ui::ColumnLayout kOutgoingColumns[] = {
     {"Consign No", 1700}, // a whole 14-digit number
     {"MF Date", 1300, kRightBottom},
     {"MF Destn", 1600},
-    {"MF No.", 1300, kRightBottom},
+    {"MF No.", 1700, kRightBottom}, // a whole 14-digit number
     {"Reason", 1400},
     {"Reason Desc", 3400},
     {"", 0},

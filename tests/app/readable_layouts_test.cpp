@@ -1,5 +1,6 @@
 // Readable layouts: in the fonts the windows name, each grid column of the built windows shows the
-// widest value it holds in normal use whole, or elided with a visible mark, never cut silently;
+// widest value it holds in normal use whole, or elided with a visible mark (the whole value then a
+// tooltip away), never cut silently;
 // every heading and label is drawn whole or marked, every button caption whole.
 // What is drawn is read from the painting itself: the windows paint onto a device that keeps the
 // texts and their widths.
@@ -11,6 +12,7 @@
 #include "followup/frmNDSearch.h"
 #include "invoice/frmPendPODQry.h"
 #include "invoice/frmQuery.h"
+#include "phonebook/frmPhoneBookQuery.h"
 #include "podquery/frmPODQueryGrid.h"
 #include "reports/frmCCNos_Rpt.h"
 #include "reports/frmDeliveryStatusReport.h"
@@ -140,9 +142,10 @@ struct Column {
 
 // A value the column's width cannot hold in the window's font is drawn marked. The history grids'
 // bold Verdana is wider than the fonts of the invoice and dummy POD windows: dates with their
-// weekday and 14-digit numbers are marked there, as in the head-office panel's regular Verdana.
-// In the POD query window's non-delivery grid the longer reason names are marked.
-// The report windows' regular Verdana holds every value of their grids whole.
+// weekday and 14-digit numbers are marked there, as in the head-office panel's regular Verdana,
+// except in the grids with width to spare. In the POD query window's non-delivery grid the longer
+// reason names are marked. The report, search and look-up windows hold every value of their grids
+// whole.
 // The values of one grid differ, so that each is found among the grid's drawn texts.
 const Column kColumns[] = {
     {"msgLMF", 0, "02-12-26 -Wednesday", "marked"},
@@ -157,16 +160,21 @@ const Column kColumns[] = {
     {"msgDeliveryDetails", 4, "NORTHFIELD TELECOM SERVICES", "whole"},
     {"msgMisroute", 0, "02-12-26 -Wednesday - 10:30", "marked"},
     {"msgIncoming", 0, "02-Dec-2026", "whole"},
+    {"msgIncoming", 2, "20261202505001", "marked"},
     {"msgIncoming", 4, "10000000003801", "marked"},
-    {"msgReturnPOD", 2, "10000000003801", "marked"},
-    {"msgReturnPOD", 3, "1261200019", "marked"},
-    {"msgRtnDocs", 2, "10000000003801", "marked"},
+    {"msgReturnPOD", 0, "03-12-26-Wednesday", "whole"},
+    {"msgReturnPOD", 2, "10000000003801", "whole"},
+    {"msgReturnPOD", 3, "261200019", "whole"},
+    {"msgRtnDocs", 2, "DUN10000000003801", "whole"},
     {"msgPending", 1, "02-12-26 -Wednesday", "marked"},
     {"msgMobile", 1, "2026-12-02", "whole"},
     {"msgMobile", 3, "10000000003801", "whole"},
     {"msgMobile", 4, "9876543210", "whole"},
     {"msgGrid1", 2, "10000000006013", "marked"},
     {"msgGrid2", 3, "10000000006013", "marked"},
+    {"msgGrid2", 7, "20260605002001", "marked"},
+    {"msgGrid4", 2, "10000000006013", "marked"},
+    {"msgGrid4", 7, "20260606900001", "marked"},
     {"msgGrid", 1, "02-12-2026", "whole"},
     {"msgGrid", 3, "10000000003801", "whole"},
     {"msgGrid", 4, "NORTHFIELD TELECOM SERVICES", "whole"},
@@ -243,7 +251,7 @@ const Column kColumns[] = {
     {"msgManifest", 6, "ZEL", "whole"},
     {"msgManifest", 7, "OPEN CONDITION", "whole"},
     {"msgScreen", 0, "12718", "whole"},
-    {"msgScreen", 1, "2606150000012718", "marked"},
+    {"msgScreen", 1, "2606150000012718", "whole"},
     {"msgScreen", 2, "15-Jun-26", "whole"},
     {"msgScreen", 3, "10000000003801", "whole"},
     {"msgScreen", 4, "VISAKHAPATNAM", "whole"},
@@ -255,6 +263,8 @@ const Column kColumns[] = {
     {"msgScreen", 10, "Remainder", "whole"},
     {"msgScreen", 11, "12", "whole"},
     {"msgScreen", 12, "TIRUCHIRAPPALLI", "whole"},
+    {"frmPhoneBookQuery.msgReport", 5, "OPERATIONS EXECUTIVE", "whole"},
+    {"frmPhoneBookQuery.msgReport", 14, "OPS.OKM.1@QUORVEL.EXAMPLE", "whole"},
 };
 
 // The query-log report by type lays out one grid per type: the incoming layout, then the outgoing.
@@ -279,7 +289,7 @@ const Column kOutgoingLogColumns[] = {
     {"frmQryRpt.msgGrid", 2, "10000000003801", "whole"},
     {"frmQryRpt.msgGrid", 3, "30-Nov-2026", "whole"},
     {"frmQryRpt.msgGrid", 4, "VISAKHAPATNAM", "whole"},
-    {"frmQryRpt.msgGrid", 5, "1261200019", "whole"},
+    {"frmQryRpt.msgGrid", 5, "20261202002001", "whole"},
     {"frmQryRpt.msgGrid", 6, "DLK", "whole"},
     {"frmQryRpt.msgGrid", 7, "Consignee's door locked", "whole"},
     {"frmQryRpt.msgGrid", 9, "Velmora Main", "whole"},
@@ -318,6 +328,7 @@ protected:
         ui::DefaultInstance<reports::frmDeliveryStatusReport>::unload();
         ui::DefaultInstance<reports::frmQueryReport>::unload();
         ui::DefaultInstance<reports::frmQryRpt>::unload();
+        ui::DefaultInstance<phonebook::frmPhoneBookQuery>::unload();
         CoreFixture::TearDown();
     }
 };
@@ -372,7 +383,9 @@ QList<QWidget*> windowsWithValues()
     headOffice.execute(QStringLiteral("INSERT INTO DrFile VALUES ('2026-06-07', 'ZEL', '10000000006013', 'ANN', 'B1', 'DL', "
                                       "'D77', 3, 'R. Iyer', 'Self', '14:05', 'Kumar', 'R2')"));
     headOffice.execute(QStringLiteral("INSERT INTO CnFile VALUES ('2026-06-05', 'ZEL', 1, '10000000006013', 'ZEL', 'OP1', "
-                                      "'O', 'ANN', 'M9', 2.5, 2, 'Bag', 'a', 'HUB', 'KA', '20:10')"));
+                                      "'O', 'ANN', '20260605002001', 2.5, 2, 'Bag', 'a', 'HUB', 'KA', '20:10')"));
+    headOffice.execute(QStringLiteral("INSERT INTO OTCFile VALUES ('2026-06-06', 'ZEL', '10000000006013', 'ZEL', 'OP2', "
+                                      "'I', 'ANN', '06:40', '20260606900001', 1, 2.5, 2, NULL, NULL)"));
     history.txtConsignMentNo->setText(QStringLiteral("10000000006013"));
     QTest::mouseClick(history.cmdROStatus, Qt::LeftButton);
 
@@ -416,8 +429,10 @@ QList<QWidget*> windowsWithValues()
     nonDeliveries.FlexHeadings();
     auto& deliveryStatus = ui::DefaultInstance<reports::frmDeliveryStatusReport>::get();
     deliveryStatus.FormatGrid();
+    auto& contacts = ui::DefaultInstance<phonebook::frmPhoneBookQuery>::get();
+    contacts.FormatGrid();
     windows << &care << &incoming << &ui::DefaultInstance<reports::frmQryRpt>::get() << &manifests << &nonDeliveries
-            << &deliveryStatus;
+            << &deliveryStatus << &contacts;
     writeValues(windows, kColumns);
     writeValues(windows, kIncomingLogColumns);
     return windows;

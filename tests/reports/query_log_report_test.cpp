@@ -211,7 +211,7 @@ TEST_F(QueryLogReport, OutgoingRecordsFillTheTwentyTwoColumnsWithTheManifestAndB
                            "Reason Desc", "", "Branch", "Booking Date", "City Code", "Destination", "Region",
                            "Booking Mode", "Transaction Mode", "Party Code", "Weight", "Machine Id", "Create User",
                            "Create Date", "DB Month"}));
-    const int widths[] = {1300, 1000, 1700, 1300, 1600, 1300, 1400, 3400, 0,    1600, 1600,
+    const int widths[] = {1300, 1000, 1700, 1300, 1600, 1700, 1400, 3400, 0,    1600, 1600,
                           1600, 1600, 1600, 1600, 1600, 1600, 1600, 1600, 1600, 2300, 1600};
     for (int c = 0; c < 22; ++c) {
         EXPECT_EQ(grid->colWidth(c), c == 9 ? 2400 : widths[c]) << c;
