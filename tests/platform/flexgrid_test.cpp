@@ -536,7 +536,7 @@ TEST_F(FlexGridTest, ThePointerRestingOnACellDrawnCutShowsItsWholeText)
     };
     for (const auto& c : cases) {
         QToolTip::hideText();
-        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
         QHelpEvent rest(QEvent::ToolTip, c.at, c.area->mapToGlobal(c.at));
         QCoreApplication::sendEvent(c.area, &rest);
         EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip) << c.area->parent()->metaObject()->className();
