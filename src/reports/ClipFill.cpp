@@ -36,8 +36,7 @@ void FillGridByClip(ui::FlexGrid* grid, db::Recordset& records, int rowHeightTwi
     grid->setClip(recordsText(records));
     grid->setRow(1);
     grid->setVisible(true);
-    for (int row = 0; row < rows; ++row)
-        grid->setRowHeight(row, rowHeightTwips);
+    grid->setRowHeights(rowHeightTwips);
 }
 
 } // namespace reports

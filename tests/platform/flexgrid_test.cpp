@@ -340,6 +340,40 @@ TEST_F(FlexGridTest, WidthsAndHeightsAreTwips)
     EXPECT_TRUE(grid.verticalHeader()->isHidden());
 }
 
+struct RowHeightsCase {
+    int twips;
+    bool hidden;
+};
+
+// Heights set at once replace every height set before, hidden rows included; rows added afterwards
+// have the default height, whatever was set at once.
+TEST_F(FlexGridTest, RowHeightsSetAtOnceReachEveryRowButNotRowsAddedAfter)
+{
+    FlexGrid fresh;
+    const int defaultTwips = fresh.rowHeight(1);
+    const int defaultPixels = fresh.QTableView::rowHeight(0);
+    const std::vector<RowHeightsCase> cases = {{720, false}, {0, true}, {-1, false}};
+    for (const RowHeightsCase& c : cases) {
+        FlexGrid grid;
+        fill(grid, 4, 2);
+        grid.setRowHeight(2, 0);
+        grid.setRowHeight(3, 1440);
+        grid.setRowHeights(c.twips);
+        grid.setRows(6);
+        const int twips = c.twips < 0 ? defaultTwips : c.twips;
+        const int pixels = c.twips < 0 ? defaultPixels : grid.logicalDpiY() * c.twips / 1440;
+        for (int row = 0; row < 6; ++row) {
+            const bool added = row >= 4;
+            EXPECT_EQ(grid.rowHeight(row), added ? defaultTwips : twips) << c.twips << " row " << row;
+            if (row == 0)
+                continue;
+            EXPECT_EQ(grid.isRowHidden(row - 1), c.hidden && !added) << c.twips << " row " << row;
+            EXPECT_EQ(grid.QTableView::rowHeight(row - 1), added ? defaultPixels : pixels) << c.twips << " row " << row;
+        }
+    }
+    EXPECT_THROW(fresh.setRowHeights(-2), runtime::RuntimeError);
+}
+
 TEST_F(FlexGridTest, TopRowScrollsPastHiddenRowsAndFixedRowsStayInView)
 {
     FlexGrid grid;

@@ -94,6 +94,9 @@ public:
     void setColWidths(std::span<const int> twips);
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);
+    // Every row the given height in one layout pass, as setRowHeight on each would leave them;
+    // rows added afterwards get the default height.
+    void setRowHeights(int twips);
     int rowHeightMin() const { return m_rowHeightMinTwips; }
     void setRowHeightMin(int twips);
     int colAlignment(int col) const;

@@ -54,6 +54,15 @@ void FlexGrid::setRowHeight(int row, int twips)
     applyRowHeight(row);
 }
 
+void FlexGrid::setRowHeights(int twips)
+{
+    if (twips < -1)
+        raiseInvalidArgument();
+    for (int row = 0; row < rows(); ++row)
+        m_cells.setRowHeightTwips(row, twips);
+    applyRowHeights();
+}
+
 void FlexGrid::setRowHeightMin(int twips)
 {
     if (twips < 0)
@@ -126,9 +135,17 @@ void FlexGrid::applyRowHeights()
     m_applyingSizes = true;
     m_fixedColsHeader->setDefaultSectionSize(defaultRowPixels());
     m_applyingSizes = false;
+    // A header that is not painting resizes a section without working out where every section
+    // before it starts, which would make this pass quadratic in the rows; it repaints once after.
+    const bool painting = m_fixedColsHeader->updatesEnabled();
+    if (painting)
+        m_fixedColsHeader->setUpdatesEnabled(false);
+    // rows of the default height have it from the header now, but a hidden one is still hidden
     for (int row = m_fixedRows; row < rows(); ++row)
-        if (m_cells.rowHeightTwips(row) >= 0)
+        if (m_cells.rowHeightTwips(row) >= 0 || isRowHidden(row - m_fixedRows))
             applyRowHeight(row);
+    if (painting)
+        m_fixedColsHeader->setUpdatesEnabled(true);
     applyFixedGeometry();
 }
 
