@@ -3,6 +3,7 @@
 #include "platform/excel/Application.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/paths/Installation.h"
+#include "platform/ui/WaitPointer.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -79,6 +80,7 @@ bool WriteWorkbook(excel::Application& excelApp, const QString& fileName, ui::Fl
 
 bool ExportGridToExcel(const QString& FileName, ui::FlexGrid* Grid, const QString& Title1, const QString& Title2)
 {
+    const auto pointer = ui::waitPointer();
     std::shared_ptr<excel::Application> excelApp = excel::Application::running();
     if (!excelApp)
         excelApp = excel::Application::start();

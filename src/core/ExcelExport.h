@@ -15,8 +15,8 @@ namespace core {
 // and dates become numbers and dates; then four rows are inserted above it, each merged across the
 // grid's columns and centred: "Orvane - Velmora", Title1, Title2 and an empty row.
 // Afterwards the grid's selection covers the whole grid (current cell 0, 0) and the clipboard holds
-// the grid's text. Nothing is shown, also on failure; the result tells whether the workbook was
-// written. A FileName holding a folder separator is refused.
+// the grid's text. Nothing is shown but the wait pointer while it runs, also on failure; the result
+// tells whether the workbook was written. A FileName holding a folder separator is refused.
 bool ExportGridToExcel(const QString& FileName, ui::FlexGrid* Grid, const QString& Title1, const QString& Title2);
 
 } // namespace core

@@ -15,6 +15,7 @@
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WaitPointer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -213,6 +214,7 @@ void frmCCNos_Rpt::FormatGrid()
 
 void frmCCNos_Rpt::cmdShow_Click()
 {
+    const auto pointer = ui::waitPointer();
     FormatGrid();
     const auto close = core::closingAtEnd(mReport);
     mReport.open(careReportStatement(CurrentChoices()), core::gcnnMonth, db::CursorType::Static,

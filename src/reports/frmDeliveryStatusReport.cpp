@@ -20,6 +20,7 @@
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WaitPointer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -457,7 +458,9 @@ void frmDeliveryStatusReport::FormatGrid()
 
 void frmDeliveryStatusReport::cmdShow_Click()
 {
+    const auto pointer = ui::waitPointer();
     prgBar->setVisible(true);
+    prgBar->repaint(); // painted now: the window paints nothing more until the report is shown
     const auto hide = qScopeGuard([this] { prgBar->setVisible(false); });
     FormatGrid();
     const auto close = core::closingAtEnd(mReport);

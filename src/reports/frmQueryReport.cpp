@@ -16,13 +16,12 @@
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WaitPointer.h"
 #include "platform/ui/WindowHost.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 
 #include <array>
 #include <vector>
@@ -231,8 +230,7 @@ void frmQueryReport::cmdShow_Click()
     bool found = false;
     const bool ran = ui::guarded(kQueryFailure, [&] {
         // the hourglass is gone before any message shows, also after a failed query
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        const auto pointer = ui::waitPointer();
         FormatGrid();
         found = ShowEnquiries();
     });

@@ -1,7 +1,8 @@
 // The delivery status report window: its start, the two processing runs behind their checks and
 // question, the totals strip, the cascade of pick lists over the work table (the party list's
-// fixed items and full codes, the weight), the report grid, failures shown with the pointer, the
-// progress bar and the window restored, and the workbook.
+// fixed items and full codes, the weight), the report grid and the progress bar painted while it
+// loads, failures shown with the pointer, the progress bar and the window restored, and the
+// workbook.
 
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -342,6 +344,28 @@ TEST_F(DeliveryStatusReport, ShowListsTheTableInDateOrderAcrossMonths)
         EXPECT_EQ(w.msgGrid->rowHeight(r), 300) << r;
     EXPECT_FALSE(w.prgBar->isVisible());
     EXPECT_EQ(w.mReport.state(), db::ObjectState::Closed);
+}
+
+TEST_F(DeliveryStatusReport, WhileTheReportLoadsTheBarIsPaintedUnderTheWaitPointer)
+{
+    // the pointer each time the bar is painted
+    struct PaintWatch : QObject {
+        QList<Qt::CursorShape> pointers;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                               : Qt::ArrowCursor);
+            return false;
+        }
+    } watch;
+    frmDeliveryStatusReport& w = window();
+    processDates();
+    w.prgBar->installEventFilter(&watch);
+    w.cmdShow->click();
+    EXPECT_EQ(watch.pointers, QList<Qt::CursorShape>{Qt::WaitCursor});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(w.prgBar->isVisible());
 }
 
 TEST_F(DeliveryStatusReport, FailuresAreShownAndLeaveTheWindowUsable)
