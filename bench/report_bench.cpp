@@ -2,10 +2,11 @@
 // 1,000,000 bookings (every priority booking of June, no list chosen), and the two query-log
 // reports over logs of 1,000,000 rows (the administration database's tbl_Qry_Details, half of it
 // INCOMING and half OUTGOING, and the tracking database's Incoming_Queries_Details), all logged in
-// June. Each report is measured filling its grid (Show) and exporting the filled grid to a
-// workbook (Excel). The peer of each, *_RawSqlite, steps the statement the window sends, in the
-// SQLite text the data layer turns it into, on a plain connection to the database file, reading
-// every column as its stored type is.
+// June; and the delivery status report over the work table of a month of 10,000 or 1,000,000
+// bookings. Each report is measured filling its grid (Show), the first three also exporting the
+// filled grid to a workbook (Excel). The peer of each, *_RawSqlite, steps the statement the window
+// sends, in the SQLite text the data layer turns it into, on a plain connection to the database
+// file, reading every column as its stored type is.
 //
 // The logs are written into the installation on the first run when it holds fewer rows: point
 // QUORVEL_BENCH_ROOT at a root of its own (a copy of the month files will do).
@@ -14,10 +15,13 @@
 #include "RawSqlite.h"
 
 #include "core/ModuleState.h"
+#include "installer/StatusProcedures.h"
 #include "reports/CustomerCareStatements.h"
+#include "reports/DeliveryStatusStatements.h"
 #include "reports/IncomingQueryStatements.h"
 #include "reports/QueryLogReportStatements.h"
 #include "reports/frmCCNos_Rpt.h"
+#include "reports/frmDeliveryStatusReport.h"
 #include "reports/frmQryRpt.h"
 #include "reports/frmQueryReport.h"
 
@@ -29,6 +33,7 @@
 
 #include <QComboBox>
 #include <benchmark/benchmark.h>
+#include <set>
 #include <sqlite3.h>
 
 namespace {
@@ -254,6 +259,38 @@ void BM_IncomingRead_RawSqlite(benchmark::State& state)
             reports::incomingQueriesStatement({.fromDate = kFirstDay, .toDate = kLastDay}));
 }
 
+// The delivery status report, no list chosen: every row of the work table, which the processing by
+// booking dates fills with the month's uncancelled bookings, once per size each time the program
+// runs. The argument is the month's bookings.
+
+const bench::Installation& statusInstallation(qint64 bookings)
+{
+    static std::set<qint64> processed;
+    const bench::Installation& inst = bench::installation(bookings);
+    if (processed.insert(bookings).second) {
+        installer::addStatusProcedures();
+        db::Connection month;
+        month.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + inst.monthDatabase);
+        month.setCommandTimeout(0);
+        month.execute(reports::statusDatesCall(kFirstDay, kLastDay));
+    }
+    return inst;
+}
+
+void BM_DeliveryStatusShow(benchmark::State& state)
+{
+    auto& window = openWindow<reports::frmDeliveryStatusReport>(statusInstallation(state.range(0)));
+    for (auto _ : state)
+        window.cmdShow_Click();
+    closeWindow(state, window);
+}
+
+void BM_DeliveryStatusRead_RawSqlite(benchmark::State& state)
+{
+    const bench::Installation& inst = statusInstallation(state.range(0));
+    readRaw(state, databaseFile(inst, QStringLiteral("ZELAdminConfig")), reports::statusReportStatement({}));
+}
+
 BENCHMARK(BM_CareShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CareExcel)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_CareRead_RawSqlite)->Unit(benchmark::kMillisecond);
@@ -266,5 +303,7 @@ BENCHMARK(BM_QueryLogRead_RawSqlite)->Apply(queryLogArgs)->Unit(benchmark::kMill
 BENCHMARK(BM_IncomingShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IncomingExcel)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_IncomingRead_RawSqlite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeliveryStatusShow)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeliveryStatusRead_RawSqlite)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
