@@ -340,8 +340,6 @@ TEST_F(FlexGridTest, WidthsAndHeightsAreTwips)
     EXPECT_TRUE(grid.verticalHeader()->isHidden());
 }
 
-// Heights set at once replace those set before, a hidden row's too; rows added afterwards have the
-// default height.
 TEST_F(FlexGridTest, RowHeightsSetAtOnceReachEveryRowButNotRowsAddedAfter)
 {
     FlexGrid fresh;
@@ -350,7 +348,7 @@ TEST_F(FlexGridTest, RowHeightsSetAtOnceReachEveryRowButNotRowsAddedAfter)
     for (const auto& [twips, pixels] : cases) {
         FlexGrid grid;
         fill(grid, 4, 2);
-        grid.setRowHeight(2, 0);
+        grid.setRowHeight(2, 0); // hidden, shown again by any height but 0
         grid.setRowHeight(3, 1440);
         grid.setRowHeights(twips);
         grid.setRows(6);

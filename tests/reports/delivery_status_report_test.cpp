@@ -1,7 +1,7 @@
 // The delivery status report window: its start, the two processing runs behind their checks and
 // question, the totals strip, the cascade of pick lists over the work table (the party list's
-// fixed items and full codes, the weight), the report grid (the bar painted while it loads),
-// failures shown with the pointer, the progress bar and the window restored, and the workbook.
+// fixed items and full codes, the weight), the report grid, failures shown with the pointer, the
+// progress bar and the window restored, and the workbook.
 
 #include "support/GridText.h"
 #include "support/WindowFixture.h"
@@ -326,10 +326,22 @@ TEST_F(DeliveryStatusReport, TheCascadeNarrowsEachListAndTheReport)
 
 TEST_F(DeliveryStatusReport, ShowListsTheTableInDateOrderAcrossMonths)
 {
+    struct PaintWatch : QObject {
+        QList<int> pointers; // the pointer's shape at each painting of the bar, -1 for the normal one
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : -1);
+            return false;
+        }
+    } watch;
     frmDeliveryStatusReport& w = window();
     processDates();
     db::StatementCapture capture;
+    w.prgBar->installEventFilter(&watch);
     w.cmdShow->click();
+    EXPECT_EQ(watch.pointers, QList<int>{Qt::WaitCursor}) << "the bar is painted while the report loads";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(capture.statements(), QStringList{reports::statusReportStatement({})});
     EXPECT_EQ(testsupport::rowsWithHeadingsOf(w.msgGrid),
               QStringList({
@@ -343,24 +355,6 @@ TEST_F(DeliveryStatusReport, ShowListsTheTableInDateOrderAcrossMonths)
         EXPECT_EQ(w.msgGrid->rowHeight(r), 300) << r;
     EXPECT_FALSE(w.prgBar->isVisible());
     EXPECT_EQ(w.mReport.state(), db::ObjectState::Closed);
-}
-
-TEST_F(DeliveryStatusReport, WhileTheReportLoadsTheBarIsPaintedUnderTheWaitPointer)
-{
-    struct PaintWatch : QObject {
-        QList<int> pointers; // the pointer's shape at each painting of the bar, -1 for the normal one
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : -1);
-            return false;
-        }
-    } watch;
-    processDates();
-    window().prgBar->installEventFilter(&watch);
-    window().cmdShow->click();
-    EXPECT_EQ(watch.pointers, QList<int>{Qt::WaitCursor});
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(DeliveryStatusReport, FailuresAreShownAndLeaveTheWindowUsable)
