@@ -15,7 +15,6 @@
 #include "RawSqlite.h"
 
 #include "core/ModuleState.h"
-#include "installer/StatusProcedures.h"
 #include "reports/CustomerCareStatements.h"
 #include "reports/DeliveryStatusStatements.h"
 #include "reports/IncomingQueryStatements.h"
@@ -268,7 +267,6 @@ const bench::Installation& statusInstallation(qint64 bookings)
     static std::set<qint64> processed;
     const bench::Installation& inst = bench::installation(bookings);
     if (processed.insert(bookings).second) {
-        installer::addStatusProcedures();
         db::Connection month;
         month.open(QStringLiteral("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=") + inst.monthDatabase);
         month.setCommandTimeout(0);
