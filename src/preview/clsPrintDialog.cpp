@@ -3,10 +3,12 @@
 #include "preview/PrintDialogFlags.h"
 #include "preview/PrintDialogSeam.h"
 
+#include "platform/spooler/PdfFiles.h"
 #include "platform/spooler/Printer.h"
 #include "platform/spooler/PrinterDevices.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QSettings>
@@ -52,8 +54,11 @@ bool presetFromApplicationPrinter(QPrinter& printer)
     const auto pdf = spooler::installedPdfPrinter();
     const bool pdfPrinter = pdf && pdf->name == device;
     if (pdfPrinter) {
+        // The dialog's Print button takes a file it can write that is not there yet: the file a
+        // document without a name would go to next, in the printer's folder (made if missing).
+        QDir().mkpath(pdf->folder);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf->folder + QLatin1Char('/'));
+        printer.setOutputFileName(spooler::nextPdfFile(pdf->folder, QString()));
     } else if (!QPrinterInfo::printerInfo(device).isNull()) {
         printer.setPrinterName(device);
     }

@@ -14,10 +14,15 @@
 #include "platform/ui/WindowHost.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -142,7 +147,7 @@ TEST_F(PrintDialog, TheDialogOpensWithTheFieldsThePrinterAndTheOwner)
             EXPECT_EQ(d.parentWidget(), &owner);
             // the PDF printer in use is the dialog's PDF entry: offered whatever the flags say
             EXPECT_TRUE(d.testOption(QAbstractPrintDialog::PrintToFile));
-            EXPECT_TRUE(d.printer()->outputFileName().endsWith("/Printed/"));
+            EXPECT_EQ(d.printer()->outputFileName(), dir.path() + "/Printed/Document-1.pdf");
         });
         EXPECT_TRUE(dialog.ShowPrinter(c.flags));
         EXPECT_EQ(opened, 1);
@@ -235,26 +240,55 @@ TEST_F(PrintDialog, AConfirmedDialogSetsTheRangeAndCarriesItsSettingsToThePrinte
     }
 }
 
-TEST_F(PrintDialog, TheRealDialogIsACancelWhenClosedAndKeepsTheRangeWhenConfirmedAsItOpened)
+TEST_F(PrintDialog, TheRealDialogIsACancelWhenClosedAndItsPrintButtonConfirmsItAsItOpened)
 {
-    clsPrintDialog dialog;
-    setPages(dialog, {1, 2, 5, 12});
-    dialog.SetCopies(2);
-    dialog.SetMaxCopies(9);
-    // windows do not block here: the dialog appears and is gone again unanswered
-    EXPECT_TRUE(dialog.ShowPrinter(pdPageNums));
-
-    ui::WindowHost::setNonBlocking(false);
-    QTimer::singleShot(0, [] {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* shown = qobject_cast<QPrintDialog*>(window))
-                shown->accept();
+    {
+        clsPrintDialog dialog;
+        // windows do not block here: the dialog appears and is gone again unanswered
+        EXPECT_TRUE(dialog.ShowPrinter(pdPageNums));
+    }
+    // the person presses Print as the dialog opens; a complaint it raises is noted and closed, and
+    // a dialog still open after the press is closed unconfirmed
+    QStringList complaints;
+    QTimer complaintCloser;
+    QObject::connect(&complaintCloser, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            complaints << box->text();
+            box->reject();
+        }
     });
-    const bool cancelled = dialog.ShowPrinter(pdPageNums);
-    ui::WindowHost::setNonBlocking(true);
-    EXPECT_FALSE(cancelled);
-    EXPECT_EQ(pagesOf(dialog), (Pages{1, 2, 5, 12}));
-    EXPECT_EQ(printer().makeQPrinter("Probe")->copyCount(), 2);
+    complaintCloser.start(10);
+    const QString folder = dir.path() + "/Printed";
+    const std::pair<const char*, std::function<void()>> folderStates[] = {
+        {"no folder yet", [] {}},
+        {"the folder as the installation has it", [&] { QDir().mkpath(folder); }},
+        {"a document of no name printed before", [&] { testsupport::writeFile(folder + "/Document-1.pdf", "%PDF"); }},
+    };
+    for (const auto& [name, prepare] : folderStates) {
+        SCOPED_TRACE(name);
+        prepare();
+        complaints.clear();
+        clsPrintDialog dialog;
+        setPages(dialog, {1, 2, 5, 12});
+        dialog.SetCopies(2);
+        dialog.SetMaxCopies(9);
+        ui::WindowHost::setNonBlocking(false);
+        QTimer::singleShot(0, [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<QPrintDialog*>(window); shown && shown->isVisible()) {
+                    QTest::mouseClick(shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                    if (shown->isVisible())
+                        shown->reject();
+                }
+        });
+        const bool cancelled = dialog.ShowPrinter(pdPageNums);
+        ui::WindowHost::setNonBlocking(true);
+        EXPECT_EQ(complaints, QStringList());
+        EXPECT_FALSE(cancelled);
+        EXPECT_EQ(pagesOf(dialog), (Pages{1, 2, 5, 12}));
+        EXPECT_EQ(printer().makeQPrinter("Probe")->copyCount(), 2);
+    }
+    EXPECT_EQ(QDir(folder).entryList({"Document*"}), QStringList{"Document-1.pdf"});
 }
 
 TEST_F(PrintDialog, ReleasingTheObjectRemembersThePrinter)

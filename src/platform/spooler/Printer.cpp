@@ -1,12 +1,11 @@
 #include "platform/spooler/Printer.h"
 
 #include "platform/runtime/RuntimeError.h"
+#include "platform/spooler/PdfFiles.h"
 #include "platform/spooler/PrinterDevices.h"
 #include "platform/spooler/PrinterFonts.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -52,23 +51,6 @@ QPageSize paperOf(const Device& device, const QString& formDevice, const PaperFo
     if (device.pdfFolder)
         return QPageSize(QPageSize::A4);
     return QPrinterInfo::printerInfo(device.name).defaultPageSize();
-}
-
-// Reserves the first free <folder>/<documentName>-<n>.pdf by creating it empty.
-QString reservePdfFile(const QString& folder, const QString& documentName)
-{
-    QString base = documentName.isEmpty() ? QStringLiteral("Document") : documentName;
-    base.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
-    if (!QDir().mkpath(folder))
-        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
-    for (int n = 1;; ++n) {
-        const QString path = QStringLiteral("%1/%2-%3.pdf").arg(folder, base).arg(n);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return path;
-        if (!file.exists())
-            throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
-    }
 }
 
 } // namespace
