@@ -3,6 +3,7 @@
 #include "preview/cGdiPlusGif.h"
 
 #include <QImageWriter>
+#include <QSaveFile>
 #include <array>
 
 namespace preview {
@@ -32,14 +33,25 @@ qint32 statusOf(QImageWriter::ImageWriterError error)
 // The text after the last "." of the name; the whole name when it has none.
 QString extensionOf(const QString& fileName) { return fileName.mid(fileName.lastIndexOf(u'.') + 1); }
 
-// Writes the picture in the format; quality -1 leaves the writer's own.
+// Writes the picture in the format; quality -1 leaves the writer's own. The file appears only once
+// it is written whole.
 qint32 save(const QImage& picture, const QString& fileName, const char* format, qint32 quality)
 {
-    if (qstrcmp(format, "gif") == 0)
-        return writeGif(picture, fileName);
-    QImageWriter writer(fileName, format);
-    writer.setQuality(quality);
-    return writer.write(picture) ? qint32(GdiOk) : statusOf(writer.error());
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return GdiWin32Error;
+    qint32 status = GdiOk;
+    if (qstrcmp(format, "gif") == 0) {
+        status = writeGif(picture, file);
+    } else {
+        QImageWriter writer(&file, format);
+        writer.setQuality(quality);
+        if (!writer.write(picture))
+            status = statusOf(writer.error());
+    }
+    if (status == GdiOk && !file.commit())
+        status = GdiWin32Error;
+    return status;
 }
 
 } // namespace

@@ -19,9 +19,10 @@ enum GdiStatus : qint32 {
 
 // Saves pictures as files in the image format that the file name's extension names: BMP (.bmp, .dib,
 // .rle), JPEG (.jpg, .jpeg, .jpe, .jfif), GIF, TIFF (.tif, .tiff) and PNG, in any letter case. JPEG is
-// written at the quality asked for; GIF is reduced to 256 colours first. Nothing is thrown: a failed
-// save returns false and signals Error with its status and text; a name outside the set returns
-// false without a signal.
+// written at the quality asked for; GIF is reduced to 256 colours first, without dithering (see
+// writeGif). A file appears only once written whole, with the permissions the user's umask gives new
+// files. Nothing is thrown: a failed save returns false and signals Error with its status and text; a
+// name outside the set returns false without a signal.
 //
 // Status numbers of the Error signal: the picture is empty or too large for the format: 2 (Invalid
 // Parameter); the file cannot be created or written: 7 (Win32 Error); the image format's writer is not

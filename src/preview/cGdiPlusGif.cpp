@@ -2,7 +2,6 @@
 
 #include "preview/cGdiPlus.h"
 
-#include <QFile>
 #include <gif_lib.h>
 
 namespace preview {
@@ -21,6 +20,12 @@ qint32 statusOfGifError(int error)
     case E_GIF_ERR_NOT_ENOUGH_MEM: return GdiOutOfMemory;
     default: return GdiGenericError;
     }
+}
+
+// giflib's output: the bytes go to the device the file was opened on.
+int writeToDevice(GifFileType* gif, const GifByteType* bytes, int length)
+{
+    return int(static_cast<QIODevice*>(gif->UserData)->write(reinterpret_cast<const char*>(bytes), length));
 }
 
 // The palette of the indexed picture as giflib's colour map (its size a power of two), or null.
@@ -51,25 +56,23 @@ int writeImage(GifFileType* gif, QImage& indexed, const ColorMapObject* map)
 
 } // namespace
 
-qint32 writeGif(const QImage& picture, const QString& fileName)
+qint32 writeGif(const QImage& picture, QIODevice& file)
 {
     if (picture.isNull() || picture.width() > kLargestSide || picture.height() > kLargestSide)
         return GdiInvalidParameter;
-    QImage indexed = picture.convertToFormat(QImage::Format_Indexed8);
+    QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     if (indexed.isNull())
         return GdiOutOfMemory;
     ColorMapObject* map = colourMapOf(indexed);
     if (!map)
         return GdiOutOfMemory;
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(QFile::encodeName(fileName).constData(), false, &error);
+    GifFileType* gif = EGifOpen(&file, writeToDevice, &error);
     if (gif) {
         error = writeImage(gif, indexed, map);
         int closeError = 0;
         if (EGifCloseFile(gif, &closeError) == GIF_ERROR && error == 0)
             error = closeError;
-        if (error != 0)
-            QFile::remove(fileName);
     }
     GifFreeMapObject(map);
     return error == 0 ? qint32(GdiOk) : statusOfGifError(error);
