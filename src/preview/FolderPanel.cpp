@@ -1,5 +1,6 @@
 #include "preview/FolderPanel.h"
 
+#include "platform/paths/FileNames.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/Twips.h"
@@ -58,7 +59,7 @@ QString pictureTitle(const QString& reportTitle)
 
 QString pictureFileName(const QString& folder, const QString& title, int page, bool jpg)
 {
-    return QDir(folder).filePath(title + QString::number(page + 1) + (jpg ? QStringLiteral(".jpg") : QStringLiteral(".gif")));
+    return paths::fittedFileName(folder, title, QString::number(page + 1) + (jpg ? QStringLiteral(".jpg") : QStringLiteral(".gif")));
 }
 
 void FolderNameSeam::setStandIn(StandIn answerer) { standIn() = std::move(answerer); }
@@ -176,6 +177,12 @@ void FolderPanel::cmdNewFolder_Click()
     const QString name = FolderNameSeam::ask(window()).trimmed();
     if (name.isEmpty())
         return;
+    if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral(".."))
+        throw runtime::RuntimeError(runtime::ErrorNumber::InvalidProcedureCall,
+                                    QStringLiteral("\"%1\" cannot be a folder name: a name holds no \"\\\" or \"/\" and is not "
+                                                   "\"..\". No folder was created.")
+                                        .arg(name)
+                                        .toStdString());
     const QString folder = QDir(m_path).filePath(name);
     QDir().mkdir(folder);
     if (!QFileInfo(folder).isDir())

@@ -16,7 +16,8 @@ namespace preview {
 // The name part of the saved pictures: the report title trimmed; "PPview" when that is empty or
 // holds a folder separator ("\" or "/"), so a title never points into another folder.
 QString pictureTitle(const QString& reportTitle);
-// The picture of page index n: <folder>/<title><n + 1>.jpg or .gif.
+// The picture of page index n: <folder>/<title><n + 1>.jpg or .gif, the title cut short where the
+// name would exceed what the file system takes.
 QString pictureFileName(const QString& folder, const QString& title, int page, bool jpg);
 
 // Asks for the name of a new folder, offering "New Folder"; "" when cancelled. In the program a
@@ -40,8 +41,9 @@ public:
     // Opens the folder; false, staying where it was, when it cannot be read.
     bool setPath(const QString& folder);
     void cmdUpOne_Click();
-    // Creates the named folder in the open one and opens it; reports a folder that still does not
-    // exist afterwards and stays where it was.
+    // Creates the named folder in the open one and opens it; refuses a name that holds a folder
+    // separator or is "..", and reports a folder that still does not exist afterwards, staying
+    // where it was.
     void cmdNewFolder_Click();
     bool jpgChosen() const;
 

@@ -25,13 +25,17 @@ void ImageSurface::startDoc()
 {
     m_page = 0;
     m_failed.clear();
+    m_firstReason.clear();
 }
 
 void ImageSurface::savePage()
 {
     endPainting();
-    if (!m_image.save(pageFilePath(m_folder, m_page), "BMP"))
+    if (const QString reason = writePageFile(m_image, m_folder, m_page); !reason.isEmpty()) {
+        if (m_failed.isEmpty())
+            m_firstReason = reason;
         m_failed.append(m_page);
+    }
     m_image.fill(Qt::white);
 }
 
@@ -45,7 +49,7 @@ void ImageSurface::endDoc()
 {
     savePage();
     if (!m_failed.isEmpty())
-        throw PageSaveError(m_folder, m_failed);
+        throw PageSaveError(m_folder, m_failed, m_firstReason);
 }
 
 } // namespace preview

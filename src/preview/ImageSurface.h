@@ -28,6 +28,7 @@ private:
     QImage m_image;
     int m_page = 0;
     QList<int> m_failed;
+    QString m_firstReason; // why the first of them failed
 };
 
 } // namespace preview

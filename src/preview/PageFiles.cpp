@@ -1,6 +1,7 @@
 #include "preview/PageFiles.h"
 
 #include <QDir>
+#include <QImageWriter>
 #include <QStringList>
 
 namespace preview {
@@ -15,6 +16,17 @@ QString pageFileName(int page) { return QStringLiteral("PPview%1.bmp").arg(page)
 
 QString pageFilePath(const QString& folder, int page) { return QDir(folder).filePath(pageFileName(page)); }
 
+QString writePageFile(const QImage& picture, const QString& folder, int page)
+{
+    QFile file(pageFilePath(folder, page));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, "BMP");
+    if (!writer.write(picture))
+        return file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    return QString();
+}
+
 void deletePageFiles(const QString& folder)
 {
     QDir dir(folder);
@@ -23,13 +35,14 @@ void deletePageFiles(const QString& folder)
     QDir().rmdir(folder);
 }
 
-PageSaveError::PageSaveError(const QString& folder, const QList<int>& pages) : RuntimeError(kFileAccessError)
+PageSaveError::PageSaveError(const QString& folder, const QList<int>& pages, const QString& reason)
+    : RuntimeError(kFileAccessError)
 {
     QStringList numbers;
     for (int page : pages)
         numbers << QString::number(page + 1);
-    m_description = QStringLiteral("Path/File access error: page %1 of the preview could not be written to %2.")
-                        .arg(numbers.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder))
+    m_description = QStringLiteral("Path/File access error: page %1 of the preview could not be written to %2: %3.")
+                        .arg(numbers.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder), reason)
                         .toStdString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/runtime/RuntimeError.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <string>
@@ -13,15 +14,18 @@ namespace preview {
 QString pageFileName(int page);
 QString pageFilePath(const QString& folder, int page);
 
+// Writes the picture as the folder's page file; "" when written, else the system's reason.
+QString writePageFile(const QImage& picture, const QString& folder, int page);
+
 // Deletes the folder's page files in one pass, skipping any that cannot be deleted, then the
 // folder itself when nothing else is left in it.
 void deletePageFiles(const QString& folder);
 
 // Pages of a document that could not be written: reported as the runtime's file access error
-// naming them.
+// naming them, their folder and the system's reason (that of the first page).
 class PageSaveError : public runtime::RuntimeError {
 public:
-    PageSaveError(const QString& folder, const QList<int>& pages);
+    PageSaveError(const QString& folder, const QList<int>& pages, const QString& reason);
     const char* what() const noexcept override { return m_description.c_str(); }
 
 private:

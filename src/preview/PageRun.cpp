@@ -9,36 +9,42 @@
 
 namespace preview {
 
-PageRunError::PageRunError(runtime::ErrorNumber number, const QString& what, const QList<int>& pages, int pageCount)
+PageRunError::PageRunError(runtime::ErrorNumber number, const QString& what, const PageRunFailures& failures, int pageCount)
     : RuntimeError(number)
 {
     QStringList numbers;
-    for (int page : pages)
+    for (int page : failures.pages)
         numbers << QString::number(page + 1);
-    m_description = QStringLiteral("%1 of %2 pages could not be %3 (page %4).")
-                        .arg(pages.size())
+    QString reason = failures.firstReason;
+    if (!reason.endsWith(u'.'))
+        reason += u'.';
+    m_description = QStringLiteral("%1 of %2 pages could not be %3 (page %4). Page %5: %6")
+                        .arg(failures.pages.size())
                         .arg(pageCount)
-                        .arg(what, numbers.join(QStringLiteral(", ")))
+                        .arg(what, numbers.join(QStringLiteral(", ")), numbers.value(0), reason)
                         .toStdString();
 }
 
-QList<int> runPages(int first, int last, const std::function<bool(int page)>& step)
+PageRunFailures runPages(int first, int last, const std::function<QString(int page)>& step)
 {
-    QList<int> failed;
+    PageRunFailures failures;
     for (int page = first; page <= last; ++page) {
-        bool done = false;
+        QString reason;
         try {
-            done = step(page);
-        } catch (const runtime::RuntimeError&) {
-            // counted as failed below
+            reason = step(page);
+        } catch (const runtime::RuntimeError& error) {
+            reason = QString::fromUtf8(error.what());
         }
-        if (!done)
-            failed << page;
+        if (reason.isEmpty())
+            continue;
+        if (failures.pages.isEmpty())
+            failures.firstReason = reason;
+        failures.pages << page;
     }
-    return failed;
+    return failures;
 }
 
-bool PrintPage(const QImage& page, const QString& documentName)
+void PrintPage(const QImage& page, const QString& documentName)
 {
     const std::unique_ptr<QPrinter> job = spooler::Printer::current().makeQPrinter(documentName);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -50,7 +56,8 @@ bool PrintPage(const QImage& page, const QString& documentName)
         painter.end();
     }
     QApplication::restoreOverrideCursor();
-    return started;
+    if (!started)
+        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError, "The printer did not start the job.");
 }
 
 } // namespace preview

@@ -33,25 +33,31 @@ qint32 statusOf(QImageWriter::ImageWriterError error)
 // The text after the last "." of the name; the whole name when it has none.
 QString extensionOf(const QString& fileName) { return fileName.mid(fileName.lastIndexOf(u'.') + 1); }
 
+// A save's status and, when it failed, the system's or the image writer's words for it ("" for none).
+struct SaveResult {
+    qint32 status = GdiOk;
+    QString reason;
+};
+
 // Writes the picture in the format; quality -1 leaves the writer's own. The file appears only once
 // it is written whole.
-qint32 save(const QImage& picture, const QString& fileName, const char* format, qint32 quality)
+SaveResult save(const QImage& picture, const QString& fileName, const char* format, qint32 quality)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return GdiWin32Error;
-    qint32 status = GdiOk;
+        return {GdiWin32Error, file.errorString()};
     if (qstrcmp(format, "gif") == 0) {
-        status = writeGif(picture, file);
+        if (const qint32 status = writeGif(picture, file); status != GdiOk)
+            return {status, status == GdiWin32Error ? file.errorString() : QString()};
     } else {
         QImageWriter writer(&file, format);
         writer.setQuality(quality);
         if (!writer.write(picture))
-            status = statusOf(writer.error());
+            return {statusOf(writer.error()), writer.error() == QImageWriter::DeviceError ? file.errorString() : writer.errorString()};
     }
-    if (status == GdiOk && !file.commit())
-        status = GdiWin32Error;
-    return status;
+    if (!file.commit())
+        return {GdiWin32Error, file.errorString()};
+    return {};
 }
 
 } // namespace
@@ -67,14 +73,18 @@ bool cGdiPlus::PictureBoxToFile(const QImage& picture, const QString& fileName, 
 {
     const QString extension = extensionOf(fileName);
     const qint32 encoder = m_encoderOf.value(QStringLiteral("*.") + extension.toUpper(), -1);
-    if (encoder < 0)
+    if (encoder < 0) {
+        m_failureReason = GdiErrorString(GdiUnknownImageFormat);
         return false;
+    }
     const bool jpeg = extension.startsWith(u'J', Qt::CaseInsensitive);
-    const qint32 status =
-        picture.isNull() ? qint32(GdiInvalidParameter) : save(picture, fileName, kEncoders[encoder].format, jpeg ? quality : -1);
-    if (status != GdiOk)
-        emit Error(status, GdiErrorString(status));
-    return status == GdiOk;
+    const SaveResult result = picture.isNull() ? SaveResult{GdiInvalidParameter, QString()}
+                                               : save(picture, fileName, kEncoders[encoder].format, jpeg ? quality : -1);
+    if (result.status == GdiOk)
+        return true;
+    m_failureReason = result.reason.isEmpty() ? GdiErrorString(result.status) : result.reason;
+    emit Error(result.status, GdiErrorString(result.status));
+    return false;
 }
 
 QString cGdiPlus::GdiErrorString(qint32 status)

@@ -38,6 +38,9 @@ public:
     // beginning with "J".
     bool PictureBoxToFile(const QImage& picture, const QString& fileName, qint32 quality);
     static QString GdiErrorString(qint32 status);
+    // Why the last save that returned false failed: the system's or the image writer's words when
+    // they have any, else the text of its status.
+    const QString& lastFailureReason() const { return m_failureReason; }
 
 signals:
     void Error(qint32 status, const QString& text);
@@ -45,6 +48,7 @@ signals:
 private:
     // "*.EXT" in upper case -> the encoder's index.
     QHash<QString, qint32> m_encoderOf;
+    QString m_failureReason;
 };
 
 } // namespace preview

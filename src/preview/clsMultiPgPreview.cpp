@@ -67,7 +67,7 @@ void clsMultiPgPreview::pStartDoc()
     }
     auto folder = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("quorvel-preview-XXXXXX")));
     if (!folder->isValid())
-        throw PageSaveError(folder->path(), {0});
+        throw PageSaveError(QDir::tempPath(), {0}, folder->errorString());
     m_preview = m_surfaces.preview(m_paper, folder->path());
     m_folder = std::move(folder);
     m_preview->font().name = m_printer->font().name;

@@ -36,8 +36,9 @@ public:
     explicit clsMultiPgPreview(Surfaces surfaces);
     ~clsMultiPgPreview() override;
 
-    // Document. pStartDoc raises the printer error without a printer; pEndDoc raises PageSaveError
-    // for pages that could not be written (and then shows no window).
+    // Document. pStartDoc raises the printer error without a printer, and PageSaveError when the
+    // preview cannot make its folder in the temporary folder; pEndDoc raises PageSaveError for pages
+    // that could not be written (and then shows no window).
     void pStartDoc();
     void pNewPage();
     void pEndDoc(bool modal = false, QWidget* owner = nullptr);

@@ -11,6 +11,7 @@
 #include "platform/spooler/Printer.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WindowHost.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +40,9 @@ constexpr int kVScrollTop = 3495;
 constexpr int kPanelGap = 50;
 constexpr int kFullPageEdge = 50;
 constexpr int kPictureQuality = 85;
+
+// Printing and saving runs report the pages that failed with the exclamation icon.
+const ui::FailureReport kPageRunReport{QStringLiteral("%2"), ui::vbExclamation};
 
 QSize pageSizeIn(const QString& folder) { return QImageReader(pageFilePath(folder, 0)).size(); }
 
@@ -126,8 +130,8 @@ void frmMultiPgPreview::ConnectHandlers()
     using Target = PreviewNavigation::KeyTarget;
     ui::attachHandlers(cmd_quit, {.click = [this] { cmd_quit_Click(); }});
     ui::attachHandlers(cmd_print, {.click = [this] { cmd_print_Click(); }});
-    ui::attachHandlers(picPrintOptions->cmdPrint, {.click = [this] { cmdPrint_Click(); }});
-    ui::attachHandlers(picGetFolder->cmdOpen, {.click = [this] { cmdOpen_Click(); }});
+    ui::attachHandlers(picPrintOptions->cmdPrint, {.click = [this] { ui::guarded(kPageRunReport, [this] { cmdPrint_Click(); }); }});
+    ui::attachHandlers(picGetFolder->cmdOpen, {.click = [this] { ui::guarded(kPageRunReport, [this] { cmdOpen_Click(); }); }});
     ui::attachHandlers(picGetFolder->cmdQuit, {.click = [this] { cmdQuit_Click(); }});
     ui::attachHandlers(Command1_0, {.click = [this] { Command1_Click(0); }});
     ui::attachHandlers(Command1_1, {.click = [this] { Command1_Click(1); }});
@@ -211,15 +215,17 @@ void frmMultiPgPreview::closeEvent(QCloseEvent* event)
     deletePageFiles(m_folder);
 }
 
-bool frmMultiPgPreview::loadPage(int page)
+QString frmMultiPgPreview::loadPage(int page)
 {
-    QPixmap picture;
-    if (!picture.load(pageFilePath(m_folder, page), "BMP"))
-        return false;
-    m_pagePicture = picture;
-    Picture1->setPixmap(picture);
-    Picture1->resize(picture.size());
-    return true;
+    const QString file = pageFilePath(m_folder, page);
+    QImageReader reader(file, "BMP");
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(file), reader.errorString());
+    m_pagePicture = QPixmap::fromImage(picture);
+    Picture1->setPixmap(m_pagePicture);
+    Picture1->resize(m_pagePicture.size());
+    return QString();
 }
 
 void frmMultiPgPreview::placePage()
@@ -238,7 +244,7 @@ void frmMultiPgPreview::hidePanels()
 
 void frmMultiPgPreview::showPage(int page)
 {
-    if (!m_nav.showPage(page, [this](int p) { return loadPage(p); }))
+    if (!m_nav.showPage(page, [this](int p) { return loadPage(p).isEmpty(); }))
         return;
     hidePanels();
     const QSignalBlocker blockH(HScroll1);
@@ -306,7 +312,7 @@ void frmMultiPgPreview::cmdPrint_Click()
 {
     PrintPanel& panel = *picPrintOptions;
     const int current = m_nav.currentPage();
-    QList<int> failed;
+    PageRunFailures failed;
     int pages = 1;
     switch (panel.PrintOption()) {
     case PrintPanel::Clipboard:
@@ -315,7 +321,10 @@ void frmMultiPgPreview::cmdPrint_Click()
     case PrintPanel::CurrentPage:
         panel.setBusy(true);
         panel.showProgress(printingText(current + 1));
-        failed = runPages(current, current, [this](int) { return printShownPage(); });
+        failed = runPages(current, current, [this](int) {
+            printShownPage();
+            return QString();
+        });
         break;
     case PrintPanel::PageRange: {
         panel.setBusy(true);
@@ -325,7 +334,10 @@ void frmMultiPgPreview::cmdPrint_Click()
         pages = last - first + 1;
         failed = runPages(first, last, [&](int page) {
             panel.showProgress(printingText(page + 1, to));
-            return loadPage(page) && printShownPage();
+            const QString unread = loadPage(page);
+            if (unread.isEmpty())
+                printShownPage();
+            return unread;
         });
         loadPage(current);
         break;
@@ -341,16 +353,16 @@ void frmMultiPgPreview::cmdPrint_Click()
         return;
     }
     endPrintPanelWork();
-    if (!failed.isEmpty())
+    if (!failed.pages.isEmpty())
         throw PageRunError(runtime::ErrorNumber::PrinterError, QStringLiteral("printed"), failed, pages);
 }
 
-bool frmMultiPgPreview::printShownPage()
+void frmMultiPgPreview::printShownPage()
 {
     // the page goes out on paper turned as the engine drew it
     if (m_engine)
         m_engine->setOrientation(m_engine->Orientation());
-    return PrintPage(m_pagePicture.toImage(), pictureTitle(m_engine ? m_engine->ReportTitle() : QString()));
+    PrintPage(m_pagePicture.toImage(), pictureTitle(m_engine ? m_engine->ReportTitle() : QString()));
 }
 
 void frmMultiPgPreview::endPrintPanelWork()
@@ -376,14 +388,18 @@ void frmMultiPgPreview::cmdOpen_Click()
     const QString title = pictureTitle(m_engine ? m_engine->ReportTitle() : QString());
     const bool jpg = picGetFolder->jpgChosen();
     cGdiPlus gdip;
-    const QList<int> failed = runPages(0, m_nav.lastPage(), [&](int page) {
+    const PageRunFailures failed = runPages(0, m_nav.lastPage(), [&](int page) {
         picPrintOptions->showProgress(QStringLiteral("Copying page %1").arg(page + 1));
-        return loadPage(page) &&
-               gdip.PictureBoxToFile(m_pagePicture.toImage(), pictureFileName(folder, title, page, jpg), kPictureQuality);
+        const QString unread = loadPage(page);
+        if (!unread.isEmpty())
+            return unread;
+        return gdip.PictureBoxToFile(m_pagePicture.toImage(), pictureFileName(folder, title, page, jpg), kPictureQuality)
+                   ? QString()
+                   : gdip.lastFailureReason();
     });
     endPrintPanelWork();
     loadPage(m_nav.currentPage());
-    if (!failed.isEmpty())
+    if (!failed.pages.isEmpty())
         throw PageRunError(runtime::ErrorNumber(75), QStringLiteral("saved to ") + QDir::toNativeSeparators(folder),
                            failed, m_nav.lastPage() + 1);
 }

@@ -65,10 +65,12 @@ public:
     void cmdFullPage_Click();
     void cmd_print_Click();
     // Carries out the print panel's option. Pages that fail do not stop a run: they are reported
-    // together at its end, after the panel has left its busy state and the shown page is back.
+    // together at its end, with the first one's reason and the exclamation icon, after the panel has
+    // left its busy state and the shown page is back.
     void cmdPrint_Click();
     void cmd_quit_Click();
-    // The folder panel's Ok (save every page as a picture in its folder) and Cancel.
+    // The folder panel's Ok (save every page as a picture in its folder; failed pages are reported
+    // as the print panel's are) and Cancel.
     void cmdOpen_Click();
     void cmdQuit_Click();
     // A released key on the page, the full page or a scroll bar.
@@ -87,15 +89,16 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void layOut();
-    bool loadPage(int page);
+    // Shows the page file; "" when shown, else why it could not be read.
+    QString loadPage(int page);
     void showPage(int page);
     void placePage();
     void hidePanels();
     void drawFullPage();
     bool panEvent(QEvent* event);
     void endPrintPanelWork();
-    // Prints the page picture that Picture1 shows.
-    bool printShownPage();
+    // Prints the page picture that Picture1 shows; raises the printer error when it cannot.
+    void printShownPage();
 
     QString m_folder;
     QPointer<clsMultiPgPreview> m_engine;

@@ -77,6 +77,7 @@ protected:
 
 TEST_F(FolderPanelTest, SavesEveryPageAsTitleAndNumber)
 {
+    const std::string kLongTitle(300, 'L'); // cut to what a file name takes
     const struct {
         const char* title;
         bool jpg;
@@ -87,6 +88,9 @@ TEST_F(FolderPanelTest, SavesEveryPageAsTitleAndNumber)
         {"", false, {"PPview1.gif", "PPview2.gif", "PPview3.gif"}},
         {"..\\up", false, {"PPview1.gif", "PPview2.gif", "PPview3.gif"}},
         {"../up", false, {"PPview1.gif", "PPview2.gif", "PPview3.gif"}},
+        {kLongTitle.c_str(), false, {kLongTitle.substr(0, 250).c_str() + QString("1.gif"),
+                                     kLongTitle.substr(0, 250).c_str() + QString("2.gif"),
+                                     kLongTitle.substr(0, 250).c_str() + QString("3.gif")}},
     };
     QBuffer quality85; // the first page as JPEG at quality 85
     quality85.open(QIODevice::WriteOnly);
@@ -126,7 +130,9 @@ TEST_F(FolderPanelTest, PagesThatCannotBeWrittenAreReportedAndThePanelsStayUsabl
     folders->cmdOpen->click();
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
     EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt,
-              QString("3 of 3 pages could not be saved to %1 (page 1, 2, 3).").arg(QDir::toNativeSeparators(gone)));
+              QString("3 of 3 pages could not be saved to %1 (page 1, 2, 3). Page 1: No such file or directory.")
+                  .arg(QDir::toNativeSeparators(gone)));
+    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].icon(), ui::vbExclamation);
     PrintPanel* panel = window->picPrintOptions;
     EXPECT_FALSE(panel->isVisible() || folders->isVisible());
     EXPECT_TRUE(panel->isEnabled() && panel->cmdPrint->isVisibleTo(panel) && !panel->lblPrintingPg->isVisibleTo(panel));
@@ -151,6 +157,9 @@ TEST_F(FolderPanelTest, NewFolderCreatesAndOpensOrReportsAndStays)
         {"New Folder", base + "/New Folder", false},
         {" New Folder ", base + "/New Folder", false}, // already there: opened
         {"missing/sub", base, true},
+        {"../Outside", base, true},
+        {"..", base, true},
+        {"a\\b", base, true},
     };
     for (const auto& c : cases) {
         ui::MessageBoxSeam::clearShown();
@@ -161,6 +170,8 @@ TEST_F(FolderPanelTest, NewFolderCreatesAndOpensOrReportsAndStays)
         EXPECT_EQ(ui::MessageBoxSeam::shown().size(), c.reported ? 1 : 0) << c.answer;
     }
     EXPECT_EQ(asked.first(), "Enter Folder Name / New Folder");
+    EXPECT_EQ(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"New Folder"});
+    EXPECT_FALSE(QFileInfo::exists(base + "/../Outside"));
     ASSERT_TRUE(folders->setPath("/"));
     folders->cmdUpOne->click(); // Back Up at the root stays there
     EXPECT_EQ(folders->path(), "/");

@@ -105,22 +105,45 @@ TEST_F(PageDocument, ClosingAPreviewDeletesOnlyItsOwnPages)
     EXPECT_TRUE(documentFolders().isEmpty());
 }
 
-TEST_F(PageDocument, PagesThatCannotBeWrittenAreReportedAtTheEnd)
+TEST_F(PageDocument, PagesThatCannotBeWrittenAreReportedWithTheirFolderAndReason)
 {
-    clsMultiPgPreview engine;
-    engine.setSendToPrinter(false);
-    engine.pStartDoc();
-    ASSERT_EQ(documentFolders().size(), 1);
-    ASSERT_TRUE(QDir(temp() + "/" + documentFolders()[0]).removeRecursively());
-    engine.pNewPage();
-    try {
-        engine.pEndDoc();
-        FAIL() << "no report of the lost pages";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(int(error.number()), 75);
-        EXPECT_TRUE(QString(error.what()).contains("page 1, 2 ")) << error.what();
+    const struct {
+        const char* what;
+        bool startFails; // else the document's folder goes after pStartDoc
+        const char* pages;
+        const char* reason;
+    } cases[] = {
+        {"the temporary folder is a file", true, "page 1 ", "Not a directory"},
+        {"the document's folder is gone", false, "page 1, 2 ", "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(temp());
+        QDir(temp()).removeRecursively();
+        if (c.startFails)
+            testsupport::writeFile(temp(), "not a folder");
+        else
+            QDir().mkpath(temp());
+        clsMultiPgPreview engine;
+        engine.setSendToPrinter(false);
+        QString folder = temp();
+        try {
+            engine.pStartDoc();
+            ASSERT_FALSE(c.startFails) << "started in a file";
+            ASSERT_EQ(documentFolders().size(), 1);
+            folder = temp() + "/" + documentFolders()[0];
+            ASSERT_TRUE(QDir(folder).removeRecursively());
+            engine.pNewPage();
+            engine.pEndDoc();
+            FAIL() << "no report of the lost pages";
+        } catch (const runtime::RuntimeError& error) {
+            EXPECT_EQ(int(error.number()), 75);
+            const QString text = error.what();
+            EXPECT_TRUE(text.contains(c.pages) && text.contains(folder + ": ") && text.contains(c.reason)) << error.what();
+        }
+        EXPECT_EQ(engine.previewWindow(), nullptr);
     }
-    EXPECT_EQ(engine.previewWindow(), nullptr);
+    QFile::remove(temp());
 }
 
 TEST_F(PageDocument, WithoutAPrinterADocumentDoesNotStart)

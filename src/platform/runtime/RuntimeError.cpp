@@ -25,4 +25,9 @@ RuntimeError::RuntimeError(ErrorNumber number)
 {
 }
 
+RuntimeError::RuntimeError(ErrorNumber number, const std::string& description)
+    : std::runtime_error(description), number_(number)
+{
+}
+
 } // namespace runtime

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 
 namespace runtime {
 
@@ -19,6 +20,8 @@ enum class ErrorNumber {
 class RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(ErrorNumber number);
+    // The error with a description of its own in place of the standard one.
+    RuntimeError(ErrorNumber number, const std::string& description);
     ErrorNumber number() const { return number_; }
 
 private:
