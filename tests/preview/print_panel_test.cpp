@@ -167,23 +167,17 @@ TEST_F(PrintPanelTest, PrintsEachPageAsAJobOfItsOwnInTheEnginesOrientation)
 TEST_F(PrintPanelTest, FailedPagesAreCountedWithTheFirstReasonAndThePanelIsLeftUsable)
 {
     testsupport::writeFile(pageFilePath(pages.path(), 2), "not a bitmap");
-    const struct {
-        const char* what;
-        std::function<void()> breakPrinter;
-        QString reason; // of page 2, the first to fail
-    } cases[] = {
-        {"no printer at all", [&] { QFile::remove(root.filePath("printer.ini")); },
+    const std::pair<std::function<void()>, QString> cases[] = { // how the printer fails, page 2's reason
+        {[&] { QFile::remove(root.filePath("printer.ini")); },
          "Problem getting printer information from the system. Make sure the printer is set up correctly."},
-        {"the printer's folder is a file", [&] { testsupport::writeFile(root.filePath("Printed"), "not a folder"); },
-         root.filePath("Printed") + " could not be created: File exists."},
+        {[&] { testsupport::writeFile(root.filePath("Printed"), "a file"); }, root.filePath("Printed") + " could not be created: File exists."},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        c.breakPrinter();
+    for (const auto& [breakPrinter, reason] : cases) {
+        breakPrinter();
         ui::MessageBoxSeam::clearShown();
         carryOut(PrintPanel::PageRange, "2", "5");
         ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
-        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "4 of 4 pages could not be printed (page 2, 3, 4, 5). Page 2: " + c.reason);
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt, "4 of 4 pages could not be printed (page 2, 3, 4, 5). Page 2: " + reason);
         EXPECT_EQ(ui::MessageBoxSeam::shown()[0].icon(), ui::vbExclamation);
         EXPECT_TRUE(panelUsable());
         EXPECT_EQ(shownColour(), qRgb(0, 0, 0)); // the first page again
@@ -193,15 +187,11 @@ TEST_F(PrintPanelTest, FailedPagesAreCountedWithTheFirstReasonAndThePanelIsLeftU
 
 TEST_F(PrintPanelTest, ATitleLongerThanAFileNameTakesPrintsWholeInsideTheDocument)
 {
-    // 300 bytes: a letter of two bytes where the cut falls
-    const QString title = QString(248, 'T') + QString(26, QChar(0x00E9));
+    const QString title = QString(248, 'T') + QString(26, QChar(0x00E9)); // 300 bytes
     engine.setReportTitle(title);
     carryOut(PrintPanel::CurrentPage);
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
-    ASSERT_EQ(printed().size(), 1);
-    const QByteArray name = QFile::encodeName(printed()[0]);
-    EXPECT_LE(name.size(), 255);
-    EXPECT_TRUE(title.startsWith(printed()[0].chopped(6))) << name.constData(); // less "-1.pdf"
+    ASSERT_EQ(printed(), QStringList{QString(248, 'T') + "-1.pdf"});
     QProcess info;
     info.start("pdfinfo", {root.filePath("Printed/" + printed()[0])});
     info.waitForFinished();
