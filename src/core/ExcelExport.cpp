@@ -38,8 +38,9 @@ QString ExportPath(const QString& fileName)
     return paths::programPath(kExportFolder + u'\\' + fileName + QStringLiteral(".xlsx"));
 }
 
-// Pastes the grid's text into a new workbook, saves it, adds the title rows and saves it again.
-// Throws excel::AutomationError when the spreadsheet refuses a step (a grid beyond its size).
+// Pastes the grid's text into a new workbook and adds the title rows, then saves it. Throws
+// excel::AutomationError when the spreadsheet refuses a step (a grid beyond its size); a refusal
+// after the paste leaves the workbook saved as pasted. The file is written once either way.
 bool WriteWorkbook(excel::Application& excelApp, const QString& fileName, ui::FlexGrid& grid, const QString& title1,
     const QString& title2)
 {
@@ -55,11 +56,15 @@ bool WriteWorkbook(excel::Application& excelApp, const QString& fileName, ui::Fl
     excelApp.setVisible(true);
 
     const QString path = ExportPath(fileName);
-    if (!path.isEmpty())
-        book->saveAs(path);
-
     excel::Worksheet& sheet = *book->worksheet(QStringLiteral("Sheet1"));
-    sheet.rows(QStringLiteral("1:4")).insert();
+    try {
+        // refused before it changes anything, so the sheet is still as pasted
+        sheet.rows(QStringLiteral("1:4")).insert();
+    } catch (const excel::AutomationError&) {
+        if (!path.isEmpty())
+            book->saveAs(path);
+        throw;
+    }
     // a grid without columns still gets its titles, in column A
     const int lastColumn = std::max(columns, 1);
     for (int row = 1; row <= 4; ++row) {
@@ -71,7 +76,7 @@ bool WriteWorkbook(excel::Application& excelApp, const QString& fileName, ui::Fl
     sheet.cells(2, 1).setValue(title1);
     sheet.cells(3, 1).setValue(title2);
 
-    const bool written = book->save();
+    const bool written = !path.isEmpty() && book->saveAs(path);
     book->close();
     return written;
 }
