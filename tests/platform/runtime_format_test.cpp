@@ -1,9 +1,11 @@
 #include "support/QtPrinters.h"
 
+#include "platform/runtime/Conversions.h"
 #include "platform/runtime/WallClock.h"
 #include "platform/runtime/Format.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using runtime::Format;
@@ -48,6 +50,28 @@ TEST(RuntimeFormat, DateTokensAnyCase)
         {afternoon, "yy", "26"},
         {afternoon, "y", "158"},
     });
+}
+
+// The windows' date patterns over every day of two years at several times, against Qt's English
+// texts for the same pattern.
+TEST(RuntimeFormat, DatePatternsGiveQtsEnglishTexts)
+{
+    const struct {
+        const char* pattern;
+        const char* qtPattern;
+    } cases[] = {
+        {"dd-MMM-yyyy", "dd-MMM-yyyy"}, {"DD-MMM", "dd-MMM"}, {"dd-mm-yy", "dd-MM-yy"},
+        {"dd/mm/yyyy hh:nn:ss", "dd/MM/yyyy HH:mm:ss"}, {"dddd, mmmm d, yyyy", "dddd, MMMM d, yyyy"},
+        {"ddd d-m-yyyy h:n AM/PM", "ddd d-M-yyyy h:m AP"},
+    };
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (QDate day(2025, 1, 1); day.year() < 2027; day = day.addDays(1))
+        for (const QTime time : {QTime(0, 0), QTime(9, 5, 7), QTime(12, 0), QTime(23, 59, 59)}) {
+            const QDateTime moment(day, time);
+            for (const auto& c : cases)
+                ASSERT_EQ(Format(moment, c.pattern), english.toString(moment, c.qtPattern)) << c.pattern;
+            ASSERT_EQ(runtime::CStr(moment), moment.toString(time == QTime(0, 0) ? "yyyy-MM-dd" : "yyyy-MM-dd HH:mm:ss"));
+        }
 }
 
 TEST(RuntimeFormat, TimeTokensAndMinutesAfterHour)

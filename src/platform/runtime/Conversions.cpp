@@ -1,6 +1,7 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/WallClock.h"
 
+#include "platform/runtime/DateFormat.h"
 #include "platform/runtime/DateMath.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ValueKind.h"
@@ -21,7 +22,7 @@ QString dateText(const QDateTime& moment)
 {
     const QTime time = moment.time();
     const bool hasTimeOfDay = time.hour() != 0 || time.minute() != 0 || time.second() != 0;
-    return moment.toString(hasTimeOfDay ? QStringLiteral("yyyy-MM-dd HH:mm:ss") : QStringLiteral("yyyy-MM-dd"));
+    return FormatDatePattern(moment, hasTimeOfDay ? QStringLiteral("yyyy-mm-dd hh:nn:ss") : QStringLiteral("yyyy-mm-dd"));
 }
 
 // The program's date texts; an invalid QDateTime when the text is none of them.

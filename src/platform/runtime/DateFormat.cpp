@@ -5,6 +5,7 @@
 #include <QList>
 #include <QLocale>
 #include <algorithm>
+#include <array>
 
 namespace runtime {
 namespace {
@@ -95,9 +96,47 @@ QList<Token> tokenize(const QString& pattern)
     return tokens;
 }
 
-QString number(int value, int width)
+// The English names of the months (1 to 12) and weekdays (1, Monday, to 7), short and long,
+// looked up once.
+struct Names {
+    std::array<QString, 13> shortMonths, longMonths;
+    std::array<QString, 8> shortDays, longDays;
+};
+
+const Names& names()
 {
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+    static const Names all = [] {
+        Names n;
+        for (int month = 1; month <= 12; ++month) {
+            n.shortMonths[month] = english().monthName(month, QLocale::ShortFormat);
+            n.longMonths[month] = english().monthName(month, QLocale::LongFormat);
+        }
+        for (int day = 1; day <= 7; ++day) {
+            n.shortDays[day] = english().dayName(day, QLocale::ShortFormat);
+            n.longDays[day] = english().dayName(day, QLocale::LongFormat);
+        }
+        return n;
+    }();
+    return all;
+}
+
+// Appends the number, zero-padded to the width.
+void appendNumber(QString& text, int value, int width)
+{
+    if (value < 0) {
+        text += QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+        return;
+    }
+    char digits[10];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int pad = count; pad < width; ++pad)
+        text += u'0';
+    while (count > 0)
+        text += QLatin1Char(digits[--count]);
 }
 
 QString ampmText(const QString& marker, bool pm)
@@ -125,35 +164,38 @@ QString FormatDatePattern(const QDateTime& moment, const QString& pattern)
     const QTime time = moment.time();
 
     QString text;
+    text.reserve(32);
     for (const Token& token : tokens) {
         switch (token.field) {
         case Field::Literal:
             text += token.text;
             break;
         case Field::Day:
-            text += token.width <= 2 ? number(date.day(), token.width)
-                                     : english().dayName(date.dayOfWeek(), token.width == 3 ? QLocale::ShortFormat
-                                                                                            : QLocale::LongFormat);
+            if (token.width <= 2)
+                appendNumber(text, date.day(), token.width);
+            else
+                text += (token.width == 3 ? names().shortDays : names().longDays)[size_t(date.dayOfWeek())];
             break;
         case Field::Month:
-            text += token.width <= 2 ? number(date.month(), token.width)
-                                     : english().monthName(date.month(), token.width == 3 ? QLocale::ShortFormat
-                                                                                          : QLocale::LongFormat);
+            if (token.width <= 2)
+                appendNumber(text, date.month(), token.width);
+            else
+                text += (token.width == 3 ? names().shortMonths : names().longMonths)[size_t(date.month())];
             break;
         case Field::Year:
-            text += token.width == 1 ? QString::number(date.dayOfYear())
-                                     : number(token.width == 2 ? date.year() % 100 : date.year(), token.width);
+            if (token.width == 1)
+                text += QString::number(date.dayOfYear());
+            else
+                appendNumber(text, token.width == 2 ? date.year() % 100 : date.year(), token.width);
             break;
-        case Field::Hour: {
-            const int hour = twelveHour ? (time.hour() + 11) % 12 + 1 : time.hour();
-            text += number(hour, token.width);
+        case Field::Hour:
+            appendNumber(text, twelveHour ? (time.hour() + 11) % 12 + 1 : time.hour(), token.width);
             break;
-        }
         case Field::Minute:
-            text += number(time.minute(), token.width);
+            appendNumber(text, time.minute(), token.width);
             break;
         case Field::Second:
-            text += number(time.second(), token.width);
+            appendNumber(text, time.second(), token.width);
             break;
         case Field::AmPm:
             text += ampmText(token.text, time.hour() >= 12);
