@@ -2,7 +2,7 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/Format.h"
+#include "platform/runtime/DateTexts.h"
 #include "platform/runtime/Strings.h"
 
 namespace followup {
@@ -39,11 +39,11 @@ static_assert(std::size(kFields) + 1 == std::size(kColumns));
 constexpr const char* kFurtherLines[][2] = {
     {"FromAddr2", "ToAddr2"}, {"FromAddr3", "ToAddr3"}, {"FromAddr4", "ToAddr4"}};
 
-QString mergedText(const QVariant& value, bool date)
+QString mergedText(const QVariant& value, bool date, runtime::DateTexts& dates)
 {
     if (!value.isValid())
         return QStringLiteral("-");
-    return date ? runtime::Format(value, QStringLiteral("dd-MMM-yy")) : runtime::CellText(value);
+    return date ? dates.of(value) : runtime::CellText(value);
 }
 
 // The position of a field among the result's columns, found once for all records.
@@ -71,13 +71,16 @@ QList<QStringList> ndSearchRows(db::Recordset& records)
         for (int side = 0; side < 2; ++side)
             lines[k][side] = indexOf(records, kFurtherLines[k][side]);
 
+    runtime::DateTexts dates(QStringLiteral("dd-MMM-yy"));
     QList<QStringList> rows;
     for (int serial = 1; !records.eof(); records.moveNext(), ++serial) {
-        QStringList main{QString::number(serial)};
+        QStringList main;
+        main.reserve(qsizetype(std::size(kColumns)));
+        main << QString::number(serial);
         for (int c = 1; c < int(std::size(kColumns)); ++c) {
             const QVariant value = records.value(fields[c - 1]);
             main << (c == kNDConsignorCol || c == kNDConsigneeCol ? runtime::CellText(value)
-                                                                  : mergedText(value, kFields[c - 1].date));
+                                                                  : mergedText(value, kFields[c - 1].date, dates));
         }
         rows << main;
         for (const auto& line : lines) {

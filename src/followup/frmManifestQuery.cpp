@@ -10,14 +10,13 @@
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/Format.h"
+#include "platform/runtime/DateTexts.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 
 #include <QComboBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,27 +42,6 @@ constexpr std::array<ui::ColumnLayout, 8> kColumns{{
 // The fields of columns 1 to 7: the date, then those shown as they are.
 constexpr std::array<const char*, 7> kFields{"ManifestDate", "Destination", "SerialNo", "ManifestNo",
                                              "ConsignmentNo", "Origin",      "Status"};
-
-const QString kDatePattern = QStringLiteral("dd-MMM-yy");
-
-// The dates of a query's lines, each written out once: the lines fall on the few days of the range.
-class DateTexts {
-public:
-    QString of(const QVariant& value)
-    {
-        const int type = value.typeId();
-        if (type != QMetaType::QDate && type != QMetaType::QDateTime)
-            return runtime::Format(value, kDatePattern); // Null shows empty
-        const QDate date = value.toDate();
-        auto known = m_texts.constFind(date);
-        if (known == m_texts.constEnd())
-            known = m_texts.insert(date, runtime::Format(value, kDatePattern));
-        return *known;
-    }
-
-private:
-    QHash<QDate, QString> m_texts;
-};
 
 constexpr int kLabelTop = 240;
 constexpr int kFieldTop = 510;
@@ -339,7 +317,7 @@ bool frmManifestQuery::ShowManifests()
     std::array<int, kFields.size()> at{};
     for (std::size_t f = 0; f < kFields.size(); ++f)
         at[f] = mRecordset.fieldIndex(QLatin1String(kFields[f]));
-    DateTexts dates;
+    runtime::DateTexts dates(QStringLiteral("dd-MMM-yy"));
     // a row for every line, numbered from 1, and one empty row below the last; a Null shows empty
     msgManifest->setRows(int(mRecordset.recordCount()) + 2);
     for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), ++row) {

@@ -380,7 +380,14 @@ void FlexGrid::scheduleMerge()
     if (m_mergeScheduled || m_mergeCells == flexMergeNever)
         return;
     m_mergeScheduled = true;
-    QMetaObject::invokeMethod(this, &FlexGrid::applyMerge, Qt::QueuedConnection);
+    // a merge applied meanwhile (as setRedraw applies it) is not worked out a second time
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_mergeScheduled)
+                applyMerge();
+        },
+        Qt::QueuedConnection);
 }
 
 void FlexGrid::applyMerge()
@@ -396,9 +403,10 @@ void FlexGrid::applyMerge()
 void FlexGrid::setRedraw(bool redraw)
 {
     m_redraw = redraw;
-    setUpdatesEnabled(redraw);
+    // the spans are set while updates are still off, so the grid is repainted once for all of them
     if (redraw && m_mergeCells != flexMergeNever)
         applyMerge();
+    setUpdatesEnabled(redraw);
 }
 
 } // namespace ui

@@ -82,6 +82,9 @@ QString CStr(const QVariant& value)
 
 QString CellText(const QVariant& value)
 {
+    // most cells hold text, which shows as it is (a null text as the empty one)
+    if (value.typeId() == QMetaType::QString)
+        return value.toString();
     return IsNull(value) ? QString() : CStr(value);
 }
 
