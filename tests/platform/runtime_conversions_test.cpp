@@ -143,6 +143,7 @@ TEST(RuntimeCStr, NullIsAnErrorButAnEmptyCell)
     EXPECT_EQ(CellText(QVariant()), QString());
     EXPECT_EQ(CellText(QVariant(QMetaType(QMetaType::QDateTime))), QString());
     EXPECT_EQ(CellText(QDate()), QString());
+    EXPECT_EQ(CellText(QVariant(QMetaType(QMetaType::LongLong))), QString());
 }
 
 TEST(RuntimeCDate, ProgramDateTexts)

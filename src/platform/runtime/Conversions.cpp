@@ -82,9 +82,11 @@ QString CStr(const QVariant& value)
 
 QString CellText(const QVariant& value)
 {
-    // most cells hold text, which shows as it is (a null text as the empty one)
+    // most cells hold text, which shows as it is (a null text as the empty one), or a whole number
     if (value.typeId() == QMetaType::QString)
         return value.toString();
+    if (value.typeId() == QMetaType::LongLong && !value.isNull())
+        return QString::number(value.toLongLong());
     return IsNull(value) ? QString() : CStr(value);
 }
 
