@@ -4,18 +4,25 @@
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
 
+#include <vector>
+
 namespace reports {
 
 namespace {
 
+// A value that repeats the record before's in its field adds the text made for that one again.
 QString recordsText(db::Recordset& records)
 {
     QString text;
-    for (; !records.eof(); records.moveNext()) {
+    std::vector<QString> above(size_t(records.fieldCount()));
+    for (bool first = true; !records.eof(); records.moveNext(), first = false) {
         for (int f = 0; f < records.fieldCount(); ++f) {
             if (f > 0)
                 text += u'\t';
-            text += runtime::CellText(records.value(f));
+            QString& field = above[size_t(f)];
+            if (first || !records.repeatsAbove(f))
+                field = runtime::CellText(records.value(f));
+            text += field;
         }
         text += u'\r';
     }

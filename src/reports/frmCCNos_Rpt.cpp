@@ -217,8 +217,7 @@ void frmCCNos_Rpt::cmdShow_Click()
     const auto pointer = ui::waitPointer();
     FormatGrid();
     const auto close = core::closingAtEnd(mReport);
-    mReport.open(careReportStatement(CurrentChoices()), core::gcnnMonth, db::CursorType::Static,
-                 db::LockType::Optimistic);
+    mReport.openRows(careReportStatement(CurrentChoices()), core::gcnnMonth);
     if (mReport.eof())
         return;
 

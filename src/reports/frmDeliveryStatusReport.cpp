@@ -464,8 +464,7 @@ void frmDeliveryStatusReport::cmdShow_Click()
     const auto hide = qScopeGuard([this] { prgBar->setVisible(false); });
     FormatGrid();
     const auto close = core::closingAtEnd(mReport);
-    mReport.open(statusReportStatement(CurrentChoices()), core::gcnnMonth, db::CursorType::Static,
-                 db::LockType::Optimistic);
+    mReport.openRows(statusReportStatement(CurrentChoices()), core::gcnnMonth);
     if (mReport.eof())
         return;
 

@@ -2,6 +2,7 @@
 
 #include "reports/DateRangeKeys.h"
 #include "reports/QueryLogReportStatements.h"
+#include "reports/RecordFill.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ExcelExport.h"
@@ -312,7 +313,7 @@ void frmQryRpt::cmdShow_Click()
     mSql = queryLogReportStatement(dtpFromDate->value().date(), dtpToDate->value().date(), cboOrigin->currentText(),
                                    queryType);
     const auto close = core::closingAtEnd(mRecordset);
-    mRecordset.open(mSql, core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+    mRecordset.openRows(mSql, core::gcnnMonth);
     if (mRecordset.eof()) {
         ui::MsgBox(QStringLiteral("There is No Consignment Query Details"), ui::vbInformation);
         cmdShow->setFocus();
@@ -324,10 +325,8 @@ void frmQryRpt::cmdShow_Click()
     std::vector<int> fields;
     for (const Cell& cell : cells)
         fields.push_back(mRecordset.fieldIndex(QLatin1String(cell.field)));
-    for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), ++row) {
-        for (int c = 0; c < int(cells.size()); ++c)
-            msgGrid->setTextMatrix(row, c, CellText(mRecordset.value(fields[size_t(c)]), cells[c].shown));
-    }
+    fillRecords(msgGrid, mRecordset, fields, 1,
+                [cells](const QVariant& value, int c) { return CellText(value, cells[size_t(c)].shown); });
     msgGrid->setFocus();
 }
 

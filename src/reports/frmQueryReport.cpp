@@ -1,6 +1,7 @@
 #include "reports/frmQueryReport.h"
 
 #include "reports/DateRangeKeys.h"
+#include "reports/RecordFill.h"
 
 #include "core/ClosingRecordset.h"
 #include "core/ExcelExport.h"
@@ -247,8 +248,7 @@ void frmQueryReport::cmdShow_Click()
 bool frmQueryReport::ShowEnquiries()
 {
     const auto close = core::closingAtEnd(mRecordset);
-    mRecordset.open(incomingQueriesStatement(CurrentFilter()), core::gcnnMonth, db::CursorType::Dynamic,
-                    db::LockType::Optimistic);
+    mRecordset.openRows(incomingQueriesStatement(CurrentFilter()), core::gcnnMonth);
     if (mRecordset.eof())
         return false;
     // room for every record at once, and one empty row below the last
@@ -256,12 +256,9 @@ bool frmQueryReport::ShowEnquiries()
     std::vector<int> fields;
     for (const ShownField& shown : kShownFields)
         fields.push_back(mRecordset.fieldIndex(QLatin1String(shown.name)));
-    for (int row = 1; !mRecordset.eof(); mRecordset.moveNext(), ++row) {
-        for (int col = 0; col < int(std::size(kShownFields)); ++col) {
-            const QVariant value = mRecordset.value(fields[size_t(col)]);
-            msgGrid->setTextMatrix(row, col, kShownFields[col].date ? dateText(value) : runtime::CellText(value));
-        }
-    }
+    fillRecords(msgGrid, mRecordset, fields, 1, [](const QVariant& value, int col) {
+        return kShownFields[col].date ? dateText(value) : runtime::CellText(value);
+    });
     return true;
 }
 

@@ -3,9 +3,11 @@
 #include "support/TempServer.h"
 
 #include "platform/db/Engine.h"
+#include "platform/db/Recordset.h"
 #include "platform/db/RowStore.h"
 
 #include <QDateTime>
+#include <set>
 
 using db::Connection;
 using testsupport::TempServer;
@@ -28,13 +30,21 @@ INSERT INTO V VALUES (7, NULL, 1, printf('%.70000c', 'y'), 1, 0, '');
 INSERT INTO V VALUES (8, '2026-06-01 10:20:30.123', 0, 'abc', 1, 0, '');
 )";
 
-TEST(RowStore, HoldsEveryValueAsTheQueryReturnsIt)
-{
+// A connection to a database holding those values, and the query of them in order.
+class RowStore : public testing::Test {
+protected:
+    RowStore()
+    {
+        server.addDatabase("S", "D", kValuesDdl);
+        c.open(TempServer::connectionText("S", "D"));
+    }
     TempServer server;
-    server.addDatabase("S", "D", kValuesDdl);
     Connection c;
-    c.open(TempServer::connectionText("S", "D"));
     const QString sql = QStringLiteral("select N, D, F, T, I, M, X from V order by N");
+};
+
+TEST_F(RowStore, HoldsEveryValueAsTheQueryReturnsIt)
+{
     const db::ResultSet expected = c.engine().query(sql);
     ASSERT_EQ(expected.rows.size(), 8u);
     for (const int batch : {1, 3, 100}) {
@@ -74,6 +84,27 @@ TEST(RowStore, HoldsEveryValueAsTheQueryReturnsIt)
     EXPECT_EQ(expected.rows[3][3], QVariant(QStringLiteral("hi")));
     EXPECT_EQ(expected.rows[3][6], QVariant(QByteArray("\0\xff", 2)));
     EXPECT_EQ(expected.rows[5][3].toString().size(), 70000);
+}
+
+// A recordset opened on its rows compactly gives the values of one opened as a whole, and names
+// as repeats exactly the fields equal to the record before's (a record, a field): the same date,
+// text, number, flag (2 reads as 1) and empty text again; never a first record, a changed type or a
+// Null after a value.
+TEST_F(RowStore, RepeatsAreTheFieldsEqualToTheRecordBefore)
+{
+    const std::set<std::pair<int, int>> repeats{{1, 1}, {1, 3}, {1, 4}, {4, 2}, {6, 3}, {7, 4}, {7, 5}, {7, 6}};
+    db::Recordset stored;
+    db::Recordset whole;
+    stored.openRows(sql, c);
+    whole.open(sql, c);
+    ASSERT_EQ(stored.recordCount(), 8);
+    for (int r = 0; !stored.eof(); stored.moveNext(), whole.moveNext(), ++r) {
+        for (int f = 0; f < stored.fieldCount(); ++f) {
+            EXPECT_EQ(stored.repeatsAbove(f), repeats.contains({r, f})) << r << ", " << f;
+            EXPECT_FALSE(whole.repeatsAbove(f));
+            EXPECT_EQ(stored.value(f), whole.value(f)) << r << ", " << f;
+        }
+    }
 }
 
 } // namespace

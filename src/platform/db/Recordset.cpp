@@ -6,6 +6,13 @@
 
 namespace db {
 
+namespace {
+
+// Rows a reader reads per call while a recordset opens on its rows.
+constexpr int kBatchRows = 4096;
+
+} // namespace
+
 void Recordset::open(const QString& sql, Connection& connection, CursorType, LockType)
 {
     if (m_open)
@@ -13,6 +20,21 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     Engine& engine = connection.engine();
     StatementLog::record(connection.databaseName(), sql);
     m_result = engine.query(sql);
+    m_store.reset();
+    m_position = 0;
+    m_open = true;
+}
+
+void Recordset::openRows(const QString& sql, Connection& connection)
+{
+    if (m_open)
+        throw DbError(DbErrorKind::ObjectOpen);
+    const std::unique_ptr<RowReader> reader = connection.openReader(sql);
+    RowStore store(int(reader->columns().size()));
+    while (reader->fetch(store, kBatchRows) > 0) {
+    }
+    m_result = ResultSet{reader->columns(), {}};
+    m_store = std::move(store);
     m_position = 0;
     m_open = true;
 }
@@ -22,6 +44,7 @@ void Recordset::close()
     requireOpen();
     m_open = false;
     m_result = ResultSet();
+    m_store.reset();
 }
 
 void Recordset::requireOpen() const
@@ -30,16 +53,31 @@ void Recordset::requireOpen() const
         throw DbError(DbErrorKind::ObjectClosed);
 }
 
+void Recordset::requireCurrent() const
+{
+    if (eof() || bof())
+        throw DbError(DbErrorKind::NoCurrentRecord);
+}
+
+void Recordset::requireField(int index) const
+{
+    requireOpen();
+    if (index < 0 || index >= m_result.columns.size())
+        throw DbError(DbErrorKind::ItemNotFound);
+}
+
+qsizetype Recordset::rows() const { return m_store ? m_store->rowCount() : qsizetype(m_result.rows.size()); }
+
 bool Recordset::eof() const
 {
     requireOpen();
-    return m_result.rows.empty() || m_position >= qsizetype(m_result.rows.size());
+    return rows() == 0 || m_position >= rows();
 }
 
 bool Recordset::bof() const
 {
     requireOpen();
-    return m_result.rows.empty() || m_position < 0;
+    return rows() == 0 || m_position < 0;
 }
 
 void Recordset::moveFirst()
@@ -51,7 +89,7 @@ void Recordset::moveFirst()
 void Recordset::moveLast()
 {
     requireOpen();
-    m_position = qsizetype(m_result.rows.size()) - 1;
+    m_position = rows() - 1;
 }
 
 void Recordset::moveNext()
@@ -71,19 +109,19 @@ void Recordset::movePrevious()
 qsizetype Recordset::recordCount() const
 {
     requireOpen();
-    return qsizetype(m_result.rows.size());
+    return rows();
 }
 
 qsizetype Recordset::bookmark() const
 {
-    currentRow();
+    requireCurrent();
     return m_position;
 }
 
 void Recordset::setBookmark(qsizetype bookmark)
 {
     requireOpen();
-    if (bookmark < 0 || bookmark >= qsizetype(m_result.rows.size()))
+    if (bookmark < 0 || bookmark >= rows())
         throw DbError(DbErrorKind::BadBookmark);
     m_position = bookmark;
 }
@@ -100,19 +138,18 @@ const QStringList& Recordset::fieldNames() const
     return m_result.columns;
 }
 
-const std::vector<QVariant>& Recordset::currentRow() const
-{
-    if (eof() || bof())
-        throw DbError(DbErrorKind::NoCurrentRecord);
-    return m_result.rows[size_t(m_position)];
-}
-
 QVariant Recordset::value(int index) const
 {
-    requireOpen();
-    if (index < 0 || index >= m_result.columns.size())
-        throw DbError(DbErrorKind::ItemNotFound);
-    return currentRow()[size_t(index)];
+    requireField(index);
+    requireCurrent();
+    return m_store ? m_store->value(int(m_position), index) : m_result.rows[size_t(m_position)][size_t(index)];
+}
+
+bool Recordset::repeatsAbove(int index) const
+{
+    requireField(index);
+    requireCurrent();
+    return m_store && m_store->repeatsAbove(int(m_position), index);
 }
 
 Field Recordset::field(int index) const { return {m_result.columns.value(index), value(index)}; }

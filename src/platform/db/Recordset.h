@@ -2,8 +2,10 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/ResultSet.h"
+#include "platform/db/RowStore.h"
 
 #include <QVariant>
+#include <optional>
 
 namespace db {
 
@@ -23,6 +25,10 @@ class Recordset {
 public:
     void open(const QString& sql, Connection& connection, CursorType cursor = CursorType::ForwardOnly,
               LockType lock = LockType::ReadOnly);
+    // Opens as open does on the rows of one query (a select, never a procedure call), read through
+    // a row reader and kept compactly, a value made only when a field is asked for: for a report
+    // that shows every row of a large result.
+    void openRows(const QString& sql, Connection& connection);
     void close();
     ObjectState state() const { return m_open ? ObjectState::Open : ObjectState::Closed; }
 
@@ -48,14 +54,21 @@ public:
     int fieldIndex(const QString& name) const;
     // The column names, in order.
     const QStringList& fieldNames() const;
+    // Whether the field of the current record holds the value the record before it held there, so
+    // that a text made of that value serves again; false for the first record, and always false
+    // in a recordset opened by open.
+    bool repeatsAbove(int index) const;
 
 private:
     void requireOpen() const;
-    const std::vector<QVariant>& currentRow() const;
+    void requireCurrent() const;
+    void requireField(int index) const;
+    qsizetype rows() const;
 
     bool m_open = false;
-    ResultSet m_result;
-    qsizetype m_position = 0; // -1: BOF, rows.size(): EOF
+    ResultSet m_result; // the column names; the rows, when opened by open
+    std::optional<RowStore> m_store; // the rows, when opened by openRows
+    qsizetype m_position = 0; // -1: BOF, rows(): EOF
 };
 
 } // namespace db

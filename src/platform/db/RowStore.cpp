@@ -64,6 +64,17 @@ std::string_view RowStore::bytesAt(const char* kept)
     return {kept + sizeof length, length};
 }
 
+bool RowStore::repeatsAbove(int row, int column) const
+{
+    if (row == 0)
+        return false;
+    const size_t at = size_t(row) * size_t(m_columns) + size_t(column);
+    const size_t above = at - size_t(m_columns);
+    // a text equal to the one above shares its bytes; a blob is kept anew and never repeats
+    return m_kinds[at] == m_kinds[above]
+        && (m_kinds[at] == Kind::Null || std::memcmp(&m_payloads[at], &m_payloads[above], sizeof(Payload)) == 0);
+}
+
 QVariant RowStore::value(int row, int column) const
 {
     const size_t at = size_t(row) * size_t(m_columns) + size_t(column);

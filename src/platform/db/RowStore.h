@@ -24,6 +24,9 @@ public:
     int rowCount() const { return m_columns == 0 ? 0 : int(m_kinds.size() / size_t(m_columns)); }
     // The value of a cell as the reader read it (Null: an invalid QVariant).
     QVariant value(int row, int column) const;
+    // Whether a cell holds the same value as the one above it (false in the first row): a view
+    // that makes a text of each value can keep the text made for the cell above.
+    bool repeatsAbove(int row, int column) const;
 
     // A row is appended a cell at a time, its columns in order.
     void appendNull() { append(Kind::Null, {}); }
