@@ -21,6 +21,7 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     StatementLog::record(connection.databaseName(), sql);
     m_result = engine.query(sql);
     m_store.reset();
+    m_rows = qsizetype(m_result.rows.size());
     m_position = 0;
     m_open = true;
 }
@@ -34,6 +35,7 @@ void Recordset::openRows(const QString& sql, Connection& connection)
     while (reader->fetch(store, kBatchRows) > 0) {
     }
     m_result = ResultSet{reader->columns(), {}};
+    m_rows = store.rowCount();
     m_store = std::move(store);
     m_position = 0;
     m_open = true;
@@ -45,6 +47,7 @@ void Recordset::close()
     m_open = false;
     m_result = ResultSet();
     m_store.reset();
+    m_rows = 0;
 }
 
 void Recordset::requireOpen() const
@@ -55,7 +58,8 @@ void Recordset::requireOpen() const
 
 void Recordset::requireCurrent() const
 {
-    if (eof() || bof())
+    requireOpen();
+    if (m_position < 0 || m_position >= m_rows) // at BOF or EOF
         throw DbError(DbErrorKind::NoCurrentRecord);
 }
 
@@ -66,18 +70,16 @@ void Recordset::requireField(int index) const
         throw DbError(DbErrorKind::ItemNotFound);
 }
 
-qsizetype Recordset::rows() const { return m_store ? m_store->rowCount() : qsizetype(m_result.rows.size()); }
-
 bool Recordset::eof() const
 {
     requireOpen();
-    return rows() == 0 || m_position >= rows();
+    return m_rows == 0 || m_position >= m_rows;
 }
 
 bool Recordset::bof() const
 {
     requireOpen();
-    return rows() == 0 || m_position < 0;
+    return m_rows == 0 || m_position < 0;
 }
 
 void Recordset::moveFirst()
@@ -89,7 +91,7 @@ void Recordset::moveFirst()
 void Recordset::moveLast()
 {
     requireOpen();
-    m_position = rows() - 1;
+    m_position = m_rows - 1;
 }
 
 void Recordset::moveNext()
@@ -109,7 +111,7 @@ void Recordset::movePrevious()
 qsizetype Recordset::recordCount() const
 {
     requireOpen();
-    return rows();
+    return m_rows;
 }
 
 qsizetype Recordset::bookmark() const
@@ -121,7 +123,7 @@ qsizetype Recordset::bookmark() const
 void Recordset::setBookmark(qsizetype bookmark)
 {
     requireOpen();
-    if (bookmark < 0 || bookmark >= rows())
+    if (bookmark < 0 || bookmark >= m_rows)
         throw DbError(DbErrorKind::BadBookmark);
     m_position = bookmark;
 }

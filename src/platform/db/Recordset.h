@@ -63,12 +63,12 @@ private:
     void requireOpen() const;
     void requireCurrent() const;
     void requireField(int index) const;
-    qsizetype rows() const;
 
     bool m_open = false;
     ResultSet m_result; // the column names; the rows, when opened by open
     std::optional<RowStore> m_store; // the rows, when opened by openRows
-    qsizetype m_position = 0; // -1: BOF, rows(): EOF
+    qsizetype m_rows = 0;
+    qsizetype m_position = 0; // -1: BOF, m_rows: EOF
 };
 
 } // namespace db

@@ -52,6 +52,25 @@ int canonicalIsoDate(std::string_view s, char out[24])
     return 23;
 }
 
+std::optional<QDateTime> readIsoDateTime(std::string_view text)
+{
+    char canonical[24];
+    const int n = canonicalIsoDate(text, canonical);
+    if (n == 0)
+        return std::nullopt;
+    const auto number = [&](int at, int digits) {
+        int v = 0;
+        for (int i = at; i < at + digits; ++i)
+            v = v * 10 + (canonical[i] - '0');
+        return v;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2), n == 23 ? number(20, 3) : 0);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return runtime::WallDateTime(date, time);
+}
+
 std::optional<QDateTime> readDateTime(const QString& text, int style)
 {
     const QString t = text.trimmed();
@@ -70,21 +89,8 @@ std::optional<QDateTime> readDateTime(const QString& text, int style)
         return runtime::WallDateTime(d, tm);
     }
     const QByteArray utf8 = t.toUtf8();
-    char canonical[24];
-    const int n = canonicalIsoDate(std::string_view(utf8.constData(), size_t(utf8.size())), canonical);
-    if (n > 0) {
-        const auto number = [&](int at, int digits) {
-            int v = 0;
-            for (int i = at; i < at + digits; ++i)
-                v = v * 10 + (canonical[i] - '0');
-            return v;
-        };
-        const QDate date(number(0, 4), number(5, 2), number(8, 2));
-        const QTime time(number(11, 2), number(14, 2), number(17, 2), n == 23 ? number(20, 3) : 0);
-        if (!date.isValid() || !time.isValid())
-            return std::nullopt;
-        return runtime::WallDateTime(date, time);
-    }
+    if (const auto iso = readIsoDateTime(std::string_view(utf8.constData(), size_t(utf8.size()))))
+        return iso;
     if (t.size() == 8) {
         const QDate d = QDate::fromString(t, QStringLiteral("yyyyMMdd"));
         if (d.isValid())

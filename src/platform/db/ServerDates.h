@@ -16,6 +16,10 @@ QString storedDateTime(const QDateTime& value);
 // 103 (dd/MM/yyyy) or 105 (dd-MM-yyyy) of convert. Empty when the text is not a date.
 std::optional<QDateTime> readDateTime(const QString& text, int style = 0);
 
+// Reads a date-time in one of the ISO forms exactly as given, no blanks around it: the stored
+// forms, read without making a QString first. Empty for any other text.
+std::optional<QDateTime> readIsoDateTime(std::string_view text);
+
 // Writes the canonical "yyyy-MM-dd HH:mm:ss[.fff]" form of an ISO date text into out and returns
 // its length, or 0 when the text is not an ISO date (used by the date collation).
 int canonicalIsoDate(std::string_view text, char out[24]);

@@ -128,6 +128,10 @@ const QVariant& RowDecoder::textValue(std::string_view utf8, Column& column)
         return column.lastValue;
     column.lastText.assign(utf8);
     column.fromText = true;
+    // a stored date-time read from its bytes; any other text as readDateTime reads it
+    if (column.kind == Kind::DateTime)
+        if (const auto d = readIsoDateTime(utf8))
+            return column.lastValue = *d;
     const QString value = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     if (column.kind == Kind::DateTime)
         if (const auto d = readDateTime(value))
