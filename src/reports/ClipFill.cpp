@@ -1,5 +1,7 @@
 #include "reports/ClipFill.h"
 
+#include "reports/RecordFill.h"
+
 #include "platform/db/Recordset.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
@@ -10,19 +12,15 @@ namespace reports {
 
 namespace {
 
-// A value that repeats the record before's in its field adds the text made for that one again.
 QString recordsText(db::Recordset& records)
 {
     QString text;
-    std::vector<QString> above(size_t(records.fieldCount()));
+    std::vector<QString> shown(size_t(records.fieldCount()));
     for (bool first = true; !records.eof(); records.moveNext(), first = false) {
         for (int f = 0; f < records.fieldCount(); ++f) {
             if (f > 0)
                 text += u'\t';
-            QString& field = above[size_t(f)];
-            if (first || !records.repeatsAbove(f))
-                field = runtime::CellText(records.value(f));
-            text += field;
+            text += fieldText(records, f, first, shown[size_t(f)], runtime::CellText);
         }
         text += u'\r';
     }
