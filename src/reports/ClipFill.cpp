@@ -12,19 +12,18 @@ namespace reports {
 
 namespace {
 
-QString recordsText(db::Recordset& records)
+// The records as clip text: values separated by TAB, records by CR.
+void writeRecords(db::Recordset& records, ui::FlexClipPaste& clip)
 {
-    QString text;
     std::vector<QString> shown(size_t(records.fieldCount()));
     for (bool first = true; !records.eof(); records.moveNext(), first = false) {
         for (int f = 0; f < records.fieldCount(); ++f) {
             if (f > 0)
-                text += u'\t';
-            text += fieldText(records, f, first, shown[size_t(f)], runtime::CellText);
+                clip.endCell();
+            clip.append(fieldText(records, f, first, shown[size_t(f)], runtime::CellText));
         }
-        text += u'\r';
+        clip.endRow();
     }
-    return text;
 }
 
 } // namespace
@@ -38,7 +37,7 @@ void FillGridByClip(ui::FlexGrid* grid, db::Recordset& records, int rowHeightTwi
     grid->setCol(0);
     grid->setRowSel(rows - 1);
     grid->setColSel(grid->cols() - 1);
-    grid->setClip(recordsText(records));
+    grid->setClipFrom([&](ui::FlexClipPaste& clip) { writeRecords(records, clip); });
     grid->setRow(1);
     grid->setVisible(true);
     grid->setRowHeights(rowHeightTwips);

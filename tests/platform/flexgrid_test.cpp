@@ -274,20 +274,32 @@ TEST_F(FlexGridTest, ClipFillsTheSelectionFromItsTopLeftCell)
         {"beyond the range is dropped", "a\tb\tx\rc\td\ty\re\tf", {"10", "a", "b", "13"}, {"20", "c", "d", "23"}, {"30", "31", "32", "33"}},
         {"short text leaves the rest", "a", {"10", "a", "12", "13"}, {"20", "21", "22", "23"}, {"30", "31", "32", "33"}},
         {"empty cells are written", "\t\r\t", {"10", "", "", "13"}, {"20", "", "", "23"}, {"30", "31", "32", "33"}},
+        {"an empty row is written", "\ra", {"10", "", "12", "13"}, {"20", "a", "22", "23"}, {"30", "31", "32", "33"}},
     };
-    for (const PasteCase& test : cases) {
-        SCOPED_TRACE(test.name);
-        FlexGrid grid;
-        fill(grid, 4, 4);
-        grid.setRow(1);
-        grid.setCol(1);
-        grid.setRowSel(2);
-        grid.setColSel(2);
-        grid.setClip(test.clip);
-        EXPECT_EQ(rowTexts(&grid, 1), test.row1);
-        EXPECT_EQ(rowTexts(&grid, 2), test.row2);
-        EXPECT_EQ(rowTexts(&grid, 3), test.row3);
-    }
+    // The clip given whole, and written a character at a time (separators inside the pieces).
+    const std::vector<std::function<void(FlexGrid&, const QString&)>> ways = {
+        [](FlexGrid& grid, const QString& clip) { grid.setClip(clip); },
+        [](FlexGrid& grid, const QString& clip) {
+            grid.setClipFrom([&](FlexClipPaste& paste) {
+                for (const QChar c : clip)
+                    paste.append(QString(c));
+            });
+        },
+    };
+    for (const PasteCase& test : cases)
+        for (size_t way = 0; way < ways.size(); ++way) {
+            SCOPED_TRACE(testing::Message() << test.name << ", way " << way);
+            FlexGrid grid;
+            fill(grid, 4, 4);
+            grid.setRow(1);
+            grid.setCol(1);
+            grid.setRowSel(2);
+            grid.setColSel(2);
+            ways[way](grid, test.clip);
+            EXPECT_EQ(rowTexts(&grid, 1), test.row1);
+            EXPECT_EQ(rowTexts(&grid, 2), test.row2);
+            EXPECT_EQ(rowTexts(&grid, 3), test.row3);
+        }
 }
 
 // ---- Sizes ----

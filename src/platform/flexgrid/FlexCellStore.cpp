@@ -1,6 +1,7 @@
 #include "platform/flexgrid/FlexCellStore.h"
 
 #include <QStringList>
+#include <QStringView>
 
 #include <algorithm>
 
@@ -57,16 +58,70 @@ QString FlexCellStore::clip(const FlexRange& range) const
 
 void FlexCellStore::paste(const FlexRange& range, const QString& clip)
 {
-    QStringList lines = clip.split(QLatin1Char('\r'));
-    if (clip.endsWith(QLatin1Char('\r')))
-        lines.removeLast();
-    const int rowCount = std::min(int(lines.size()), range.bottom - range.top + 1);
-    for (int i = 0; i < rowCount; ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
-        const int colCount = std::min(int(cells.size()), range.right - range.left + 1);
-        for (int j = 0; j < colCount; ++j)
-            setText(range.top + i, range.left + j, cells[j]);
+    FlexClipPaste paste(*this, range);
+    paste.append(clip);
+    paste.finish();
+}
+
+void FlexClipPaste::append(const QString& piece)
+{
+    qsizetype from = 0;
+    qsizetype tab = piece.indexOf(QLatin1Char('\t'));
+    qsizetype cr = piece.indexOf(QLatin1Char('\r'));
+    while (tab >= 0 || cr >= 0) {
+        if (tab >= 0 && (cr < 0 || tab < cr)) {
+            appendText(piece, from, tab);
+            endCell();
+            from = tab + 1;
+            tab = piece.indexOf(QLatin1Char('\t'), from);
+        } else {
+            appendText(piece, from, cr);
+            endRow();
+            from = cr + 1;
+            cr = piece.indexOf(QLatin1Char('\r'), from);
+        }
     }
+    appendText(piece, from, piece.size());
+}
+
+void FlexClipPaste::appendText(const QString& piece, qsizetype from, qsizetype to)
+{
+    if (from == to)
+        return;
+    m_rowEmpty = false;
+    if (from == 0 && to == piece.size() && m_cell.isEmpty())
+        m_cell = piece;
+    else
+        m_cell += QStringView(piece).sliced(from, to - from);
+}
+
+void FlexClipPaste::endCell()
+{
+    setCell();
+    ++m_col;
+    m_rowEmpty = false;
+}
+
+void FlexClipPaste::endRow()
+{
+    setCell();
+    ++m_row;
+    m_col = 0;
+    m_rowEmpty = true;
+    m_rowEnded = true;
+}
+
+void FlexClipPaste::finish()
+{
+    if (!(m_rowEnded && m_rowEmpty))
+        setCell();
+}
+
+void FlexClipPaste::setCell()
+{
+    if (m_row <= m_range.bottom - m_range.top && m_col <= m_range.right - m_range.left)
+        m_cells.setText(m_range.top + m_row, m_range.left + m_col, std::move(m_cell));
+    m_cell = QString();
 }
 
 } // namespace ui

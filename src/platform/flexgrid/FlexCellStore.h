@@ -51,7 +51,7 @@ public:
     void clearContents();
 
     const QString& text(int row, int col) const { return m_rows[row].cells[col].text; }
-    void setText(int row, int col, const QString& text) { m_rows[row].cells[col].text = text; }
+    void setText(int row, int col, QString text) { m_rows[row].cells[col].text = std::move(text); }
     // nullptr while nothing was set on the cell.
     const FlexCellFormat* format(int row, int col) const { return m_rows[row].cells[col].format.get(); }
     FlexCellFormat& editFormat(int row, int col);
@@ -71,6 +71,7 @@ public:
     void paste(const FlexRange& range, const QString& clip);
 
 private:
+    friend class FlexClipPaste;
     struct Cell {
         QString text;
         std::unique_ptr<FlexCellFormat> format;
@@ -83,6 +84,33 @@ private:
 
     std::vector<Row> m_rows;
     std::vector<FlexColumn> m_columns;
+};
+
+// A clip pasted into a range of a cell store as it is written, piece by piece: the pieces written
+// make the clip FlexCellStore::paste takes, and the cells end as that paste leaves them. A piece
+// that makes a whole cell is kept as it is, so cells written from one QString share its text.
+class FlexClipPaste {
+public:
+    FlexClipPaste(FlexCellStore& cells, const FlexRange& range) : m_cells(cells), m_range(range) {}
+
+    // Text of the clip; a tab or carriage return in it separates cells or rows as one written alone.
+    void append(const QString& piece);
+    void endCell(); // a tab
+    void endRow(); // a carriage return
+    // The end of the clip: a carriage return just before it closed the last row.
+    void finish();
+
+private:
+    void appendText(const QString& piece, qsizetype from, qsizetype to);
+    void setCell();
+
+    FlexCellStore& m_cells;
+    FlexRange m_range;
+    int m_row = 0; // from the range's top-left cell
+    int m_col = 0;
+    QString m_cell; // the text of the cell being written
+    bool m_rowEmpty = true; // nothing written since the last carriage return (or the start)
+    bool m_rowEnded = false; // a carriage return was written
 };
 
 } // namespace ui

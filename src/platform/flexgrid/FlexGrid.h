@@ -4,6 +4,7 @@
 #include "platform/flexgrid/FlexGridTypes.h"
 
 #include <QTableView>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -62,6 +63,8 @@ public:
     // the selection from its top-left cell.
     QString clip() const;
     void setClip(const QString& clip);
+    // The same, the clip written piece by piece: a fill of many rows makes no text of them all.
+    void setClipFrom(const std::function<void(FlexClipPaste&)>& write);
     // Sets the column count, the headings of row 0, the column alignments and widths (from the
     // headings' widths) and, after a semicolon, the row count and the texts of column 0.
     QString formatString() const { return m_formatString; }

@@ -162,6 +162,16 @@ void FlexGrid::setClip(const QString& clip)
     cellsChanged(selection());
 }
 
+void FlexGrid::setClipFrom(const std::function<void(FlexClipPaste&)>& write)
+{
+    if (rows() == 0 || cols() == 0)
+        return;
+    FlexClipPaste paste(m_cells, selection());
+    write(paste);
+    paste.finish();
+    cellsChanged(selection());
+}
+
 // Applies a change to the current cell, or to every selected cell with FillStyle repeat.
 template <class Apply>
 void FlexGrid::applyToCells(Apply apply)
