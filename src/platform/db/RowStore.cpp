@@ -11,13 +11,16 @@ namespace {
 constexpr size_t kChunkBytes = 64 * 1024;
 
 // Makes into the text of utf8. A text in ASCII (most are) is widened into the buffer into
-// already has, so reading a column down reuses one buffer; a caller still holding the text
-// before keeps it, as the resize copies a buffer shared with it first.
+// already has, so reading a column down reuses one buffer; while a caller still holds the text
+// before, the text gets a buffer of its own instead (resizing would copy the old text first).
 void convert(QString& into, std::string_view utf8)
 {
     const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
     if (std::all_of(utf8.begin(), utf8.end(), ascii)) {
-        into.resize(qsizetype(utf8.size()));
+        if (into.isDetached())
+            into.resize(qsizetype(utf8.size()));
+        else
+            into = QString(qsizetype(utf8.size()), Qt::Uninitialized);
         std::copy(utf8.begin(), utf8.end(), reinterpret_cast<char16_t*>(into.data()));
         return;
     }

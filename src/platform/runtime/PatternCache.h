@@ -15,11 +15,20 @@ auto readOncePerPattern(const QString& pattern)
     using Result = std::decay_t<decltype(Read(pattern))>;
     constexpr qsizetype kMostPatterns = 256; // a bound, should patterns ever come from data
     thread_local QHash<QString, Result> results;
-    if (const auto found = results.constFind(pattern); found != results.cend())
-        return *found;
-    if (results.size() >= kMostPatterns)
-        results.clear();
-    return *results.insert(pattern, Read(pattern));
+    // the pattern of the call before, which a column's next cell asks for again
+    thread_local QString lastPattern;
+    thread_local Result lastResult{};
+    if (!lastPattern.isNull() && pattern == lastPattern)
+        return lastResult;
+    auto found = results.constFind(pattern);
+    if (found == results.cend()) {
+        if (results.size() >= kMostPatterns)
+            results.clear();
+        found = results.insert(pattern, Read(pattern));
+    }
+    lastPattern = pattern;
+    lastResult = *found;
+    return lastResult;
 }
 
 } // namespace runtime
