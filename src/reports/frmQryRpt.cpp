@@ -12,6 +12,7 @@
 #include "platform/flexgrid/ColumnLayouts.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/DateTexts.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Strings.h"
 #include "platform/ui/ControlEvents.h"
@@ -110,13 +111,23 @@ constexpr Cell kOutgoingCells[] = {
 static_assert(std::size(kIncomingColumns) == std::size(kIncomingCells));
 static_assert(std::size(kOutgoingColumns) == std::size(kOutgoingCells));
 
-QString CellText(const QVariant& value, Shown shown)
+// The texts of a fill's cells, each date written out once per pattern.
+class CellTexts {
+public:
+    QString of(const QVariant& value, Shown shown);
+
+private:
+    runtime::DateTexts m_dates{QStringLiteral("dd-MMM-yyyy")};
+    runtime::DateTexts m_shortDates{QStringLiteral("dd-MMM-yy")};
+};
+
+QString CellTexts::of(const QVariant& value, Shown shown)
 {
     switch (shown) {
     case Shown::Date:
-        return runtime::Format(value, QStringLiteral("dd-MMM-yyyy"));
+        return m_dates.of(value);
     case Shown::ShortDate:
-        return runtime::Format(value, QStringLiteral("dd-MMM-yy"));
+        return m_shortDates.of(value);
     case Shown::Weight:
         return runtime::Format(value.isValid() ? value : QVariant(0), QStringLiteral("0.000"));
     case Shown::Text:
@@ -325,8 +336,9 @@ void frmQryRpt::cmdShow_Click()
     std::vector<int> fields;
     for (const Cell& cell : cells)
         fields.push_back(mRecordset.fieldIndex(QLatin1String(cell.field)));
+    CellTexts texts;
     fillRecords(msgGrid, mRecordset, fields, 1,
-                [cells](const QVariant& value, int c) { return CellText(value, cells[size_t(c)].shown); });
+                [cells, &texts](const QVariant& value, int c) { return texts.of(value, cells[size_t(c)].shown); });
     msgGrid->setFocus();
 }
 

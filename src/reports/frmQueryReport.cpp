@@ -11,7 +11,7 @@
 #include "platform/flexgrid/ColumnLayouts.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/Format.h"
+#include "platform/runtime/DateTexts.h"
 #include "platform/runtime/Strings.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DatePicker.h"
@@ -63,8 +63,6 @@ QLabel* caption(const ui::TwipsPlacer& t, QWidget* parent, const char* name, con
 }
 
 // A date field as the grid shows it; Null shows an empty cell.
-QString dateText(const QVariant& value) { return runtime::Format(value, QStringLiteral("dd-MMM-yyyy")); }
-
 // The fields of the grid's columns, left to right.
 struct ShownField {
     const char* name;
@@ -256,8 +254,9 @@ bool frmQueryReport::ShowEnquiries()
     std::vector<int> fields;
     for (const ShownField& shown : kShownFields)
         fields.push_back(mRecordset.fieldIndex(QLatin1String(shown.name)));
-    fillRecords(msgGrid, mRecordset, fields, 1, [](const QVariant& value, int col) {
-        return kShownFields[col].date ? dateText(value) : runtime::CellText(value);
+    runtime::DateTexts dates(QStringLiteral("dd-MMM-yyyy"));
+    fillRecords(msgGrid, mRecordset, fields, 1, [&dates](const QVariant& value, int col) {
+        return kShownFields[col].date ? dates.of(value) : runtime::CellText(value);
     });
     return true;
 }

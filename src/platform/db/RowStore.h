@@ -34,7 +34,9 @@ public:
     void appendInteger(qint64 value) { append(Kind::Integer, {.integer = value}); }
     void appendDecimal(double value) { append(Kind::Decimal, {.decimal = value}); }
     // A date-time read as the server's wall-clock reading (the UTC time spec).
-    void appendDateTime(const QDateTime& value) { append(Kind::DateTime, {.integer = value.toMSecsSinceEpoch()}); }
+    void appendDateTime(const QDateTime& value) { appendDateTime(value.toMSecsSinceEpoch()); }
+    // The same as milliseconds since 1970-01-01 00:00 of that wall clock.
+    void appendDateTime(qint64 msecs) { append(Kind::DateTime, {.integer = msecs}); }
     void appendText(std::string_view utf8);
     void appendBlob(std::string_view bytes) { append(Kind::Blob, {.bytes = keep(bytes)}); }
 

@@ -52,7 +52,7 @@ int canonicalIsoDate(std::string_view s, char out[24])
     return 23;
 }
 
-std::optional<QDateTime> readIsoDateTime(std::string_view text)
+std::optional<qint64> readIsoMSecs(std::string_view text)
 {
     char canonical[24];
     const int n = canonicalIsoDate(text, canonical);
@@ -64,11 +64,21 @@ std::optional<QDateTime> readIsoDateTime(std::string_view text)
             v = v * 10 + (canonical[i] - '0');
         return v;
     };
-    const QDate date(number(0, 4), number(5, 2), number(8, 2));
-    const QTime time(number(11, 2), number(14, 2), number(17, 2), n == 23 ? number(20, 3) : 0);
-    if (!date.isValid() || !time.isValid())
+    const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2), msec = n == 23 ? number(20, 3) : 0;
+    if (!QDate::isValid(year, month, day) || !QTime::isValid(hour, minute, second, msec))
         return std::nullopt;
-    return runtime::WallDateTime(date, time);
+    constexpr qint64 kMSecsPerDay = 86400000;
+    constexpr qint64 kJulianDayOf1970 = 2440588;
+    return (QDate(year, month, day).toJulianDay() - kJulianDayOf1970) * kMSecsPerDay
+        + ((hour * 60 + minute) * 60 + second) * 1000 + msec;
+}
+
+std::optional<QDateTime> readIsoDateTime(std::string_view text)
+{
+    if (const auto msecs = readIsoMSecs(text))
+        return QDateTime::fromMSecsSinceEpoch(*msecs, Qt::UTC);
+    return std::nullopt;
 }
 
 std::optional<QDateTime> readDateTime(const QString& text, int style)

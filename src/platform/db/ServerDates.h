@@ -19,6 +19,8 @@ std::optional<QDateTime> readDateTime(const QString& text, int style = 0);
 // Reads a date-time in one of the ISO forms exactly as given, no blanks around it: the stored
 // forms, read without making a QString first. Empty for any other text.
 std::optional<QDateTime> readIsoDateTime(std::string_view text);
+// The same moment as milliseconds since 1970-01-01 00:00 of the same wall clock.
+std::optional<qint64> readIsoMSecs(std::string_view text);
 
 // Writes the canonical "yyyy-MM-dd HH:mm:ss[.fff]" form of an ISO date text into out and returns
 // its length, or 0 when the text is not an ISO date (used by the date collation).

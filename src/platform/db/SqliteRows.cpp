@@ -63,6 +63,10 @@ void RowDecoder::read(RowStore& rows)
         case Cell::Converted: rows.appendText(text(index)); break;
         case Cell::Text:
             if (column.kind == Kind::DateTime) {
+                if (const auto msecs = readIsoMSecs(text(index))) {
+                    rows.appendDateTime(*msecs);
+                    break;
+                }
                 const QVariant& value = textValue(text(index), column);
                 if (value.typeId() == QMetaType::QDateTime) {
                     rows.appendDateTime(value.toDateTime());

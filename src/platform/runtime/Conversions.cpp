@@ -7,6 +7,7 @@
 #include "platform/runtime/ValueKind.h"
 
 #include <QLocale>
+#include <charconv>
 
 namespace runtime {
 namespace {
@@ -85,8 +86,12 @@ QString CellText(const QVariant& value)
     // most cells hold text, which shows as it is (a null text as the empty one), or a whole number
     if (value.typeId() == QMetaType::QString)
         return value.toString();
-    if (value.typeId() == QMetaType::LongLong && !value.isNull())
-        return QString::number(value.toLongLong());
+    if (value.typeId() == QMetaType::LongLong && !value.isNull()) {
+        // the digits QString::number writes, without its trip through the locale code
+        char digits[24];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value.toLongLong()).ptr;
+        return QString::fromLatin1(digits, end - digits);
+    }
     return IsNull(value) ? QString() : CStr(value);
 }
 
