@@ -2,9 +2,12 @@
 
 #include "platform/runtime/PatternCache.h"
 
+#include <QByteArray>
 #include <QLocale>
 
 #include <algorithm>
+#include <charconv>
+#include <string>
 #include <cmath>
 
 namespace runtime {
@@ -13,7 +16,7 @@ namespace {
 // A number as decimal digits: |value| = 0.digits x 10^exponent, digits without leading or trailing zeros.
 struct Decimal {
     bool negative = false;
-    QString digits;
+    std::string digits;
     qsizetype exponent = 0;
 };
 
@@ -21,25 +24,31 @@ Decimal decimalOf(const Number& number)
 {
     Decimal decimal;
     if (number.isInteger()) {
-        decimal.negative = number.integer() < 0;
-        decimal.digits = QString::number(number.integer()).remove(u'-');
-        decimal.exponent = decimal.digits.size();
+        const qint64 value = number.integer();
+        decimal.negative = value < 0;
+        const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+        char text[24];
+        decimal.digits.assign(text, std::to_chars(text, text + sizeof text, magnitude).ptr);
+        decimal.exponent = qsizetype(decimal.digits.size());
     } else {
         const double value = number.toDouble();
         decimal.negative = value < 0;
-        // The double's decimal text to 15 significant digits, as "d.dddddddddddddde+XX".
-        const QString text = QString::number(std::fabs(value), 'e', 14);
-        const qsizetype e = text.indexOf(u'e');
-        decimal.digits = text.left(e).remove(u'.');
-        decimal.exponent = text.mid(e + 1).toInt() + 1;
+        // The double's decimal text to 15 significant digits, as "d.dddddddddddddde+XX" (Qt's
+        // conversion: a tie rounds away from zero, where the standard library's goes to even).
+        const QByteArray text = QByteArray::number(std::fabs(value), 'e', 14);
+        const char* const end = text.constEnd();
+        const char* e = std::find(text.constBegin(), end, 'e');
+        decimal.digits.assign(1, text[0]).append(text.constData() + 2, size_t(e - (text.constData() + 2)));
+        int exponent = 0;
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+        decimal.exponent = exponent + 1;
     }
-    while (decimal.digits.endsWith(u'0'))
-        decimal.digits.chop(1);
-    while (decimal.digits.startsWith(u'0')) {
-        decimal.digits.remove(0, 1);
-        --decimal.exponent;
-    }
-    if (decimal.digits.isEmpty())
+    while (!decimal.digits.empty() && decimal.digits.back() == '0')
+        decimal.digits.pop_back();
+    const size_t leadingZeros = std::min(decimal.digits.find_first_not_of('0'), decimal.digits.size());
+    decimal.digits.erase(0, leadingZeros);
+    decimal.exponent -= qsizetype(leadingZeros);
+    if (decimal.digits.empty())
         decimal = Decimal();
     return decimal;
 }
@@ -48,25 +57,25 @@ Decimal decimalOf(const Number& number)
 void roundTo(Decimal& decimal, qsizetype decimals)
 {
     const qsizetype keep = decimal.exponent + decimals;
-    if (keep >= decimal.digits.size())
+    if (keep >= qsizetype(decimal.digits.size()))
         return;
     if (keep < 0) {
         decimal.digits.clear();
         decimal.exponent = 0;
         return;
     }
-    const bool up = decimal.digits[keep] >= u'5';
-    decimal.digits.truncate(keep);
+    const bool up = decimal.digits[size_t(keep)] >= '5';
+    decimal.digits.resize(size_t(keep));
     if (!up)
         return;
     qsizetype i = keep - 1;
-    while (i >= 0 && decimal.digits[i] == u'9')
-        decimal.digits[i--] = u'0';
+    while (i >= 0 && decimal.digits[size_t(i)] == '9')
+        decimal.digits[size_t(i--)] = '0';
     if (i < 0) {
-        decimal.digits.prepend(u'1');
+        decimal.digits.insert(decimal.digits.begin(), '1');
         ++decimal.exponent;
     } else {
-        decimal.digits[i] = QChar(decimal.digits[i].unicode() + 1);
+        ++decimal.digits[size_t(i)];
     }
 }
 
@@ -106,18 +115,15 @@ NumberLayout layoutOf(const QString& pattern)
     return layout;
 }
 
-// The whole-number digits with the thousands separator between each group of three.
-QString grouped(const QString& digits)
+// Appends the whole-number digits, with the thousands separator between each group of three when grouped.
+void appendWhole(QString& text, const std::string& digits, bool grouped)
 {
     static const QString separator = QLocale(QLocale::English, QLocale::UnitedStates).groupSeparator();
-    QString text;
-    text.reserve(digits.size() + digits.size() / 3 * separator.size());
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (grouped && i > 0 && (digits.size() - i) % 3 == 0)
             text += separator;
-        text += digits[i];
+        text += QLatin1Char(digits[i]);
     }
-    return text;
 }
 
 } // namespace
@@ -132,22 +138,30 @@ QString FormatNumberPattern(const Number& number, const QString& pattern)
 
     Decimal decimal = decimalOf(number);
     roundTo(decimal, layout.decimals);
+    const size_t exponent = size_t(std::max<qsizetype>(decimal.exponent, 0));
 
-    QString whole = decimal.exponent > 0 ? decimal.digits.left(decimal.exponent).leftJustified(decimal.exponent, u'0')
-                                         : QString();
-    whole = whole.rightJustified(layout.minWholeDigits, u'0');
-    if (layout.grouped)
-        whole = grouped(whole);
-    QString fraction = decimal.exponent < 0 ? QString(-decimal.exponent, u'0') + decimal.digits
-                                            : decimal.digits.mid(decimal.exponent);
-    fraction = fraction.leftJustified(layout.decimals, u'0');
-    while (fraction.size() > layout.minDecimals && fraction.endsWith(u'0'))
-        fraction.chop(1);
+    std::string whole = decimal.digits.substr(0, exponent);
+    whole.resize(exponent, '0');
+    if (qsizetype(whole.size()) < layout.minWholeDigits)
+        whole.insert(0, size_t(layout.minWholeDigits) - whole.size(), '0');
+    std::string fraction = decimal.exponent < 0 ? std::string(size_t(-decimal.exponent), '0') + decimal.digits
+                                                : decimal.digits.substr(std::min(exponent, decimal.digits.size()));
+    if (qsizetype(fraction.size()) < layout.decimals)
+        fraction.resize(size_t(layout.decimals), '0');
+    while (qsizetype(fraction.size()) > layout.minDecimals && fraction.back() == '0')
+        fraction.pop_back();
 
-    QString text = decimal.negative ? QStringLiteral("-") : QString();
-    text += layout.prefix + whole;
-    if (layout.hasPoint)
-        text += u'.' + fraction;
+    QString text;
+    text.reserve(layout.prefix.size() + qsizetype(whole.size() + whole.size() / 3 + fraction.size()) + 2
+                 + layout.suffix.size());
+    if (decimal.negative)
+        text += u'-';
+    text += layout.prefix;
+    appendWhole(text, whole, layout.grouped);
+    if (layout.hasPoint) {
+        text += u'.';
+        text += QLatin1StringView(fraction.data(), qsizetype(fraction.size()));
+    }
     return text + layout.suffix;
 }
 
