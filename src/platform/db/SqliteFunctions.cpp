@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <QString>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -240,10 +241,42 @@ QString numberText(sqlite3_value* v)
     return QString::number(sqlite3_value_double(v), 'g', 15);
 }
 
+// The text of a stored date-time in a convert's date style, written from the stored bytes, as
+// the general conversion below writes it; empty when the bytes are not a valid stored date-time.
+std::string styledStoredDate(std::string_view stored, int style)
+{
+    char c[24];
+    const int n = canonicalIsoDate(stored, c);
+    if (n == 0 || !readIsoMSecs(stored))
+        return {};
+    std::string text;
+    const auto part = [&](int at, int count) { text.append(c + at, size_t(count)); };
+    switch (style) {
+    case 103: part(8, 2), text += '/', part(5, 2), text += '/', part(0, 4); break;
+    case 105: part(8, 2), text += '-', part(5, 2), text += '-', part(0, 4); break;
+    case 101: part(5, 2), text += '/', part(8, 2), text += '/', part(0, 4); break;
+    case 112: part(0, 4), part(5, 2), part(8, 2); break;
+    case 108: part(11, 8); break;
+    case 121: part(0, 19), n == 23 ? part(19, 4) : void(text += ".000"); break;
+    default: part(0, 19); break; // 120
+    }
+    return text;
+}
+
+// The length of a char type ("varchar(10)"); 30 when it names none.
+int charLength(std::string_view type)
+{
+    const size_t open = type.find('('), close = type.find(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || open == 0 || close <= open)
+        return 30;
+    int length = 0;
+    std::from_chars(type.data() + open + 1, type.data() + close, length);
+    return length;
+}
+
 // convert(type, value[, style]) for the types and styles the program uses.
 void convert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    const QString type = qtextOf(argv[0]);
     sqlite3_value* value = argv[1];
     const int style = argc > 2 ? sqlite3_value_int(argv[2]) : 0;
     const int valueType = sqlite3_value_type(value);
@@ -251,6 +284,17 @@ void convert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         sqlite3_result_null(ctx);
         return;
     }
+    // most converts of a report's rows write a stored date in a style: from the bytes alone
+    if (const std::string_view typeName = textOf(argv[0]);
+        valueType == SQLITE_TEXT && style != 0 && typeName.find("char") != std::string_view::npos) {
+        if (std::string text = styledStoredDate(textOf(value), style); !text.empty()) {
+            if (const int length = charLength(typeName); length > 0 && size_t(length) < text.size())
+                text.resize(size_t(length));
+            sqlite3_result_text(ctx, text.data(), int(text.size()), SQLITE_TRANSIENT);
+            return;
+        }
+    }
+    const QString type = qtextOf(argv[0]);
     if (type.contains(u"char")) {
         QString text;
         const std::optional<QDateTime> asDate =
