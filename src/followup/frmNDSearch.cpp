@@ -374,7 +374,7 @@ void frmNDSearch::cmdFind_Click()
                                       .name = txtName->text(),
                                       .toAddress = txtToAddress->text()};
         const auto close = core::closingAtEnd(mRecordset);
-        mRecordset.open(ndSearchStatement(filters), core::gcnnMonth, db::CursorType::Dynamic, db::LockType::Optimistic);
+        mRecordset.openRows(ndSearchStatement(filters), core::gcnnMonth);
         if (mRecordset.eof()) {
             inform(QStringLiteral("There is No Data."));
             return;
