@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QProcess>
 
 namespace {
 
@@ -146,6 +147,30 @@ TEST_F(ExcelExportTest, UnwritableTargetsFailSilently)
     EXPECT_FALSE(QFile::exists(root() + "/Report.xlsx"));
     EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
     EXPECT_FALSE(excel::Application::running());
+}
+
+TEST_F(ExcelExportTest, AGridTooTallForTheTitlesIsSavedAsPastedAndReportedUnwritten)
+{
+    // the title rows would push the grid's last row off the sheet, so their insert is refused
+    ui::FlexGrid tall;
+    tall.setCols(1);
+    tall.setRows(excel::kMaxRows - 3);
+    tall.setTextMatrix(0, 0, "Heading");
+    tall.setTextMatrix(tall.rows() - 1, 0, "Last");
+    EXPECT_FALSE(core::ExportGridToExcel("Tall", &tall, "T1", "T2"));
+    EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
+    EXPECT_FALSE(excel::Application::running());
+
+    // the texts the saved workbook holds: the grid's, without the titles
+    QProcess reader;
+    reader.start("/usr/bin/python3", {"-c",
+                                      "import sys, zipfile\n"
+                                      "print(zipfile.ZipFile(sys.argv[1]).read('xl/worksheets/sheet1.xml').decode())",
+                                      exported("Tall")});
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    const QString strings = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(strings.contains("<t>Heading</t>") && strings.contains("<t>Last</t>")) << strings.toStdString();
+    EXPECT_FALSE(strings.contains("Orvane") || strings.contains("T1")) << strings.toStdString();
 }
 
 TEST_F(ExcelExportTest, GridWithoutRowsGivesTheTitlesAlone)
