@@ -8,19 +8,18 @@
 // a blank, a piece count, negative on every 7th row (number), a booking time 07-12-2026 14:35
 // (date, dd-mm-yyyy hh:mm) and a code with leading zeros 00123 (number) or a blank on odd rows.
 
+#include "XlsxPeer.h"
+
 #include "core/ExcelExport.h"
 #include "platform/flexgrid/FlexGrid.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <xlsxwriter.h>
 
 #include <map>
 #include <memory>
 #include <string>
-#include <variant>
-#include <vector>
 
 namespace {
 
@@ -86,71 +85,39 @@ void BM_Export_Procedure(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0) * kColumns);
 }
 
-// One cell as the spreadsheet holds it after the paste: text, a number or a date with its format.
-struct DateCell {
-    lxw_datetime when;
-    int format; // 0: dd-mmm-yyyy, 1: dd-mm-yyyy hh:mm
-};
-using RawCell = std::variant<std::monostate, std::string, double, DateCell>;
-
-std::vector<std::vector<RawCell>> rawCells(int rows)
+// The finished workbook: the titles and the cells as the spreadsheet holds them after the paste.
+bench::XlsxSheet rawSheet(int rows)
 {
-    std::vector<std::vector<RawCell>> cells(rows + 1, std::vector<RawCell>(kColumns));
+    bench::XlsxSheet sheet;
+    sheet.titles = {"Orvane - Velmora", "Consignment Query Details Report", "Origin :- DEL", ""};
+    sheet.columns = kColumns;
+    sheet.dateFormats = {"dd-mmm-yyyy", "dd-mm-yyyy hh:mm"};
+    sheet.cells.resize(size_t(rows + 1) * kColumns);
     for (int c = 0; c < kColumns; ++c)
-        cells[0][c] = std::string(kHeadings[c]);
+        sheet.at(0, c) = std::string(kHeadings[c]);
     for (int r = 1; r <= rows; ++r) {
-        std::vector<RawCell>& row = cells[r];
-        row[0] = double(12345678900000LL + r);
-        row[1] = DateCell{{2026, 12, r % 28 + 1, 0, 0, 0}, 0};
-        row[2] = std::string(kOrigins[r % 5]);
-        row[3] = cellText(r, 3).toStdString();
-        row[4] = r % 50 + 0.25;
-        row[5] = cellText(r, 5).toStdString();
-        row[7] = double(r % 7 == 0 ? -(r % 9) : r % 9);
-        row[8] = DateCell{{2026, 12, 7, r % 24, 35, 0}, 1};
+        sheet.at(r, 0) = double(12345678900000LL + r);
+        sheet.at(r, 1) = bench::XlsxDate{{2026, 12, r % 28 + 1, 0, 0, 0}, 0};
+        sheet.at(r, 2) = std::string(kOrigins[r % 5]);
+        sheet.at(r, 3) = cellText(r, 3).toStdString();
+        sheet.at(r, 4) = r % 50 + 0.25;
+        sheet.at(r, 5) = cellText(r, 5).toStdString();
+        sheet.at(r, 7) = double(r % 7 == 0 ? -(r % 9) : r % 9);
+        sheet.at(r, 8) = bench::XlsxDate{{2026, 12, 7, r % 24, 35, 0}, 1};
         if (r % 2 == 0)
-            row[9] = double(r % 1000);
+            sheet.at(r, 9) = double(r % 1000);
     }
-    return cells;
-}
-
-// Writes the cells from row 5 under the four merged title rows. False when the file was not written.
-bool writeRaw(const std::string& path, const std::vector<std::vector<RawCell>>& cells)
-{
-    const char* const titles[] = {"Orvane - Velmora", "Consignment Query Details Report", "Origin :- DEL", ""};
-    lxw_workbook* workbook = workbook_new(path.c_str());
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Sheet1");
-    lxw_format* centred = workbook_add_format(workbook);
-    format_set_align(centred, LXW_ALIGN_CENTER);
-    lxw_format* dates[2] = {workbook_add_format(workbook), workbook_add_format(workbook)};
-    format_set_num_format(dates[0], "dd-mmm-yyyy");
-    format_set_num_format(dates[1], "dd-mm-yyyy hh:mm");
-    const lxw_row_t first = 4;
-    for (lxw_row_t r = 0; r < first; ++r)
-        worksheet_merge_range(sheet, r, 0, r, kColumns - 1, titles[r], centred);
-    for (size_t r = 0; r < cells.size(); ++r) {
-        const lxw_row_t row = lxw_row_t(r + first);
-        for (lxw_col_t c = 0; c < kColumns; ++c) {
-            const RawCell& cell = cells[r][c];
-            if (const auto* text = std::get_if<std::string>(&cell))
-                worksheet_write_string(sheet, row, c, text->c_str(), nullptr);
-            else if (const auto* number = std::get_if<double>(&cell))
-                worksheet_write_number(sheet, row, c, *number, nullptr);
-            else if (const auto* date = std::get_if<DateCell>(&cell))
-                worksheet_write_datetime(sheet, row, c, const_cast<lxw_datetime*>(&date->when), dates[date->format]);
-        }
-    }
-    return workbook_close(workbook) == LXW_NO_ERROR;
+    return sheet;
 }
 
 // The finished workbook written once.
 void BM_Export_RawXlsxwriter(benchmark::State& state)
 {
-    const std::vector<std::vector<RawCell>> cells = rawCells(int(state.range(0)));
+    const bench::XlsxSheet sheet = rawSheet(int(state.range(0)));
     QTemporaryDir dir;
     const std::string path = QFile::encodeName(dir.filePath(QStringLiteral("Report.xlsx"))).toStdString();
     for (auto _ : state)
-        if (!writeRaw(path, cells))
+        if (!bench::writeXlsx(path, sheet))
             state.SkipWithError("the workbook was not written");
     state.SetItemsProcessed(state.iterations() * state.range(0) * kColumns);
 }
