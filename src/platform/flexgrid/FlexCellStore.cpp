@@ -1,6 +1,5 @@
 #include "platform/flexgrid/FlexCellStore.h"
 
-#include <QStringList>
 #include <QStringView>
 
 #include <algorithm>
@@ -46,14 +45,23 @@ FlexCellFormat& FlexCellStore::editFormat(int row, int col)
 
 QString FlexCellStore::clip(const FlexRange& range) const
 {
-    QStringList lines;
-    for (int r = range.top; r <= range.bottom; ++r) {
-        QStringList cells;
+    // the length first, so that the text of a grid of a million rows is made in one piece
+    qsizetype length = 0;
+    for (int r = range.top; r <= range.bottom; ++r)
         for (int c = range.left; c <= range.right; ++c)
-            cells << text(r, c);
-        lines << cells.join(QLatin1Char('\t'));
+            length += text(r, c).size() + 1;
+    QString clip;
+    clip.reserve(length);
+    for (int r = range.top; r <= range.bottom; ++r) {
+        if (r > range.top)
+            clip += u'\r';
+        for (int c = range.left; c <= range.right; ++c) {
+            if (c > range.left)
+                clip += u'\t';
+            clip += text(r, c);
+        }
     }
-    return lines.join(QLatin1Char('\r'));
+    return clip;
 }
 
 void FlexCellStore::paste(const FlexRange& range, const QString& clip)
