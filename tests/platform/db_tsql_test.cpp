@@ -350,6 +350,41 @@ TEST_F(TsqlTest, StatementsThatDifferOnlyInValuesEachGetTheirOwnAnswer)
     EXPECT_EQ(rs.fieldNames(), (QStringList{"Other", "Names"}));
 }
 
+TEST_F(TsqlTest, ARepeatedTextAnswersForItsOwnValues)
+{
+    // run in turn, two statements taking turns, so each text follows texts of the same statement
+    // with other values
+    const QString byNumber = QStringLiteral("select RunsheetNo from RunsheetDetails where ConsignmentNo=%1 and Origin=%2 "
+                                            "order by RunsheetNo");
+    const QString byDate = QStringLiteral("select RunsheetNo from RunsheetDetails where RunsheetDate>=%1 order by RunsheetNo");
+    const struct {
+        const QString& statement;
+        const char* first;
+        const char* second;
+        QStringList rows;
+    } runs[] = {
+        {byNumber, "22", "'ZEL'", {"13"}},
+        {byDate, "'2026-06-08'", "", {"13"}},
+        {byNumber, "22", "'ZEL'", {"13"}},
+        {byDate, "'2026-06-07 10:00'", "", {"12", "13"}},
+        {byNumber, "12345678901234", "'KWD'", {"11", "12"}},
+        {byDate, "'2026-06-07'", "", {"11", "12", "13"}},
+        {byNumber, "22", "'KWD'", {}},
+        {byDate, "'2026-06-09'", "", {}},
+        {byNumber, "22.0", "'zel '", {"13"}},
+        {byNumber, "22", "N'ZEL'", {"13"}},
+        {byNumber, "22", "NULL", {}},
+        {byNumber, "22", "'ZEL' or 1=1", {"11", "12", "13"}},
+        {byNumber, "22", "'ZEL'' or ''1''=''1'", {}},
+        {byDate, "NULL", "", {}},
+        {byNumber, "22", "'ZEL'", {"13"}},
+    };
+    for (const auto& run : runs) {
+        const QString sql = run.statement.arg(QLatin1String(run.first), QLatin1String(run.second));
+        EXPECT_EQ(rows(sql), run.rows) << sql.toStdString();
+    }
+}
+
 TEST_F(TsqlTest, StatementsWhoseTokensSpellAlikeEachGetTheirOwnAnswer)
 {
     // each pair runs the same token texts one after the other, split differently into tokens

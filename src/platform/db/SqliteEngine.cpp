@@ -197,6 +197,8 @@ int attachFile(sqlite3* db, const QString& file, const QString& alias, bool inPl
 
 // Shapes kept per connection; beyond this the kept forms are dropped and made again.
 constexpr size_t kPreparedLimit = 512;
+// Texts of kept forms a text is compared with before it is read for its shape.
+constexpr size_t kKeptTexts = 16;
 
 // Databases that are not month databases are attached first when a transaction begins.
 bool isMonthDatabaseName(const QString& name)
@@ -315,8 +317,10 @@ SqliteEngine::Prepared* SqliteEngine::prepared(const QString& shape, const std::
     m_named.clear();
     const AdaptedStatement adapted = adaptStatement(markedTokens, *this);
     const std::optional<QString> text = parameterText(adapted.tokens);
-    if (m_prepared.size() >= kPreparedLimit)
+    if (m_prepared.size() >= kPreparedLimit) {
+        m_texts.clear();
         m_prepared.clear();
+    }
     NameScope::Use use(m_named);
     // A shape whose values cannot be parameters is remembered too, so it is not tried again.
     Prepared entry{std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter>(text ? prepare(m_db, *text) : nullptr),
@@ -379,9 +383,21 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
 
 ResultSet SqliteEngine::runText(const QString& sql, qint64* changes)
 {
-    if (const std::optional<StatementKey> key = statementKey(sql); key && !key->shape.isEmpty())
-        if (const auto it = m_prepared.find(key->shape); it != m_prepared.end() && it->second.statement)
+    QVariantList values;
+    for (auto kept = m_texts.begin(); kept != m_texts.end(); ++kept) {
+        if (kept->text.match(sql, values)) {
+            std::rotate(m_texts.begin(), kept, kept + 1);
+            return runPrepared(*m_texts.front().prepared, values, changes);
+        }
+    }
+    if (const std::optional<StatementKey> key = statementKey(sql); key && !key->shape.isEmpty()) {
+        if (const auto it = m_prepared.find(key->shape); it != m_prepared.end() && it->second.statement) {
+            if (m_texts.size() >= kKeptTexts)
+                m_texts.pop_back();
+            m_texts.insert(m_texts.begin(), {StatementTemplate(sql, key->literals), &it->second});
             return runPrepared(it->second, key->values, changes);
+        }
+    }
     const std::vector<Token> statement = oneStatement(sql);
     if (statement.empty())
         return ResultSet();

@@ -3,6 +3,7 @@
 #include "platform/db/Engine.h"
 #include "platform/db/ServerFolder.h"
 #include "platform/db/SqliteRows.h"
+#include "platform/db/StatementTemplate.h"
 #include "platform/db/TsqlAdapter.h"
 
 #include <QHash>
@@ -41,7 +42,8 @@ private:
     Columns columnsOf(const QString& schema, const QString& table) override;
     QString attach(const ServerFolder& server, const QString& database);
     // Runs the one statement of a window's text; a statement whose shape is kept runs straight
-    // from its text, without making tokens. Adds the rows a command changed to changes.
+    // from its text, without making tokens, and one that repeats a kept text but for its values
+    // without reading the whole text again. Adds the rows a command changed to changes.
     ResultSet runText(const QString& sql, qint64* changes);
     // Runs one statement: procedures directly, everything else through its prepared
     // form with the values bound. Adds the rows a command changed to changes.
@@ -69,6 +71,11 @@ private:
     QHash<QString, QString> m_attached; // "server|database" -> schema alias
     QStringList m_named; // the attached databases named by the statement adapted last
     std::unordered_map<QString, Prepared> m_prepared; // statement shape -> prepared form
+    struct KeptText {
+        StatementTemplate text;
+        Prepared* prepared;
+    };
+    std::vector<KeptText> m_texts; // texts that ran a kept prepared form, the one run last first
     int m_transactionDepth = 0;
 };
 

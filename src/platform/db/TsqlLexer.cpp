@@ -171,6 +171,7 @@ bool TsqlLexer::next(Lexeme& out)
         out.text = m_sql.sliced(start, length);
     }
     m_at = i;
+    out.whole = m_sql.sliced(start, i - start);
     m_afterPunct = out.kind == Token::Punct;
     return true;
 }

@@ -12,6 +12,7 @@ struct Lexeme {
     // Word, Number, Punct: the token's text. String, Identifier: the text between the quotes, a
     // doubled quote still doubled (see doubledQuotes).
     QStringView text;
+    QStringView whole;          // the lexeme as it lies in the text: quotes, and an N before a literal, included
     QChar quote;                // the closing quote of a String or Identifier
     bool doubledQuotes = false; // text holds a doubled quote, so the value differs from the text
 

@@ -166,6 +166,11 @@ ParameterizedStatement parameterize(const std::vector<Token>& tokens)
     return p;
 }
 
+QVariant literalValue(const Lexeme& literal)
+{
+    return literal.kind == Token::String ? QVariant(literal.value()) : numberValue(literal.text);
+}
+
 std::optional<StatementKey> statementKey(QStringView sql)
 {
     StatementKey key;
@@ -186,7 +191,8 @@ std::optional<StatementKey> statementKey(QStringView sql)
                 shape.kept(t.kind, t.doubledQuotes ? QStringView(t.value()) : t.text);
                 continue;
             }
-            key.values << (t.kind == Token::String ? QVariant(t.value()) : numberValue(t.text));
+            key.values << literalValue(t);
+            key.literals.push_back(t.whole);
             shape.value(t.kind);
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/TsqlLexer.h"
 #include "platform/db/TsqlTokenizer.h"
 
 #include <QString>
@@ -27,11 +28,15 @@ ParameterizedStatement parameterize(const std::vector<Token>& tokens);
 struct StatementKey {
     QString shape; // empty when the text holds no statement
     QVariantList values;
+    std::vector<QStringView> literals; // where each value lies in the text, as Lexeme::whole
 };
 
 // Nothing for a text this pass leaves to the token path: a procedure call (exec), or a text that
 // holds more than one statement (refused there). Throws DbError as tokenize does.
 std::optional<StatementKey> statementKey(QStringView sql);
+
+// The value a literal (a String or Number lexeme) binds: text, or an integer or decimal number.
+QVariant literalValue(const Lexeme& literal);
 
 // The SQLite text of adapted tokens with the value markers as numbered parameters (?1, ?2 ...),
 // or nothing when a value did not come through the adaptation as a value of its own.
