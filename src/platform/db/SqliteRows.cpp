@@ -133,14 +133,20 @@ const QVariant& RowDecoder::textValue(std::string_view utf8, Column& column)
     column.lastText.assign(utf8);
     column.fromText = true;
     // a stored date-time read from its bytes; any other text as readDateTime reads it
-    if (column.kind == Kind::DateTime)
-        if (const auto d = readIsoDateTime(utf8))
-            return column.lastValue = *d;
-    const QString value = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    // the value is put in place of the one before it where that held the same type, without
+    // making another
+    if (column.kind == Kind::DateTime) {
+        if (const auto d = readIsoDateTime(utf8)) {
+            column.lastValue.setValue(*d);
+            return column.lastValue;
+        }
+    }
+    QString value = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     if (column.kind == Kind::DateTime)
         if (const auto d = readDateTime(value))
             return column.lastValue = *d;
-    return column.lastValue = value;
+    column.lastValue.setValue(std::move(value));
+    return column.lastValue;
 }
 
 std::string_view RowDecoder::text(int index) const
