@@ -282,51 +282,33 @@ TEST(StatementTemplate, MatchesOnlyATextThatReadsAsTheKeptOneWithOtherValues)
     const struct {
         const char* kept;
         const char* other;
-        bool matches;
+        bool matches; // or is refused as reading the whole text refuses it
     } cases[] = {
-        {"select * from T where A=5 and B='x' order by 1", "select * from T where A=123 and B='it''s' order by 1", true},
-        {"select * from T where a='x' and b='y'", "select * from T where a='x'' and b=''z' and b='w'", true},
-        {"select * from T where B=N'x'", "select * from T where B=n'ünï'", true},
-        {"select 1, (.5), x.5, 7 from T", "select 1e5, (.75), x.25, 99999999999999999999 from T", true},
-        {"select 'a' from T", "select '-- /* [' from T", true},
-        {"select * from T where A=5", "select * from T where A=٥", true},
-        // the values change what the text says
-        {"select * from T where A=5", "select * from T where A=NULL", false},
-        {"select * from T where A=5", "select * from T where A='5'", false},
-        {"select * from T where A=5", "select * from T where A=5x", false},
+        {"select * from T where A=5 and B='x' order by 1", "select * from T where A=1e5 and B='it''s' order by 1", true},
+        {"select * from T where A=5 and B='x' order by 1", "select * from T where A=٥ and B=N'x' order by 1", false},
+        {"select * from T where a='x' and b=N'y'", "select * from T where a='x'' and b=''z' and b=n'w'", true},
+        {"select (.5), x.5 from T", "select (.75), x.25 from T", true},
+        {"select 'a' from T", "select 'a from T", true},
+        {"select 5 from T", "select NULL from T", false}, {"select 5 from T", "select 5x from T", false},
         {"select * from T where A=5", "select * from T where A=5 or 1=1", false},
         {"select * from T where A='x'", "select * from T where A='x'; delete from T --'", false},
-        {"select * from T where B='x'", "select * from T where B=N'x'", false},
         {"select * from T where B=x'1'", "select * from T where B=xN'1'", false},
-        {"select 'x'5", "select 'x''y'", false},
-        {"select a=.5", "select a=1.5", false},
-        // values that shape the statement, and the rest of the text, are kept
+        {"select 'x'5", "select 'x''y'", false}, {"select a=.5", "select a=1.5", false},
         {"select a, b from T order by 1", "select a, b from T order by 2", false},
-        {"select convert(varchar(10), d) from T", "select convert(varchar(12), d) from T", false},
         {"select a AS 'x' from T", "select a AS 'y' from T", false},
-        {"select 1 from T", "select 1 from U", false},
-        {"select 1", "select 1;", false},
-        {"select 1", "select  1", false},
-        // a literal left open is refused as reading the whole text refuses it
-        {"select 'a' from T", "select 'a from T", true},
     };
     for (const auto& c : cases) {
-        const QString kept = QString::fromUtf8(c.kept);
+        const QString keptSql = QString::fromUtf8(c.kept);
+        const std::optional<db::StatementKey> kept = db::statementKey(keptSql);
+        const db::StatementTemplate keptText(keptSql, kept->literals);
         const QString other = QString::fromUtf8(c.other);
-        const std::optional<db::StatementKey> keptKey = db::statementKey(kept);
-        ASSERT_TRUE(keptKey) << c.kept;
-        const db::StatementTemplate keptText(kept, keptKey->literals);
-        // a match gives what reading the whole text gives; a text that cannot be read is refused alike
         QVariantList values;
         const QString matched = keyText([&]() -> std::optional<db::StatementKey> {
-            if (!keptText.match(other, values))
-                return std::nullopt;
-            return db::StatementKey{keptKey->shape, values};
+            return keptText.match(other, values) ? std::optional(db::StatementKey{kept->shape, values}) : std::nullopt;
         });
-        const QString read = keyText([&] { return db::statementKey(other); });
         EXPECT_EQ(matched != QStringLiteral("token path"), c.matches) << c.other;
-        if (matched != QStringLiteral("token path")) {
-            EXPECT_EQ(matched.toStdString(), read.toStdString()) << c.other;
+        if (c.matches) { // a match gives what reading the whole text gives
+            EXPECT_EQ(matched.toStdString(), keyText([&] { return db::statementKey(other); }).toStdString()) << c.other;
         }
     }
 }

@@ -75,6 +75,13 @@ private:
 
 QVariant numberValue(QStringView text)
 {
+    // a whole number of at most 18 digits, as nearly every one is, is read here
+    if (text.size() <= 18 && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        qlonglong whole = 0;
+        for (const QChar c : text)
+            whole = whole * 10 + (c.unicode() - u'0');
+        return QVariant(whole);
+    }
     bool integral = false;
     const qlonglong whole = text.toLongLong(&integral);
     return integral ? QVariant(whole) : QVariant(text.toDouble());
