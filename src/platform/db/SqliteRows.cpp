@@ -45,43 +45,43 @@ std::vector<QVariant> RowDecoder::read()
     std::vector<QVariant> row;
     row.reserve(m_columns.size());
     for (size_t c = 0; c < m_columns.size(); ++c)
-        row.push_back(value(int(c), m_columns[c]));
+        row.push_back(value(cell(int(c)), m_columns[c]));
     return row;
 }
 
 void RowDecoder::read(RowStore& rows)
 {
     for (size_t c = 0; c < m_columns.size(); ++c) {
-        const int index = int(c);
+        sqlite3_value* const at = cell(int(c));
         Column& column = m_columns[c];
-        switch (cellOf(index, column.kind)) {
+        switch (cellOf(at, column.kind)) {
         case Cell::Null: rows.appendNull(); break;
-        case Cell::Flag: rows.appendFlag(sqlite3_column_int64(m_stmt, index) != 0); break;
-        case Cell::Integer: rows.appendInteger(sqlite3_column_int64(m_stmt, index)); break;
-        case Cell::Decimal: rows.appendDecimal(sqlite3_column_double(m_stmt, index)); break;
-        case Cell::Blob: rows.appendBlob(blob(index)); break;
-        case Cell::Converted: rows.appendText(text(index)); break;
+        case Cell::Flag: rows.appendFlag(sqlite3_value_int64(at) != 0); break;
+        case Cell::Integer: rows.appendInteger(sqlite3_value_int64(at)); break;
+        case Cell::Decimal: rows.appendDecimal(sqlite3_value_double(at)); break;
+        case Cell::Blob: rows.appendBlob(blob(at)); break;
+        case Cell::Converted: rows.appendText(text(at)); break;
         case Cell::Text:
             if (column.kind == Kind::DateTime) {
-                if (const auto msecs = readIsoMSecs(text(index))) {
+                if (const auto msecs = readIsoMSecs(text(at))) {
                     rows.appendDateTime(*msecs);
                     break;
                 }
-                const QVariant& value = textValue(text(index), column);
+                const QVariant& value = textValue(text(at), column);
                 if (value.typeId() == QMetaType::QDateTime) {
                     rows.appendDateTime(value.toDateTime());
                     break;
                 }
             }
-            rows.appendText(text(index));
+            rows.appendText(text(at));
             break;
         }
     }
 }
 
-RowDecoder::Cell RowDecoder::cellOf(int index, Kind kind) const
+RowDecoder::Cell RowDecoder::cellOf(sqlite3_value* cell, Kind kind)
 {
-    const int stored = sqlite3_column_type(m_stmt, index);
+    const int stored = sqlite3_value_type(cell);
     if (stored == SQLITE_NULL)
         return Cell::Null;
     switch (kind) {
@@ -106,22 +106,22 @@ RowDecoder::Cell RowDecoder::cellOf(int index, Kind kind) const
     }
 }
 
-QVariant RowDecoder::value(int index, Column& column)
+QVariant RowDecoder::value(sqlite3_value* cell, Column& column)
 {
-    switch (cellOf(index, column.kind)) {
+    switch (cellOf(cell, column.kind)) {
     case Cell::Null: break;
-    case Cell::Flag: return sqlite3_column_int64(m_stmt, index) != 0;
-    case Cell::Integer: return qlonglong(sqlite3_column_int64(m_stmt, index));
-    case Cell::Decimal: return sqlite3_column_double(m_stmt, index);
+    case Cell::Flag: return sqlite3_value_int64(cell) != 0;
+    case Cell::Integer: return qlonglong(sqlite3_value_int64(cell));
+    case Cell::Decimal: return sqlite3_value_double(cell);
     case Cell::Blob: {
-        const std::string_view bytes = blob(index);
+        const std::string_view bytes = blob(cell);
         return QByteArray(bytes.data(), qsizetype(bytes.size()));
     }
     case Cell::Converted: {
-        const std::string_view utf8 = text(index);
+        const std::string_view utf8 = text(cell);
         return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     }
-    case Cell::Text: return textValue(text(index), column);
+    case Cell::Text: return textValue(text(cell), column);
     }
     return QVariant();
 }
@@ -149,16 +149,18 @@ const QVariant& RowDecoder::textValue(std::string_view utf8, Column& column)
     return column.lastValue;
 }
 
-std::string_view RowDecoder::text(int index) const
+std::string_view RowDecoder::text(sqlite3_value* cell)
 {
-    const char* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
-    return {utf8, size_t(sqlite3_column_bytes(m_stmt, index))};
+    const char* utf8 = reinterpret_cast<const char*>(sqlite3_value_text(cell));
+    return {utf8, size_t(sqlite3_value_bytes(cell))};
 }
 
-std::string_view RowDecoder::blob(int index) const
+std::string_view RowDecoder::blob(sqlite3_value* cell)
 {
-    const char* bytes = static_cast<const char*>(sqlite3_column_blob(m_stmt, index));
-    return {bytes, size_t(sqlite3_column_bytes(m_stmt, index))};
+    const char* bytes = static_cast<const char*>(sqlite3_value_blob(cell));
+    return {bytes, size_t(sqlite3_value_bytes(cell))};
 }
+
+sqlite3_value* RowDecoder::cell(int index) const { return sqlite3_column_value(m_stmt, index); }
 
 } // namespace db

@@ -9,6 +9,7 @@
 #include <vector>
 
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace db {
 
@@ -39,15 +40,19 @@ private:
     // How a cell of the row is read: from its stored type as its column's kind takes it. Text is
     // a stored text, Converted the text SQLite writes for a value of another type.
     enum class Cell { Null, Flag, Integer, Decimal, Blob, Text, Converted };
-    Cell cellOf(int index, Kind kind) const;
-    QVariant value(int index, Column& column);
+    static Cell cellOf(sqlite3_value* cell, Kind kind);
+    QVariant value(sqlite3_value* cell, Column& column);
     // The value of a stored text: a date-time column's text as the moment it names (the text
     // itself when it names none); the text repeated just before it in its column gives the
     // value made for that one.
     const QVariant& textValue(std::string_view utf8, Column& column);
     // The bytes of a cell read as text (SQLite converting a value of another type), or as a blob.
-    std::string_view text(int index) const;
-    std::string_view blob(int index) const;
+    static std::string_view text(sqlite3_value* cell);
+    static std::string_view blob(sqlite3_value* cell);
+    // A cell of the row the statement has just stepped to. The connection is used by one thread
+    // at a time (see SqliteEngine), so a cell is read straight from its value rather than through
+    // the statement, which would take the connection's lock for every call.
+    sqlite3_value* cell(int index) const;
 
     sqlite3_stmt* m_stmt;
     QStringList m_names;
