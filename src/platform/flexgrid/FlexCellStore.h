@@ -71,7 +71,6 @@ public:
     void paste(const FlexRange& range, const QString& clip);
 
 private:
-    friend class FlexClipPaste;
     struct Cell {
         QString text;
         std::unique_ptr<FlexCellFormat> format;

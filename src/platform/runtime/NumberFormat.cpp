@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
 #include <cmath>
+#include <string>
 
 namespace runtime {
 namespace {
