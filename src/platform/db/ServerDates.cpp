@@ -56,8 +56,11 @@ std::optional<qint64> readIsoMSecs(std::string_view text)
 {
     char canonical[24];
     const int n = canonicalIsoDate(text, canonical);
-    if (n == 0)
-        return std::nullopt;
+    return n == 0 ? std::nullopt : canonicalIsoMSecs(canonical, n);
+}
+
+std::optional<qint64> canonicalIsoMSecs(const char canonical[24], int n)
+{
     const auto number = [&](int at, int digits) {
         int v = 0;
         for (int i = at; i < at + digits; ++i)

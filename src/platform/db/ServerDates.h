@@ -25,5 +25,7 @@ std::optional<qint64> readIsoMSecs(std::string_view text);
 // Writes the canonical "yyyy-MM-dd HH:mm:ss[.fff]" form of an ISO date text into out and returns
 // its length, or 0 when the text is not an ISO date (used by the date collation).
 int canonicalIsoDate(std::string_view text, char out[24]);
+// readIsoMSecs of a text canonicalIsoDate has written, n its length.
+std::optional<qint64> canonicalIsoMSecs(const char canonical[24], int n);
 
 } // namespace db

@@ -247,7 +247,7 @@ std::string styledStoredDate(std::string_view stored, int style)
 {
     char c[24];
     const int n = canonicalIsoDate(stored, c);
-    if (n == 0 || !readIsoMSecs(stored))
+    if (n == 0 || !canonicalIsoMSecs(c, n))
         return {};
     std::string text;
     const auto part = [&](int at, int count) { text.append(c + at, size_t(count)); };
