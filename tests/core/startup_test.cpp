@@ -208,7 +208,7 @@ TEST_F(StartUp, AnotherErrorIsShownBeforeTheProgramEnds)
     execute("ZELAdminConfig", "DROP TABLE tab_Settings");
     EXPECT_TRUE(runMain());
     ASSERT_FALSE(ui::MessageBoxSeam::shown().isEmpty());
-    EXPECT_EQ(ui::MessageBoxSeam::shown().last().prompt, "-2147217900 : no such table: tab_Settings");
+    EXPECT_EQ(ui::MessageBoxSeam::shown().last().prompt, "-2147217900 : Invalid object name 'tab_Settings'.");
     EXPECT_EQ(ui::MessageBoxSeam::shown().last().style, ui::vbOKOnly);
     EXPECT_EQ(ui::MessageBoxSeam::shown().last().title, "Quorvel");
 }

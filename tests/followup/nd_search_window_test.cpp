@@ -197,7 +197,7 @@ TEST_F(NDSearch, FailingQueriesAreReportedAndTheWindowStaysUsable)
     enter(window().dtpToDate);
     enter(window().dtpToDate); // the list's recordset was released: the same failure again
     window().cmdFind->click();
-    const QString refused = "no such table: tab_NonDelivery";
+    const QString refused = "Invalid object name 'tab_NonDelivery'.";
     EXPECT_EQ(shownPrompts(), QStringList({refused, refused, "Error -2147217900 " + refused}));
     EXPECT_EQ(ui::MessageBoxSeam::shown().back().style, ui::vbExclamation);
     EXPECT_EQ(ui::MessageBoxSeam::shown().back().title, QCoreApplication::applicationName());

@@ -400,7 +400,7 @@ TEST_F(InvoiceBookings, RefusedStatementIsReportedAndTheWindowStays)
     execute(kMonth, "DROP TABLE Invoice");
     w.cmdShow->click();
     ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
-    EXPECT_EQ(ui::MessageBoxSeam::shown().front().prompt, "Error -2147217900 no such table: Invoice");
+    EXPECT_EQ(ui::MessageBoxSeam::shown().front().prompt, "Error -2147217900 Invalid object name 'Invoice'.");
     EXPECT_EQ(ui::MessageBoxSeam::shown().front().style, ui::vbExclamation);
     EXPECT_EQ(ui::MessageBoxSeam::shown().front().title, QCoreApplication::applicationName());
     EXPECT_TRUE(ui::DefaultInstance<frmQuery>::loaded());

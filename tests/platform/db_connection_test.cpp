@@ -12,6 +12,9 @@
 #include <csignal>
 #include <functional>
 #include <optional>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -268,15 +271,8 @@ TEST(Connection, NamesWithPathsAreNotFound)
     }
 }
 
-TEST(Connection, ALockIsAwaitedNoLongerThanTheDefaultCommandTimeout)
+TEST(Connection, ALockIsAwaitedNoLongerThanTheCommandTimeout)
 {
-    const struct {
-        int commandTimeout;
-        int waitSeconds;
-    } cases[] = {{1, 1}, {15, 15}, {30, 30}, {120, 30}, {0, 30}, {-1, 30}};
-    for (const auto& k : cases)
-        EXPECT_EQ(db::lockWaitSeconds(k.commandTimeout), k.waitSeconds) << k.commandTimeout;
-
     TempServer server;
     server.addDatabase("S", "D", kDdl);
     Connection holder, waiter;
@@ -299,8 +295,9 @@ TEST(Connection, ALockIsAwaitedNoLongerThanTheDefaultCommandTimeout)
     EXPECT_EQ(waiter.execute("UPDATE T SET Name='c' WHERE Id=2"), 1);
 }
 
-// After a transaction has reached the server's other databases, a table missing from the
-// connection's own database is not found in another month's.
+// After a statement has reached the server's other databases, a table missing from the
+// connection's own database is not found in another month's, whether a column of it is read or
+// none.
 TEST(Connection, ATableWithoutADatabaseIsTheConnectionsOwn)
 {
     TempServer server;
@@ -318,8 +315,7 @@ TEST(Connection, ATableWithoutADatabaseIsTheConnectionsOwn)
         }
     };
     EXPECT_EQ(read("select Reason from NDHistory"), "dec");
-    c.beginTrans();
-    c.commitTrans();
+    EXPECT_EQ(read("select Reason from ZELNOV26..NDHistory"), "nov");
     sqlite3* outside = nullptr;
     sqlite3_open((server.serverPath("S") + "/ZELDEC26.sqlite").toUtf8().constData(), &outside);
     sqlite3_exec(outside, "ALTER TABLE NDHistory RENAME TO Renamed", nullptr, nullptr, nullptr);
@@ -328,8 +324,9 @@ TEST(Connection, ATableWithoutADatabaseIsTheConnectionsOwn)
         const char* statement;
         const char* read;
     } cases[] = {
-        {"select Reason from NDHistory", "no such table: NDHistory"}, // prepared before the rename
-        {"select Reason from NDHistory where Reason <> 'x'", "no such table: NDHistory"},
+        {"select Reason from NDHistory", "Invalid object name 'NDHistory'."}, // prepared before the rename
+        {"select Reason from NDHistory where Reason <> 'x'", "Invalid object name 'NDHistory'."},
+        {"select count(*) from NDHistory", "Invalid object name 'NDHistory'."},
         {"select Reason from ZELNOV26..NDHistory", "nov"},
         {"select Reason from Renamed", "dec"},
     };
@@ -405,20 +402,110 @@ TEST(Connection, ReadsOnAFullDisk)
     });
 }
 
-TEST(Connection, ReadsFromAReadOnlyFolder)
+// A database in a folder this account cannot write is refused at open with the reason, never read
+// as it lies in its file: another account may be writing it meanwhile. (As root, a folder is made
+// unwritable by its immutable flag.)
+TEST(Connection, ADatabaseInAFolderThatCannotBeWrittenIsRefusedWithTheReason)
 {
     TempServer server;
-    QDir().mkpath(server.serverPath("S"));
-    QFile folder(server.serverPath("S"));
-    folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool writable = ::access(server.serverPath("S").toLocal8Bit().constData(), W_OK) == 0;
-    folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    server.addDatabase("S", "D", kDdl);
+    const QByteArray folder = QFile::encodeName(server.serverPath("S"));
+    QFile(server.serverPath("S")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    if (::access(folder.constData(), W_OK) == 0 && ioctl(handle, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags |= FS_IMMUTABLE_FL;
+        ioctl(handle, FS_IOC_SETFLAGS, &flags);
+    }
+    const bool writable = ::access(folder.constData(), W_OK) == 0;
+    QString failure;
+    if (!writable) {
+        try {
+            Connection c;
+            c.open(TempServer::connectionText("S", "D"));
+        } catch (const DbError& e) {
+            failure = e.description();
+        }
+    }
+    flags &= ~FS_IMMUTABLE_FL;
+    ioctl(handle, FS_IOC_SETFLAGS, &flags);
+    ::close(handle);
+    QFile(server.serverPath("S")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (writable)
-        GTEST_SKIP() << "runs as a user who may write into a read-only folder (ReadsOnAFullDisk stands in)";
-    expectReadsButNoWrite(server, [&](bool on) {
-        folder.setPermissions(QFileDevice::ReadOwner | (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner)
-                              | QFileDevice::ExeOwner);
-    });
+        GTEST_SKIP() << "this account may write into any folder here";
+    EXPECT_EQ(failure, "Cannot open database \"D\" requested by the login. The login failed. (this account cannot write "
+                       "the server's folder, and the database cannot be read safely while another account may be "
+                       "changing it)");
+}
+
+// A database damaged where its tables are listed is named when a statement reaches another one.
+TEST(Connection, ADamagedDatabaseIsNamedNotTheOneAStatementReaches)
+{
+    TempServer server;
+    server.addDatabase("S", "D", kDdl);
+    server.addDatabase("S", "Other", "CREATE TABLE U (N INT);");
+    QFile file(server.serverPath("S") + "/D.sqlite");
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(100);
+    file.write("\x0d\x00\x00\x00\x05\x0f\x00" + QByteArray(3000, '\xab'));
+    file.close();
+    Connection c;
+    c.open(TempServer::connectionText("S", "D"));
+    try {
+        Recordset().open("select count(*) from Other..U", c);
+        ADD_FAILURE() << "read a damaged database";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.description().startsWith("Cannot open database \"D\"")) << e.description().toStdString();
+        EXPECT_FALSE(e.description().contains("file:")) << e.description().toStdString();
+    }
+}
+
+// What the server cannot run is refused in its words, naming what the statement named, and nothing
+// of it runs: a NUL outside a quoted value (SQLite would read the text only up to it), a name that
+// is no column (never read as a text), a table that is not there. A NUL inside a quoted value is
+// part of the value.
+TEST(Connection, WhatCannotRunIsRefusedInTheServersWords)
+{
+    TempServer server;
+    server.addDatabase("S", "D", kDdl);
+    server.addDatabase("S", "Other", "CREATE TABLE U (N INT);");
+    Connection c;
+    c.open(TempServer::connectionText("S", "D"));
+    const QString nul(QChar(0));
+    const QString nulOutside =
+        "The statement holds a NUL character (code 0) outside a quoted value; nothing of it was run.";
+    const struct {
+        QString statement;
+        QString failure;
+    } cases[] = {
+        {"Delete from T " + nul + " where Id=99", nulOutside},
+        {"select count(*) from T " + nul + " where Id=99", nulOutside},
+        {"select count(*) from [T" + nul + "]", nulOutside},
+        {"select [NoSuchColumn] from T", "Invalid column name 'NoSuchColumn'."},
+        {"select count(*) from T where Name = [a]", "Invalid column name 'a'."},
+        {"select count(*) from T where Name = \"a\"", "Invalid column name 'a'."},
+        {"select N from Other..Missing", "Invalid object name 'Other..Missing'."},
+        {"select count(*) from Missing", "Invalid object name 'Missing'."},
+    };
+    for (const auto& k : cases) {
+        try {
+            c.execute(k.statement);
+            ADD_FAILURE() << k.statement.toStdString() << " ran";
+        } catch (const DbError& e) {
+            EXPECT_EQ(e.description(), k.failure) << k.statement.toStdString();
+        }
+    }
+    Recordset rs;
+    rs.open("select count(*) from T", c);
+    EXPECT_EQ(rs.value(0).toInt(), 3);
+    rs.close();
+    c.execute("insert into T values (9, 'a" + nul + "b')");
+    rs.open("select Name, len(Name) from T where Name = 'a" + nul + "b' and Name like '%" + nul + "b'", c);
+    EXPECT_EQ(rs.value(0).toString(), "a" + nul + "b");
+    EXPECT_EQ(rs.value(1).toInt(), 3);
+    rs.close();
+    db::RowStore rows(1);
+    EXPECT_EQ(c.openReader("select Id from T where Name = 'a" + nul + "b' order by 1")->fetch(rows, 5), 1);
 }
 
 } // namespace

@@ -257,6 +257,10 @@ TEST_F(TsqlTest, ResultColumnsAreNamedAsTheStatementWritesThem)
     EXPECT_EQ(rs.fieldNames().mid(0, 2), (QStringList{"origin", "runsheetNO"}));
     EXPECT_EQ(rs.fieldNames().mid(3, 2), (QStringList{"RunsheetDate", "RunsheetNo"}));
     rs.close();
+    // a computed column the statement does not name has no name
+    rs.open("select 1, 'abc', 2+3, count(*) Total, case when 1=1 then 'y' end x, Weight*2 from RunsheetDetails", month);
+    EXPECT_EQ(rs.fieldNames(), (QStringList{"", "", "", "Total", "x", ""}));
+    rs.close();
     // ORDER BY names a column of the select list even where a joined table has one of that name
     EXPECT_EQ(rows("select R.RunsheetNo from RunsheetDetails R left outer join RunsheetDetails X on R.RunsheetNo = X.RunsheetNo "
                    "order by RunsheetNo desc"),
@@ -437,7 +441,7 @@ TEST(TsqlAdapter, LongConcatenationsAdaptInFull)
         rest += QString::fromLatin1(minus ? " - c%1)" : ", c%1)").arg(i);
     }
     const db::AdaptedStatement adapted = db::adaptStatement(db::tokenize(sql + " from t"), resolver);
-    EXPECT_EQ(db::joinTokens(adapted.tokens), "select " + opened + "c0" + rest + " from t");
+    EXPECT_EQ(db::joinTokens(adapted.tokens), "select " + opened + "c0" + rest + " AS \"\" from t");
 }
 
 TEST_F(TsqlTest, TheLogHoldsTheTextAsSent)

@@ -6,8 +6,11 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "platform/ui/WaitPointer.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <atomic>
 #include <functional>
 #include <chrono>
 #include <thread>
@@ -83,6 +86,66 @@ TEST(WriteFailures, ASaveWaitsForAnotherWriterUpToTheTimeOut)
     holder.join();
     EXPECT_EQ(save(c, "d"), "d");
     sqlite3_close(other);
+}
+
+// A save waits for another program's lock on a database it writes as long as its command time-out
+// says (0: until the other program is done), with the wait pointer showing; a lock on a database it
+// only reads does not hold it up.
+TEST(WriteFailures, ASaveWaitsForTheLocksOfWhatItWritesOnly)
+{
+    TempServer server;
+    server.addDatabase("S", "D", kDdl);
+    server.addDatabase("S", "Month", "CREATE TABLE M (N INT); INSERT INTO M VALUES (1);");
+    ui::showWaitPointerWhileLocked();
+    const struct {
+        const char* locked;
+        int commandTimeout;
+        int holdMs;
+        const char* write; // after a read of Month..M
+        const char* failure;
+        int atLeastMs, belowMs;
+    } cases[] = {
+        {"Month", 1, 3000, "UPDATE T SET Name='b' WHERE Id=1", "", 0, 900},
+        {"Month", 1, 3000, "INSERT INTO Month..M VALUES (2)", "Query timeout expired", 900, 2900},
+        {"D", 0, 31000, "UPDATE T SET Name='c' WHERE Id=1", "", 31000, 60000},
+    };
+    for (const auto& k : cases) {
+        Connection c;
+        c.setCommandTimeout(k.commandTimeout);
+        c.open(TempServer::connectionText("S", "D"));
+        sqlite3* other = nullptr;
+        sqlite3_open((server.serverPath("S") + '/' + k.locked + ".sqlite").toUtf8().constData(), &other);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        std::atomic<bool> pointerWaited = false;
+        std::thread holder([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(k.holdMs / 2, 500)));
+            const QCursor* pointer = QGuiApplication::overrideCursor();
+            pointerWaited = pointer && pointer->shape() == Qt::WaitCursor;
+            std::this_thread::sleep_for(std::chrono::milliseconds(k.holdMs - std::min(k.holdMs / 2, 500)));
+            sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        });
+        QElapsedTimer waited;
+        waited.start();
+        const QString failure = failureOf([&] {
+            c.beginTrans();
+            try {
+                Recordset().open("select N from Month..M", c);
+                c.execute(k.write);
+                c.commitTrans();
+            } catch (const DbError&) {
+                c.rollbackTrans();
+                throw;
+            }
+        });
+        const qint64 elapsed = waited.elapsed();
+        holder.join();
+        sqlite3_close(other);
+        EXPECT_EQ(failure, k.failure) << k.write;
+        EXPECT_GE(elapsed, k.atLeastMs) << k.write;
+        EXPECT_LT(elapsed, k.belowMs) << k.write;
+        EXPECT_EQ(pointerWaited, k.atLeastMs > 0) << k.write;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << k.write;
+    }
 }
 
 TEST(WriteFailures, ACommitOnAFullDiskReportsItAndTheNextSaveSucceeds)

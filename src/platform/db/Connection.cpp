@@ -4,7 +4,6 @@
 #include "platform/db/SqliteEngine.h"
 #include "platform/db/StatementLog.h"
 
-#include <algorithm>
 
 namespace db {
 
@@ -19,12 +18,6 @@ QString connectionStringValue(const QString& connectionString, const QString& ke
     return QString();
 }
 
-int lockWaitSeconds(int commandTimeout)
-{
-    constexpr int kDefaultCommandTimeout = 30;
-    return commandTimeout > 0 ? std::min(commandTimeout, kDefaultCommandTimeout) : kDefaultCommandTimeout;
-}
-
 Connection::Connection() = default;
 Connection::~Connection() = default;
 
@@ -32,7 +25,7 @@ void Connection::setCommandTimeout(int seconds)
 {
     m_commandTimeout = seconds;
     if (m_engine)
-        m_engine->setBusyTimeout(lockWaitSeconds(seconds));
+        m_engine->setLockWait(seconds);
 }
 
 void Connection::open(const QString& connectionString)
@@ -49,7 +42,7 @@ void Connection::open(const QString& connectionString)
         database = connectionStringValue(m_connectionString, QStringLiteral("Database"));
     const ServerFolder folder = ServerFolder::find(server);
     m_engine = std::make_unique<SqliteEngine>(folder, database);
-    m_engine->setBusyTimeout(lockWaitSeconds(m_commandTimeout));
+    m_engine->setLockWait(m_commandTimeout);
     m_server = server;
     m_database = database;
 }
@@ -84,7 +77,7 @@ std::unique_ptr<RowReader> Connection::openReader(const QString& sql)
     return e.openReader(sql);
 }
 
-void Connection::beginTrans() { engine().beginTransaction(); }
+void Connection::beginTrans() { engine().beginTransaction(Engine::TransactionLock::OwnDatabase); }
 void Connection::commitTrans() { engine().commitTransaction(); }
 void Connection::rollbackTrans() { engine().rollbackTransaction(); }
 

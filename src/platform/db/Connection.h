@@ -25,8 +25,8 @@ public:
     void setProvider(const QString& provider) { m_provider = provider; }
     QString connectionString() const { return m_connectionString; }
     void setConnectionString(const QString& text) { m_connectionString = text; }
-    // The command time-out in seconds as the caller set it (0: no limit); how long a statement
-    // waits for a database another connection is writing is lockWaitSeconds of it.
+    // The command time-out in seconds (0: no limit): how long a statement waits for a database
+    // another connection is writing. The provider's default is 30 seconds.
     int commandTimeout() const { return m_commandTimeout; }
     void setCommandTimeout(int seconds);
 
@@ -41,6 +41,8 @@ public:
     qint64 execute(const QString& sql);
     // The rows of one query, read a batch at a time (for views of many rows).
     std::unique_ptr<RowReader> openReader(const QString& sql);
+    // A transaction locks the connection's own database for writing when it begins, and any other
+    // database when a statement first writes it.
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
@@ -59,10 +61,6 @@ private:
     QString m_database;
     std::unique_ptr<Engine> m_engine;
 };
-
-// The seconds a statement waits for a lock: the command time-out, but never longer than the
-// provider's default time-out of 30 s, so a locked database cannot freeze a window for minutes.
-int lockWaitSeconds(int commandTimeout);
 
 // The value of a key of a connection text ("Data Source", "Initial Catalog", ...), case-insensitive.
 QString connectionStringValue(const QString& connectionString, const QString& key);

@@ -23,12 +23,19 @@ public:
     // Runs each statement of a script's batch in turn (the installation tool's scripts, never a
     // window's text); the rows of the first statement that returns rows.
     virtual ResultSet executeBatch(const QString& sql) = 0;
-    virtual void beginTransaction() = 0;
+    // Which database a transaction locks for writing when it begins. Any other database is locked
+    // by the first statement that writes it (waiting for another writer as every statement does);
+    // one it only reads is never locked.
+    enum class TransactionLock {
+        OwnDatabase, // the connection's own: its statements may read it before they write it
+        FirstWrite,  // none: every database it writes is written before it is read
+    };
+    virtual void beginTransaction(TransactionLock lock) = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
     // How long a statement waits for a database another connection is writing before it fails
-    // with "Query timeout expired".
-    virtual void setBusyTimeout(int seconds) = 0;
+    // with "Query timeout expired"; 0: until the other connection is done.
+    virtual void setLockWait(int seconds) = 0;
 };
 
 } // namespace db

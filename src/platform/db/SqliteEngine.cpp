@@ -8,10 +8,13 @@
 #include "platform/db/TsqlAdapter.h"
 #include "platform/db/TsqlParameters.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QUrl>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace db {
 
@@ -19,10 +22,18 @@ namespace {
 
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
-// Steps a prepared statement once; false at its end.
-bool step(sqlite3* db, sqlite3_stmt* stmt)
+// Steps a prepared statement once; false at its end. Inside a transaction SQLite does not wait
+// for the write lock of a database the transaction has read: the waiter, where given, waits for
+// it then, as SQLite waits for any other lock, unless another connection has written that
+// database since the transaction read it.
+bool step(sqlite3* db, sqlite3_stmt* stmt, LockWaiter* waiter = nullptr)
 {
-    const int rc = sqlite3_step(stmt);
+    int rc = sqlite3_step(stmt);
+    while (waiter && rc == SQLITE_BUSY && sqlite3_extended_errcode(db) == SQLITE_BUSY && !sqlite3_get_autocommit(db)
+           && LockWaiter::busyHandler(waiter, 1)) {
+        sqlite3_reset(stmt);
+        rc = sqlite3_step(stmt);
+    }
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
@@ -75,12 +86,12 @@ void bindValues(sqlite3_stmt* stmt, const QVariantList& values)
 }
 
 // Reads every row of a statement that has been prepared and bound.
-ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt)
+ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt, LockWaiter* waiter)
 {
     RowDecoder rows(stmt);
     ResultSet result;
     result.columns = rows.columns();
-    while (step(db, stmt))
+    while (step(db, stmt, waiter))
         result.rows.push_back(rows.read());
     return result;
 }
@@ -98,8 +109,8 @@ struct ResetOnExit {
 // Reads the rows of its own statement a batch at a time.
 class SqliteRowReader final : public RowReader {
 public:
-    SqliteRowReader(sqlite3* db, const QString& sql, const QStringList& named)
-        : m_named(named), m_db(db), m_stmt(prepared(db, sql, m_named)), m_rows(m_stmt)
+    SqliteRowReader(sqlite3* db, const QString& sql, const QStringList& named, std::shared_ptr<LockWaiter> lockWaiter)
+        : m_named(named), m_lockWaiter(std::move(lockWaiter)), m_db(db), m_stmt(prepared(db, sql, m_named)), m_rows(m_stmt)
     {
     }
     ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
@@ -110,6 +121,7 @@ public:
     int fetch(RowStore& rows, int count) override
     {
         NameScope::Use use(m_named);
+        const auto waitDone = qScopeGuard([this] { m_lockWaiter->callDone(); });
         int read = 0;
         while (!m_atEnd && read < count) {
             if (!step(m_db, m_stmt)) {
@@ -130,6 +142,7 @@ private:
     }
 
     QStringList m_named; // the attached databases its statement names
+    std::shared_ptr<LockWaiter> m_lockWaiter; // lives as long as the connection its reader keeps
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
     RowDecoder m_rows;
@@ -151,18 +164,60 @@ std::vector<Token> oneStatement(const QString& sql)
 }
 
 // Reading a database in write-ahead-log mode needs its index file ("-shm") beside it. Where that
-// cannot be made (a full disk, a read-only folder) a database is read as it lies in its file, but
-// only when no log or journal beside it holds anything: the file then holds every committed change
-// and nothing half-written, and a connection opened so cannot write, so no change is missed or
-// lost. Busy and other failures are never read past.
-bool mayReadInPlace(int rc, const QString& file)
+// cannot be made for a full disk, a database is read as it lies in its file, but only when no log
+// or journal beside it holds anything: the file then holds every committed change and nothing
+// half-written, no other connection can add to its log on that disk, and a connection opened so
+// cannot write, so no change is missed or lost. A folder this account cannot write is another
+// matter: another account may write the database while it is read, and a file read as it lies
+// would then give wrong rows; such a database is refused with the reason. Busy and other failures
+// are never read past.
+enum class InPlace { Refused, Readable, FolderNotWritable };
+
+InPlace readInPlace(int rc, const QString& file)
 {
     const int primary = rc & 0xff;
     const bool noFileCanBeMade =
         primary == SQLITE_IOERR || primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_FULL;
-    return noFileCanBeMade && QFileInfo(file + QStringLiteral("-wal")).size() == 0
-           && QFileInfo(file + QStringLiteral("-journal")).size() == 0;
+    if (!noFileCanBeMade)
+        return InPlace::Refused;
+    if (::access(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), W_OK) != 0)
+        return InPlace::FolderNotWritable;
+    return QFileInfo(file + QStringLiteral("-wal")).size() == 0 && QFileInfo(file + QStringLiteral("-journal")).size() == 0
+               ? InPlace::Readable
+               : InPlace::Refused;
 }
+
+const QString kFolderNotWritable =
+    QStringLiteral("this account cannot write the server's folder, and the database cannot be read safely while "
+                   "another account may be changing it");
+
+// A SQLite message without the file's address it may hold ("unable to open database: file:///...").
+QString withoutAddress(QString message)
+{
+    static const QRegularExpression address(QStringLiteral(":?\\s*file:\\S*"));
+    return message.remove(address);
+}
+
+// Every connection reads a double-quoted name as a name only: an unknown one is an unknown
+// column, as the server reports it, never a text. Its busy handler waits for locks.
+void configure(sqlite3* db, LockWaiter* lockWaiter)
+{
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_busy_handler(db, LockWaiter::busyHandler, lockWaiter);
+}
+
+// A table of the schema's, or an empty text when it has none.
+QString anyTableOf(sqlite3* db, const QString& schema)
+{
+    Statement first(db, QStringLiteral("SELECT name FROM \"%1\".sqlite_master WHERE type='table' AND "
+                                       "substr(name,1,7)<>'sqlite_' LIMIT 1")
+                            .arg(schema));
+    return first.step() ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(first.get(), 0)))
+                        : QString();
+}
+
+QString quotedName(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
 
 QString fileUri(const QString& file, bool inPlace)
 {
@@ -200,13 +255,6 @@ constexpr size_t kPreparedLimit = 512;
 // Texts of kept forms a text is compared with before it is read for its shape.
 constexpr size_t kKeptTexts = 16;
 
-// Databases that are not month databases are attached first when a transaction begins.
-bool isMonthDatabaseName(const QString& name)
-{
-    static const QRegularExpression month(QStringLiteral("^[A-Za-z]{3}[A-Za-z]{3}\\d{2}$"));
-    return month.match(name).hasMatch();
-}
-
 } // namespace
 
 SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) : m_server(server), m_catalog(catalog)
@@ -220,16 +268,19 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
         int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
                                  nullptr);
         if (rc == SQLITE_OK) {
-            sqlite3_busy_timeout(m_db, 30000);
+            configure(m_db, m_lockWaiter.get());
             rc = readSchema(m_db, QStringLiteral("main"));
         }
         if (rc == SQLITE_OK)
             break;
         if (!inPlace)
-            message = m_db ? lastError(m_db) : QStringLiteral("out of memory");
+            message = m_db ? withoutAddress(lastError(m_db)) : QStringLiteral("out of memory");
         sqlite3_close(m_db);
         m_db = nullptr;
-        if (!mayReadInPlace(rc, file))
+        const InPlace readable = inPlace ? InPlace::Refused : readInPlace(rc, file);
+        if (readable == InPlace::FolderNotWritable)
+            message = kFolderNotWritable;
+        if (readable != InPlace::Readable)
             break;
     }
     if (!m_db)
@@ -247,31 +298,73 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
 SqliteEngine::~SqliteEngine()
 {
     m_prepared.clear();
-    // A row reader still open keeps the connection until the reader is gone.
+    // A row reader still open keeps the connection until the reader is gone, and with it the
+    // busy handler's waiter.
     sqlite3_close_v2(m_db);
 }
 
-void SqliteEngine::setBusyTimeout(int seconds) { sqlite3_busy_timeout(m_db, seconds * 1000); }
+void SqliteEngine::setLockWait(int seconds) { m_lockWaiter->setLimit(seconds); }
 
 QString SqliteEngine::attach(const ServerFolder& server, const QString& database)
 {
-    const QString key = server.name().toLower() + QLatin1Char('|') + database.toLower();
-    if (const auto it = m_attached.constFind(key); it != m_attached.cend())
-        return it.value();
-    const QString file = server.databaseFile(database);
     QString alias = QStringLiteral("q_") + (server.name() == m_server.name() ? QString() : server.name() + QLatin1Char('_'))
                     + database;
     alias = alias.toLower().replace(QRegularExpression(QStringLiteral("[^a-z0-9_]")), QStringLiteral("_"));
-    if (m_transactionDepth > 0)
-        throw DbError(DbErrorKind::Provider, QStringLiteral("Database \"%1\" cannot be reached inside this transaction.").arg(database));
+    if (const qsizetype at = m_attached.indexOf(alias); at >= 0) {
+        m_attached.move(at, m_attached.size() - 1);
+        return alias;
+    }
+    const QString file = server.databaseFile(database);
+    makeRoomForAttachment(m_named);
     int rc = attachFile(m_db, file, alias, false);
     if (rc != SQLITE_OK) {
-        const QString message = lastError(m_db);
-        if (!mayReadInPlace(rc, file) || attachFile(m_db, file, alias, true) != SQLITE_OK)
-            throw DbError(DbErrorKind::Provider, message);
+        const QString message = withoutAddress(lastError(m_db));
+        // ATTACH reads the schema of every database of the connection: a damaged one of its own
+        // is named as such, not the one being attached
+        if (sqlite3_exec(m_db, "SELECT count(*) FROM main.sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw DbError::databaseNotFound(m_catalog, withoutAddress(lastError(m_db)));
+        const InPlace readable = readInPlace(rc, file);
+        if (readable == InPlace::FolderNotWritable)
+            throw DbError::databaseNotFound(database, kFolderNotWritable);
+        if (readable != InPlace::Readable || attachFile(m_db, file, alias, true) != SQLITE_OK)
+            throw DbError::databaseNotFound(database, message);
     }
-    m_attached.insert(key, alias);
+    if (!m_attachable.contains(alias))
+        m_attachable.insert(alias, {server, database});
+    m_attached.append(alias);
     return alias;
+}
+
+bool SqliteEngine::makeRoomForAttachment(const QStringList& needed)
+{
+    if (m_attached.size() < sqlite3_limit(m_db, SQLITE_LIMIT_ATTACHED, -1))
+        return true;
+    for (qsizetype i = 0; i < m_attached.size(); ++i) {
+        const QByteArray alias = m_attached[i].toUtf8();
+        // one the transaction reached, or a statement under way reads, cannot be detached
+        if (needed.contains(m_attached[i]) || sqlite3_txn_state(m_db, alias.constData()) != SQLITE_TXN_NONE)
+            continue;
+        const QByteArray detach = "DETACH DATABASE \"" + alias + '"';
+        if (sqlite3_exec(m_db, detach.constData(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+            m_attached.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SqliteEngine::reattach(const QStringList& named)
+{
+    for (const QString& alias : named) {
+        if (const qsizetype at = m_attached.indexOf(alias); at >= 0) {
+            m_attached.move(at, m_attached.size() - 1);
+            continue;
+        }
+        const Attachment attachment = m_attachable.value(alias, {m_server, alias});
+        const QStringList before = std::exchange(m_named, named);
+        const auto restore = qScopeGuard([&] { m_named = before; });
+        attach(attachment.server, attachment.database);
+    }
 }
 
 QString SqliteEngine::schemaFor(const QString& linkedServer, const QString& database)
@@ -338,11 +431,12 @@ ResultSet SqliteEngine::runProcedure(const AdaptedStatement& call)
 
 ResultSet SqliteEngine::runPrepared(Prepared& kept, const QVariantList& values, qint64* changes)
 {
+    reattach(kept.named);
     sqlite3_stmt* stmt = kept.statement.get();
     NameScope::Use use(kept.named);
     ResetOnExit reset{stmt};
     bindValues(stmt, values);
-    bool row = step(m_db, stmt);
+    bool row = step(m_db, stmt, m_lockWaiter.get());
     // a change of schema prepares the statement again as it steps, its columns perhaps changed
     const int reprepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
     if (!kept.rows || kept.reprepared != reprepared) {
@@ -375,7 +469,7 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
     NameScope::Use use(named);
     Statement once(m_db, joinTokens(adapted.tokens));
     *kind = adapted.kind;
-    ResultSet result = readRows(m_db, once.get());
+    ResultSet result = readRows(m_db, once.get(), m_lockWaiter.get());
     if (changes && result.columns.isEmpty())
         *changes += sqlite3_changes64(m_db);
     return result;
@@ -405,64 +499,98 @@ ResultSet SqliteEngine::runText(const QString& sql, qint64* changes)
     return run(statement, changes, &kind);
 }
 
-ResultSet SqliteEngine::query(const QString& sql) { return runText(sql, nullptr); }
+DbError SqliteEngine::inProviderWords(const DbError& error) const
+{
+    static const QRegularExpression missing(QStringLiteral("^no such (table|column): (?:([a-z0-9_]+)\\.)?(.+)$"));
+    const QRegularExpressionMatch match = missing.match(error.description());
+    if (error.kind() != DbErrorKind::Syntax || !match.hasMatch())
+        return error;
+    const QString name = match.captured(3);
+    if (match.captured(1) == u"column")
+        return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid column name '%1'.").arg(name.section(u'.', -1)));
+    const auto attached = m_attachable.constFind(match.captured(2));
+    const QString object = attached == m_attachable.cend() ? name : attached->database + QStringLiteral("..") + name;
+    return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid object name '%1'.").arg(object));
+}
+
+template <typename Call> auto SqliteEngine::described(Call call) -> decltype(call())
+{
+    const auto waitDone = qScopeGuard([this] { m_lockWaiter->callDone(); });
+    try {
+        return call();
+    } catch (const DbError& e) {
+        throw inProviderWords(e);
+    }
+}
+
+ResultSet SqliteEngine::query(const QString& sql)
+{
+    return described([&] { return runText(sql, nullptr); });
+}
 
 ResultSet SqliteEngine::executeBatch(const QString& sql)
 {
-    std::optional<ResultSet> first;
-    for (const auto& statement : splitStatements(tokenize(sql))) {
-        AdaptedStatement::Kind kind = AdaptedStatement::Command;
-        ResultSet result = run(statement, nullptr, &kind);
-        if (!first && (kind != AdaptedStatement::Command || !result.columns.isEmpty()))
-            first = std::move(result);
-    }
-    return first.value_or(ResultSet());
+    return described([&] {
+        std::optional<ResultSet> first;
+        for (const auto& statement : splitStatements(tokenize(sql))) {
+            AdaptedStatement::Kind kind = AdaptedStatement::Command;
+            ResultSet result = run(statement, nullptr, &kind);
+            if (!first && (kind != AdaptedStatement::Command || !result.columns.isEmpty()))
+                first = std::move(result);
+        }
+        return first.value_or(ResultSet());
+    });
 }
 
 std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
 {
-    std::vector<Token> statement = oneStatement(sql);
-    if (statement.empty())
-        throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
-    m_named.clear();
-    const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
-    if (adapted.kind != AdaptedStatement::Query)
-        throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
-    return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), m_named);
+    return described([&]() -> std::unique_ptr<RowReader> {
+        std::vector<Token> statement = oneStatement(sql);
+        if (statement.empty())
+            throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
+        m_named.clear();
+        const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
+        if (adapted.kind != AdaptedStatement::Query)
+            throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
+        return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), m_named, m_lockWaiter);
+    });
 }
 
 qint64 SqliteEngine::execute(const QString& sql)
 {
-    qint64 changes = 0;
-    runText(sql, &changes);
-    return changes;
+    return described([&] {
+        qint64 changes = 0;
+        runText(sql, &changes);
+        return changes;
+    });
 }
 
-void SqliteEngine::beginTransaction()
+void SqliteEngine::beginTransaction(TransactionLock lock)
 {
-    // SQLite ends a transaction by itself when its COMMIT fails for want of space: the depth
-    // follows it, so a transaction begun afterwards really begins.
-    if (sqlite3_get_autocommit(m_db))
-        m_transactionDepth = 0;
-    if (m_transactionDepth == 0) {
-        // Databases cannot be attached inside a transaction: reach the server's other databases now.
-        QStringList others = m_server.databases();
-        std::stable_partition(others.begin(), others.end(), [](const QString& n) { return !isMonthDatabaseName(n); });
-        for (const QString& database : others) {
-            if (database.compare(m_catalog, Qt::CaseInsensitive) == 0)
-                continue;
-            try {
-                attach(m_server, database);
-            } catch (const DbError&) {
-                break; // the attachment limit: the rest stay unreachable until the commit
+    described([&] {
+        // SQLite ends a transaction by itself when its COMMIT fails for want of space: the depth
+        // follows it, so a transaction begun afterwards really begins.
+        if (sqlite3_get_autocommit(m_db))
+            m_transactionDepth = 0;
+        if (m_transactionDepth == 0) {
+            // The connection's own database is locked for writing now, waiting for another writer
+            // as any statement does: a save that first read it would find it taken when it came to
+            // write, and could not wait then. Deleting nothing from one of its tables takes the lock
+            // of that database alone.
+            const bool lockOwn = lock == TransactionLock::OwnDatabase && sqlite3_db_readonly(m_db, "main") == 0;
+            const QString table = lockOwn ? anyTableOf(m_db, QStringLiteral("main")) : QString();
+            Statement(m_db, QStringLiteral("BEGIN")).step();
+            if (!table.isEmpty()) {
+                try {
+                    Statement(m_db, QStringLiteral("DELETE FROM main.%1 WHERE 0").arg(quotedName(table))).step();
+                } catch (...) {
+                    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+                    throw;
+                }
             }
         }
-        // The write lock is taken now, waiting for another writer as any statement does: a
-        // transaction that first read would find it taken when it came to write, and could
-        // not wait then.
-        Statement(m_db, QStringLiteral("BEGIN IMMEDIATE")).step();
-    }
-    ++m_transactionDepth;
+        ++m_transactionDepth;
+    });
 }
 
 void SqliteEngine::commitTransaction()
@@ -475,7 +603,7 @@ void SqliteEngine::commitTransaction()
     }
     // A failed COMMIT reports its own cause; the transaction is still open for the caller's
     // rollback unless SQLite has ended it.
-    Statement(m_db, QStringLiteral("COMMIT")).step();
+    described([&] { Statement(m_db, QStringLiteral("COMMIT")).step(); });
     m_transactionDepth = 0;
 }
 

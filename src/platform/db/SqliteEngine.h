@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Engine.h"
+#include "platform/db/LockWait.h"
 #include "platform/db/ServerFolder.h"
 #include "platform/db/SqliteRows.h"
 #include "platform/db/StatementTemplate.h"
@@ -17,12 +18,15 @@ struct sqlite3_stmt;
 namespace db {
 
 // The engine behind every connection: a SQLite file per database. Other databases and linked
-// servers named in a statement are attached on first use.
+// servers named in a statement are attached when a statement names them, also inside a
+// transaction; where more are named than SQLite can hold at once, the one used least recently
+// that no statement under way needs is detached again.
 class SqliteEngine final : public Engine, private NameResolver {
 public:
     // Opens the catalog's file (never creating one); throws DbError "Cannot open database". Where
-    // no file can be made beside it (a full disk, a read-only folder) a database whose write-ahead
-    // log is empty is opened for reading only.
+    // no file can be made beside it on a full disk, a database whose write-ahead log is empty is
+    // opened for reading only; a folder this account cannot write is refused, as another account
+    // may be changing the database while it is read.
     SqliteEngine(const ServerFolder& server, const QString& catalog);
     ~SqliteEngine() override;
     SqliteEngine(const SqliteEngine&) = delete;
@@ -32,15 +36,25 @@ public:
     qint64 execute(const QString& sql) override;
     std::unique_ptr<RowReader> openReader(const QString& sql) override;
     ResultSet executeBatch(const QString& sql) override;
-    void beginTransaction() override;
+    void beginTransaction(TransactionLock lock) override;
     void commitTransaction() override;
     void rollbackTransaction() override;
-    void setBusyTimeout(int seconds) override;
+    void setLockWait(int seconds) override;
 
 private:
     QString schemaFor(const QString& linkedServer, const QString& database) override;
     Columns columnsOf(const QString& schema, const QString& table) override;
     QString attach(const ServerFolder& server, const QString& database);
+    // Attaches again those of the databases (schema names) that were detached since.
+    void reattach(const QStringList& named);
+    // Detaches the least recently used database that none of `needed` is and no statement under
+    // way reads, where SQLite can hold no more; false when none can go.
+    bool makeRoomForAttachment(const QStringList& needed);
+    // A failure of SQLite named as the statement named it: the database and table, or column.
+    DbError inProviderWords(const DbError& error) const;
+    // Runs a call of the connection's: its failure in the provider's words, its wait for a lock
+    // over when it returns.
+    template <typename Call> auto described(Call call) -> decltype(call());
     // Runs the one statement of a window's text; a statement whose shape is kept runs straight
     // from its text, without making tokens, and one that repeats a kept text but for its values
     // without reading the whole text again. Adds the rows a command changed to changes.
@@ -68,8 +82,14 @@ private:
     sqlite3* m_db = nullptr;
     ServerFolder m_server;
     QString m_catalog;
-    QHash<QString, QString> m_attached; // "server|database" -> schema alias
+    struct Attachment {
+        ServerFolder server;
+        QString database; // as the statement that attached it first named it
+    };
+    QHash<QString, Attachment> m_attachable; // schema alias -> what it attaches, kept when detached
+    QStringList m_attached;                  // the attached aliases, the one used last at the end
     QStringList m_named; // the attached databases named by the statement adapted last
+    std::shared_ptr<LockWaiter> m_lockWaiter = std::make_shared<LockWaiter>(); // shared with the row readers
     std::unordered_map<QString, Prepared> m_prepared; // statement shape -> prepared form
     struct KeptText {
         StatementTemplate text;

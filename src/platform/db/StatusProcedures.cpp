@@ -23,6 +23,9 @@
 //   it was never downloaded.
 // The table holds one row per consignment number (its unique index): a number booked in two of
 // the month databases a run reads fails the run, which then changes nothing.
+// Each month's rows are read first into the connection's own staging table, one month database at
+// a time, and the work table is then replaced with them in one transaction: a run reaches as many
+// month databases as its range names, and locks none of them.
 namespace db {
 
 namespace {
@@ -30,6 +33,9 @@ namespace {
 // The branch's station, whose month databases the procedures read.
 const QString kStation = QStringLiteral("ZEL");
 const QString kWorkTable = QStringLiteral("ZELADMINCONFIG..tbl_Consignment_Status_Temp");
+const QString kStaging = QStringLiteral("temp.qv_status_rows");
+const QString kColumns = QStringLiteral("BookingDate,ConsignmentNo,CityCode,Destination,PartyCode,PartyName,Branch_Code,"
+                                        "Weight,Reason_Name,Download_Time,TransactionMode");
 
 [[noreturn]] void refuse(const QString& message) { throw DbError(DbErrorKind::Provider, message); }
 
@@ -63,15 +69,14 @@ QDate monthArgument(const QVariant& argument)
     refuse(QStringLiteral("'%1' names no month.").arg(argument.toString()));
 }
 
-// The INSERT of the work table's rows from the bookings of one month database that meet the
-// condition (on the booking, alias I).
+// The INSERT of the staged rows from the bookings of one month database that meet the condition
+// (on the booking, alias I).
 QString statusRowsInsert(const QString& monthDatabase, const QString& bookingCondition)
 {
     const QString m = monthDatabase + QStringLiteral("..");
     const QString number = QStringLiteral("CAST(I.ConsignmentNo AS varchar(14))");
-    return QStringLiteral("INSERT INTO ") + kWorkTable
-           + QStringLiteral(" (BookingDate,ConsignmentNo,CityCode,Destination,PartyCode,PartyName,Branch_Code,Weight,"
-                            "Reason_Name,Download_Time,TransactionMode) "
+    return QStringLiteral("INSERT INTO ") + kStaging + QStringLiteral(" (") + kColumns
+           + QStringLiteral(") "
                             "SELECT I.BookingDate,I.ConsignmentNo,I.CityCode,ISNULL(I.Destination,''),"
                             "ISNULL(I.PartyCode,''),CASE WHEN I.PartyCode='CASH' THEN I.PartyCode ELSE ISNULL(I.FromAddress1,'') END,"
                             "ISNULL(I.BranchCode,''),I.Weight,"
@@ -87,8 +92,7 @@ QString statusRowsInsert(const QString& monthDatabase, const QString& bookingCon
            + QStringLiteral("Invoice I WHERE I.CancelStatus=0 AND ") + bookingCondition;
 }
 
-// Whether the branch server has the month database. Reaching it here also makes it reachable
-// inside the transaction that follows, where no database can be reached for the first time.
+// Whether the branch server has the month database.
 bool monthDatabaseExists(Engine& engine, const QString& monthDatabase)
 {
     try {
@@ -101,19 +105,30 @@ bool monthDatabaseExists(Engine& engine, const QString& monthDatabase)
     }
 }
 
-// Empties the work table and runs the inserts, all or nothing.
+// Stages the rows of the inserts, then replaces the work table's rows with them, all or nothing.
 void replaceWorkTable(Engine& engine, const QStringList& inserts)
 {
-    engine.beginTransaction();
+    engine.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS qv_status_rows (") + kColumns + QStringLiteral(")"));
+    const auto emptyStaging = [&] { engine.execute(QStringLiteral("DELETE FROM ") + kStaging); };
+    emptyStaging();
     try {
-        engine.execute(QStringLiteral("DELETE FROM ") + kWorkTable);
         for (const QString& insert : inserts)
             engine.execute(insert);
-        engine.commitTransaction();
+        engine.beginTransaction(Engine::TransactionLock::FirstWrite);
+        try {
+            engine.execute(QStringLiteral("DELETE FROM ") + kWorkTable);
+            engine.execute(QStringLiteral("INSERT INTO ") + kWorkTable + QStringLiteral(" (") + kColumns
+                           + QStringLiteral(") SELECT ") + kColumns + QStringLiteral(" FROM ") + kStaging);
+            engine.commitTransaction();
+        } catch (...) {
+            engine.rollbackTransaction();
+            throw;
+        }
     } catch (...) {
-        engine.rollbackTransaction();
+        emptyStaging();
         throw;
     }
+    emptyStaging();
 }
 
 // The bookings of a range of booking dates, from every month database the range reaches that

@@ -299,9 +299,28 @@ void rewriteTop(Tokens& t)
 
 // ---- result column names ------------------------------------------------------------------------
 
+bool isBoundaryWord(const Token& t);
+
+// Whether the item [begin, end) of a select list names its column itself ("expr AS name",
+// "expr name"), is a star, or is left as it is written (a window function).
+bool namesItsColumn(const Tokens& t, size_t begin, size_t end)
+{
+    const Token& last = t[end - 1];
+    // a window function's column keeps its shape for the rewriting of row numbers
+    if (last.isPunct("*") || std::any_of(t.begin() + begin, t.begin() + end, [](const Token& k) { return k.isWord("OVER"); }))
+        return true;
+    if (end - begin < 2 || !(isName(last) || last.kind == Token::String) || last.isWord("END") || last.isWord("NULL"))
+        return false;
+    const Token& before = t[end - 2];
+    return before.isWord("AS") || before.isWord("END") || before.isPunct(")") || before.kind == Token::Number
+           || before.kind == Token::String || (isName(before) && !isBoundaryWord(before));
+}
+
 // The server names a result column after the column reference as the statement writes it
 // ("select cno" gives "cno"); SQLite would use the table's spelling. Name plain column references
-// explicitly, which also lets ORDER BY use them as SQL Server does.
+// explicitly, which also lets ORDER BY use them as SQL Server does. A computed column of the
+// query's own list that the statement does not name has no name, as the server gives it none
+// (SQLite would name it after its text).
 void nameResultColumns(Tokens& t)
 {
     std::vector<std::pair<size_t, QString>> names; // AS name goes ahead of the index
@@ -336,6 +355,8 @@ void nameResultColumns(Tokens& t)
                 plain = (k - itemStart) % 2 == 0 ? isName(t[k]) && !t[k].isWord("NULL") : t[k].isPunct(".");
             if (plain)
                 names.emplace_back(i, t[i - 1].text);
+            else if (s == 0 && i > itemStart && !namesItsColumn(t, itemStart, i))
+                names.emplace_back(i, QString());
             if (atEnd || !t[i].isPunct(","))
                 break;
             itemStart = i + 1;

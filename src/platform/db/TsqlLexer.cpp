@@ -37,6 +37,14 @@ QString undoubled(QStringView text, QChar quote)
     return value;
 }
 
+// SQLite reads a statement only up to a NUL, so the text after it would be dropped unread: a
+// statement whose text holds one where no value can hold it is refused whole.
+[[noreturn]] void throwNul()
+{
+    throw DbError(DbErrorKind::Syntax, QStringLiteral("The statement holds a NUL character (code 0) outside a quoted "
+                                                      "value; nothing of it was run."));
+}
+
 } // namespace
 
 QString Lexeme::value() const
@@ -62,6 +70,9 @@ void TsqlLexer::readQuoted(Lexeme& out, Token::Kind kind, QChar close)
             }
             out.text = m_sql.sliced(start, m_at - start);
             ++m_at;
+            // SQLite would end the name at the NUL; a literal keeps it (see joinTokens)
+            if (kind == Token::Identifier && out.text.contains(QChar(0)))
+                throwNul();
             return;
         }
         ++m_at;
@@ -117,6 +128,8 @@ bool TsqlLexer::next(Lexeme& out)
         return false;
     const QChar c = m_sql[i];
     const qsizetype start = i;
+    if (c.unicode() == 0)
+        throwNul();
     out.doubledQuotes = false;
     if (c == u'\'') {
         readQuoted(out, Token::String, u'\'');

@@ -48,10 +48,24 @@ void appendQuoted(QString& out, const QString& text, QChar quote)
     out += quote;
 }
 
+// A literal holding a NUL, as an expression of the same text: SQLite would end a quoted literal
+// at the NUL, but reads the bytes of a blob literal whole.
+void appendTextOfBytes(QString& out, const QString& text)
+{
+    out += QLatin1String("CAST(X'");
+    out += QLatin1String(text.toUtf8().toHex());
+    out += QLatin1String("' AS TEXT)");
+}
+
 void appendToken(QString& out, const Token& t)
 {
     switch (t.kind) {
-    case Token::String: appendQuoted(out, t.text, u'\''); break;
+    case Token::String:
+        if (t.text.contains(QChar(0)))
+            appendTextOfBytes(out, t.text);
+        else
+            appendQuoted(out, t.text, u'\'');
+        break;
     case Token::Identifier: appendQuoted(out, t.text, u'"'); break;
     case Token::Word:
         if (needsQuotes(t.text))

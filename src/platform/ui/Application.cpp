@@ -2,6 +2,7 @@
 
 #include "platform/ui/ElidedText.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/WaitPointer.h"
 #include "platform/ui/WindowHost.h"
 
 namespace ui {
@@ -11,6 +12,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // The windows are laid out in twips for the fonts of the original desktop.
     useDesktopFonts(*this);
     setStyle(new FittingStyle);
+    showWaitPointerWhileLocked();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

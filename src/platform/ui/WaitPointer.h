@@ -14,4 +14,8 @@ namespace ui {
     return qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 }
 
+// The wait pointer over every window while a statement waits for a database another program is
+// writing; the program's application object sets it up.
+void showWaitPointerWhileLocked();
+
 } // namespace ui
