@@ -42,6 +42,8 @@ PrintDialogChoice choiceOf(const QPrinter& printer)
     choice.colorMode = printer.colorMode();
     choice.orientation = printer.pageLayout().orientation();
     choice.pageSize = printer.pageLayout().pageSize();
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        choice.outputFile = printer.outputFileName();
     return choice;
 }
 

@@ -19,6 +19,7 @@ struct PrintDialogChoice {
     QPrinter::ColorMode colorMode = QPrinter::Color;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QPageSize pageSize;
+    QString outputFile; // the PDF file the dialog was set to print to, "" for a printer
 };
 
 // The choice that the dialog's printer holds once the dialog was confirmed.

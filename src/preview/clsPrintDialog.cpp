@@ -165,6 +165,8 @@ void clsPrintDialog::takeChoice(const PrintDialogChoice& choice)
         if (!device.isEmpty() && device.compare(printer.deviceName(), Qt::CaseInsensitive) != 0)
             printer.choose(device);
     });
+    if (!choice.outputFile.isEmpty())
+        printer.writeNextDocumentTo(choice.outputFile);
     printer.setMonochrome(choice.colorMode == QPrinter::GrayScale);
     printer.setCopies(std::min(choice.copies, m_maxCopies));
     if (m_allowOrientation)

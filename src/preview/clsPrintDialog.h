@@ -24,8 +24,9 @@ public:
 // MaxCopies), the orientation (only while AllowOrientation) and the paper chosen; the chosen range is
 // read back into FromPage and ToPage. The dialog knows only the system's printers: its "Print to File
 // (PDF)" entry stands for the installation's print-to-PDF printer, and is offered whenever that is the
-// printer in use (AllowPrintToFile then matters only while a system printer is in use); its file is
-// then the next free file of the printer's folder, so Print takes the dialog as it opens.
+// printer in use (AllowPrintToFile then matters only while a system printer is in use). Its file
+// opens as the next free file of the printer's folder, so Print takes the dialog as it opens; the
+// next document is written to the file the dialog holds when Print is pressed.
 // Duplex, paper bin and print quality stay the printer's own: the application's printer has none
 // of them to set.
 //

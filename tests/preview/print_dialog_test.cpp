@@ -15,9 +15,12 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +86,26 @@ protected:
                 look(dialog);
             return PrintDialogAnswer{outcome, choice};
         });
+    }
+
+    // Shows the real dialog, does `fill` on it as it opens, then presses its Print button; a dialog
+    // that stays open is then closed unconfirmed.
+    static bool showAndPrint(clsPrintDialog& dialog, qint32 flags, std::function<void(QPrintDialog&)> fill = {})
+    {
+        ui::WindowHost::setNonBlocking(false);
+        QTimer::singleShot(0, [fill] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<QPrintDialog*>(window); shown && shown->isVisible()) {
+                    if (fill)
+                        fill(*shown);
+                    QTest::mouseClick(shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                    if (shown->isVisible())
+                        shown->reject();
+                }
+        });
+        const bool cancelled = dialog.ShowPrinter(flags);
+        ui::WindowHost::setNonBlocking(true);
+        return cancelled;
     }
 
     QTemporaryDir dir;
@@ -259,21 +282,33 @@ TEST_F(PrintDialog, TheRealDialogIsACancelWhenClosedAndItsPrintButtonConfirmsItA
         }
     });
     complaintCloser.start(10);
-    ui::WindowHost::setNonBlocking(false);
-    QTimer::singleShot(0, [] {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* shown = qobject_cast<QPrintDialog*>(window); shown && shown->isVisible()) {
-                QTest::mouseClick(shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-                if (shown->isVisible())
-                    shown->reject();
-            }
-    });
-    const bool cancelled = dialog.ShowPrinter(pdPageNums);
-    ui::WindowHost::setNonBlocking(true);
+    const bool cancelled = showAndPrint(dialog, pdPageNums);
     EXPECT_EQ(complaints, QStringList());
     EXPECT_FALSE(cancelled);
     EXPECT_EQ(pagesOf(dialog), (Pages{1, 2, 5, 12}));
     EXPECT_EQ(printer().makeQPrinter("Probe")->copyCount(), 2);
+}
+
+TEST_F(PrintDialog, TheNextDocumentGoesToTheFileTypedIntoTheDialog)
+{
+    const QString typed = dir.path() + "/POD 4711.pdf";
+    clsPrintDialog dialog;
+    EXPECT_FALSE(showAndPrint(dialog, 0, [&](QPrintDialog& shown) {
+        auto* file = shown.findChild<QLineEdit*>("filename");
+        QTest::mouseClick(file, Qt::LeftButton);
+        QTest::keyClick(file, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(file, typed);
+    }));
+    // the document after it goes to the printer's folder again
+    for (const char* line : {"Consignment 4711 delivered", "Consignment 4712 delivered"}) {
+        printer().print(line);
+        printer().endDoc();
+    }
+    QProcess text;
+    text.start("pdftotext", {typed, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    EXPECT_EQ(text.readAllStandardOutput().trimmed(), "Consignment 4711 delivered");
+    EXPECT_EQ(QDir(dir.path() + "/Printed").entryList({"*.pdf"}, QDir::Files), QStringList{"Quorvel-1.pdf"});
 }
 
 TEST_F(PrintDialog, ReleasingTheObjectRemembersThePrinter)

@@ -91,14 +91,15 @@ void Printer::usePaperForm(const PaperForm& form)
     form_ = form;
 }
 
-std::unique_ptr<QPrinter> Printer::makeQPrinter(const QString& documentName) const
+std::unique_ptr<QPrinter> Printer::makeQPrinter(const QString& documentName)
 {
     const Device device = currentDevice();
     std::unique_ptr<QPrinter> printer;
-    if (device.pdfFolder) {
+    if (nextDocumentFile_ || device.pdfFolder) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(reservePdfFile(*device.pdfFolder, documentName));
+        printer->setOutputFileName(nextDocumentFile_ ? *nextDocumentFile_ : reservePdfFile(*device.pdfFolder, documentName));
+        nextDocumentFile_.reset();
     } else {
         printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(device.name), QPrinter::HighResolution);
     }

@@ -42,7 +42,11 @@ public:
 
     // A printer for one document on the current device and paper: the PDF printer writes
     // <folder>/<documentName>-<n>.pdf with the first n not yet used; a system printer prints there.
-    std::unique_ptr<QPrinter> makeQPrinter(const QString& documentName) const;
+    // A file given by writeNextDocumentTo takes that one document in place of the device.
+    std::unique_ptr<QPrinter> makeQPrinter(const QString& documentName);
+    // Writes the next document as PDF to that file, replacing it, whatever the device; the documents
+    // after it go to the device again.
+    void writeNextDocumentTo(const QString& pdfFile) { nextDocumentFile_ = pdfFile; }
 
     // Page settings of the next documents (the printer object's Orientation, Copies and ColorMode);
     // until set, the device's own. pageSize() stays the paper as it stands in portrait.
@@ -77,6 +81,7 @@ private:
     std::optional<QPageLayout::Orientation> orientation_;
     std::optional<int> copies_;
     std::optional<bool> monochrome_;
+    std::optional<QString> nextDocumentFile_;
     QString fontName_ = QStringLiteral("Draft 10Cpi");
     double currentY_ = 0;
     std::unique_ptr<QPrinter> document_;
