@@ -1,5 +1,6 @@
 #include "preview/cGdiPlusGif.h"
 
+#include "preview/GifPalette.h"
 #include "preview/cGdiPlus.h"
 
 #include <gif_lib.h>
@@ -60,7 +61,7 @@ qint32 writeGif(const QImage& picture, QIODevice& file)
 {
     if (picture.isNull() || picture.width() > kLargestSide || picture.height() > kLargestSide)
         return GdiInvalidParameter;
-    QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    QImage indexed = withGifPalette(picture);
     if (indexed.isNull())
         return GdiOutOfMemory;
     ColorMapObject* map = colourMapOf(indexed);
