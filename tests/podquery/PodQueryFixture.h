@@ -43,6 +43,7 @@ protected:
         execute(kAdmin, "INSERT INTO tbl_User_System VALUES ('COUNTER-3', 0)");
         execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('DL','Door locked')");
         ui::WindowHost::showModal(&window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window())); // a click gives the focus
     }
 
     // One booking, delivered, every column filled; "Column=SQL value" pairs replace or add columns.

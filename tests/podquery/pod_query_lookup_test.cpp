@@ -196,7 +196,9 @@ TEST_F(PodLookUp, TheDetailGridListsSeventeenColumnsHiddenUntilAdditionalDetails
     QTest::mouseClick(window().cmdAdditional, Qt::LeftButton);
     EXPECT_TRUE(window().QvGrid1->isVisibleTo(&window()));
 
-    type("5002"); // a sub-branch without its row: the outer join keeps the booking's row
+    QTest::mouseClick(window().txtConsignNo, Qt::LeftButton); // the number shown is selected: typed anew
+    QTest::keyClicks(window().txtConsignNo, "5002"); // a sub-branch without its row: the outer join keeps it
+    QTest::keyClick(window().txtConsignNo, Qt::Key_Return);
     EXPECT_FALSE(window().QvGrid1->isVisibleTo(&window()));
     ASSERT_EQ(window().QvGrid1->Rows(), 17);
     EXPECT_EQ(detailRows()[5], "Sub Branch|");

@@ -130,6 +130,18 @@ TEST_F(PrintPanelTest, RangeBoxesStayWithinOneAndThePageCount)
     }
 }
 
+TEST_F(PrintPanelTest, ARangeBoxClickedIntoHasItsTextSelectedAndAClickInsideItPlacesTheCaret)
+{
+    QTest::mouseClick(window->cmd_print, Qt::LeftButton);
+    for (QLineEdit* box : {panel->txtFrom, panel->txtTo}) { // 1 and 5
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClicks(box, box == panel->txtFrom ? "2" : "4");
+    }
+    EXPECT_EQ(panel->txtFrom->text() + '-' + panel->txtTo->text(), "2-4");
+    QTest::mouseClick(panel->txtTo, Qt::LeftButton, {}, QPoint(1, panel->txtTo->height() / 2));
+    EXPECT_EQ(panel->txtTo->cursorPosition(), 0);
+}
+
 TEST_F(PrintPanelTest, PrintsEachPageAsAJobOfItsOwnInTheEnginesOrientation)
 {
     engine.setOrientation(2);

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
@@ -137,8 +138,14 @@ protected:
             const auto& handler = event->type() == QEvent::FocusIn ? m_handlers.gotFocus : m_handlers.lostFocus;
             if (handler)
                 guarded(handler);
+            m_keepsSelection = event->type() == QEvent::FocusIn && reason == Qt::MouseFocusReason && handler
+                               && hasSelectedText(watched);
+            m_clickHeld = false;
             return false;
         }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease: return keptFromClick(static_cast<QMouseEvent*>(event));
         case QEvent::MouseButtonDblClick:
             if (m_handlers.dblClick)
                 guarded(m_handlers.dblClick);
@@ -148,6 +155,32 @@ protected:
     }
 
 private:
+    static bool hasSelectedText(QObject* watched)
+    {
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        return box && box->hasSelectedText();
+    }
+
+    // The text a GotFocus handler selected stays selected through the click that gave the box the
+    // focus: its press would put the caret under the pointer and its drag would select anew. Later
+    // clicks and drags in the box place the caret and select as usual.
+    bool keptFromClick(const QMouseEvent* mouse)
+    {
+        switch (mouse->type()) {
+        case QEvent::MouseButtonPress:
+            m_clickHeld = m_keepsSelection && mouse->button() == Qt::LeftButton;
+            m_keepsSelection = false;
+            return m_clickHeld;
+        case QEvent::MouseButtonRelease: {
+            const bool held = m_clickHeld && mouse->button() == Qt::LeftButton;
+            if (held)
+                m_clickHeld = false;
+            return held;
+        }
+        default: return m_clickHeld;
+        }
+    }
+
     bool keyPressed(QObject* watched, QKeyEvent* key)
     {
         if (m_replaying)
@@ -183,6 +216,10 @@ private:
     const QMetaObject* m_controlClass;
     bool m_replaying = false;
     bool m_awayWithWindow = false;
+    // Set by a focus that a click gave while the GotFocus handler selected text, until that
+    // click's press; then held until its release.
+    bool m_keepsSelection = false;
+    bool m_clickHeld = false;
 };
 
 } // namespace

@@ -17,6 +17,8 @@ class QWidget;
 // - GotFocus and LostFocus; Click, DblClick and Change where the control has them. A combo box's
 //   Change is a change of its text by typing or by the program; a pick from its list (with the
 //   mouse or the keys) gives Click, not Change.
+// A text box whose GotFocus selects its text keeps that selection when a click gave it the focus,
+// as when Tab did: what the clerk types then replaces the text.
 // No handler runs on a control that is being deleted.
 namespace ui {
 
