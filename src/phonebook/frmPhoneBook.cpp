@@ -323,14 +323,12 @@ bool frmPhoneBook::BoxPasses(int box)
 }
 
 // Save checks every box as Enter does, also those the clerk reached by the mouse or left with Esc:
-// the first refused box is shown, enabled and focused, and nothing is written.
+// the first refused box is shown and focused, and nothing is written.
 bool frmPhoneBook::EveryBoxPasses()
 {
     for (int b = 0; b < kBoxCount; ++b) {
-        if (Refuses(b)) {
-            EnableTextBoxes(true);
+        if (Refuses(b))
             return BoxPasses(b);
-        }
     }
     return true;
 }
@@ -366,8 +364,10 @@ void frmPhoneBook::cmdNew_Click()
 void frmPhoneBook::cmdSave_Click()
 {
     if (mMode == kNew || mMode == kEdit) {
-        // A refused save leaves the boxes, their values and Save as they are, to be corrected and
-        // saved again; only a save that ran its course ends the entry.
+        // A refused save leaves the values and Save as they are and the boxes enabled (also when Esc
+        // had disabled them), to be corrected and saved again; only a save that ran its course ends
+        // the entry.
+        EnableTextBoxes(true);
         if (!EveryBoxPasses() || !(mMode == kNew ? SaveNew() : SaveEdit()))
             return;
     }
