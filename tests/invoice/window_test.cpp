@@ -12,8 +12,10 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -355,6 +357,19 @@ TEST_F(InvoiceBookings, AddressBoxesTypeUpperCaseWithoutApostropheAndQueryOnEver
     w.chkStatus->setChecked(true);
     w.cmdShow->click();
     EXPECT_EQ(gridNumbers(), (QStringList{"101", "102", "103", "104"}));
+}
+
+// A NUL pasted into a search box is searched for as part of the text: nothing matches, nothing is
+// reported.
+TEST_F(InvoiceBookings, ANulPastedIntoAnAddressBoxFindsNothingAndReportsNothing)
+{
+    frmQuery& w = window();
+    QTest::mouseClick(w.txtPartyName, Qt::LeftButton);
+    QGuiApplication::clipboard()->setText(QStringLiteral("LANE") + QChar(0) + QStringLiteral("10"));
+    QTest::keyClick(w.txtPartyName, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(w.txtPartyName->text().contains(QChar(0)));
+    EXPECT_TRUE(ui::MessageBoxSeam::shown().isEmpty());
+    EXPECT_EQ(gridNumbers(), QStringList{});
 }
 
 TEST_F(InvoiceBookings, WeightKeysSkipTheUpperBoundAtZeroAndEscGoesToExit)

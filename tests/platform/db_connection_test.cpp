@@ -438,6 +438,27 @@ TEST(Connection, ADatabaseInAFolderThatCannotBeWrittenIsRefusedWithTheReason)
                        "changing it)");
 }
 
+// A connection reaches more databases in turn than SQLite holds attached at once: the one used
+// least recently goes, and comes back when a statement names it again.
+TEST(Connection, ReachesAnyNumberOfDatabasesInTurn)
+{
+    TempServer server;
+    server.addDatabase("S", "D", kDdl);
+    for (int m = 0; m < 14; ++m)
+        server.addDatabase("S", QStringLiteral("M%1").arg(m),
+                           QStringLiteral("CREATE TABLE U (N INT); INSERT INTO U VALUES (%1);").arg(m).toUtf8().constData());
+    Connection c;
+    c.open(TempServer::connectionText("S", "D"));
+    for (int round = 0; round < 2; ++round) {
+        for (int m = 0; m < 14; ++m) {
+            Recordset rs;
+            rs.open(QStringLiteral("select N, (select count(*) from T) from M%1..U").arg(m), c);
+            EXPECT_EQ(rs.value(0).toInt(), m);
+            EXPECT_EQ(rs.value(1).toInt(), 3);
+        }
+    }
+}
+
 // A database damaged where its tables are listed is named when a statement reaches another one.
 TEST(Connection, ADamagedDatabaseIsNamedNotTheOneAStatementReaches)
 {

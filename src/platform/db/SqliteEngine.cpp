@@ -335,10 +335,10 @@ QString SqliteEngine::attach(const ServerFolder& server, const QString& database
     return alias;
 }
 
-bool SqliteEngine::makeRoomForAttachment(const QStringList& needed)
+void SqliteEngine::makeRoomForAttachment(const QStringList& needed)
 {
     if (m_attached.size() < sqlite3_limit(m_db, SQLITE_LIMIT_ATTACHED, -1))
-        return true;
+        return;
     for (qsizetype i = 0; i < m_attached.size(); ++i) {
         const QByteArray alias = m_attached[i].toUtf8();
         // one the transaction reached, or a statement under way reads, cannot be detached
@@ -347,10 +347,9 @@ bool SqliteEngine::makeRoomForAttachment(const QStringList& needed)
         const QByteArray detach = "DETACH DATABASE \"" + alias + '"';
         if (sqlite3_exec(m_db, detach.constData(), nullptr, nullptr, nullptr) == SQLITE_OK) {
             m_attached.removeAt(i);
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 void SqliteEngine::reattach(const QStringList& named)

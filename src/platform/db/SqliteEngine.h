@@ -48,8 +48,8 @@ private:
     // Attaches again those of the databases (schema names) that were detached since.
     void reattach(const QStringList& named);
     // Detaches the least recently used database that none of `needed` is and no statement under
-    // way reads, where SQLite can hold no more; false when none can go.
-    bool makeRoomForAttachment(const QStringList& needed);
+    // way reads, where SQLite can hold no more (where none can go, the attachment fails).
+    void makeRoomForAttachment(const QStringList& needed);
     // A failure of SQLite named as the statement named it: the database and table, or column.
     DbError inProviderWords(const DbError& error) const;
     // Runs a call of the connection's: its failure in the provider's words, its wait for a lock
