@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <sqlite3.h>
 
@@ -143,21 +144,19 @@ void createInstallation(const QString& root, const QDate& today)
     if (target.exists() && !(target.isDir() && QDir(root).isEmpty()))
         throw InstallError(QStringLiteral("%1 already exists and is not empty; an installation is never overwritten").arg(root).toStdString());
     const QString absolute = target.absoluteFilePath();
-    const QString partial = absolute + QStringLiteral(".partial");
-    if (QFileInfo::exists(partial))
-        QDir(partial).removeRecursively();
-    try {
-        buildServers(partial, today);
-    } catch (...) {
-        QDir(partial).removeRecursively();
-        throw;
-    }
+    QDir().mkpath(target.absolutePath());
+    // Built in a work folder made afresh beside root, which on leaving removes what it holds and
+    // nothing else; inside it, so that root gets the permissions of a new folder, not the work
+    // folder's owner-only ones.
+    QTemporaryDir work(absolute + QStringLiteral(".partial-XXXXXX"));
+    if (!work.isValid())
+        throw InstallError(QStringLiteral("cannot create a work folder beside %1: %2").arg(absolute, work.errorString()).toStdString());
+    const QString built = work.filePath(QStringLiteral("installation"));
+    buildServers(built, today);
     if (target.exists())
         QDir().rmdir(absolute);
-    if (!QDir().rename(partial, absolute)) {
-        QDir(partial).removeRecursively();
+    if (!QDir().rename(built, absolute))
         throw InstallError(QStringLiteral("cannot move the new installation to %1").arg(absolute).toStdString());
-    }
 }
 
 } // namespace installer

@@ -36,8 +36,9 @@ QStringList initialMonths(const QDate& today);
 // Creates an installation in root, which must not exist or be an empty folder: the branch server
 // with empty administration, tracking, phone-book and month databases, the head-office server and
 // its link, the configuration file, the windows' background picture, and printer.ini naming the
-// print-to-PDF printer. Builds beside root and moves it in place only when
-// complete, so a failure leaves nothing behind. Throws InstallError.
+// print-to-PDF printer. Builds in a work folder of its own making beside root and moves it in place
+// only when complete, so a failure leaves nothing behind and removes nothing it did not make.
+// Throws InstallError.
 void createInstallation(const QString& root, const QDate& today);
 
 // Writes the program folder's window background "BackScreen.jpg" (a plain gradient). Throws InstallError.

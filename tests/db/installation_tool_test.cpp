@@ -1,5 +1,6 @@
 // quorvel-db lays out installations safely and runs scripts as the server's command-line client.
 
+#include "support/FileWriting.h"
 #include "support/InstallationTool.h"
 
 #include "installer/SqlScript.h"
@@ -26,7 +27,7 @@ TEST(SqlScript, BatchesEndAtLinesHoldingOnlyGo)
 TEST(InstallationTool, CreatesTheServersDatabasesAndConfiguration)
 {
     QTemporaryDir dir;
-    const QString root = dir.path() + "/inst";
+    const QString root = dir.path() + "/new/inst";
     const auto run = runTool({"create", root, "--today", "2026-01-20"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList branch = QDir(root + "/servers/ZELSERVER").entryList({"*.sqlite"}, QDir::Files, QDir::Name);
@@ -66,6 +67,35 @@ TEST(InstallationTool, NeverOverwritesAnInstallationNorLeavesAHalfOne)
     EXPECT_EQ(badDate.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir.path() + "/other"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"inst"});
+
+    // a folder beside the new one that the tool did not make is left as it was
+    testsupport::writeFile(dir.path() + "/new.partial/keep.txt", "mine");
+    ASSERT_EQ(runTool({"create", dir.path() + "/new"}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.path() + "/new.partial/keep.txt"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), (QStringList{"inst", "new", "new.partial"}));
+}
+
+TEST(InstallationTool, RefusesACommandLineItDoesNotTakeBeforeMakingAnything)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/inst";
+    const QStringList cases[] = {
+        {"create", root, "--today"},
+        {"demo", root, "--seed", "--today", "2026-01-20"},
+        {"demo", root, "--consigments", "5"},
+        {"create", root, "extra", "words"},
+        {"create", root, "--today", "1899-01-01"},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const auto run = runTool(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.contains("\nusage:\n")) << run.err.toStdString();
+        EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    }
+    const auto help = runTool({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("usage:\n"));
 }
 
 TEST(InstallationTool, SqlPrintsRowsAndReportsFailedBatches)
