@@ -1,6 +1,7 @@
 // Connections find servers and databases as the installation lays them out, and recordsets walk
 // their rows as the windows expect.
 
+#include "support/FullDisk.h"
 #include "support/TempServer.h"
 
 #include "platform/db/DbError.h"
@@ -9,18 +10,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <csignal>
 #include <functional>
 #include <optional>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using db::Connection;
 using db::DbError;
 using db::Recordset;
+using testsupport::FullDisk;
 using testsupport::TempServer;
 
 namespace {
@@ -333,28 +333,6 @@ TEST(Connection, ATableWithoutADatabaseIsTheConnectionsOwn)
     for (const auto& k : cases)
         EXPECT_EQ(read(k.statement), k.read) << k.statement;
 }
-
-// A disk that cannot take one more byte: files can be made, not written (as root too).
-class FullDisk {
-public:
-    FullDisk()
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = m_saved;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
 
 // Reads one database and reaches another from it where no file can be made (the condition holds
 // while reading); a write fails without changing anything.
