@@ -2,6 +2,7 @@
 // through the installation's PDF printer.
 
 #include "support/FileWriting.h"
+#include "support/FullDisk.h"
 #include "support/QtPrinters.h"
 
 #include "platform/runtime/RuntimeError.h"
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace spooler;
 
@@ -251,6 +253,25 @@ TEST_F(Spooler, TextLinesPrintInTheDraftFontsColumnByColumn)
     EXPECT_EQ(lines[2], "Date        POD No.      Consignor Address");
     EXPECT_EQ(lines[3], QString(87, '-'));
     EXPECT_TRUE(textOf("Quorvel-2.pdf").contains("second letter"));
+}
+
+TEST_F(Spooler, ADocumentTheDiskCannotTakeIsReportedWithItsCauseAndLeavesNoFile)
+{
+    Printer& printer = Printer::current();
+    printer.print("Consignment 4711 delivered");
+    std::optional<runtime::RuntimeError> failure;
+    {
+        const testsupport::FullDisk full;
+        try {
+            printer.endDoc();
+        } catch (const runtime::RuntimeError& error) {
+            failure = error;
+        }
+    }
+    ASSERT_TRUE(failure) << "reported as printed";
+    EXPECT_EQ(failure->number(), runtime::ErrorNumber::PrinterError);
+    EXPECT_EQ(failure->what(), QDir::toNativeSeparators(dir.path() + "/Printed/Quorvel-1.pdf") + " could not be written: File too large.");
+    EXPECT_EQ(QDir(dir.path() + "/Printed").entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 } // namespace

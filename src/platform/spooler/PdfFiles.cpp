@@ -5,17 +5,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPdfWriter>
 #include <cerrno>
 #include <cstring>
 
 namespace spooler {
 namespace {
 
-// A PDF file or its folder that could not be created, as the runtime's printer error.
-runtime::RuntimeError creationError(const QString& path, const QString& reason)
+// A PDF file or its folder that could not be created or written, as the runtime's printer error.
+runtime::RuntimeError fileError(const QString& path, const char* failed, const QString& reason)
 {
-    return runtime::RuntimeError(runtime::ErrorNumber::PrinterError,
-                                 QStringLiteral("%1 could not be created: %2.").arg(QDir::toNativeSeparators(path), reason).toStdString());
+    const QString text = QStringLiteral("%1 could not be %2: %3.").arg(QDir::toNativeSeparators(path), QLatin1String(failed), reason);
+    return runtime::RuntimeError(runtime::ErrorNumber::PrinterError, text.toStdString());
 }
 
 QString pdfFile(const QString& folder, const QString& documentName, int n)
@@ -37,15 +38,56 @@ QString nextPdfFile(const QString& folder, const QString& documentName)
 QString reservePdfFile(const QString& folder, const QString& documentName)
 {
     if (!QDir().mkpath(folder))
-        throw creationError(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        throw fileError(folder, "created", QString::fromLocal8Bit(std::strerror(errno)));
     for (int n = 1;; ++n) {
         const QString path = pdfFile(folder, documentName, n);
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
         if (!file.exists())
-            throw creationError(path, file.errorString());
+            throw fileError(path, "created", file.errorString());
     }
+}
+
+std::unique_ptr<PdfDocument> PdfDocument::inFolder(const QString& folder, const QString& documentName,
+                                                   const QPageLayout& layout)
+{
+    return std::unique_ptr<PdfDocument>(new PdfDocument(reservePdfFile(folder, documentName), true, documentName, layout));
+}
+
+std::unique_ptr<PdfDocument> PdfDocument::replacing(const QString& file, const QString& documentName,
+                                                    const QPageLayout& layout)
+{
+    return std::unique_ptr<PdfDocument>(new PdfDocument(file, false, documentName, layout));
+}
+
+PdfDocument::PdfDocument(const QString& file, bool reserved, const QString& documentName, const QPageLayout& layout)
+    : path_(file)
+    , reserved_(reserved)
+    , file_(file)
+{
+    if (!file_.open(QIODevice::WriteOnly)) {
+        if (reserved_)
+            QFile::remove(path_);
+        throw fileError(path_, "written", file_.errorString());
+    }
+    writer_ = std::make_unique<QPdfWriter>(&file_);
+    writer_->setTitle(documentName);
+    writer_->setPageLayout(layout);
+}
+
+PdfDocument::~PdfDocument()
+{
+    if (reserved_ && !finished_)
+        QFile::remove(path_);
+}
+
+void PdfDocument::finish()
+{
+    // The last bytes are written out first: a failure there would not stop the commit.
+    if (!file_.flush() || !file_.commit())
+        throw fileError(path_, "written", file_.errorString());
+    finished_ = true;
 }
 
 } // namespace spooler

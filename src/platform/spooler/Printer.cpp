@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <utility>
 
 namespace spooler {
 namespace {
@@ -63,7 +65,14 @@ Printer& Printer::current()
 
 Printer::Printer()
 {
-    qAddPostRoutine([] { Printer::current().endDoc(); });
+    // A document still open as the application ends is released then; a failure has nobody left
+    // to tell, and leaves no file all the same.
+    qAddPostRoutine([] {
+        try {
+            Printer::current().endDoc();
+        } catch (const runtime::RuntimeError&) {
+        }
+    });
 }
 
 Printer::~Printer() = default;
@@ -133,23 +142,35 @@ void Printer::applyPageSettings(QPrinter& printer) const
 
 void Printer::startDocument()
 {
-    document_ = makeQPrinter(QCoreApplication::applicationName());
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(document_.get())) {
-        painter_.reset();
-        document_.reset();
+    const QString name = QCoreApplication::applicationName();
+    const Device device = currentDevice();
+    const QPageLayout layout(paperOf(device, formDevice_, form_), orientation(), QMarginsF());
+    std::unique_ptr<PdfDocument> pdf;
+    std::unique_ptr<QPrinter> job;
+    if (nextDocumentFile_)
+        pdf = PdfDocument::replacing(*std::exchange(nextDocumentFile_, std::nullopt), name, layout);
+    else if (device.pdfFolder)
+        pdf = PdfDocument::inFolder(*device.pdfFolder, name, layout);
+    else
+        job = makeQPrinter(name);
+    QPagedPaintDevice* document = pdf ? static_cast<QPagedPaintDevice*>(&pdf->writer()) : job.get();
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(document))
         throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
-    }
+    pdf_ = std::move(pdf);
+    job_ = std::move(job);
+    document_ = document;
+    painter_ = std::move(painter);
 }
 
 void Printer::print(const QString& text)
 {
     if (!painter_)
         startDocument();
-    const PrinterFont font = printerFont(fontName_, document_.get());
-    const double pixelsPerTwip = document_->resolution() / kTwipsPerInch;
+    const PrinterFont font = printerFont(fontName_, document_);
+    const double pixelsPerTwip = document_->logicalDpiY() / kTwipsPerInch;
     painter_->setFont(font.font);
-    const double baseline = currentY_ * pixelsPerTwip + QFontMetricsF(font.font, document_.get()).ascent();
+    const double baseline = currentY_ * pixelsPerTwip + QFontMetricsF(font.font, document_).ascent();
     if (font.cellWidth > 0) {
         // text mode: each character in its own cell, so columns stay exact whatever the glyphs measure
         for (qsizetype column = 0; column < text.size(); ++column)
@@ -163,11 +184,16 @@ void Printer::print(const QString& text)
 
 void Printer::endDoc()
 {
-    if (painter_)
-        painter_->end();
+    const bool ended = !painter_ || painter_->end();
     painter_.reset();
-    document_.reset();
+    const std::unique_ptr<PdfDocument> pdf = std::move(pdf_);
+    job_.reset();
+    document_ = nullptr;
     currentY_ = 0;
+    if (!ended)
+        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
+    if (pdf)
+        pdf->finish();
 }
 
 } // namespace spooler

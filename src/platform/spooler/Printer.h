@@ -8,10 +8,13 @@
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
 namespace spooler {
+
+class PdfDocument;
 
 // The application's printer object. Its device is the installation's print-to-PDF printer when
 // <root>/printer.ini names one, else the system's default printer; each use looks the device up
@@ -68,6 +71,8 @@ public:
     // stands n cells from the margin.
     void print(const QString& text);
     // Ends the document and releases it to the printer; the next line starts at the top of a new sheet.
+    // A document the printer cannot take raises the printer error with its cause: a PDF file that
+    // cannot be written whole is named with the system's reason, and no part of it is left.
     void endDoc();
 
 private:
@@ -84,7 +89,10 @@ private:
     std::optional<QString> nextDocumentFile_;
     QString fontName_ = QStringLiteral("Draft 10Cpi");
     double currentY_ = 0;
-    std::unique_ptr<QPrinter> document_;
+    // The open document: a job of a system printer or a file of the PDF printer.
+    std::unique_ptr<QPrinter> job_;
+    std::unique_ptr<PdfDocument> pdf_;
+    QPagedPaintDevice* document_ = nullptr;
     std::unique_ptr<QPainter> painter_;
 };
 
