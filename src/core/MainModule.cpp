@@ -10,6 +10,7 @@
 #include "platform/ui/WindowHost.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QTextStream>
@@ -65,9 +66,11 @@ void OpenServerConnection()
         gstrDBPassword = PasswordFor(gstrServerName);
         OpenAdminOn(gcnnServer);
     } catch (const std::exception&) {
-        // The alternate server, with the login chosen so far.
+        // The alternate server, with the login chosen so far. Its failure names the installation
+        // root the servers were looked for in.
         gstrServerName = gstrAlternateServer;
-        if (!ui::guarded({QStringLiteral("%1 : %2"), ui::vbOKOnly}, [] { OpenAdminOn(gcnnServer); }))
+        const QString tried = QStringLiteral("%1 : %2\r\nInstallation root: ") + QDir::toNativeSeparators(paths::installationRoot());
+        if (!ui::guarded({tried, ui::vbOKOnly}, [] { OpenAdminOn(gcnnServer); }))
             ui::endProgram();
     }
 }

@@ -152,16 +152,23 @@ TEST_F(StartUp, FallsBackToTheAlternateServer)
     EXPECT_EQ(core::gcnnAdmin.state(), db::ObjectState::Open);
 }
 
-TEST_F(StartUp, EndsWhenNeitherServerAnswers)
+// Servers the configuration names that are not there, and a root with no installation at all.
+TEST_F(StartUp, EndsWhenNeitherServerAnswersNamingTheInstallationRoot)
 {
     install(QDate(2026, 6, 15));
     writeFile(root() + "/C/NVX/NVX_ZEL_CONFIG.ini", "[SERVER]\nPRIMARY_SERVER=GONE\nALTER_SERVER=ALSOGONE\n");
-    EXPECT_TRUE(runMain());
-    ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
-    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt,
-              "-2147467259 : [DBNETLIB][ConnectionOpen (Connect()).]Specified SQL server not found.");
-    EXPECT_EQ(ui::MessageBoxSeam::shown()[0].style, ui::vbOKOnly);
-    EXPECT_FALSE(ui::DefaultInstance<core::frmLogin>::loaded());
+    for (const QString& tried : {root(), root() + "-none"}) {
+        SCOPED_TRACE(tried.toStdString());
+        ui::MessageBoxSeam::clearShown();
+        qputenv("QUORVEL_ROOT", tried.toLocal8Bit());
+        EXPECT_TRUE(runMain());
+        ASSERT_EQ(ui::MessageBoxSeam::shown().size(), 1);
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].prompt,
+                  "-2147467259 : [DBNETLIB][ConnectionOpen (Connect()).]Specified SQL server not found.\r\n"
+                  "Installation root: " + tried);
+        EXPECT_EQ(ui::MessageBoxSeam::shown()[0].style, ui::vbOKOnly);
+        EXPECT_FALSE(ui::DefaultInstance<core::frmLogin>::loaded());
+    }
 }
 
 TEST_F(StartUp, AMissingMonthDatabaseEndsTheProgram)
