@@ -29,11 +29,15 @@ protected:
         booking("ZELDEC26", "104, '2026-12-02', 'VLR', 'VELLORE', 'P-9', 'CHITRA', 'ZEL', 3, 'AIR', 0");
         booking("ZELOCT26", "301, '2026-10-01', 'TVM', 'TRIVANDRUM', 'P-1', 'DEVI', 'ZEL', 4, 'AIR', 0");
 
-        // 201: two reports, the later one's reason counts; 104's latest report has an unknown code
-        execute("ZELNOV26", "INSERT INTO Run_ReasonMaster VALUES ('DLK', 'DOOR LOCKED'), ('ADR', 'ADDRESS NOT FOUND')");
+        // 201: two reports, the later one's reason counts; 202: two of one day, the evening's counts;
+        // 104's latest report has an unknown code
+        execute("ZELNOV26", "INSERT INTO Run_ReasonMaster VALUES ('DLK', 'DOOR LOCKED'), ('ADR', 'ADDRESS NOT FOUND'), "
+                            "('NRP', 'NO RESPONSE ON PHONE'), ('REF', 'REFUSED BY CONSIGNEE')");
         execute("ZELNOV26", "INSERT INTO OutgoingNonDelvy (TransDate, ConsignmentNo, ReasonCode, CreateDate) VALUES "
                             "('2026-12-02', 201, 'ADR', '2026-12-02 10:00:00'), "
-                            "('2026-12-01', 201, 'DLK', '2026-12-01 10:00:00')");
+                            "('2026-12-01', 201, 'DLK', '2026-12-01 10:00:00'), "
+                            "('2026-12-01', 202, 'NRP', '2026-12-01 09:15:00'), "
+                            "('2026-12-01', 202, 'REF', '2026-12-01 18:40:00')");
         execute("ZELDEC26", "INSERT INTO Run_ReasonMaster VALUES ('DLK', 'DOOR LOCKED')");
         execute("ZELDEC26", "INSERT INTO OutgoingNonDelvy (TransDate, ConsignmentNo, ReasonCode, CreateDate) VALUES "
                             "('2026-12-02', 104, 'DLK', '2026-12-02 09:00:00'), "
@@ -82,7 +86,8 @@ protected:
 };
 
 const QString k201 = "2026-11-30|201|VLR|VELLORE|P-7|ANAND TEXTILES|ZEL|2.5|ADDRESS NOT FOUND|2026-12-03 23:45:00|AIR";
-const QString k202 = "2026-11-29|202|MDU|MADURAI|CASH|CASH|ZEL|1|~|~|AIR";
+const QString k202 = "2026-11-29|202|MDU|MADURAI|CASH|CASH|ZEL|1|REFUSED BY CONSIGNEE|~|AIR";
+const QString k401 = "2024-01-31|401|VLR|VELLORE|P-7|ANAND TEXTILES|ZEL|1|~|~|AIR";
 const QString k102 = "2026-12-01|102|~|||||~|~|~|";
 const QString k104 = "2026-12-02|104|VLR|VELLORE|P-9|CHITRA|ZEL|3|~|~|AIR";
 const QString k301 = "2026-10-01|301|TVM|TRIVANDRUM|P-1|DEVI|ZEL|4|~|~|AIR";
@@ -103,12 +108,20 @@ TEST_F(StatusProcedures, EachRunReplacesTheWorkTableWithTheBookingsItNames)
         {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2026-07-01','2026-09-30'", {}},
         {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2026-10-01','2026-12-31'",
          {k102, k104, k201, k202, k301, kLong}},
+        // all 24 month databases in one run, and the administration database after them
+        {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det '2024-01-01','2026-12-31'",
+         {k102, k104, k201, k202, k301, k401, kLong}},
         // by numbers in one month, its name in any case
         {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 102 ,10000000000101,'Dec26'", {k102, k104, kLong}},
         {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 104 ,104,'DEC26'", {k104}},
-        {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 200 ,201,'nov26'", {k201}},
+        {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 200 ,202,'nov26'", {k201, k202}},
         {"EXEC ZELADMINCONFIG..SP_DRS_Consignment_Status_Det_CNo 0 ,0,'Nov26'", {}},
     };
+    // 24 month databases: January 2024 to September 2025 besides these three
+    const QString server = installer::serverFolder(root(), "ZELSERVER");
+    for (QDate month(2024, 1, 1); month < QDate(2025, 10, 1); month = month.addMonths(1))
+        installer::createDatabase(installer::databasePath(server, installer::monthDatabaseName(month)), "month");
+    booking("ZELJAN24", "401, '2024-01-31', 'VLR', 'VELLORE', 'P-7', 'ANAND TEXTILES', 'ZEL', 1, 'AIR', 0");
     for (const Case& c : cases) {
         earlierRun();
         core::gcnnMonth.execute(c.call);
