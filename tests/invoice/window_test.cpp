@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -480,6 +481,39 @@ TEST_F(InvoiceBookings, GridReadsALargeResultABatchAtATime)
         model->fetchMore({});
     EXPECT_EQ(model->rowCount(), 704);
     EXPECT_EQ(w.dgdQuery->cellText(703, 1), "300699");
+}
+
+// The clerk clicks a row of a result longer than a batch and goes to its end: with Ctrl+End, the
+// thumb of the scroll bar dragged to the bottom or its End key. Each shows the last row.
+TEST_F(InvoiceBookings, TheEndOfTheGridIsTheLastRowOfTheResult)
+{
+    QStringList rows;
+    for (int i = 0; i < 700; ++i)
+        rows << QStringLiteral("(%1, '2026-06-10', 'AIR', 'ZEL', 0)").arg(300000 + i);
+    execute(kMonth, "INSERT INTO Invoice (ConsignmentNo, BookingDate, TransactionMode, Booked_Branch, CancelStatus) VALUES "
+                        + rows.join(u','));
+    frmQuery& w = window();
+    ui::BoundGrid* grid = w.dgdQuery;
+    QScrollBar* bar = grid->verticalScrollBar();
+    const std::function<void()> gestures[] = {
+        [&] { // the thumb, at the top below the arrow, dragged to the bottom
+            const QPoint from(bar->width() / 2, bar->width() + 4), to(bar->width() / 2, bar->height() - 1);
+            QTest::mousePress(bar, Qt::LeftButton, {}, from);
+            QTest::mouseMove(bar, to);
+            QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+        },
+        [&] { QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier); },
+        [&] { QTest::keyClick(bar, Qt::Key_End); }};
+    for (const auto& gesture : gestures) {
+        w.cmdShow->click();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 1)).center());
+        gesture();
+        QCoreApplication::processEvents();
+        const QRect last = grid->visualRect(grid->model()->index(703, 1));
+        EXPECT_TRUE(last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height()); // shown whole
+        EXPECT_EQ(grid->cellText(703, 1), "300699");
+    }
 }
 
 } // namespace

@@ -5,8 +5,11 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/ElidedText.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WaitPointer.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <limits>
 
 namespace ui {
 
@@ -76,9 +79,19 @@ bool BoundRowsModel::canFetchMore(const QModelIndex& parent) const
 
 void BoundRowsModel::fetchMore(const QModelIndex& parent)
 {
-    if (!canFetchMore(parent))
-        return;
-    m_reader->fetch(m_rows, kBatchRows);
+    if (canFetchMore(parent))
+        read(kBatchRows);
+}
+
+void BoundRowsModel::fetchAll()
+{
+    if (canFetchMore({}))
+        read(std::numeric_limits<int>::max());
+}
+
+void BoundRowsModel::read(int count)
+{
+    m_reader->fetch(m_rows, count);
     if (m_rows.rowCount() == m_rowCount)
         return;
     beginInsertRows({}, m_rowCount, m_rows.rowCount() - 1);
@@ -142,6 +155,37 @@ BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent)
     setItemDelegate(new FittingItemDelegate(this));
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &BoundGrid::onScrollAction);
+}
+
+QModelIndex BoundGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if (cursorAction == MoveEnd && (modifiers & Qt::ControlModifier))
+        fetchAllRows();
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void BoundGrid::fetchAllRows()
+{
+    if (!m_source || !m_source->rows()->canFetchMore({}))
+        return;
+    const auto waiting = waitPointer();
+    m_source->rows()->fetchAll();
+    // The scroll bar takes the new range now rather than at the next layout pass.
+    updateGeometries();
+}
+
+void BoundGrid::onScrollAction(int action)
+{
+    QScrollBar* bar = verticalScrollBar();
+    const bool toEnd = action == QAbstractSlider::SliderToMaximum
+                       || (action == QAbstractSlider::SliderMove && bar->isSliderDown()
+                           && bar->sliderPosition() == bar->maximum());
+    if (!toEnd)
+        return;
+    fetchAllRows();
+    // The slider takes this position as its value once the action is done.
+    bar->setSliderPosition(bar->maximum());
 }
 
 void BoundGrid::setDataSource(AdoDataControl* source)

@@ -15,7 +15,8 @@ class Connection;
 // A data grid bound to a data control. The data control runs its record source (the statement
 // text) on Refresh and holds the rows; the grid shows them read-only. Rows are read from the
 // database a batch at a time as the grid scrolls towards them, so a result of a million rows opens
-// at once and only the rows looked at are kept.
+// at once and only the rows looked at are kept; Ctrl+End and the scroll bar taken to its end read
+// the rest first, so that they reach the last row.
 namespace ui {
 
 // How a bound grid shows one column. A new binding starts every column at its field name, the
@@ -44,6 +45,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
+    // Reads every row not read yet.
+    void fetchAll();
 
     // The field value of a cell as read (Null: an invalid QVariant).
     QVariant value(int row, int column) const { return m_rows.value(row, column); }
@@ -55,6 +58,9 @@ public:
     void layoutChangedForColumns();
 
 private:
+    // Reads up to count further rows and tells the views of them.
+    void read(int count);
+
     std::unique_ptr<db::RowReader> m_reader;
     // A batch is read straight into the rows; the model counts it (and the views learn of it)
     // once it is read.
@@ -104,7 +110,8 @@ private:
 };
 
 // The read-only data grid. It cannot add, delete or change rows. A value wider than its cell is
-// drawn elided.
+// drawn elided. Ctrl+End, and the scroll bar's thumb dragged or sent to its end, read all the rows
+// before moving; the arrow keys, the wheel and the page steps read the next batch as they reach it.
 class BoundGrid : public QTableView {
     Q_OBJECT
 public:
@@ -123,7 +130,14 @@ public:
 
     void Refresh() { viewport()->update(); }
 
+protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
 private:
+    void fetchAllRows();
+    // A thumb taken to the scroll bar's end reads the rest and lands at the new end.
+    void onScrollAction(int action);
+
     AdoDataControl* m_source = nullptr;
 };
 
