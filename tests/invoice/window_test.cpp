@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 
@@ -481,6 +482,22 @@ TEST_F(InvoiceBookings, GridReadsALargeResultABatchAtATime)
         model->fetchMore({});
     EXPECT_EQ(model->rowCount(), 704);
     EXPECT_EQ(w.dgdQuery->cellText(703, 1), "300699");
+}
+
+// The pointer resting on a heading drawn cut shows the whole caption; on one drawn whole, nothing.
+TEST_F(InvoiceBookings, ThePointerRestingOnACutHeadingShowsItsWholeCaption)
+{
+    window().cmdShow->click();
+    QCoreApplication::processEvents();
+    const QHeaderView* headings = window().dgdQuery->horizontalHeader();
+    for (const auto& [column, tip] : {std::pair{6, "From Address4"}, std::pair{0, ""}}) {
+        QToolTip::hideText();
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        const QPoint at(headings->sectionViewportPosition(column) + 5, headings->height() / 2);
+        QHelpEvent rest(QEvent::ToolTip, at, headings->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(headings->viewport(), &rest);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), tip) << column;
+    }
 }
 
 // The clerk clicks a row of a result longer than a batch and goes to its end: with Ctrl+End, the

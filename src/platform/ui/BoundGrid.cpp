@@ -8,7 +8,10 @@
 #include "platform/ui/WaitPointer.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <QToolTip>
 #include <limits>
 
 namespace ui {
@@ -16,6 +19,47 @@ namespace ui {
 namespace {
 
 const QStringList kNoFields;
+
+// The column headings; the pointer resting on one drawn cut shows its whole caption as a tooltip.
+class BoundGridHeadings : public QHeaderView {
+public:
+    explicit BoundGridHeadings(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
+    {
+        // as a table view's own headings
+        setSectionsClickable(true);
+        setHighlightSections(true);
+    }
+
+protected:
+    bool viewportEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const int section = logicalIndexAt(help->pos());
+            QStyleOptionHeader heading;
+            if (section >= 0 && drawnCut(section, heading)) {
+                QToolTip::showText(help->globalPos(), heading.text, viewport(), heading.rect);
+                return true;
+            }
+        }
+        return QHeaderView::viewportEvent(event);
+    }
+
+private:
+    // Whether the heading of a section shows less than its caption, measured as the style lays
+    // the label out (a heading of a selected column is drawn bold).
+    bool drawnCut(int section, QStyleOptionHeader& heading) const
+    {
+        initStyleOption(&heading);
+        initStyleOptionForIndex(&heading, section);
+        heading.rect = QRect(sectionViewportPosition(section), 0, sectionSize(section), viewport()->height());
+        QFont font = this->font();
+        if (heading.state & QStyle::State_On)
+            font.setBold(true);
+        const QRect label = style()->subElementRect(QStyle::SE_HeaderLabel, &heading, this);
+        return ui::drawnCut(QFontMetrics(font), heading.text, int(heading.textAlignment), label);
+    }
+};
 
 } // namespace
 
@@ -150,6 +194,7 @@ BoundRowsModel& BoundGridColumn::rows() const { return *m_grid->dataSource()->ro
 
 BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent)
 {
+    setHorizontalHeader(new BoundGridHeadings(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setItemDelegate(new FittingItemDelegate(this));
