@@ -6,28 +6,39 @@
 #include <QString>
 #include <QWidget>
 
-// The small window that shows the whole text of a cut-off cell: a frameless tool window of the
-// tooltip colours laid over the cell on the screen, so it may reach past the grid's edges. It keeps
-// what it was given and draws it again whenever it is exposed.
+class QAbstractScrollArea;
+
+// The small window that shows the whole text of a cut-off cell or heading: a frameless tool window
+// of the tooltip colours laid over the cell on the screen, so it may reach past the grid's edges. It
+// keeps what it was given and draws it again whenever it is exposed.
+//
+// Laid over the cell, it comes under the pointer resting there, and a window system may then give
+// it the pointer. The pointer is still on the grid: its moves, presses and wheel turns go on to the
+// grid's surface at the same screen point, and its leaving the window for a point off the grid is
+// the grid's leave.
 namespace grid {
 
 class CellToolTipWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CellToolTipWindow(QWidget* Owner);
+    // Owner: the grid, whose surface (its viewport) the window lies over.
+    explicit CellToolTipWindow(QAbstractScrollArea* Owner);
 
     // Places the window at Geometry (screen pixels) and draws Text there in Font inside TextRect
     // (window pixels) with the DrawText bits of Format; the window is not shown by this.
     void SetContent(const QString& Text, const QFont& Font, const PixelRect& TextRect, qint32 Format,
                     const QRect& Geometry);
     const QString& Text() const { return m_text; }
+    const PixelRect& TextRect() const { return m_textRect; }
     qint32 Format() const { return m_format; }
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    bool event(QEvent* Event) override;
 
 private:
+    QAbstractScrollArea* m_owner;
     QString m_text;
     PixelRect m_textRect;
     qint32 m_format = 0;

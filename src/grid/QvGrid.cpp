@@ -53,6 +53,7 @@ void QvGrid::onCleared()
     // Nothing the mouse, a sort or an edit was tracking survives the rows.
     m_hoverRow = -1;
     m_hoverCol = -1;
+    m_hoverHeading = false;
     HotHeader = -1;
     m_anchorRow = -1;
     m_pressedCol = -1;

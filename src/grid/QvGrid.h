@@ -624,6 +624,12 @@ private:
     // One header at display position Position in State, or with RowNumberCell the corner cell
     // over the row numbers.
     void drawColumnHeader(qint32 Position, FaceState State, bool SingleLine, bool RowNumberCell);
+    // The width the heading at display position Position is written in: its column less the
+    // margins and the sort arrow's room.
+    qint32 headingRoom(qint32 Position) const;
+    // Whether the heading at Position shows less than its whole text: wider than its room, or
+    // more lines than ColumnHeaderLines.
+    bool headingCut(qint32 Position) const;
     // Where a part of a cell sits (display row Row, display position Col, row top Y), placed by
     // the column's alignment codes. An empty rectangle for a cell outside the grid.
     QRect cellPartRect(qint32 Row, qint32 Col, qint32 Y, CellPart Part) const;
@@ -1056,6 +1062,7 @@ private:
 
     qint32 m_hoverRow = -1;             // display row under the mouse
     qint32 m_hoverCol = -1;             // display position under the mouse
+    bool m_hoverHeading = false;        // the mouse is on the heading of m_hoverCol
     qint32 m_pressedCol = -1;           // header pressed by the left button
     qint32 m_anchorRow = -1;            // display row of the last press, -1 off the rows
     qint32 m_pressX = 0;
@@ -1082,15 +1089,26 @@ public:
 
 private:
     // Starts the 1,500 ms wait for a tooltip over the cell at display row Row and position Col,
-    // unless one is running or the cell wants none (tooltips off, an open edit, a check box, no
-    // text). At its end the cell then under the mouse gets the tooltip if its text is cut off.
+    // or over the heading of Col when Row is -1, unless one is running or the cell wants none
+    // (tooltips off, an open edit, a check box, no text). At its end the cell or heading then
+    // under the mouse gets the tooltip if its text is cut off.
     void showToolTipDelayed(qint32 Row, qint32 Col);
     void showCellToolTip(qint32 Row, qint32 Col);
+    void showHeadingToolTip(qint32 Col);
+    // Shows Text in Font in the tooltip window laid from Corner (screen pixels) over the column at
+    // display position Col: Width wide before its padding Pad (wrapped where the screen ends), at
+    // least Height high, on one line in Alignment unless the text breaks or was wrapped.
+    void showToolTipWindow(const QString& Text, const QFont& Font, qint32 Alignment, qint32 Col, QPoint Corner,
+                           qint32 Width, qint32 Height, qint32 Pad);
     void scheduleToolTipCheck(qint64 Delay);
     void toolTipWaitStep();
     // Abandons a running wait and hides the tooltip.
     void cancelToolTip();
     void hideToolTip();
+    // Whether the pointer is over the shown tooltip window where it lies on the grid: a window
+    // system that hands the pointer to the window appearing under it tells the grid the pointer
+    // left, though it still rests on the grid.
+    bool pointerUnderToolTip() const;
 
     bool m_toolTipWaiting = false;
     qint64 m_toolTipStartTick = 0;
@@ -1105,7 +1123,8 @@ protected:
     // With FocusRectHide the focus frame comes and goes with the focus.
     void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;
-    // Hides the tooltip, the hand and the hot header, then raises MouseLeave.
+    // Hides the tooltip, the hand and the hot header, then raises MouseLeave; not while the
+    // pointer still rests on the grid under its tooltip.
     void leaveEvent(QEvent* Event) override;
 
 private:

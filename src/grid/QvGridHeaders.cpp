@@ -4,6 +4,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace grid {
 
@@ -119,16 +122,12 @@ void QvGrid::drawColumnHeader(qint32 Position, FaceState State, bool SingleLine,
         // it keeps on the right.
         const qint32 index = m_store.ColOrder()[Position];
         const qint32 arrowX = m_metrics.RowNumberWidth + column->Left + column->WidthPx - 12;
-        qint32 margin = 6;
-        if (column->WidthPx > 8 && index == SortCol1) {
+        if (column->WidthPx > 8 && index == SortCol1)
             DrawSortArrow(painter, arrowX, m_metrics.CaptionHeight + 6, 9, 5, column->SortState);
-            margin = 13;
-        } else if (column->WidthPx > 8 && index == SortCol2) {
+        else if (column->WidthPx > 8 && index == SortCol2)
             DrawSortArrow(painter, arrowX, m_metrics.CaptionHeight + 6, 6, 3, column->SortState);
-            margin = 13;
-        }
-        PixelRect text{m_metrics.RowNumberWidth + column->Left + 5, m_metrics.CaptionHeight,
-                       m_metrics.RowNumberWidth + column->Left + column->WidthPx - margin, m_metrics.HeaderHeight};
+        const qint32 textLeft = m_metrics.RowNumberWidth + column->Left + 5;
+        PixelRect text{textLeft, m_metrics.CaptionHeight, textLeft + headingRoom(Position), m_metrics.HeaderHeight};
         if (State == FaceHot)
             text.Top -= 1;
         else if (State == FacePressed)
@@ -147,6 +146,30 @@ void QvGrid::drawColumnHeader(qint32 Position, FaceState State, bool SingleLine,
         }
         painter.setFont(m_font);
     });
+}
+
+qint32 QvGrid::headingRoom(qint32 Position) const
+{
+    const ColumnInfo& column = columnAt(Position);
+    const qint32 index = m_store.ColOrder()[Position];
+    const bool arrow = column.WidthPx > 8 && (index == SortCol1 || index == SortCol2);
+    return column.WidthPx - 5 - (arrow ? 13 : 6);
+}
+
+bool QvGrid::headingCut(qint32 Position) const
+{
+    const QString& heading = columnAt(Position).Heading;
+    const QFontMetrics metrics(m_props.FontHeader);
+    const qint32 room = headingRoom(Position);
+    // Fitted without a line limit, the heading shows whole when its lines are no more than the
+    // band holds (the header ends the last line it has room for with "..." otherwise).
+    const qint32 lines = std::max<qint32>(m_props.ColumnHeaderLines, 1);
+    const QStringList shown =
+        lines > 1 ? FitTextToWidth(metrics, heading, room, -1).split(QStringLiteral("\r\n")) : QStringList{heading};
+    if (shown.size() > lines)
+        return true;
+    return std::any_of(shown.begin(), shown.end(),
+                       [&](const QString& line) { return metrics.horizontalAdvance(line) > room; });
 }
 
 QRect QvGrid::cellPartRect(qint32 Row, qint32 Col, qint32 Y, CellPart Part) const

@@ -165,7 +165,7 @@ void QvGrid::onMouseInside()
 void QvGrid::leaveEvent(QEvent* Event)
 {
     QAbstractScrollArea::leaveEvent(Event);
-    if (!m_mouseInside)
+    if (!m_mouseInside || pointerUnderToolTip())
         return;
     m_mouseInside = false;
     cancelToolTip();

@@ -222,11 +222,14 @@ void QvGrid::onMouseMove(qint16 Button, qint16 Shift, float X, float Y)
     }
     const qint32 col = ColFromX(X);
     const qint32 row = RowFromY(Y);
-    if (col != m_hoverCol || row != m_hoverRow) {
+    const bool heading = row == -1 && col != -1 && m_props.ColumnHeaders && Y >= m_metrics.CaptionHeight
+                         && Y < m_metrics.HeaderHeight;
+    if (col != m_hoverCol || row != m_hoverRow || heading != m_hoverHeading) {
         hideToolTip();
         m_hoverCol = col;
         m_hoverRow = row;
-        if (row != -1)
+        m_hoverHeading = heading;
+        if (row != -1 || heading)
             showToolTipDelayed(row, col);
         else
             cancelToolTip();

@@ -1,12 +1,13 @@
-// Tooltips for cut-off cells: after the mouse has rested 1,500 ms on a cell whose text does not
-// fit, the whole text shows in a small window laid over the cell. The wait runs on a timer read
-// against TickCount(), so it does not restart when the mouse moves on to another cell: whatever
-// cell is under the mouse when it ends gets the tooltip.
+// Tooltips for cut-off cells and headings: after the mouse has rested 1,500 ms on a cell or heading
+// whose text does not fit, the whole text shows in a small window laid over it. The wait runs on a
+// timer read against TickCount(), so it does not restart when the mouse moves on to another cell:
+// whatever cell or heading is under the mouse when it ends gets the tooltip.
 
 #include "grid/CellToolTipWindow.h"
 #include "grid/QvGrid.h"
 #include "grid/RoundHalfEven.h"
 
+#include <QCursor>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QScreen>
@@ -28,10 +29,11 @@ using namespace TextFormat;
 
 void QvGrid::showToolTipDelayed(qint32 Row, qint32 Col)
 {
-    if (!m_props.AutoToolTips || m_toolTipWaiting)
+    if (!m_props.AutoToolTips || m_toolTipWaiting || EditPending())
         return;
-    if (!cellOnGrid(Row, Col) || EditPending() || columnAt(Col).ColType == ColCheckBox
-        || m_store.CellAt(Row, m_store.ColOrder().at(Col)).Text.isEmpty())
+    if (Row == -1 ? columnAt(Col).Heading.isEmpty()
+                  : !cellOnGrid(Row, Col) || columnAt(Col).ColType == ColCheckBox
+                        || m_store.CellAt(Row, m_store.ColOrder().at(Col)).Text.isEmpty())
         return;
     m_toolTipWaiting = true;
     m_toolTipStartTick = TickCount();
@@ -57,7 +59,10 @@ void QvGrid::toolTipWaitStep()
     m_toolTipWaiting = false;
     // A cell that cannot be measured or placed gets no tooltip; the timer never throws.
     try {
-        showCellToolTip(m_hoverRow, m_hoverCol);
+        if (m_hoverHeading)
+            showHeadingToolTip(m_hoverCol);
+        else
+            showCellToolTip(m_hoverRow, m_hoverCol);
     } catch (const std::exception& error) {
         qWarning("QvGrid %s: showing the tooltip of row %d, column %d failed: %s", qPrintable(objectName()),
                  int(m_hoverRow), int(m_hoverCol), error.what());
@@ -77,6 +82,14 @@ void QvGrid::hideToolTip()
 {
     if (m_toolTip != nullptr)
         m_toolTip->hide();
+}
+
+bool QvGrid::pointerUnderToolTip() const
+{
+    if (m_toolTip == nullptr || !m_toolTip->isVisible())
+        return false;
+    const QPoint at = QCursor::pos();
+    return m_toolTip->geometry().contains(at) && viewport()->rect().contains(viewport()->mapFromGlobal(at));
 }
 
 const QWidget* QvGrid::CellToolTip() const { return m_toolTip; }
@@ -128,38 +141,64 @@ void QvGrid::showCellToolTip(qint32 Row, qint32 Col)
     if (!cutOff)
         return;
 
-    pad *= 2;
-    PixelRect area{0, 0, width, 0};
-    CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
     QRect columnRect;
     GetColRect(Col, columnRect);
     const QPoint corner = viewport()->mapToGlobal(QPoint(columnRect.left(), GetRowTop(Row, -1)));
+    showToolTipWindow(text, font, cell.Alignment, Col, corner, width, rowHeight, pad);
+}
+
+void QvGrid::showHeadingToolTip(qint32 Col)
+{
+    hideToolTip();
+    if (EditPending() || !m_props.ColumnHeaders || Col < 0 || Col >= m_store.Cols() || !headingCut(Col))
+        return;
+    const ColumnInfo& column = columnAt(Col);
+    const QFontMetrics metrics(m_props.FontHeader);
+    const qint32 pad = RoundHalfEven(metrics.horizontalAdvance(QStringLiteral("ABCDWXYZ")) / 14.0);
+    // Laid over the whole header face, which the first column's indent does not narrow.
+    QRect columnRect;
+    GetColRect(Col, columnRect);
+    const qint32 left = isIndentedColumn(Col) ? m_metrics.RowNumberWidth : columnRect.left();
+    const QPoint corner = viewport()->mapToGlobal(QPoint(left, m_metrics.CaptionHeight));
+    showToolTipWindow(column.Heading, m_props.FontHeader, column.Alignment, Col, corner,
+                      std::max(qint32(metrics.horizontalAdvance(column.Heading)), column.WidthPx),
+                      m_metrics.HeaderHeight - m_metrics.CaptionHeight, pad);
+}
+
+void QvGrid::showToolTipWindow(const QString& Text, const QFont& Font, qint32 Alignment, qint32 Col, QPoint Corner,
+                               qint32 Width, qint32 Height, qint32 Pad)
+{
+    const qint32 vpad = 2 * m_props.MinVerticalOffset + 2;
+    const qint32 pad = 2 * Pad;
+    qint32 width = Width;
+    PixelRect area{0, 0, width, 0};
+    CalcTextRect(Font, Text, area, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
     // Near the screen's right edge the text wraps at the room that is left.
     bool rewrapped = false;
     const QScreen* display = screen();
-    const qint32 room = display != nullptr ? display->geometry().right() + 1 - corner.x() : width;
+    const qint32 room = display != nullptr ? display->geometry().right() + 1 - Corner.x() : width;
     if (room < width) {
         width = room - pad;
         area = {0, 0, width, 0};
-        CalcTextRect(font, text, area, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
+        CalcTextRect(Font, Text, area, DT_CALCRECT | DT_WORDBREAK | m_metrics.EllipsisFlag);
         rewrapped = true;
     }
     area.Left = Col > 0 ? 1 : 2;
     area.Top = -1;
-    area.Right += pad;
-    area.Bottom = area.Bottom >= rowHeight ? area.Bottom + vpad : rowHeight;
+    // The padding, but never less than the margins the text is drawn within: the whole text shows.
+    area.Right += std::max(pad, area.Left + 9);
+    area.Bottom = area.Bottom >= Height ? area.Bottom + vpad : Height;
 
-    const QRect geometry(corner, QSize(area.Right, area.Bottom));
+    const QRect geometry(Corner, QSize(area.Right, area.Bottom));
     const PixelRect textRect{area.Left + 3, area.Top, area.Right - 6, area.Bottom};
-    const qint32 format = text.contains(QLatin1Char('\r')) || rewrapped
-                              ? DT_WORDBREAK
-                              : (cell.Alignment | DT_WORDBREAK | DT_SINGLELINE);
+    const qint32 format = Text.contains(QLatin1Char('\r')) || rewrapped ? DT_WORDBREAK
+                                                                        : (Alignment | DT_WORDBREAK | DT_SINGLELINE);
     auto* window = static_cast<CellToolTipWindow*>(m_toolTip);
     if (window == nullptr) {
         window = new CellToolTipWindow(this);
         m_toolTip = window;
     }
-    window->SetContent(text, font, textRect, format | m_metrics.EllipsisFlag, geometry);
+    window->SetContent(Text, Font, textRect, format | m_metrics.EllipsisFlag, geometry);
     // A tooltip window stays above the others.
     window->show();
 }

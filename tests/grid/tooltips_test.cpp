@@ -5,6 +5,8 @@
 #include "grid/GridTestSupport.h"
 #include "grid/QvGrid.h"
 
+#include <QCursor>
+#include <QEnterEvent>
 #include <QLocale>
 #include <QTest>
 
@@ -22,9 +24,11 @@ const QString LongText = QStringLiteral("a delivery note far too long for a hund
 // A shown grid of three 100 px columns (text, text, check box) whose row 0 holds a cut-off text,
 // a short one and a check; row 1 an empty first cell. The clock stands at Now.
 struct ToolTipGrid {
-    ToolTipGrid()
+    explicit ToolTipGrid(const QFont& Font = sixteenPixelFont())
     {
-        useBorderlessSixteenPixelFonts(grid);
+        grid.SetBorderStyle(0);
+        grid.SetFont(Font);
+        grid.SetFontHeader(Font);
         grid.resize(400, 300);
         grid.CalcRowMetrics();
         grid.CalcRowMetrics();
@@ -45,6 +49,7 @@ struct ToolTipGrid {
         grid.GetColRect(Position, column);
         return {column.left() + 50, grid.GetRowTop(Row, -1) + 11};
     }
+    QPoint heading(qint32 Position) const { return {cell(0, Position).x(), grid.GetRowTop(0, -1) / 2}; }
 
     void send(QEvent::Type Type, QPoint At, Qt::MouseButton Button = Qt::NoButton)
     {
@@ -88,6 +93,41 @@ TEST(GridToolTips, CutOffCellShowsItsTextAfter1500Ms)
     // Moving onto another cell hides it.
     t.hover(t.cell(0, 1));
     EXPECT_FALSE(t.shown());
+}
+
+// The pointer rests on a cut cell or heading: the tooltip opens over it with its whole text and
+// stays, also where the window system gives the pointer to the window that appeared under it (a
+// leave for the grid, an enter for the window); moving on to the next column over the window takes
+// it away. A heading shown whole gets none.
+TEST(GridToolTips, TheTooltipStaysWhileThePointerRestsUnderIt)
+{
+    const QString heading = QStringLiteral("Consignee's delivery address");
+    QFont small = sixteenPixelFont(); // the size of the windows' fonts
+    small.setPixelSize(11);
+    // a cut cell, a cut heading, a heading shown whole
+    for (const auto& [onHeading, tip] : {std::pair{false, LongText}, std::pair{true, heading}, std::pair{true, QString()}}) {
+        ToolTipGrid t(small);
+        t.grid.SetColHeading(0, heading);
+        const QPoint at = onHeading ? t.heading(tip.isEmpty() ? 1 : 0) : t.cell(0, 0);
+        QCursor::setPos(t.grid.viewport()->mapToGlobal(at));
+        t.hover(at);
+        t.at(1500);
+        ASSERT_EQ(t.shown() ? t.text() : QString(), tip);
+        if (tip.isEmpty())
+            continue;
+        auto* window = qobject_cast<CellToolTipWindow*>(const_cast<QWidget*>(t.grid.CellToolTip()));
+        EXPECT_LE(QFontMetrics(window->font()).horizontalAdvance(tip), window->TextRect().Width()) << onHeading;
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&t.grid, &leave);
+        const QPoint over = window->mapFromGlobal(QCursor::pos());
+        QEnterEvent enter(over, over, QCursor::pos());
+        QApplication::sendEvent(window, &enter);
+        t.at(5000);
+        EXPECT_TRUE(t.shown()) << onHeading;
+        QMouseEvent move(QEvent::MouseMove, over + QPoint(100, 0), QCursor::pos() + QPoint(100, 0), Qt::NoButton, {}, {});
+        QApplication::sendEvent(window, &move);
+        EXPECT_FALSE(t.shown()) << onHeading;
+    }
 }
 
 TEST(GridToolTips, CellsThatWantNoTooltipShowNone)
