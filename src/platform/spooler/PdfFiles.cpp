@@ -19,11 +19,15 @@ runtime::RuntimeError fileError(const QString& path, const char* failed, const Q
     return runtime::RuntimeError(runtime::ErrorNumber::PrinterError, text.toStdString());
 }
 
+// The save file a document is written through lies beside its file, named as the file with this
+// added; the file system must take that name too.
+const QString kSaveFileSuffix = QStringLiteral(".XXXXXX");
+
 QString pdfFile(const QString& folder, const QString& documentName, int n)
 {
     QString stem = documentName.isEmpty() ? QStringLiteral("Document") : documentName;
     stem.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return paths::fittedFileName(folder, stem, QStringLiteral("-%1.pdf").arg(n));
+    return paths::fittedFileName(folder, stem, QStringLiteral("-%1.pdf").arg(n) + kSaveFileSuffix).chopped(kSaveFileSuffix.size());
 }
 
 } // namespace

@@ -9,8 +9,8 @@ class QPdfWriter;
 
 // The files the installation's PDF printer writes: <folder>/<document name>-<n>.pdf with the first n
 // not yet used. The name is "Document" when the document has none; its folder separators become
-// "_", and it is cut short where the whole file name would exceed what the file system takes (the
-// document keeps its whole name as its title).
+// "_", and it is cut short where the whole file name, or the name of the save file it is written
+// through, would exceed what the file system takes (the document keeps its whole name as its title).
 namespace spooler {
 
 // The file the next document of that name would be written to; nothing is created.
