@@ -1,10 +1,10 @@
 #include "preview/PageRun.h"
 
+#include "platform/spooler/PrintJob.h"
 #include "platform/spooler/Printer.h"
 
 #include <QApplication>
 #include <QPainter>
-#include <QPrinter>
 #include <QStringList>
 
 namespace preview {
@@ -46,18 +46,22 @@ PageRunFailures runPages(int first, int last, const std::function<QString(int pa
 
 void PrintPage(const QImage& page, const QString& documentName)
 {
-    const std::unique_ptr<QPrinter> job = spooler::Printer::current().makeQPrinter(documentName);
+    const std::unique_ptr<spooler::PrintJob> job = spooler::Printer::current().openJob(documentName);
+    QPagedPaintDevice& device = job->device();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QPainter painter;
-    const bool started = painter.begin(job.get());
+    const bool started = painter.begin(&device);
     if (started) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(0, 0, job->width(), job->height()), page);
-        painter.end();
+        painter.drawImage(QRect(0, 0, device.width(), device.height()), job->ink(page));
     }
+    const bool ended = started && painter.end();
     QApplication::restoreOverrideCursor();
     if (!started)
         throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError, "The printer did not start the job.");
+    if (!ended)
+        throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
+    job->finish();
 }
 
 } // namespace preview

@@ -34,7 +34,8 @@ private:
 PageRunFailures runPages(int first, int last, const std::function<QString(int page)>& step);
 
 // Prints the page picture as a print job of its own on the program's printer, stretched over the
-// printable area. Raises the printer error when the printer cannot start the job.
+// printable area. Raises the printer error when the printer cannot start the job or take it whole
+// (see spooler::PrintJob::finish).
 void PrintPage(const QImage& page, const QString& documentName);
 
 } // namespace preview

@@ -45,11 +45,11 @@ QPainter& PainterSurface::painter()
     return *m_painter;
 }
 
-void PainterSurface::endPainting()
+bool PainterSurface::endPainting()
 {
-    if (m_painter)
-        m_painter->end();
+    const bool ended = !m_painter || m_painter->end();
     m_painter.reset();
+    return ended;
 }
 
 QFont PainterSurface::qFont() const
@@ -87,8 +87,8 @@ void PainterSurface::drawText(const QPointF& topLeft, const QString& text)
     const QFontMetricsF metrics(p.font(), m_device);
     const QPointF at = toDevice(topLeft);
     if (!fontTransparent())
-        p.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())), backColor());
-    p.setPen(foreColor());
+        p.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())), ink(backColor()));
+    p.setPen(ink(foreColor()));
     p.drawText(at + QPointF(0, metrics.ascent()), text);
 }
 
@@ -97,7 +97,7 @@ void PainterSurface::printRotated(const QString& text, int degrees)
     QPainter& p = painter();
     p.save();
     p.setFont(qFont());
-    p.setPen(foreColor());
+    p.setPen(ink(foreColor()));
     p.translate(toDevice(QPointF(currentX(), currentY())));
     p.rotate(-degrees);
     p.drawText(QPointF(0, QFontMetricsF(p.font(), m_device).ascent()), text);
@@ -106,15 +106,17 @@ void PainterSurface::printRotated(const QString& text, int degrees)
 
 void PainterSurface::usePen(const QColor& color)
 {
-    QPen pen(color);
+    QPainter& p = painter();
+    QPen pen(ink(color));
     pen.setWidthF(drawWidth());
     pen.setCapStyle(Qt::FlatCap);
-    painter().setPen(pen);
+    p.setPen(pen);
 }
 
 void PainterSurface::useFill()
 {
-    painter().setBrush(QBrush(fillColor(), brushOf(fillStyle())));
+    QPainter& p = painter();
+    p.setBrush(QBrush(ink(fillColor()), brushOf(fillStyle())));
 }
 
 void PainterSurface::line(const QPointF& from, const QPointF& to)
@@ -143,7 +145,8 @@ void PainterSurface::circle(const QPointF& centre, double radius, const QColor& 
 
 void PainterSurface::paintPicture(const QImage& picture, const QRectF& target)
 {
-    painter().drawImage(QRectF(toDevice(target.topLeft()), toDevice(target.bottomRight())), picture);
+    QPainter& p = painter();
+    p.drawImage(QRectF(toDevice(target.topLeft()), toDevice(target.bottomRight())), ink(picture));
 }
 
 } // namespace preview

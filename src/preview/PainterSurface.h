@@ -2,7 +2,9 @@
 
 #include "preview/PageSurface.h"
 
+#include <QColor>
 #include <QFont>
+#include <QImage>
 #include <memory>
 
 class QPaintDevice;
@@ -36,9 +38,13 @@ protected:
     void useDevice(QPaintDevice* device, double pixelsPerInchX, double pixelsPerInchY);
     // The painter on the device, begun when the first mark is made.
     QPainter& painter();
-    void endPainting();
+    // False when the device did not take what was painted.
+    bool endPainting();
     // Makes the device ready for the first mark of a page (a printer opens its job).
     virtual void beforeFirstMark() {}
+    // A colour or picture as the device prints it (asked once painting has begun).
+    virtual QColor ink(const QColor& colour) const { return colour; }
+    virtual QImage ink(const QImage& picture) const { return picture; }
     void drawText(const QPointF& topLeft, const QString& text) override;
 
 private:

@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 
 #include "platform/runtime/RuntimeError.h"
+#include "platform/spooler/PrintJob.h"
 #include "platform/spooler/Printer.h"
 #include "platform/spooler/Spooler.h"
 
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -179,9 +179,11 @@ TEST_F(Spooler, SelectingAFormGivesThePrinterItsPaper)
 
     EXPECT_TRUE(SelectPaperForm(kPdf, "NVX4", 0));
     EXPECT_EQ(printer.pageSize().size(QPageSize::Inch), QSizeF(15, 12));
-    const auto job = printer.makeQPrinter("Letter");
-    EXPECT_EQ(job->pageLayout().pageSize().size(QPageSize::Inch), QSizeF(15, 12));
-    EXPECT_EQ(job->docName(), "Letter");
+    const auto job = printer.openJob("Letter");
+    EXPECT_EQ(job->device().pageLayout().pageSize().size(QPageSize::Inch), QSizeF(15, 12));
+    QPainter(&job->device()).end();
+    job->finish();
+    EXPECT_TRUE(pdfInfo("Letter-1.pdf").contains("Title: Letter "));
 }
 
 TEST_F(Spooler, WithoutAnyPrinterThePrinterObjectRaisesThePrinterError)
@@ -204,21 +206,22 @@ TEST_F(Spooler, WithoutAnyPrinterThePrinterObjectRaisesThePrinterError)
     expectPrinterError([&] { SelectPaperForm(kPdf, "NVX2", 0); });
     // a printer.ini that names no printer is no printer either
     writeFile("printer.ini", "[Printer]\nFolder=Printed\n");
-    expectPrinterError([&] { printer.makeQPrinter("Letter"); });
+    expectPrinterError([&] { printer.openJob("Letter"); });
 }
 
-TEST_F(Spooler, APdfFromMakeQPrinterHoldsWhatWasDrawn)
+TEST_F(Spooler, APdfJobHoldsWhatWasDrawn)
 {
-    const auto job = Printer::current().makeQPrinter("Report");
-    {
-        QPainter painter;
-        ASSERT_TRUE(painter.begin(job.get()));
-        painter.drawText(QPointF(600, 600), "Consignment 4711 delivered");
+    for (const char* line : {"Consignment 4711 delivered", "Consignment 4712 delivered"}) {
+        const auto job = Printer::current().openJob("Report");
+        QPainter painter(&job->device());
+        painter.drawText(QPointF(600, 600), line);
+        ASSERT_TRUE(painter.end());
+        job->finish();
     }
-    EXPECT_EQ(printed(), QStringList{"Report-1.pdf"});
-    EXPECT_TRUE(textOf("Report-1.pdf", {}).contains("Consignment 4711 delivered"));
     // the next document takes the next number
-    EXPECT_TRUE(Printer::current().makeQPrinter("Report")->outputFileName().endsWith("/Printed/Report-2.pdf"));
+    EXPECT_EQ(printed(), (QStringList{"Report-1.pdf", "Report-2.pdf"}));
+    EXPECT_TRUE(textOf("Report-1.pdf", {}).contains("Consignment 4711 delivered"));
+    EXPECT_TRUE(textOf("Report-2.pdf", {}).contains("Consignment 4712 delivered"));
 }
 
 TEST_F(Spooler, TextLinesPrintInTheDraftFontsColumnByColumn)

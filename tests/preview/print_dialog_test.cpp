@@ -9,6 +9,7 @@
 #include "preview/PrintDialogSeam.h"
 #include "preview/clsPrintDialog.h"
 
+#include "platform/spooler/PrintJob.h"
 #include "platform/spooler/Printer.h"
 #include "platform/ui/Failure.h"
 #include "platform/ui/WindowHost.h"
@@ -254,10 +255,10 @@ TEST_F(PrintDialog, AConfirmedDialogSetsTheRangeAndCarriesItsSettingsToThePrinte
         EXPECT_EQ(pagesOf(dialog), c.pages);
         EXPECT_EQ(printer().deviceName(), kPdf);
         EXPECT_TRUE(printer().pageSize().isEquivalentTo(QPageSize(c.paper)));
-        const auto document = printer().makeQPrinter("Probe");
-        EXPECT_EQ(document->copyCount(), c.copies);
-        EXPECT_EQ(document->pageLayout().orientation(), c.orientation);
-        EXPECT_EQ(document->colorMode(), c.colour);
+        const auto document = printer().openJob("Probe");
+        EXPECT_EQ(printer().copies(), c.copies);
+        EXPECT_EQ(document->device().pageLayout().orientation(), c.orientation);
+        EXPECT_EQ(document->ink(QColor(Qt::red)) == QColor(Qt::red), c.colour == QPrinter::Color);
     }
 }
 
@@ -286,7 +287,7 @@ TEST_F(PrintDialog, TheRealDialogIsACancelWhenClosedAndItsPrintButtonConfirmsItA
     EXPECT_EQ(complaints, QStringList());
     EXPECT_FALSE(cancelled);
     EXPECT_EQ(pagesOf(dialog), (Pages{1, 2, 5, 12}));
-    EXPECT_EQ(printer().makeQPrinter("Probe")->copyCount(), 2);
+    EXPECT_EQ(printer().copies(), 2);
 }
 
 TEST_F(PrintDialog, TheNextDocumentGoesToTheFileTypedIntoTheDialog)

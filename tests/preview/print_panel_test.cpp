@@ -1,7 +1,9 @@
 // The preview's print panel: the page-range boxes, printing pages as jobs of their own to the
-// installation's PDF printer, the clipboard, Print All and Exit, and a run whose pages fail.
+// installation's PDF printer, the clipboard, Print All and Exit, a run whose pages fail, and documents
+// the disk cannot take.
 
 #include "support/FileWriting.h"
+#include "support/FullDisk.h"
 #include "support/QtPrinters.h"
 
 #include "preview/PageFiles.h"
@@ -9,6 +11,7 @@
 #include "preview/clsMultiPgPreview.h"
 #include "preview/frmMultiPgPreview.h"
 
+#include "platform/runtime/RuntimeError.h"
 #include "platform/spooler/Printer.h"
 #include "platform/ui/MessageBox.h"
 
@@ -194,6 +197,32 @@ TEST_F(PrintPanelTest, FailedPagesAreCountedWithTheFirstReasonAndThePanelIsLeftU
         EXPECT_TRUE(panelUsable());
         EXPECT_EQ(shownColour(), qRgb(0, 0, 0)); // the first page again
         testsupport::writeFile(root.filePath("printer.ini"), "[Printer]\nName=Quorvel PDF\nFolder=Printed\n");
+    }
+}
+
+TEST_F(PrintPanelTest, ADocumentTheDiskCannotTakeIsReportedWithItsCauseAndLeavesNoFile)
+{
+    const QString given = root.filePath("POD 4711.pdf");
+    const auto tooLarge = [](const QString& file) { return QDir::toNativeSeparators(file) + " could not be written: File too large."; };
+    const auto toFileThenRange = [&] { spooler::Printer::current().writeNextDocumentTo(given); carryOut(PrintPanel::PageRange, "2", "3"); };
+    const auto engineSends = [&] { engine.setSendToPrinter(true); engine.pStartDoc(); engine.pPrint("Consignment 4711", 1); engine.pEndDoc(); };
+    const std::pair<std::function<void()>, QString> cases[] = { // how the document is printed, the report
+        {[&] { carryOut(PrintPanel::CurrentPage); }, "1 of 1 pages could not be printed (page 1). Page 1: " + tooLarge(root.filePath("Printed/PPview-1.pdf"))},
+        {toFileThenRange, "2 of 2 pages could not be printed (page 2, 3). Page 2: " + tooLarge(given)},
+        {engineSends, tooLarge(root.filePath("Printed/" + QCoreApplication::applicationName() + "-1.pdf"))},
+    };
+    for (const auto& [print, expected] : cases) {
+        ui::MessageBoxSeam::clearShown();
+        QString report;
+        try {
+            const testsupport::FullDisk full;
+            print();
+        } catch (const runtime::RuntimeError& error) {
+            report = error.what();
+        }
+        EXPECT_EQ(ui::MessageBoxSeam::shown().isEmpty() ? report : ui::MessageBoxSeam::shown()[0].prompt, expected);
+        EXPECT_EQ(QDir(root.filePath("Printed")).entryList(QDir::Files | QDir::Hidden), QStringList()) << expected.toStdString();
+        EXPECT_FALSE(QFile::exists(given));
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/spooler/PdfFiles.h"
+#include "platform/spooler/PrintJob.h"
 #include "platform/spooler/PrinterDevices.h"
 #include "platform/spooler/PrinterFonts.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <utility>
@@ -100,24 +100,28 @@ void Printer::usePaperForm(const PaperForm& form)
     form_ = form;
 }
 
-std::unique_ptr<QPrinter> Printer::makeQPrinter(const QString& documentName)
+std::unique_ptr<PrintJob> Printer::openJob(const QString& documentName)
 {
     const Device device = currentDevice();
-    std::unique_ptr<QPrinter> printer;
+    const QPageSize paper = paperOf(device, formDevice_, form_);
     if (nextDocumentFile_ || device.pdfFolder) {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(nextDocumentFile_ ? *nextDocumentFile_ : reservePdfFile(*device.pdfFolder, documentName));
-        nextDocumentFile_.reset();
-    } else {
-        printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(device.name), QPrinter::HighResolution);
+        const QPageLayout layout(paper, orientation(), QMarginsF());
+        auto pdf = nextDocumentFile_ ? PdfDocument::replacing(*std::exchange(nextDocumentFile_, std::nullopt), documentName, layout)
+                                     : PdfDocument::inFolder(*device.pdfFolder, documentName, layout);
+        return std::make_unique<PrintJob>(std::move(pdf), monochrome_.value_or(false));
     }
+    auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(device.name), QPrinter::HighResolution);
     printer->setDocName(documentName);
     printer->setFullPage(true);
-    printer->setPageSize(paperOf(device, formDevice_, form_));
+    printer->setPageSize(paper);
     printer->setPageMargins(QMarginsF());
-    applyPageSettings(*printer);
-    return printer;
+    if (orientation_)
+        printer->setPageOrientation(*orientation_);
+    if (copies_)
+        printer->setCopyCount(*copies_);
+    if (monochrome_)
+        printer->setColorMode(*monochrome_ ? QPrinter::GrayScale : QPrinter::Color);
+    return std::make_unique<PrintJob>(std::move(printer));
 }
 
 QPageLayout::Orientation Printer::orientation() const { return orientation_.value_or(QPageLayout::Portrait); }
@@ -130,36 +134,13 @@ void Printer::setCopies(int copies) { copies_ = copies; }
 
 void Printer::setMonochrome(bool monochrome) { monochrome_ = monochrome; }
 
-void Printer::applyPageSettings(QPrinter& printer) const
-{
-    if (orientation_)
-        printer.setPageOrientation(*orientation_);
-    if (copies_)
-        printer.setCopyCount(*copies_);
-    if (monochrome_)
-        printer.setColorMode(*monochrome_ ? QPrinter::GrayScale : QPrinter::Color);
-}
-
 void Printer::startDocument()
 {
-    const QString name = QCoreApplication::applicationName();
-    const Device device = currentDevice();
-    const QPageLayout layout(paperOf(device, formDevice_, form_), orientation(), QMarginsF());
-    std::unique_ptr<PdfDocument> pdf;
-    std::unique_ptr<QPrinter> job;
-    if (nextDocumentFile_)
-        pdf = PdfDocument::replacing(*std::exchange(nextDocumentFile_, std::nullopt), name, layout);
-    else if (device.pdfFolder)
-        pdf = PdfDocument::inFolder(*device.pdfFolder, name, layout);
-    else
-        job = makeQPrinter(name);
-    QPagedPaintDevice* document = pdf ? static_cast<QPagedPaintDevice*>(&pdf->writer()) : job.get();
+    auto job = openJob(QCoreApplication::applicationName());
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(document))
+    if (!painter->begin(&job->device()))
         throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
-    pdf_ = std::move(pdf);
     job_ = std::move(job);
-    document_ = document;
     painter_ = std::move(painter);
 }
 
@@ -167,10 +148,11 @@ void Printer::print(const QString& text)
 {
     if (!painter_)
         startDocument();
-    const PrinterFont font = printerFont(fontName_, document_);
-    const double pixelsPerTwip = document_->logicalDpiY() / kTwipsPerInch;
+    QPagedPaintDevice* document = &job_->device();
+    const PrinterFont font = printerFont(fontName_, document);
+    const double pixelsPerTwip = document->logicalDpiY() / kTwipsPerInch;
     painter_->setFont(font.font);
-    const double baseline = currentY_ * pixelsPerTwip + QFontMetricsF(font.font, document_).ascent();
+    const double baseline = currentY_ * pixelsPerTwip + QFontMetricsF(font.font, document).ascent();
     if (font.cellWidth > 0) {
         // text mode: each character in its own cell, so columns stay exact whatever the glyphs measure
         for (qsizetype column = 0; column < text.size(); ++column)
@@ -186,14 +168,12 @@ void Printer::endDoc()
 {
     const bool ended = !painter_ || painter_->end();
     painter_.reset();
-    const std::unique_ptr<PdfDocument> pdf = std::move(pdf_);
-    job_.reset();
-    document_ = nullptr;
+    const std::unique_ptr<PrintJob> job = std::move(job_);
     currentY_ = 0;
     if (!ended)
         throw runtime::RuntimeError(runtime::ErrorNumber::PrinterError);
-    if (pdf)
-        pdf->finish();
+    if (job)
+        job->finish();
 }
 
 } // namespace spooler

@@ -8,13 +8,11 @@
 #include <memory>
 #include <optional>
 
-class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace spooler {
 
-class PdfDocument;
+class PrintJob;
 
 // The application's printer object. Its device is the installation's print-to-PDF printer when
 // <root>/printer.ini names one, else the system's default printer; each use looks the device up
@@ -43,10 +41,11 @@ public:
     // Selects a form of the current device (as SelectPaperForm does).
     void usePaperForm(const PaperForm& form);
 
-    // A printer for one document on the current device and paper: the PDF printer writes
-    // <folder>/<documentName>-<n>.pdf with the first n not yet used; a system printer prints there.
-    // A file given by writeNextDocumentTo takes that one document in place of the device.
-    std::unique_ptr<QPrinter> makeQPrinter(const QString& documentName);
+    // A job for one document on the current device and paper, with the page settings below: the PDF
+    // printer writes <folder>/<documentName>-<n>.pdf with the first n not yet used (see PdfDocument);
+    // a system printer prints there. A file given by writeNextDocumentTo takes that one document in
+    // place of the device. Raises the printer error when the file cannot be made.
+    std::unique_ptr<PrintJob> openJob(const QString& documentName);
     // Writes the next document as PDF to that file, replacing it, whatever the device; the documents
     // after it go to the device again.
     void writeNextDocumentTo(const QString& pdfFile) { nextDocumentFile_ = pdfFile; }
@@ -79,7 +78,6 @@ private:
     Printer();
     ~Printer();
     void startDocument();
-    void applyPageSettings(QPrinter& printer) const;
 
     QString formDevice_; // the device the selected form belongs to
     PaperForm form_;
@@ -89,10 +87,8 @@ private:
     std::optional<QString> nextDocumentFile_;
     QString fontName_ = QStringLiteral("Draft 10Cpi");
     double currentY_ = 0;
-    // The open document: a job of a system printer or a file of the PDF printer.
-    std::unique_ptr<QPrinter> job_;
-    std::unique_ptr<PdfDocument> pdf_;
-    QPagedPaintDevice* document_ = nullptr;
+    // The open document.
+    std::unique_ptr<PrintJob> job_;
     std::unique_ptr<QPainter> painter_;
 };
 
