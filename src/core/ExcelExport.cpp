@@ -1,6 +1,7 @@
 #include "core/ExcelExport.h"
 
 #include "platform/excel/Application.h"
+#include "platform/excel/PastedText.h"
 #include "platform/flexgrid/FlexGrid.h"
 #include "platform/paths/Installation.h"
 #include "platform/ui/WaitPointer.h"
@@ -15,7 +16,8 @@ namespace {
 const QString kCompanyTitle = QStringLiteral("Orvane - Velmora");
 const QString kExportFolder = QStringLiteral("ConvertedExcelFile");
 
-// Selects the whole grid and returns its text (tab between cells, carriage return between rows).
+// Selects the whole grid and returns its text as the spreadsheet pastes it: tab between cells,
+// carriage return between rows, a cell that holds a tab or a line break quoted.
 QString SelectWholeGrid(ui::FlexGrid& grid)
 {
     if (grid.rows() == 0 || grid.cols() == 0)
@@ -24,7 +26,23 @@ QString SelectWholeGrid(ui::FlexGrid& grid)
     grid.setRow(0);
     grid.setColSel(grid.cols() - 1);
     grid.setRowSel(grid.rows() - 1);
-    return grid.clip();
+    // the length first, so that the text of a grid of a million rows is made in one piece
+    qsizetype length = 0;
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            length += grid.textMatrix(r, c).size() + 1;
+    QString text;
+    text.reserve(length);
+    for (int r = 0; r < grid.rows(); ++r) {
+        if (r > 0)
+            text += u'\r';
+        for (int c = 0; c < grid.cols(); ++c) {
+            if (c > 0)
+                text += u'\t';
+            excel::appendPastedCell(text, grid.textMatrix(r, c));
+        }
+    }
+    return text;
 }
 
 // The workbook's path in the export folder, which is made when missing; "" when it cannot be.

@@ -12,7 +12,7 @@ namespace reports {
 
 namespace {
 
-// The records as clip text: values separated by TAB, records by CR.
+// The records as clip text: a record a row, a field a cell, whatever characters its value holds.
 void writeRecords(db::Recordset& records, ui::FlexClipPaste& clip)
 {
     std::vector<QString> shown(size_t(records.fieldCount()));
@@ -20,7 +20,7 @@ void writeRecords(db::Recordset& records, ui::FlexClipPaste& clip)
         for (int f = 0; f < records.fieldCount(); ++f) {
             if (f > 0)
                 clip.endCell();
-            clip.append(fieldText(records, f, first, shown[size_t(f)], runtime::CellText));
+            clip.appendValue(fieldText(records, f, first, shown[size_t(f)], runtime::CellText));
         }
         clip.endRow();
     }

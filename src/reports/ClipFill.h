@@ -9,10 +9,10 @@ class FlexGrid;
 
 namespace reports {
 
-// Shows the records from the current one to the end below the grid's heading row in one
-// assignment to a selection over every data cell (values separated by TAB, records by CR, Null as
-// empty text), then shows the grid with every row the given height in twips and the first record
-// current.
+// Shows the records from the current one to the end below the grid's heading row in one paste
+// over a selection of every data cell: a record a row and a field a cell (Null as empty text), a
+// TAB or line break in a value kept in its cell. Then shows the grid with every row the given
+// height in twips and the first record current.
 void FillGridByClip(ui::FlexGrid* grid, db::Recordset& records, int rowHeightTwips);
 
 } // namespace reports

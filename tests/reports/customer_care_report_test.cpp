@@ -58,6 +58,7 @@ protected:
         manifestLine(102, "'MDU'");
         manifestLine(104, "'CHN'");
         manifestLine(108, "NULL");
+        execute(kMonth, "UPDATE Invoice SET FromAddress1 = 'SUNRISE BOOKS\r\nAND STATIONERY' WHERE ConsignmentNo = 102");
         ui::WindowHost::showModal(&window());
         window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
@@ -216,13 +217,13 @@ TEST_F(CustomerCareReport, ShowFillsTheGridInOneStepInBookingDateOrder)
     frmCCNos_Rpt& w = window();
     range(kFifth, kSixth);
     db::StatementCapture capture;
-    w.cmdShow->click();
+    QTest::mouseClick(w.cmdShow, Qt::LeftButton);
 
     EXPECT_EQ(capture.statements(), QStringList{reports::careReportStatement(choices())});
     EXPECT_EQ(rowsWithHeadingsOf(w.msgGrid), QStringList({
                                                  kHeadings,
                                                  "05-12-2026|101|VLR|VLR|P101|PARTY 101|ZEL|2.5|AIR|CREDIT",
-                                                 "05-12-2026|102|MDU|MDU|P102|PARTY 102|ZEL|2.5|SURFACE|CREDIT",
+                                                 "05-12-2026|102|MDU|MDU|P102|SUNRISE BOOKS\r\nAND STATIONERY|ZEL|2.5|SURFACE|CREDIT",
                                                  "06-12-2026|103|VLR|VLR|P103|PARTY 103|KOV|2.5|AIR|CREDIT",
                                                  "06-12-2026|107|||P107|PARTY 107|ZEL|2.5||", // Nulls as empty cells
                                                  "06-12-2026|108|||P108|PARTY 108|ZEL|2.5|AIR|CREDIT",
@@ -297,9 +298,9 @@ TEST_F(CustomerCareReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
 {
     frmCCNos_Rpt& w = window();
     range(kFifth, kSixth);
-    w.cmdShow->click();
+    QTest::mouseClick(w.cmdShow, Qt::LeftButton);
     choose(w.cboTMode, "AIR"); // the titles take what the lists hold
-    w.cmdExcel->click();
+    QTest::mouseClick(w.cmdExcel, Qt::LeftButton);
     EXPECT_TRUE(prompts().isEmpty());
 
     const QJsonObject book = testsupport::readWorkbook(exported("CCare_Priority_Rpt_05-Dec_06-Dec"));
@@ -311,6 +312,7 @@ TEST_F(CustomerCareReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
     EXPECT_EQ(value("A3").toString(), " Tran Mode : AIR");
     EXPECT_EQ(value("A5").toString(), "BK Date");
     EXPECT_EQ(cells["B6"].toObject()["type"].toString(), "number");
+    EXPECT_EQ(value("F7").toString(), "SUNRISE BOOKS\r\nAND STATIONERY");
     EXPECT_EQ(value("B10").toDouble(), 108);
     EXPECT_EQ(value("H10").toDouble(), 2.5);
     EXPECT_FALSE(cells.contains("B11"));

@@ -78,6 +78,12 @@ protected:
                        "PartyCode, FromAddress1, Weight, CancelStatus) VALUES (" + values + ")");
     }
 
+    // A reason and a party name holding a CR and a TAB.
+    void breakLines()
+    {
+        execute("ZELDEC26", "UPDATE Run_ReasonMaster SET ReasonName = 'DOOR\rLOCKED'");
+        execute("ZELDEC26", "UPDATE Invoice SET FromAddress1 = 'NORTHFIELD\tTELECOM' WHERE ConsignmentNo = 10000000000101");
+    }
     void range(const QDate& from, const QDate& to)
     {
         window().dtpFromDate->setValue(from);
@@ -336,10 +342,11 @@ TEST_F(DeliveryStatusReport, ShowListsTheTableInDateOrderAcrossMonths)
         }
     } watch;
     frmDeliveryStatusReport& w = window();
+    breakLines();
     processDates();
     db::StatementCapture capture;
     w.prgBar->installEventFilter(&watch);
-    w.cmdShow->click();
+    QTest::mouseClick(w.cmdShow, Qt::LeftButton);
     EXPECT_EQ(watch.pointers, QList<int>{Qt::WaitCursor}) << "the bar is painted while the report loads";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(capture.statements(), QStringList{reports::statusReportStatement({})});
@@ -347,8 +354,8 @@ TEST_F(DeliveryStatusReport, ShowListsTheTableInDateOrderAcrossMonths)
               QStringList({
                   "BK Date|Con No.|City Code|Destination|Party Code|Party Name|Branch|Weight|Reason|DwLoad Time",
                   "30-11-2026|201||VELLORE|P-7|ANAND TEXTILES|ZEL|2.5||2026-12-02 23:30:00",
-                  "01-12-2026|102||VELLORE|P-7|ANAND TEXTILES|ZEL|3|DOOR LOCKED|2026-12-03 23:45:00",
-                  "01-12-2026|10000000000101||CHENNAI|P-123456789012|" + kNorthfield + "|KOV|0.5||2026-12-02 23:30:00",
+                  "01-12-2026|102||VELLORE|P-7|ANAND TEXTILES|ZEL|3|DOOR\rLOCKED|2026-12-03 23:45:00",
+                  "01-12-2026|10000000000101||CHENNAI|P-123456789012|NORTHFIELD\tTELECOM|KOV|0.5||2026-12-02 23:30:00",
                   "06-12-2026|104||VELLORE|P-123456789099|" + kNorthfield + "|ZEL|1||",
               }));
     for (int r = 0; r < w.msgGrid->rows(); ++r)
@@ -415,14 +422,15 @@ TEST_F(DeliveryStatusReport, WithoutDownloadRunsTheTimesShowADash)
 TEST_F(DeliveryStatusReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
 {
     frmDeliveryStatusReport& w = window();
+    breakLines();
     processDates();
     range(QDate(2026, 12, 1), kSixth);
-    w.cmdShow->click();
+    QTest::mouseClick(w.cmdShow, Qt::LeftButton);
     key(w.cboBranch, Qt::Key_Return);
     key(w.cboDestination, Qt::Key_Return);
     w.cboBranch->setCurrentIndex(w.cboBranch->findText("ZEL"));
     w.cboParty->setCurrentIndex(1);
-    w.cmdExcel->click();
+    QTest::mouseClick(w.cmdExcel, Qt::LeftButton);
     EXPECT_TRUE(prompts().isEmpty());
 
     const QJsonObject book =
@@ -433,8 +441,10 @@ TEST_F(DeliveryStatusReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
     EXPECT_EQ(value("A2").toString(), "Delivery Status Report From Date 01-Dec-26 - To Date 06-Dec-26");
     EXPECT_EQ(value("A3").toString(), "Branch : ZEL Party Name : ANAND TEXTILES                -P-7       ");
     EXPECT_EQ(value("A5").toString(), "BK Date");
-    EXPECT_EQ(value("I7").toString(), "DOOR LOCKED");
+    EXPECT_EQ(value("I7").toString(), "DOOR\rLOCKED");
     EXPECT_EQ(value("B8").toDouble(), 10000000000101.0);
+    EXPECT_EQ(value("F8").toString(), "NORTHFIELD\tTELECOM");
+    EXPECT_EQ(value("B9").toDouble(), 104);
     EXPECT_FALSE(cells.contains("B10"));
 
     // a workbook that cannot be written is reported

@@ -18,6 +18,7 @@ inline QJsonObject readWorkbook(const QString& path)
     static const char* script = R"(
 import datetime, json, sys, zipfile
 import openpyxl
+from openpyxl.utils.escape import unescape
 book = openpyxl.load_workbook(sys.argv[1])
 sheet = book.worksheets[0]
 cells = {}
@@ -31,7 +32,7 @@ for row in sheet.iter_rows():
         elif isinstance(value, (int, float)):
             entry = {"type": "number", "value": value}
         else:
-            entry = {"type": "text", "value": value}
+            entry = {"type": "text", "value": unescape(value)}  # "_x000D_" is a carriage return
         align = cell.alignment.horizontal if cell.has_style else None
         if value is None and align is None:
             continue

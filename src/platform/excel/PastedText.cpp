@@ -17,6 +17,9 @@ constexpr int kMaxSignificantDigits = 15;
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// What ends a pasted cell: a tab or a line break.
+bool isSeparator(QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; }
+
 // The blanks that may stand between a date and its time: ASCII white space only.
 bool isBlank(QChar c)
 {
@@ -268,6 +271,25 @@ std::optional<PastedValue> toDate(QStringView text)
 
 } // namespace
 
+bool PastedCells::readQuoted(qsizetype& at)
+{
+    if (at == m_text.size() || m_text[at] != u'"')
+        return false;
+    m_unquoted.clear();
+    for (qsizetype from = at + 1;;) {
+        const qsizetype quote = m_text.indexOf(u'"', from);
+        if (quote < 0)
+            return false; // never closed: the quote is text
+        m_unquoted += m_text.sliced(from, quote - from);
+        if (quote + 1 == m_text.size() || m_text[quote + 1] != u'"') {
+            at = quote + 1;
+            return true;
+        }
+        m_unquoted += u'"';
+        from = quote + 2;
+    }
+}
+
 bool PastedCells::next()
 {
     const qsizetype size = m_text.size();
@@ -275,9 +297,16 @@ bool PastedCells::next()
     if (m_next > size || (m_next == size && m_nextColumn == 0))
         return false;
     qsizetype end = m_next;
-    while (end < size && m_text[end] != u'\t' && m_text[end] != u'\r' && m_text[end] != u'\n')
+    const bool quoted = readQuoted(end);
+    const qsizetype afterQuote = end;
+    while (end < size && !isSeparator(m_text[end]))
         ++end;
-    m_cell = m_text.sliced(m_next, end - m_next);
+    if (quoted) {
+        m_unquoted += m_text.sliced(afterQuote, end - afterQuote);
+        m_cell = m_unquoted;
+    } else {
+        m_cell = m_text.sliced(m_next, end - m_next);
+    }
     m_row = m_nextRow;
     m_column = m_nextColumn;
     if (end < size && m_text[end] == u'\t') {
@@ -294,6 +323,21 @@ bool PastedCells::next()
     else
         m_next = end + 1;
     return true;
+}
+
+void appendPastedCell(QString& text, QStringView cell)
+{
+    if (!cell.startsWith(u'"') && std::none_of(cell.begin(), cell.end(), isSeparator)) {
+        text += cell;
+        return;
+    }
+    text += u'"';
+    for (const QChar c : cell) {
+        if (c == u'"')
+            text += u'"';
+        text += c;
+    }
+    text += u'"';
 }
 
 PastedValue convertPastedText(QStringView text)

@@ -92,6 +92,8 @@ void FlexClipPaste::append(const QString& piece)
     appendText(piece, from, piece.size());
 }
 
+void FlexClipPaste::appendValue(const QString& value) { appendText(value, 0, value.size()); }
+
 void FlexClipPaste::appendText(const QString& piece, qsizetype from, qsizetype to)
 {
     if (from == to)

@@ -88,12 +88,15 @@ private:
 // A clip pasted into a range of a cell store as it is written, piece by piece: the pieces written
 // make the clip FlexCellStore::paste takes, and the cells end as that paste leaves them. A piece
 // that makes a whole cell is kept as it is, so cells written from one QString share its text.
+// Values written with appendValue may hold any character: only endCell and endRow separate them.
 class FlexClipPaste {
 public:
     FlexClipPaste(FlexCellStore& cells, const FlexRange& range) : m_cells(cells), m_range(range) {}
 
     // Text of the clip; a tab or carriage return in it separates cells or rows as one written alone.
     void append(const QString& piece);
+    // Text of the current cell as it is: a tab or line break in it stays in the cell.
+    void appendValue(const QString& value);
     void endCell(); // a tab
     void endRow(); // a carriage return
     // The end of the clip: a carriage return just before it closed the last row.
