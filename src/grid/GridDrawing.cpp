@@ -1,6 +1,8 @@
 #include "grid/GridDrawing.h"
 #include "grid/RoundHalfEven.h"
 
+#include "platform/ui/OneLineText.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -58,9 +60,7 @@ TextLines layoutText(const QFontMetrics& Metrics, QString Text, qint32 Width, qi
 {
     TextLines result;
     if (Format & DT_SINGLELINE) {
-        Text.remove(QLatin1Char('\r'));
-        Text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        result.Lines << Text;
+        result.Lines << ui::shownOnOneLine(Text);
     } else {
         Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

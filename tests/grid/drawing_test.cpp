@@ -301,6 +301,8 @@ TEST(GridDrawing, TextMeasuresWithoutPrefixesAndWrapsAtSpaces)
     PixelRect single{0, 0, 1000, 0};
     EXPECT_EQ(CalcTextRect(fixedFont(), QStringLiteral("a&b"), single, DT_SINGLELINE), line);
     EXPECT_EQ(single, (PixelRect{0, 0, widthOf(3), line})) << "the ampersand is a character";
+    CalcTextRect(fixedFont(), QStringLiteral("a\r\nb\rc\td"), single, DT_SINGLELINE);
+    EXPECT_EQ(single.Right, widthOf(7)) << "each line break and tab is one blank";
 
     PixelRect wrapped{0, 0, widthOf(9), 0};
     EXPECT_EQ(CalcTextRect(fixedFont(), QStringLiteral("one two three four"), wrapped, DT_WORDBREAK), 3 * line);

@@ -573,6 +573,27 @@ TEST_F(FlexGridTest, ThePointerRestingOnACellDrawnCutShowsItsWholeText)
     }
 }
 
+// A cell that does not wrap, a heading as any other, shows each line break and tab as one blank.
+TEST_F(FlexGridTest, LineBreaksAndTabsShowAsBlanks)
+{
+    FlexGrid grid;
+    fill(grid, 3, 2);
+    grid.setColWidths(std::vector{2400, 2400});
+    grid.resize(600, 200);
+    for (const int row : {0, 2})
+        for (const int col : {0, 1})
+            grid.setTextMatrix(row, col, col == 0 ? "MM\r\nMM\rMM\nMM\tMM" : "MM MM MM MM MM");
+    grid.show();
+    const QHeaderView* headings = grid.horizontalHeader();
+    const QImage cells = grid.viewport()->grab().toImage(), headingCells = headings->viewport()->grab().toImage();
+    const auto cell = [&](int col) { return cells.copy(grid.visualRect(grid.model()->index(1, col))); };
+    const auto heading = [&](int col) {
+        return headingCells.copy(headings->sectionViewportPosition(col), 0, headings->sectionSize(col), headings->height());
+    };
+    EXPECT_EQ(cell(0), cell(1));
+    EXPECT_EQ(heading(0), heading(1));
+}
+
 TEST_F(FlexGridTest, ArrowKeysMoveOverTheScrollingCellsAndShiftExtends)
 {
     FlexGrid grid;

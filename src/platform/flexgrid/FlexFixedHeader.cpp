@@ -4,6 +4,7 @@
 
 #include "platform/ui/Colors.h"
 #include "platform/ui/ElidedText.h"
+#include "platform/ui/OneLineText.h"
 
 #include <QPainter>
 #include <functional>
@@ -28,14 +29,16 @@ int stackedIndexAt(int offset, int count, const std::function<int(int)>& size)
 FlexFixedHeader::CellText FlexFixedHeader::cellText(const QRect& rect, const FlexGrid& grid, int row, int col)
 {
     const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    const QString& text = grid.m_cells.text(row, col);
     return {rect.adjusted(margin, 0, -margin, 0), grid.cellFont(row, col).value_or(grid.font()),
-            int(grid.cellQtAlignment(row, col)) | (grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine)};
+            int(grid.cellQtAlignment(row, col)) | (grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine),
+            grid.wordWrap() ? text : shownOnOneLine(text)};
 }
 
 bool FlexFixedHeader::drawnCut(const QSize& size, const FlexGrid& grid, int row, int col)
 {
     const CellText text = cellText(QRect(QPoint(), size), grid, row, col);
-    return ui::drawnCut(QFontMetrics(text.font), grid.m_cells.text(row, col), text.flags, text.rect);
+    return ui::drawnCut(QFontMetrics(text.font), text.text, text.flags, text.rect);
 }
 
 void FlexFixedHeader::paintCell(QPainter& painter, const QRect& rect, const FlexGrid& grid, int row, int col)
@@ -46,8 +49,7 @@ void FlexFixedHeader::paintCell(QPainter& painter, const QRect& rect, const Flex
     const CellText text = cellText(rect, grid, row, col);
     painter.setFont(text.font);
     painter.setPen(grid.cellForeground(row, col));
-    painter.drawText(text.rect, text.flags,
-                     fittedText(painter.fontMetrics(), grid.m_cells.text(row, col), text.flags, text.rect.width()));
+    painter.drawText(text.rect, text.flags, fittedText(painter.fontMetrics(), text.text, text.flags, text.rect.width()));
     painter.setPen(grid.palette().color(QPalette::Dark));
     painter.drawLine(rect.topRight(), rect.bottomRight());
     painter.drawLine(rect.bottomLeft(), rect.bottomRight());

@@ -26,11 +26,13 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
-    // How a fixed cell in `rect` draws its text: where, in which font and with which flags.
+    // How a fixed cell in `rect` draws its text: where, in which font and with which flags, and the
+    // text before it is fitted (on one line unless the grid wraps).
     struct CellText {
         QRect rect;
         QFont font;
         int flags;
+        QString text;
     };
     static CellText cellText(const QRect& rect, const FlexGrid& grid, int row, int col);
 

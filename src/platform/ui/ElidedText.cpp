@@ -1,5 +1,7 @@
 #include "platform/ui/ElidedText.h"
 
+#include "platform/ui/OneLineText.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
@@ -66,7 +68,8 @@ void FittingItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     if (!(item.features & QStyleOptionViewItem::WrapText)) {
-        item.text = fittedText(QFontMetrics(item.font), item.text, int(item.displayAlignment), textRect(item).width());
+        item.text = fittedText(QFontMetrics(item.font), shownOnOneLine(item.text), int(item.displayAlignment),
+                               textRect(item).width());
         item.textElideMode = Qt::ElideNone;
     }
     const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
@@ -81,7 +84,7 @@ bool FittingItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, 
         initStyleOption(&item, index);
         const bool wraps = item.features & QStyleOptionViewItem::WrapText;
         const int flags = int(item.displayAlignment) | (wraps ? Qt::TextWordWrap : 0);
-        if (drawnCut(QFontMetrics(item.font), item.text, flags, textRect(item))) {
+        if (drawnCut(QFontMetrics(item.font), wraps ? item.text : shownOnOneLine(item.text), flags, textRect(item))) {
             QToolTip::showText(event->globalPos(), item.text, view->viewport(), option.rect);
             return true;
         }

@@ -28,8 +28,9 @@ public:
                       const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
-// Draws the cells of an item view with their text fitted to the cell as above; the pointer resting
-// on a cell drawn cut shows its whole text as a tooltip.
+// Draws the cells of an item view with their text fitted to the cell as above, a cell that does not
+// wrap on one line (OneLineText.h); the pointer resting on a cell drawn cut shows its whole text as
+// a tooltip.
 class FittingItemDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
