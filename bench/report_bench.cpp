@@ -155,6 +155,8 @@ void closeWindow(benchmark::State& state, Window& window)
     else if (window.msgGrid->rows() < 100)
         state.SkipWithError("the report showed (next to) nothing");
     ui::DefaultInstance<Window>::unload();
+    // deleted now: the benchmarks never return to an event loop, where an unloaded window goes
+    delete &window;
     core::gcnnMonth.close();
 }
 
