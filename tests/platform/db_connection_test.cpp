@@ -387,28 +387,22 @@ TEST(Connection, ADatabaseInAFolderThatCannotBeWrittenIsRefusedWithTheReason)
 {
     TempServer server;
     server.addDatabase("S", "D", kDdl);
-    const QByteArray folder = QFile::encodeName(server.serverPath("S"));
-    QFile(server.serverPath("S")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    const int folder = ::open(QFile::encodeName(server.serverPath("S")).constData(), O_RDONLY | O_DIRECTORY);
     int flags = 0;
-    if (::access(folder.constData(), W_OK) == 0 && ioctl(handle, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags |= FS_IMMUTABLE_FL;
-        ioctl(handle, FS_IOC_SETFLAGS, &flags);
+    ioctl(folder, FS_IOC_GETFLAGS, &flags);
+    fchmod(folder, 0500);
+    const int immutable = flags | FS_IMMUTABLE_FL;
+    ioctl(folder, FS_IOC_SETFLAGS, &immutable);
+    QString failure = QStringLiteral("opened");
+    try {
+        Connection().open(TempServer::connectionText("S", "D"));
+    } catch (const DbError& e) {
+        failure = e.description();
     }
-    const bool writable = ::access(folder.constData(), W_OK) == 0;
-    QString failure;
-    if (!writable) {
-        try {
-            Connection c;
-            c.open(TempServer::connectionText("S", "D"));
-        } catch (const DbError& e) {
-            failure = e.description();
-        }
-    }
-    flags &= ~FS_IMMUTABLE_FL;
-    ioctl(handle, FS_IOC_SETFLAGS, &flags);
-    ::close(handle);
-    QFile(server.serverPath("S")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const bool writable = ::access(QFile::encodeName(server.serverPath("S")).constData(), W_OK) == 0;
+    ioctl(folder, FS_IOC_SETFLAGS, &flags);
+    fchmod(folder, 0700);
+    ::close(folder);
     if (writable)
         GTEST_SKIP() << "this account may write into any folder here";
     EXPECT_EQ(failure, "Cannot open database \"D\" requested by the login. The login failed. (this account cannot write "
