@@ -5,6 +5,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/db/MonthDatabases.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,8 +78,11 @@ QDate todayOption(const CommandLine& line)
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
         throw installer::InstallError(QStringLiteral("--today wants a date yyyy-MM-dd, not \"%1\"").arg(text).toStdString());
-    if (date.year() < 2000 || date.year() > 2099)
-        throw UsageError{QStringLiteral("--today wants a year from 2000 to 2099, not %1").arg(date.year())};
+    if (!db::inMonthDatabaseYears(date))
+        throw UsageError{QStringLiteral("--today wants a year from %1 to %2, not %3")
+                             .arg(db::kFirstMonthDatabaseYear)
+                             .arg(db::kLastMonthDatabaseYear)
+                             .arg(date.year())};
     return date;
 }
 

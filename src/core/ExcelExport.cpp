@@ -26,23 +26,7 @@ QString SelectWholeGrid(ui::FlexGrid& grid)
     grid.setRow(0);
     grid.setColSel(grid.cols() - 1);
     grid.setRowSel(grid.rows() - 1);
-    // the length first, so that the text of a grid of a million rows is made in one piece
-    qsizetype length = 0;
-    for (int r = 0; r < grid.rows(); ++r)
-        for (int c = 0; c < grid.cols(); ++c)
-            length += grid.textMatrix(r, c).size() + 1;
-    QString text;
-    text.reserve(length);
-    for (int r = 0; r < grid.rows(); ++r) {
-        if (r > 0)
-            text += u'\r';
-        for (int c = 0; c < grid.cols(); ++c) {
-            if (c > 0)
-                text += u'\t';
-            excel::appendPastedCell(text, grid.textMatrix(r, c));
-        }
-    }
-    return text;
+    return grid.clip(excel::appendPastedCell);
 }
 
 // The workbook's path in the export folder, which is made when missing; "" when it cannot be.

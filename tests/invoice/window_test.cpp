@@ -467,13 +467,19 @@ TEST_F(InvoiceBookings, GridShowsTheHeadingsFormatsAndMaskedFifthLines)
 
 namespace {
 
-TEST_F(InvoiceBookings, GridReadsALargeResultABatchAtATime)
+// 700 bookings of 10 June more: with the fixture's four, more than a batch of rows.
+QString sevenHundredBookings()
 {
     QStringList rows;
     for (int i = 0; i < 700; ++i)
         rows << QStringLiteral("(%1, '2026-06-10', 'AIR', 'ZEL', 0)").arg(300000 + i);
-    execute(kMonth, "INSERT INTO Invoice (ConsignmentNo, BookingDate, TransactionMode, Booked_Branch, CancelStatus) VALUES "
-                        + rows.join(u','));
+    return "INSERT INTO Invoice (ConsignmentNo, BookingDate, TransactionMode, Booked_Branch, CancelStatus) VALUES "
+           + rows.join(u',');
+}
+
+TEST_F(InvoiceBookings, GridReadsALargeResultABatchAtATime)
+{
+    execute(kMonth, sevenHundredBookings());
     frmQuery& w = window();
     w.cmdShow->click();
     QAbstractItemModel* model = w.dgdQuery->model();
@@ -504,11 +510,7 @@ TEST_F(InvoiceBookings, ThePointerRestingOnACutHeadingShowsItsWholeCaption)
 // thumb of the scroll bar dragged to the bottom or its End key. Each shows the last row.
 TEST_F(InvoiceBookings, TheEndOfTheGridIsTheLastRowOfTheResult)
 {
-    QStringList rows;
-    for (int i = 0; i < 700; ++i)
-        rows << QStringLiteral("(%1, '2026-06-10', 'AIR', 'ZEL', 0)").arg(300000 + i);
-    execute(kMonth, "INSERT INTO Invoice (ConsignmentNo, BookingDate, TransactionMode, Booked_Branch, CancelStatus) VALUES "
-                        + rows.join(u','));
+    execute(kMonth, sevenHundredBookings());
     frmQuery& w = window();
     ui::BoundGrid* grid = w.dgdQuery;
     QScrollBar* bar = grid->verticalScrollBar();

@@ -1,5 +1,7 @@
 #include "platform/db/ProviderErrors.h"
 
+#include "platform/db/SqlText.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <sqlite3.h>
@@ -30,17 +32,15 @@ QList<QStringList> pragmaRows(sqlite3* db, const QString& pragma)
     return rows;
 }
 
-QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
-
 // The unique index made by CREATE UNIQUE INDEX over exactly these columns of the table, if any.
 QString uniqueIndexOver(sqlite3* db, const QString& table, const QStringList& columns)
 {
     // index_list: seq, name, unique, origin, partial
-    for (const QStringList& index : pragmaRows(db, QStringLiteral("PRAGMA index_list(%1)").arg(quoted(table)))) {
+    for (const QStringList& index : pragmaRows(db, QStringLiteral("PRAGMA index_list(%1)").arg(sqliteName(table)))) {
         if (index.size() < 4 || index[2] != u"1" || index[3] != u"c")
             continue;
         QStringList indexed; // index_info: seqno, cid, name
-        for (const QStringList& column : pragmaRows(db, QStringLiteral("PRAGMA index_info(%1)").arg(quoted(index[1]))))
+        for (const QStringList& column : pragmaRows(db, QStringLiteral("PRAGMA index_info(%1)").arg(sqliteName(index[1]))))
             indexed << column.value(2);
         if (indexed.join(u',').compare(columns.join(u','), Qt::CaseInsensitive) == 0)
             return index[1];

@@ -26,6 +26,8 @@ QString sqlName(const QString& name)
     return QLatin1Char('[') + escaped + QLatin1Char(']');
 }
 
+QString sqliteName(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
+
 QString sqlDate(const QDate& date)
 {
     return QLatin1Char('\'') + date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');

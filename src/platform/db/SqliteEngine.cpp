@@ -4,6 +4,7 @@
 #include "platform/db/NameScope.h"
 #include "platform/db/Procedures.h"
 #include "platform/db/ProviderErrors.h"
+#include "platform/db/SqlText.h"
 #include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlAdapter.h"
 #include "platform/db/TsqlParameters.h"
@@ -217,8 +218,6 @@ QString anyTableOf(sqlite3* db, const QString& schema)
                         : QString();
 }
 
-QString quotedName(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
-
 QString fileUri(const QString& file, bool inPlace)
 {
     return QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)
@@ -305,7 +304,7 @@ SqliteEngine::~SqliteEngine()
 
 void SqliteEngine::setLockWait(int seconds) { m_lockWaiter->setLimit(seconds); }
 
-QString SqliteEngine::attach(const ServerFolder& server, const QString& database)
+QString SqliteEngine::attach(const ServerFolder& server, const QString& database, const QStringList& needed)
 {
     QString alias = QStringLiteral("q_") + (server.name() == m_server.name() ? QString() : server.name() + QLatin1Char('_'))
                     + database;
@@ -315,7 +314,7 @@ QString SqliteEngine::attach(const ServerFolder& server, const QString& database
         return alias;
     }
     const QString file = server.databaseFile(database);
-    makeRoomForAttachment(m_named);
+    makeRoomForAttachment(needed);
     int rc = attachFile(m_db, file, alias, false);
     if (rc != SQLITE_OK) {
         const QString message = withoutAddress(lastError(m_db));
@@ -329,8 +328,7 @@ QString SqliteEngine::attach(const ServerFolder& server, const QString& database
         if (readable != InPlace::Readable || attachFile(m_db, file, alias, true) != SQLITE_OK)
             throw DbError::databaseNotFound(database, message);
     }
-    if (!m_attachable.contains(alias))
-        m_attachable.insert(alias, {server, database});
+    m_attachable.insert(alias, {server, database});
     m_attached.append(alias);
     return alias;
 }
@@ -359,10 +357,8 @@ void SqliteEngine::reattach(const QStringList& named)
             m_attached.move(at, m_attached.size() - 1);
             continue;
         }
-        const Attachment attachment = m_attachable.value(alias, {m_server, alias});
-        const QStringList before = std::exchange(m_named, named);
-        const auto restore = qScopeGuard([&] { m_named = before; });
-        attach(attachment.server, attachment.database);
+        const Attachment& attachment = *m_attachable.constFind(alias);
+        attach(attachment.server, attachment.database, named);
     }
 }
 
@@ -371,10 +367,10 @@ QString SqliteEngine::schemaFor(const QString& linkedServer, const QString& data
     if (linkedServer.isEmpty() || linkedServer.compare(m_server.name(), Qt::CaseInsensitive) == 0) {
         if (database.compare(m_catalog, Qt::CaseInsensitive) == 0)
             return QStringLiteral("main");
-        m_named << attach(m_server, database);
+        m_named << attach(m_server, database, m_named);
         return m_named.constLast();
     }
-    m_named << attach(m_server.linkedServer(linkedServer), database);
+    m_named << attach(m_server.linkedServer(linkedServer), database, m_named);
     return m_named.constLast();
 }
 
@@ -581,7 +577,7 @@ void SqliteEngine::beginTransaction(TransactionLock lock)
             Statement(m_db, QStringLiteral("BEGIN")).step();
             if (!table.isEmpty()) {
                 try {
-                    Statement(m_db, QStringLiteral("DELETE FROM main.%1 WHERE 0").arg(quotedName(table))).step();
+                    Statement(m_db, QStringLiteral("DELETE FROM main.%1 WHERE 0").arg(sqliteName(table))).step();
                 } catch (...) {
                     sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
                     throw;

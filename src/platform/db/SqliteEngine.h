@@ -44,7 +44,9 @@ public:
 private:
     QString schemaFor(const QString& linkedServer, const QString& database) override;
     Columns columnsOf(const QString& schema, const QString& table) override;
-    QString attach(const ServerFolder& server, const QString& database);
+    // The schema alias of a database, attached where it is not; `needed` are the ones the
+    // statement under way names, which are not detached to make room for it.
+    QString attach(const ServerFolder& server, const QString& database, const QStringList& needed);
     // Attaches again those of the databases (schema names) that were detached since.
     void reattach(const QStringList& named);
     // Detaches the least recently used database that none of `needed` is and no statement under
@@ -84,7 +86,7 @@ private:
     QString m_catalog;
     struct Attachment {
         ServerFolder server;
-        QString database; // as the statement that attached it first named it
+        QString database; // as the statement that attached it last named it
     };
     QHash<QString, Attachment> m_attachable; // schema alias -> what it attaches, kept when detached
     QStringList m_attached;                  // the attached aliases, the one used last at the end

@@ -43,7 +43,7 @@ FlexCellFormat& FlexCellStore::editFormat(int row, int col)
     return *format;
 }
 
-QString FlexCellStore::clip(const FlexRange& range) const
+QString FlexCellStore::clip(const FlexRange& range, CellWriter appendCell) const
 {
     // the length first, so that the text of a grid of a million rows is made in one piece
     qsizetype length = 0;
@@ -58,7 +58,7 @@ QString FlexCellStore::clip(const FlexRange& range) const
         for (int c = range.left; c <= range.right; ++c) {
             if (c > range.left)
                 clip += u'\t';
-            clip += text(r, c);
+            appendCell(clip, text(r, c));
         }
     }
     return clip;

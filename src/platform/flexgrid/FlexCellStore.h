@@ -63,8 +63,11 @@ public:
     FlexColumn& column(int col) { return m_columns[col]; }
     const FlexColumn& column(int col) const { return m_columns[col]; }
 
+    // How a cell's text goes into a clip: as it is (appendCellText), or as another reader takes it.
+    using CellWriter = void (*)(QString& clip, QStringView cell);
+    static void appendCellText(QString& clip, QStringView cell) { clip += cell; }
     // The texts of a range: cells separated by tab, rows by carriage return.
-    QString clip(const FlexRange& range) const;
+    QString clip(const FlexRange& range, CellWriter appendCell = appendCellText) const;
     // Fills a range from its top-left cell with text in the clip form; cells and rows beyond the
     // range are dropped, cells the text does not reach keep their text. A carriage return at the
     // very end closes the last row and does not open another.

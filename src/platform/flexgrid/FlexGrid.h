@@ -62,6 +62,8 @@ public:
     // The selection's texts, cells separated by tab and rows by carriage return; setting it fills
     // the selection from its top-left cell.
     QString clip() const;
+    // The same, each cell written by appendCell.
+    QString clip(FlexCellStore::CellWriter appendCell) const;
     void setClip(const QString& clip);
     // The same, the clip written piece by piece: a fill of many rows makes no text of them all.
     void setClipFrom(const std::function<void(FlexClipPaste&)>& write);

@@ -147,11 +147,13 @@ void FlexGrid::setText(const QString& text)
     applyToCells([&](int row, int col) { m_cells.setText(row, col, text); });
 }
 
-QString FlexGrid::clip() const
+QString FlexGrid::clip() const { return clip(FlexCellStore::appendCellText); }
+
+QString FlexGrid::clip(FlexCellStore::CellWriter appendCell) const
 {
     if (rows() == 0 || cols() == 0)
         return {};
-    return m_cells.clip(selection());
+    return m_cells.clip(selection(), appendCell);
 }
 
 void FlexGrid::setClip(const QString& clip)
