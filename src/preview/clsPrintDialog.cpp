@@ -45,26 +45,28 @@ QString chosenDevice(const PrintDialogChoice& choice)
     return pdf ? pdf->name : QString();
 }
 
-// Presets the dialog's printer from the application's printer; true when that is the installation's
-// PDF printer, which the dialog (listing the system's printers) knows only as its PDF entry.
-bool presetFromApplicationPrinter(QPrinter& printer)
+// Presets the dialog's printer from the application's printer. When that is the installation's PDF
+// printer, which the dialog (listing the system's printers) knows only as its PDF entry, the result
+// is the file the dialog proposes; else "".
+QString presetFromApplicationPrinter(QPrinter& printer)
 {
     const spooler::Printer& current = spooler::Printer::current();
     const QString device = current.deviceName();
     const auto pdf = spooler::installedPdfPrinter();
-    const bool pdfPrinter = pdf && pdf->name == device;
-    if (pdfPrinter) {
+    QString proposed;
+    if (pdf && pdf->name == device) {
         // The dialog's Print button takes a file it can write that is not there yet: the file a
         // document without a name would go to next, in the printer's folder (made if missing).
         QDir().mkpath(pdf->folder);
+        proposed = spooler::nextPdfFile(pdf->folder, QString());
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(spooler::nextPdfFile(pdf->folder, QString()));
+        printer.setOutputFileName(proposed);
     } else if (!QPrinterInfo::printerInfo(device).isNull()) {
         printer.setPrinterName(device);
     }
     printer.setPageSize(current.pageSize());
     printer.setPageOrientation(current.orientation());
-    return pdfPrinter;
+    return proposed;
 }
 
 } // namespace
@@ -125,11 +127,11 @@ bool clsPrintDialog::ShowPrinter(qint32 flags)
     if (!m_allowPrintToFile)
         flags |= pdHidePrintToFile;
     QPrinter printer(QPrinter::HighResolution);
-    const bool pdfPrinter = presetFromApplicationPrinter(printer);
+    const QString proposedFile = presetFromApplicationPrinter(printer);
     printer.setCopyCount(m_copies);
     QPrintDialog dialog(&printer, m_owner ? QWidget::find(WId(m_owner)) : nullptr);
     PrintDialogSetup setup = setupForFlags(flags, m_minPage < m_maxPage);
-    if (pdfPrinter) // the printer in use is always offered
+    if (!proposedFile.isEmpty()) // the PDF printer in use is always offered
         setup.options |= QAbstractPrintDialog::PrintToFile;
     if (m_minPage <= m_maxPage)
         dialog.setMinMax(m_minPage, m_maxPage);
@@ -148,11 +150,11 @@ bool clsPrintDialog::ShowPrinter(qint32 flags)
         return true;
     case PrintDialogAnswer::Confirmed: break;
     }
-    takeChoice(answer.choice);
+    takeChoice(answer.choice, proposedFile);
     return false;
 }
 
-void clsPrintDialog::takeChoice(const PrintDialogChoice& choice)
+void clsPrintDialog::takeChoice(const PrintDialogChoice& choice, const QString& proposedFile)
 {
     // no range chosen leaves the caller's range
     if (choice.fromPage != 0 || choice.toPage != 0) {
@@ -165,7 +167,8 @@ void clsPrintDialog::takeChoice(const PrintDialogChoice& choice)
         if (!device.isEmpty() && device.compare(printer.deviceName(), Qt::CaseInsensitive) != 0)
             printer.choose(device);
     });
-    if (!choice.outputFile.isEmpty())
+    // the file proposed and left as it was names no file: the printer keeps its own names
+    if (!choice.outputFile.isEmpty() && choice.outputFile != proposedFile)
         printer.writeNextDocumentTo(choice.outputFile);
     printer.setMonochrome(choice.colorMode == QPrinter::GrayScale);
     printer.setCopies(std::min(choice.copies, m_maxCopies));

@@ -25,8 +25,9 @@ public:
 // read back into FromPage and ToPage. The dialog knows only the system's printers: its "Print to File
 // (PDF)" entry stands for the installation's print-to-PDF printer, and is offered whenever that is the
 // printer in use (AllowPrintToFile then matters only while a system printer is in use). Its file
-// opens as the next free file of the printer's folder, so Print takes the dialog as it opens; the
-// next document is written to the file the dialog holds when Print is pressed.
+// opens as the next free file of the printer's folder, so Print takes the dialog as it opens; a
+// file the person chose there takes the next document, while the file proposed, left as it was,
+// leaves the printer's own names.
 // Duplex, paper bin and print quality stay the printer's own: the application's printer has none
 // of them to set.
 //
@@ -71,7 +72,8 @@ public:
     void SetAllowPrintToFile(bool allow) { m_allowPrintToFile = allow; }
 
 private:
-    void takeChoice(const PrintDialogChoice& choice);
+    // proposedFile: the PDF file the dialog opened with, "" for none.
+    void takeChoice(const PrintDialogChoice& choice, const QString& proposedFile);
 
     qint32 m_minPage = 0;
     qint32 m_maxPage = 0;

@@ -288,6 +288,11 @@ TEST_F(PrintDialog, TheRealDialogIsACancelWhenClosedAndItsPrintButtonConfirmsItA
     EXPECT_FALSE(cancelled);
     EXPECT_EQ(pagesOf(dialog), (Pages{1, 2, 5, 12}));
     EXPECT_EQ(printer().copies(), 2);
+    for (const char* line : {"Consignment 4711 collected", "Consignment 4712 collected"}) {
+        printer().print(line);
+        printer().endDoc();
+    }
+    EXPECT_EQ(QDir(dir.path() + "/Printed").entryList(QDir::Files), QStringList({"Document-1.pdf", "Quorvel-1.pdf", "Quorvel-2.pdf"}));
 }
 
 TEST_F(PrintDialog, TheNextDocumentGoesToTheFileTypedIntoTheDialog)
