@@ -58,12 +58,23 @@ Box boxOf(const Colours& colours, qsizetype begin, qsizetype end)
     return box;
 }
 
-// Median cut: the box of colours that spreads most is cut in two along that spread, at the colour
-// where half its pixels lie on either side, until there are `count` boxes or none spreads. The
-// boxes stay small where the colours are many, and a colour of many pixels soon has a box to itself.
+// Median cut: a colour that holds more pixels than an entry's share (1/count of them all) has a box
+// to itself, however close its neighbours; there are fewer than `count` such colours. Then the box
+// of the other colours that spreads most is cut in two along that spread, at the colour where half
+// its pixels lie on either side, until there are `count` boxes or none spreads. The boxes stay small
+// where the colours are many.
 std::vector<Box> medianCut(Colours& colours, int count)
 {
-    std::vector<Box> boxes{boxOf(colours, 0, qsizetype(colours.size()))};
+    quint64 all = 0;
+    for (const auto& colour : colours)
+        all += colour.second;
+    const auto ownBox = [&](const auto& colour) { return quint64(colour.second) * count > all; };
+    const qsizetype own = std::partition(colours.begin(), colours.end(), ownBox) - colours.begin();
+    std::vector<Box> boxes;
+    for (qsizetype c = 0; c < own; ++c)
+        boxes.push_back(boxOf(colours, c, c + 1));
+    if (own < qsizetype(colours.size()))
+        boxes.push_back(boxOf(colours, own, qsizetype(colours.size())));
     while (int(boxes.size()) < count) {
         Box& widest = *std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.extent < b.extent; });
         if (widest.extent == 0)
@@ -73,11 +84,19 @@ std::vector<Box> medianCut(Colours& colours, int count)
         quint64 pixels = 0;
         for (auto c = first; c != last; ++c)
             pixels += c->second;
-        // the colour that holds the middle pixel goes with those before it, unless it is the last
+        // the colour that holds the middle pixel goes with those before it, and so do those of its
+        // value along the axis, unless they are the last: a cut parts the colours by that value
+        // alone, so the boxes do not hang on the order the colours were counted in
         qsizetype middle = widest.begin;
         for (quint64 before = colours[middle].second; before * 2 < pixels; before += colours[middle].second)
             ++middle;
-        const qsizetype cut = std::min(middle + 1, widest.end - 1);
+        const auto valueOf = [&, axis = widest.axis](qsizetype c) { return channel(colours[c].first, axis); };
+        qsizetype cut = middle + 1;
+        while (cut < widest.end && valueOf(cut) == valueOf(middle))
+            ++cut;
+        if (cut == widest.end)
+            for (cut = middle; valueOf(cut - 1) == valueOf(middle);)
+                --cut;
         const qsizetype end = widest.end;
         widest = boxOf(colours, widest.begin, cut);
         boxes.push_back(boxOf(colours, cut, end));
