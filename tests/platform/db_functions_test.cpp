@@ -26,7 +26,9 @@ QString valueOf(Connection& c, const QString& expression)
     }
 }
 
-TEST(ServerFunctions, ArithmeticOverflowFailsInsteadOfWrapping)
+// Arithmetic beyond its type's range fails instead of wrapping; every text function takes a NUL
+// inside a text as a character of it.
+TEST(ServerFunctions, ExpressionsGiveTheServersValuesAndFailures)
 {
     TempServer server;
     server.addDatabase("S", "D", "CREATE TABLE T (N INT)");
@@ -35,6 +37,7 @@ TEST(ServerFunctions, ArithmeticOverflowFailsInsteadOfWrapping)
     const QString toInt = "error: Arithmetic overflow error converting expression to data type int.";
     const QString toBigint = "error: Arithmetic overflow error converting expression to data type bigint.";
     const QString toDatetime = "error: Arithmetic overflow error converting expression to data type datetime.";
+    const QString nul(QChar(0));
     const struct {
         const char* expression;
         QString expected;
@@ -70,6 +73,19 @@ TEST(ServerFunctions, ArithmeticOverflowFailsInsteadOfWrapping)
         {"'9999-12-31' + 1", toDatetime},
         {"'1753-01-01' + -1", toDatetime},
         {"'2026-01-31' + 3000000", toDatetime},
+        {"'x'+SUBSTRING('a'+CHAR(0)+'bc',3,2)+'x'", "xbcx"},
+        {"SUBSTRING('a'+CHAR(0)+'bc',0,3)", "a" + nul},
+        {"SUBSTRING('abc',-1,3)", "a"},
+        {"SUBSTRING('abc',2,-1)", "error: Invalid length parameter passed to the substring function."},
+        {"(select count(*) from (select 'a'+CHAR(0)+'bc' AS City) X where SUBSTRING(City,1,3)='a'+CHAR(0)+'b')", "1"},
+        {"LEFT('a'+CHAR(0)+'bc',3)", "a" + nul + "b"},
+        {"RIGHT('a'+CHAR(0)+'bc',3)", nul + "bc"},
+        {"UPPER('a'+CHAR(0)+'bc')", "A" + nul + "BC"},
+        {"LOWER('A'+CHAR(0)+'BC')", "a" + nul + "bc"},
+        {"LTRIM(' a'+CHAR(0))+RTRIM(CHAR(0)+'b ')", "a" + nul + nul + "b"},
+        {"REPLACE('a'+CHAR(0)+'bc','b','x')", "a" + nul + "xc"},
+        {"ISNULL('a'+CHAR(0)+'bc','')", "a" + nul + "bc"},
+        {"CONVERT(varchar(3),'a'+CHAR(0)+'bc')", "a" + nul + "b"},
     };
     for (const auto& k : cases)
         EXPECT_EQ(valueOf(c, k.expression), k.expected) << k.expression;

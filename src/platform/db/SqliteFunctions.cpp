@@ -207,6 +207,23 @@ void leftRight(sqlite3_context* ctx, int, sqlite3_value** argv, bool fromLeft)
 void left(sqlite3_context* ctx, int argc, sqlite3_value** argv) { leftRight(ctx, argc, argv, true); }
 void right(sqlite3_context* ctx, int argc, sqlite3_value** argv) { leftRight(ctx, argc, argv, false); }
 
+// substring(value, start, length): the characters at positions start to start + length - 1 that
+// the value has (the first is 1), a NUL among them as any other.
+void substring(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    for (int i = 0; i < 3; ++i)
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return sqlite3_result_null(ctx);
+    const qint64 start = sqlite3_value_int64(argv[1]), length = sqlite3_value_int64(argv[2]);
+    if (length < 0)
+        return sqlite3_result_error(ctx, "Invalid length parameter passed to the substring function.", -1);
+    const qint64 first = std::max<qint64>(start, 1);
+    qint64 end = 0; // after the last position
+    if (__builtin_add_overflow(start, length, &end))
+        end = std::numeric_limits<qint64>::max();
+    resultText(ctx, end > first ? qtextOf(argv[0]).mid(first - 1, end - first) : QString());
+}
+
 // len() counts characters without the trailing blanks.
 void len(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
@@ -650,6 +667,7 @@ void registerServerFunctions(sqlite3* db)
     sqlite3_create_function(db, "qv_isnumeric", 1, deterministic, nullptr, isnumeric, nullptr, nullptr);
     sqlite3_create_function(db, "qv_left", 2, deterministic, nullptr, left, nullptr, nullptr);
     sqlite3_create_function(db, "qv_right", 2, deterministic, nullptr, right, nullptr, nullptr);
+    sqlite3_create_function(db, "qv_substring", 3, deterministic, nullptr, substring, nullptr, nullptr);
     sqlite3_create_function(db, "qv_len", 1, deterministic, nullptr, len, nullptr, nullptr);
     sqlite3_create_function(db, "qv_year", 1, deterministic, nullptr, year, nullptr, nullptr);
     sqlite3_create_function(db, "qv_month", 1, deterministic, nullptr, month, nullptr, nullptr);

@@ -150,7 +150,7 @@ void renameCall(Token& name)
         {QStringLiteral("left"), QStringLiteral("qv_left")},
         {QStringLiteral("right"), QStringLiteral("qv_right")},
         {QStringLiteral("len"), QStringLiteral("qv_len")},
-        {QStringLiteral("substring"), QStringLiteral("substr")},
+        {QStringLiteral("substring"), QStringLiteral("qv_substring")},
         {QStringLiteral("year"), QStringLiteral("qv_year")},
         {QStringLiteral("month"), QStringLiteral("qv_month")},
         {QStringLiteral("day"), QStringLiteral("qv_day")},
