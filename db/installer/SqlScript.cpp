@@ -1,5 +1,7 @@
 #include "installer/SqlScript.h"
 
+#include "installer/Installer.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Engine.h"
@@ -7,8 +9,39 @@
 #include "platform/runtime/Conversions.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace installer {
+
+QString scriptText(const QByteArray& bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    QStringList text;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        // each line on its own: a sequence cut at its end is an error, a mark within it a character
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        text << utf8.decode(lines[n]);
+        if (!utf8.hasError())
+            continue;
+        // the decoder puts U+FFFD where bytes are not UTF-8; the text before it takes the bytes before them
+        const QString& line = text.last();
+        for (qsizetype at = line.indexOf(QChar::ReplacementCharacter); at >= 0;
+             at = line.indexOf(QChar::ReplacementCharacter, at + 1)) {
+            const QByteArray bad = lines[n].mid(line.left(at).toUtf8().size(), 3);
+            if (bad != "\xEF\xBF\xBD") // not a U+FFFD written in the script
+                throw InstallError(QStringLiteral("line %1, column %2: the byte %3 is not UTF-8; save the script as "
+                                                  "UTF-8 text. Nothing of it was run.")
+                                       .arg(n + 1)
+                                       .arg(at + 1)
+                                       .arg(QString::number(quint8(bad[0]), 16).toUpper())
+                                       .toStdString());
+        }
+    }
+    QString script = text.join(u'\n');
+    if (script.startsWith(QChar::ByteOrderMark))
+        script.remove(0, 1);
+    return script;
+}
 
 QStringList splitBatches(const QString& script)
 {

@@ -10,6 +10,11 @@ class Connection;
 
 namespace installer {
 
+// The text of a script saved as UTF-8 (a byte-order mark at its start left out). A script holding
+// bytes that are not UTF-8 (one saved in a Windows code page) is refused with InstallError naming
+// the line and column of the first of them, as running it would store other characters.
+QString scriptText(const QByteArray& bytes);
+
 // Splits a script into batches at lines that hold only "GO" (any case), as the server's
 // command-line client does; "GO <count>" ends a batch that runs count times (it appears count
 // times in the list).

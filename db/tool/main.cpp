@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QTextStream>
 #include <sqlite3.h>
@@ -20,7 +21,7 @@ void printUsage(QTextStream& out)
     out << "usage:\n"
            "  quorvel-db create <root> [--today yyyy-MM-dd]\n"
            "  quorvel-db demo <root> [--consignments N] [--seed S] [--today yyyy-MM-dd]\n"
-           "  quorvel-db sql <root> <server> <database>   (statements on standard input, batches end at GO)\n";
+           "  quorvel-db sql <root> <server> <database>   (UTF-8 statements on standard input, batches end at GO)\n";
 }
 
 // A command line the tool does not take; nothing is made.
@@ -108,6 +109,9 @@ void printServers(QTextStream& out, const QString& root, const QDate& today)
 
 int runSql(const QStringList& words)
 {
+    QFile in;
+    in.open(stdin, QIODevice::ReadOnly);
+    const QString script = installer::scriptText(in.readAll());
     qputenv("QUORVEL_ROOT", words[0].toLocal8Bit());
     db::Connection connection;
     connection.setProvider(QStringLiteral("SQLOLEDB"));
@@ -118,8 +122,7 @@ int runSql(const QStringList& words)
         out << "Msg " << e.number() << ": " << e.description() << '\n';
         return 1;
     }
-    QTextStream in(stdin);
-    return installer::runScript(connection, in.readAll(), out) > 0 ? 1 : 0;
+    return installer::runScript(connection, script, out) > 0 ? 1 : 0;
 }
 
 } // namespace

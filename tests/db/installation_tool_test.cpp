@@ -43,7 +43,7 @@ TEST(InstallationTool, CreatesTheServersDatabasesAndConfiguration)
 
     // the head office is reachable from the branch through its linked-server name
     const auto linked = runTool({"sql", root, "ZELSERVER", "ZELJAN26"},
-                                "select count(*) AS N from [KWDHO,2301].KWD32Server.dbo.DrFile\nGO\n"
+                                "\xEF\xBB\xBFselect count(*) AS N from [KWDHO,2301].KWD32Server.dbo.DrFile\nGO\n"
                                 "select Remarks from ZELADMINCONFIG..tab_Settings where Description='HO SERVER'\n");
     EXPECT_EQ(linked.exitCode, 0) << linked.out.toStdString();
     EXPECT_EQ(linked.out, "N\n0\nRemarks\nKWDHO\n");
@@ -112,6 +112,12 @@ TEST(InstallationTool, SqlPrintsRowsAndReportsFailedBatches)
     EXPECT_EQ(lines[0], "CompanyName\tCity");
     EXPECT_EQ(lines[1], "O'Brien Couriers\tKelmora");
     EXPECT_TRUE(lines[2].startsWith("Msg -2147217900: ")) << lines[2].toStdString();
+
+    // a script saved in a code page, not UTF-8 (a letter cut short at a line's end too): none of it runs
+    const auto notUtf8 = runTool({"sql", root, "ZELSERVER", "ZELAdminConfig"}, "select 1\nGO\nselect 'Caf\xE9\nRoad'\n");
+    EXPECT_EQ(notUtf8.exitCode, 1);
+    EXPECT_EQ(notUtf8.out, "");
+    EXPECT_TRUE(notUtf8.err.startsWith("quorvel-db: line 3, column 12: the byte E9 is not UTF-8")) << notUtf8.err.toStdString();
 
     const auto missing = runTool({"sql", root, "ZELSERVER", "ZELJAN20"}, "select 1\n");
     EXPECT_EQ(missing.exitCode, 1);

@@ -45,7 +45,7 @@ TEST_P(EveryStatement, RunsWithoutError)
     const auto [server, database] = kTargets.at(name);
     const QString root = demoRoot();
     ASSERT_FALSE(root.isEmpty());
-    const auto run = runTool({"sql", root, server, database}, script);
+    const auto run = runTool({"sql", root, server, database}, script.toUtf8());
     EXPECT_FALSE(run.out.contains("\nMsg ") || run.out.startsWith("Msg ")) << run.out.toStdString();
     EXPECT_EQ(run.exitCode, 0);
 }

@@ -14,12 +14,13 @@ struct ToolRun {
     QString err;
 };
 
-inline ToolRun runTool(const QStringList& args, const QString& input = QString())
+// input: the bytes of standard input
+inline ToolRun runTool(const QStringList& args, const QByteArray& input = {})
 {
     QProcess p;
     p.start(QStringLiteral(QUORVEL_DB_TOOL), args);
     p.waitForStarted();
-    p.write(input.toUtf8());
+    p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(600000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
