@@ -122,6 +122,13 @@ TEST_F(StatusProcedures, EachRunReplacesTheWorkTableWithTheBookingsItNames)
     for (QDate month(2024, 1, 1); month < QDate(2025, 10, 1); month = month.addMonths(1))
         installer::createDatabase(installer::databasePath(server, installer::monthDatabaseName(month)), "month");
     booking("ZELJAN24", "401, '2024-01-31', 'VLR', 'VELLORE', 'P-7', 'ANAND TEXTILES', 'ZEL', 1, 'AIR', 0");
+    // other connections writing months the runs only read hold up none of them, a wait running out in a second
+    db::Connection novemberWriter, decemberWriter;
+    novemberWriter.open("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=ZELNOV26");
+    decemberWriter.open("Data Source=ZELSERVER;USER ID=sa;PASSWORD=;Initial Catalog=ZELDEC26");
+    novemberWriter.beginTrans();
+    decemberWriter.beginTrans();
+    core::gcnnMonth.setCommandTimeout(1);
     for (const Case& c : cases) {
         earlierRun();
         core::gcnnMonth.execute(c.call);
