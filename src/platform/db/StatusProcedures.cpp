@@ -33,9 +33,43 @@ namespace {
 // The branch's station, whose month databases the procedures read.
 const QString kStation = QStringLiteral("ZEL");
 const QString kWorkTable = QStringLiteral("ZELADMINCONFIG..tbl_Consignment_Status_Temp");
+// The connection's own table the runs stage their rows in.
 const QString kStaging = QStringLiteral("temp.qv_status_rows");
-const QString kColumns = QStringLiteral("BookingDate,ConsignmentNo,CityCode,Destination,PartyCode,PartyName,Branch_Code,"
-                                        "Weight,Reason_Name,Download_Time,TransactionMode");
+
+// Each column of the work table, in its order, and what fills it from a booking (alias I) of a month
+// database: %1 stands for the database's name and "..", %2 for the booking's number as text.
+struct ColumnSource {
+    const char* column;
+    const char* source;
+};
+const ColumnSource kColumnSources[] = {
+    {"BookingDate", "I.BookingDate"},
+    {"ConsignmentNo", "I.ConsignmentNo"},
+    {"CityCode", "I.CityCode"},
+    {"Destination", "ISNULL(I.Destination,'')"},
+    {"PartyCode", "ISNULL(I.PartyCode,'')"},
+    {"PartyName", "CASE WHEN I.PartyCode='CASH' THEN I.PartyCode ELSE ISNULL(I.FromAddress1,'') END"},
+    {"Branch_Code", "ISNULL(I.BranchCode,'')"},
+    {"Weight", "I.Weight"},
+    {"Reason_Name", "(SELECT R.ReasonName FROM %1Run_ReasonMaster R WHERE R.ReasonCode=(SELECT TOP 1 O.ReasonCode "
+                    "FROM %1OutgoingNonDelvy O WHERE O.ConsignmentNo=I.ConsignmentNo "
+                    "ORDER BY O.TransDate DESC,O.CreateDate DESC))"},
+    {"Download_Time", "(SELECT MAX(L.Down_Date) FROM ZELADMINCONFIG..tbl_RO_Download_Log L WHERE L.Tran_Id IN "
+                      "(SELECT F.Tran_Id FROM ZELADMINCONFIG..RO_DrFile F WHERE F.CNo=%2 "
+                      "UNION ALL SELECT P.Tran_Id FROM ZELADMINCONFIG..RO_PointPod P WHERE P.CNo=%2))"},
+    {"TransactionMode", "ISNULL(I.TransactionMode,'')"},
+};
+
+// The columns (&ColumnSource::column) or their sources (&ColumnSource::source), comma-separated.
+QString joined(const char* ColumnSource::*part)
+{
+    QStringList parts;
+    for (const ColumnSource& c : kColumnSources)
+        parts << QLatin1String(c.*part);
+    return parts.join(u',');
+}
+
+const QString kColumns = joined(&ColumnSource::column);
 
 [[noreturn]] void refuse(const QString& message) { throw DbError(DbErrorKind::Provider, message); }
 
@@ -73,23 +107,11 @@ QDate monthArgument(const QVariant& argument)
 // (on the booking, alias I).
 QString statusRowsInsert(const QString& monthDatabase, const QString& bookingCondition)
 {
-    const QString m = monthDatabase + QStringLiteral("..");
-    const QString number = QStringLiteral("CAST(I.ConsignmentNo AS varchar(14))");
-    return QStringLiteral("INSERT INTO ") + kStaging + QStringLiteral(" (") + kColumns
-           + QStringLiteral(") "
-                            "SELECT I.BookingDate,I.ConsignmentNo,I.CityCode,ISNULL(I.Destination,''),"
-                            "ISNULL(I.PartyCode,''),CASE WHEN I.PartyCode='CASH' THEN I.PartyCode ELSE ISNULL(I.FromAddress1,'') END,"
-                            "ISNULL(I.BranchCode,''),I.Weight,"
-                            "(SELECT R.ReasonName FROM ")
-           + m
-           + QStringLiteral("Run_ReasonMaster R WHERE R.ReasonCode=(SELECT TOP 1 O.ReasonCode FROM ") + m
-           + QStringLiteral("OutgoingNonDelvy O WHERE O.ConsignmentNo=I.ConsignmentNo "
-                            "ORDER BY O.TransDate DESC,O.CreateDate DESC)),"
-                            "(SELECT MAX(L.Down_Date) FROM ZELADMINCONFIG..tbl_RO_Download_Log L WHERE L.Tran_Id IN "
-                            "(SELECT F.Tran_Id FROM ZELADMINCONFIG..RO_DrFile F WHERE F.CNo=")
-           + number + QStringLiteral(" UNION ALL SELECT P.Tran_Id FROM ZELADMINCONFIG..RO_PointPod P WHERE P.CNo=") + number
-           + QStringLiteral(")),ISNULL(I.TransactionMode,'') FROM ") + m
-           + QStringLiteral("Invoice I WHERE I.CancelStatus=0 AND ") + bookingCondition;
+    static const QString sources = joined(&ColumnSource::source);
+    return QStringLiteral("INSERT INTO ") + kStaging + QStringLiteral(" (") + kColumns + QStringLiteral(") SELECT ")
+           + sources.arg(monthDatabase + QStringLiteral(".."), QStringLiteral("CAST(I.ConsignmentNo AS varchar(14))"))
+           + QStringLiteral(" FROM ") + monthDatabase + QStringLiteral("..Invoice I WHERE I.CancelStatus=0 AND ")
+           + bookingCondition;
 }
 
 // Whether the branch server has the month database.
@@ -108,7 +130,8 @@ bool monthDatabaseExists(Engine& engine, const QString& monthDatabase)
 // Stages the rows of the inserts, then replaces the work table's rows with them, all or nothing.
 void replaceWorkTable(Engine& engine, const QStringList& inserts)
 {
-    engine.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS qv_status_rows (") + kColumns + QStringLiteral(")"));
+    engine.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS ") + kStaging + QStringLiteral(" (") + kColumns
+                   + QStringLiteral(")"));
     const auto emptyStaging = [&] { engine.execute(QStringLiteral("DELETE FROM ") + kStaging); };
     emptyStaging();
     try {
