@@ -13,9 +13,9 @@ class QAbstractScrollArea;
 // keeps what it was given and draws it again whenever it is exposed.
 //
 // Laid over the cell, it comes under the pointer resting there, and a window system may then give
-// it the pointer. The pointer is still on the grid: its moves, presses and wheel turns go on to the
-// grid's surface at the same screen point, and its leaving the window for a point off the grid is
-// the grid's leave.
+// it the pointer. The pointer is still on the grid: its moves, presses, wheel turns and context menu
+// requests go on to the grid's surface at the same screen point and do what they do there, focus
+// included; its leaving the window for a point off the grid is the grid's leave.
 namespace grid {
 
 class CellToolTipWindow : public QWidget {
@@ -33,6 +33,9 @@ public:
     const PixelRect& TextRect() const { return m_textRect; }
     qint32 Format() const { return m_format; }
 
+    // Hiding the window while a press on it is held waits for the release.
+    void setVisible(bool Visible) override;
+
 protected:
     void paintEvent(QPaintEvent* Event) override;
     bool event(QEvent* Event) override;
@@ -42,6 +45,9 @@ private:
     QString m_text;
     PixelRect m_textRect;
     qint32 m_format = 0;
+    // The buttons held since a press on the window, and a hide that waits for their release.
+    Qt::MouseButtons m_buttons;
+    bool m_hideOnRelease = false;
 };
 
 } // namespace grid

@@ -7,8 +7,11 @@
 
 #include <QCursor>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +27,7 @@ const QString LongText = QStringLiteral("a delivery note far too long for a hund
 // A shown grid of three 100 px columns (text, text, check box) whose row 0 holds a cut-off text,
 // a short one and a check; row 1 an empty first cell. The clock stands at Now.
 struct ToolTipGrid {
-    explicit ToolTipGrid(const QFont& Font = sixteenPixelFont())
+    explicit ToolTipGrid(const QFont& Font = sixteenPixelFont(), QWidget* Host = nullptr) : grid(Host)
     {
         grid.SetBorderStyle(0);
         grid.SetFont(Font);
@@ -127,6 +130,64 @@ TEST(GridToolTips, TheTooltipStaysWhileThePointerRestsUnderIt)
         QMouseEvent move(QEvent::MouseMove, over + QPoint(100, 0), QCursor::pos() + QPoint(100, 0), Qt::NoButton, {}, {});
         QApplication::sendEvent(window, &move);
         EXPECT_FALSE(t.shown()) << onHeading;
+    }
+}
+
+// A click, double click, right click or wheel turn on a cell's tooltip, with the focus in a text box
+// beside the grid, does what it does on the cell beneath: the same focus, current cell and events for
+// the host. The tooltip goes; the wheel scrolls.
+TEST(GridToolTips, InputOnTheTooltipActsAsOnTheCellBeneath)
+{
+    using Gesture = void (*)(QWindow*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int);
+    const std::pair<Gesture, Qt::MouseButton> cases[] = {
+        {QTest::mouseClick, Qt::LeftButton}, {QTest::mouseDClick, Qt::LeftButton},
+        {QTest::mouseClick, Qt::RightButton}, {nullptr, Qt::NoButton}}; // the last: the wheel
+    for (const auto& [gesture, button] : cases) {
+        const auto outcome = [&](bool OnToolTip) {
+            QWidget host;
+            QLineEdit text(&host);
+            ToolTipGrid t(sixteenPixelFont(), &host);
+            for (qint32 r = 0; r < 20; ++r)
+                t.grid.AddItem(QStringLiteral("x\tshort\tTrue"));
+            t.grid.setContextMenuPolicy(Qt::CustomContextMenu);
+            t.grid.setFocusPolicy(Qt::WheelFocus);
+            host.show();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&host));
+            text.setFocus();
+            QTest::mouseRelease(&host, Qt::LeftButton); // up, should a test before have left it held
+            QStringList heard;
+            const auto record = [&heard](const char* Name) {
+                return [&heard, Name](const auto&... Args) {
+                    heard << (QStringList{Name} << ... << QString::number(Args)).join(' ');
+                };
+            };
+            for (const auto& [signal, name] :
+                 {std::pair{&QvGrid::Click, "Click"}, {&QvGrid::DblClick, "DblClick"}, {&QvGrid::Scroll, "Scroll"}})
+                QObject::connect(&t.grid, signal, record(name));
+            QObject::connect(&t.grid, &QWidget::customContextMenuRequested, [&heard] { heard << "ContextMenu"; });
+            QObject::connect(&t.grid, &QvGrid::MouseDown, record("MouseDown"));
+            QObject::connect(&t.grid, &QvGrid::MouseUp, record("MouseUp"));
+            QObject::connect(&t.grid, &QvGrid::CellClick, record("CellClick"));
+            // The pointer comes from off the window and rests on the cut cell.
+            const QPoint at = t.grid.viewport()->mapToGlobal(t.cell(0, 0));
+            QCursor::setPos(at + QPoint(1000, 0));
+            QCursor::setPos(at);
+            t.at(0);
+            t.at(1500);
+            EXPECT_TRUE(t.shown());
+            QWidget* target = OnToolTip ? const_cast<QWidget*>(t.grid.CellToolTip()) : t.grid.viewport();
+            QWheelEvent turn(target->mapFromGlobal(at), at, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&turn);
+            if (gesture != nullptr)
+                gesture(target->window()->windowHandle(), button, {}, target->window()->mapFromGlobal(at), -1);
+            else
+                qApp->notify(target, &turn);
+            EXPECT_FALSE(t.shown());
+            EXPECT_EQ(t.grid.SBGetValue(1) > 0, gesture == nullptr);
+            return heard << QStringLiteral("focus on the grid %1, current %2,%3")
+                                .arg(QApplication::focusWidget() == &t.grid).arg(t.grid.Row()).arg(t.grid.Col());
+        };
+        EXPECT_EQ(outcome(true).join(" | ").toStdString(), outcome(false).join(" | ").toStdString()) << button;
     }
 }
 
