@@ -77,4 +77,14 @@ DbError DbError::procedureNotFound(const QString& procedure)
     return DbError(DbErrorKind::ProcedureNotFound, QStringLiteral("Could not find stored procedure '%1'.").arg(procedure));
 }
 
+DbError DbError::invalidObjectName(const QString& object)
+{
+    return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid object name '%1'.").arg(object));
+}
+
+DbError DbError::invalidColumnName(const QString& column)
+{
+    return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid column name '%1'.").arg(column));
+}
+
 } // namespace db

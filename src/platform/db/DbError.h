@@ -41,6 +41,9 @@ public:
     static DbError databaseNotFound(const QString& database, const QString& cause = QString());
     static DbError linkedServerNotFound(const QString& server);
     static DbError procedureNotFound(const QString& procedure);
+    // A table, or a column, the statement names that is not there, named as the statement named it.
+    static DbError invalidObjectName(const QString& object);
+    static DbError invalidColumnName(const QString& column);
 
 private:
     DbErrorKind m_kind;

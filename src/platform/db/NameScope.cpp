@@ -51,7 +51,7 @@ NameScope::Use::~Use() { t_named = m_outer; }
 
 DbError NameScope::refusal()
 {
-    return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid object name '%1'.").arg(t_refusedTable));
+    return DbError::invalidObjectName(t_refusedTable);
 }
 
 } // namespace db

@@ -97,4 +97,17 @@ DbError providerError(sqlite3* db)
     return DbError(DbErrorKind::Provider, message);
 }
 
+DbError inProviderWords(const DbError& error, const std::function<QString(const QString& schema)>& databaseOf)
+{
+    static const QRegularExpression missing(QStringLiteral("^no such (table|column): (?:([a-z0-9_]+)\\.)?(.+)$"));
+    const QRegularExpressionMatch match = missing.match(error.description());
+    if (error.kind() != DbErrorKind::Syntax || !match.hasMatch())
+        return error;
+    const QString name = match.captured(3);
+    if (match.captured(1) == u"column")
+        return DbError::invalidColumnName(name.section(u'.', -1));
+    const QString database = match.captured(2).isEmpty() ? QString() : databaseOf(match.captured(2));
+    return DbError::invalidObjectName(database.isEmpty() ? name : database + QStringLiteral("..") + name);
+}
+
 } // namespace db

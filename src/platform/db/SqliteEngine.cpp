@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QUrl>
 #include <sqlite3.h>
@@ -24,14 +23,14 @@ namespace {
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
 // Steps a prepared statement once; false at its end. Inside a transaction SQLite does not wait
-// for the write lock of a database the transaction has read: the waiter, where given, waits for
+// for the write lock of a database the transaction has read: the busy handler, where given, waits for
 // it then, as SQLite waits for any other lock, unless another connection has written that
 // database since the transaction read it.
-bool step(sqlite3* db, sqlite3_stmt* stmt, LockWaiter* waiter = nullptr)
+bool step(sqlite3* db, sqlite3_stmt* stmt, BusyHandler* busyHandler = nullptr)
 {
     int rc = sqlite3_step(stmt);
-    while (waiter && rc == SQLITE_BUSY && sqlite3_extended_errcode(db) == SQLITE_BUSY && !sqlite3_get_autocommit(db)
-           && LockWaiter::busyHandler(waiter, 1)) {
+    while (busyHandler && rc == SQLITE_BUSY && sqlite3_extended_errcode(db) == SQLITE_BUSY && !sqlite3_get_autocommit(db)
+           && BusyHandler::onBusy(busyHandler, 1)) {
         sqlite3_reset(stmt);
         rc = sqlite3_step(stmt);
     }
@@ -87,12 +86,12 @@ void bindValues(sqlite3_stmt* stmt, const QVariantList& values)
 }
 
 // Reads every row of a statement that has been prepared and bound.
-ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt, LockWaiter* waiter)
+ResultSet readRows(sqlite3* db, sqlite3_stmt* stmt, BusyHandler* busyHandler)
 {
     RowDecoder rows(stmt);
     ResultSet result;
     result.columns = rows.columns();
-    while (step(db, stmt, waiter))
+    while (step(db, stmt, busyHandler))
         result.rows.push_back(rows.read());
     return result;
 }
@@ -110,8 +109,8 @@ struct ResetOnExit {
 // Reads the rows of its own statement a batch at a time.
 class SqliteRowReader final : public RowReader {
 public:
-    SqliteRowReader(sqlite3* db, const QString& sql, const QStringList& named, std::shared_ptr<LockWaiter> lockWaiter)
-        : m_named(named), m_lockWaiter(std::move(lockWaiter)), m_db(db), m_stmt(prepared(db, sql, m_named)), m_rows(m_stmt)
+    SqliteRowReader(sqlite3* db, const QString& sql, const QStringList& named, std::shared_ptr<BusyHandler> busyHandler)
+        : m_named(named), m_busyHandler(std::move(busyHandler)), m_db(db), m_stmt(prepared(db, sql, m_named)), m_rows(m_stmt)
     {
     }
     ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
@@ -122,7 +121,7 @@ public:
     int fetch(RowStore& rows, int count) override
     {
         NameScope::Use use(m_named);
-        const auto waitDone = qScopeGuard([this] { m_lockWaiter->callDone(); });
+        const BusyHandler::Call underWay(*m_busyHandler);
         int read = 0;
         while (!m_atEnd && read < count) {
             if (!step(m_db, m_stmt)) {
@@ -143,7 +142,7 @@ private:
     }
 
     QStringList m_named; // the attached databases its statement names
-    std::shared_ptr<LockWaiter> m_lockWaiter; // lives as long as the connection its reader keeps
+    std::shared_ptr<BusyHandler> m_busyHandler; // lives as long as the connection its reader keeps
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
     RowDecoder m_rows;
@@ -201,11 +200,11 @@ QString withoutAddress(QString message)
 
 // Every connection reads a double-quoted name as a name only: an unknown one is an unknown
 // column, as the server reports it, never a text. Its busy handler waits for locks.
-void configure(sqlite3* db, LockWaiter* lockWaiter)
+void configure(sqlite3* db, BusyHandler* busyHandler)
 {
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    sqlite3_busy_handler(db, LockWaiter::busyHandler, lockWaiter);
+    sqlite3_busy_handler(db, BusyHandler::onBusy, busyHandler);
 }
 
 // A table of the schema's, or an empty text when it has none.
@@ -267,7 +266,7 @@ SqliteEngine::SqliteEngine(const ServerFolder& server, const QString& catalog) :
         int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
                                  nullptr);
         if (rc == SQLITE_OK) {
-            configure(m_db, m_lockWaiter.get());
+            configure(m_db, m_busyHandler.get());
             rc = readSchema(m_db, QStringLiteral("main"));
         }
         if (rc == SQLITE_OK)
@@ -298,11 +297,11 @@ SqliteEngine::~SqliteEngine()
 {
     m_prepared.clear();
     // A row reader still open keeps the connection until the reader is gone, and with it the
-    // busy handler's waiter.
+    // busy handler.
     sqlite3_close_v2(m_db);
 }
 
-void SqliteEngine::setLockWait(int seconds) { m_lockWaiter->setLimit(seconds); }
+void SqliteEngine::setLockWait(int seconds) { m_busyHandler->setLimit(seconds); }
 
 QString SqliteEngine::attach(const ServerFolder& server, const QString& database, const QStringList& needed)
 {
@@ -431,7 +430,7 @@ ResultSet SqliteEngine::runPrepared(Prepared& kept, const QVariantList& values, 
     NameScope::Use use(kept.named);
     ResetOnExit reset{stmt};
     bindValues(stmt, values);
-    bool row = step(m_db, stmt, m_lockWaiter.get());
+    bool row = step(m_db, stmt, m_busyHandler.get());
     // a change of schema prepares the statement again as it steps, its columns perhaps changed
     const int reprepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
     if (!kept.rows || kept.reprepared != reprepared) {
@@ -464,7 +463,7 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
     NameScope::Use use(named);
     Statement once(m_db, joinTokens(adapted.tokens));
     *kind = adapted.kind;
-    ResultSet result = readRows(m_db, once.get(), m_lockWaiter.get());
+    ResultSet result = readRows(m_db, once.get(), m_busyHandler.get());
     if (changes && result.columns.isEmpty())
         *changes += sqlite3_changes64(m_db);
     return result;
@@ -494,38 +493,28 @@ ResultSet SqliteEngine::runText(const QString& sql, qint64* changes)
     return run(statement, changes, &kind);
 }
 
-DbError SqliteEngine::inProviderWords(const DbError& error) const
+template <typename Call> auto SqliteEngine::inProviderWords(Call call) -> decltype(call())
 {
-    static const QRegularExpression missing(QStringLiteral("^no such (table|column): (?:([a-z0-9_]+)\\.)?(.+)$"));
-    const QRegularExpressionMatch match = missing.match(error.description());
-    if (error.kind() != DbErrorKind::Syntax || !match.hasMatch())
-        return error;
-    const QString name = match.captured(3);
-    if (match.captured(1) == u"column")
-        return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid column name '%1'.").arg(name.section(u'.', -1)));
-    const auto attached = m_attachable.constFind(match.captured(2));
-    const QString object = attached == m_attachable.cend() ? name : attached->database + QStringLiteral("..") + name;
-    return DbError(DbErrorKind::Syntax, QStringLiteral("Invalid object name '%1'.").arg(object));
-}
-
-template <typename Call> auto SqliteEngine::described(Call call) -> decltype(call())
-{
-    const auto waitDone = qScopeGuard([this] { m_lockWaiter->callDone(); });
     try {
         return call();
     } catch (const DbError& e) {
-        throw inProviderWords(e);
+        throw db::inProviderWords(e, [this](const QString& schema) {
+            const auto attached = m_attachable.constFind(schema);
+            return attached == m_attachable.cend() ? QString() : attached->database;
+        });
     }
 }
 
 ResultSet SqliteEngine::query(const QString& sql)
 {
-    return described([&] { return runText(sql, nullptr); });
+    const BusyHandler::Call underWay(*m_busyHandler);
+    return inProviderWords([&] { return runText(sql, nullptr); });
 }
 
 ResultSet SqliteEngine::executeBatch(const QString& sql)
 {
-    return described([&] {
+    const BusyHandler::Call underWay(*m_busyHandler);
+    return inProviderWords([&] {
         std::optional<ResultSet> first;
         for (const auto& statement : splitStatements(tokenize(sql))) {
             AdaptedStatement::Kind kind = AdaptedStatement::Command;
@@ -539,7 +528,8 @@ ResultSet SqliteEngine::executeBatch(const QString& sql)
 
 std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
 {
-    return described([&]() -> std::unique_ptr<RowReader> {
+    const BusyHandler::Call underWay(*m_busyHandler);
+    return inProviderWords([&]() -> std::unique_ptr<RowReader> {
         std::vector<Token> statement = oneStatement(sql);
         if (statement.empty())
             throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
@@ -547,13 +537,14 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
         const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
         if (adapted.kind != AdaptedStatement::Query)
             throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
-        return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), m_named, m_lockWaiter);
+        return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), m_named, m_busyHandler);
     });
 }
 
 qint64 SqliteEngine::execute(const QString& sql)
 {
-    return described([&] {
+    const BusyHandler::Call underWay(*m_busyHandler);
+    return inProviderWords([&] {
         qint64 changes = 0;
         runText(sql, &changes);
         return changes;
@@ -562,7 +553,8 @@ qint64 SqliteEngine::execute(const QString& sql)
 
 void SqliteEngine::beginTransaction(TransactionLock lock)
 {
-    described([&] {
+    const BusyHandler::Call underWay(*m_busyHandler);
+    inProviderWords([&] {
         // SQLite ends a transaction by itself when its COMMIT fails for want of space: the depth
         // follows it, so a transaction begun afterwards really begins.
         if (sqlite3_get_autocommit(m_db))
@@ -598,7 +590,8 @@ void SqliteEngine::commitTransaction()
     }
     // A failed COMMIT reports its own cause; the transaction is still open for the caller's
     // rollback unless SQLite has ended it.
-    described([&] { Statement(m_db, QStringLiteral("COMMIT")).step(); });
+    const BusyHandler::Call underWay(*m_busyHandler);
+    inProviderWords([&] { Statement(m_db, QStringLiteral("COMMIT")).step(); });
     m_transactionDepth = 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/db/Engine.h"
-#include "platform/db/LockWait.h"
+#include "platform/db/BusyHandler.h"
 #include "platform/db/ServerFolder.h"
 #include "platform/db/SqliteRows.h"
 #include "platform/db/StatementTemplate.h"
@@ -52,11 +52,8 @@ private:
     // Detaches the least recently used database that none of `needed` is and no statement under
     // way reads, where SQLite can hold no more (where none can go, the attachment fails).
     void makeRoomForAttachment(const QStringList& needed);
-    // A failure of SQLite named as the statement named it: the database and table, or column.
-    DbError inProviderWords(const DbError& error) const;
-    // Runs a call of the connection's: its failure in the provider's words, its wait for a lock
-    // over when it returns.
-    template <typename Call> auto described(Call call) -> decltype(call());
+    // Runs a call of the connection's, its failure in the provider's words.
+    template <typename Call> auto inProviderWords(Call call) -> decltype(call());
     // Runs the one statement of a window's text; a statement whose shape is kept runs straight
     // from its text, without making tokens, and one that repeats a kept text but for its values
     // without reading the whole text again. Adds the rows a command changed to changes.
@@ -91,7 +88,7 @@ private:
     QHash<QString, Attachment> m_attachable; // schema alias -> what it attaches, kept when detached
     QStringList m_attached;                  // the attached aliases, the one used last at the end
     QStringList m_named; // the attached databases named by the statement adapted last
-    std::shared_ptr<LockWaiter> m_lockWaiter = std::make_shared<LockWaiter>(); // shared with the row readers
+    std::shared_ptr<BusyHandler> m_busyHandler = std::make_shared<BusyHandler>(); // shared with the row readers
     std::unordered_map<QString, Prepared> m_prepared; // statement shape -> prepared form
     struct KeptText {
         StatementTemplate text;

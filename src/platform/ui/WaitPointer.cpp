@@ -1,12 +1,12 @@
 #include "platform/ui/WaitPointer.h"
 
-#include "platform/db/LockWait.h"
+#include "platform/db/LockWaitListener.h"
 
 namespace ui {
 
 void showWaitPointerWhileLocked()
 {
-    db::LockWait::setListener([](bool waiting) {
+    db::LockWaitListener::set([](bool waiting) {
         if (waiting)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else

@@ -1,34 +1,19 @@
-#include "platform/db/LockWait.h"
+#include "platform/db/BusyHandler.h"
+
+#include "platform/db/LockWaitListener.h"
 
 #include <algorithm>
 #include <sqlite3.h>
 
 namespace db {
-namespace {
 
-LockWait::Listener& listener()
+int BusyHandler::onBusy(void* handler, int attempts)
 {
-    static LockWait::Listener kept;
-    return kept;
-}
-
-} // namespace
-
-void LockWait::setListener(Listener l) { listener() = std::move(l); }
-
-void LockWait::notify(bool waiting)
-{
-    if (listener())
-        listener()(waiting);
-}
-
-int LockWaiter::busyHandler(void* waiter, int attempts)
-{
-    auto* self = static_cast<LockWaiter*>(waiter);
+    auto* self = static_cast<BusyHandler*>(handler);
     if (!self->m_waiting) {
         self->m_waiting = true;
         self->m_waited.start();
-        LockWait::notify(true);
+        LockWaitListener::notify(true);
     }
     qint64 pause = std::min(1 + 5 * qint64(attempts), qint64(50));
     if (self->m_limitMs > 0) {
@@ -41,12 +26,12 @@ int LockWaiter::busyHandler(void* waiter, int attempts)
     return 1;
 }
 
-void LockWaiter::callDone()
+void BusyHandler::callDone()
 {
     if (!m_waiting)
         return;
     m_waiting = false;
-    LockWait::notify(false);
+    LockWaitListener::notify(false);
 }
 
 } // namespace db
