@@ -297,12 +297,17 @@ TEST(Connection, ALockIsAwaitedNoLongerThanTheCommandTimeout)
 
 // After a statement has reached the server's other databases, a table missing from the
 // connection's own database is not found in another month's, whether a column of it is read or
-// none.
+// none, nor in a database the same statement names for another table; what it names with a
+// database (a view's tables with it) is reached.
 TEST(Connection, ATableWithoutADatabaseIsTheConnectionsOwn)
 {
     TempServer server;
     server.addDatabase("S", "ZELDEC26", "CREATE TABLE NDHistory (Reason VARCHAR(10)); INSERT INTO NDHistory VALUES ('dec');");
     server.addDatabase("S", "ZELNOV26", "CREATE TABLE NDHistory (Reason VARCHAR(10)); INSERT INTO NDHistory VALUES ('nov');");
+    server.addDatabase("S", "ZELADMINCONFIG",
+                       "CREATE TABLE CompanyMaster (CompanyName VARCHAR(20)); INSERT INTO CompanyMaster VALUES ('admin');"
+                       "CREATE TABLE tab_Settings (Name VARCHAR(10)); INSERT INTO tab_Settings VALUES ('s');"
+                       "CREATE VIEW Companies AS SELECT CompanyName FROM CompanyMaster;");
     Connection c;
     c.open(TempServer::connectionText("S", "ZELDEC26"));
     const auto read = [&](const QString& sql) {
@@ -316,19 +321,35 @@ TEST(Connection, ATableWithoutADatabaseIsTheConnectionsOwn)
     };
     EXPECT_EQ(read("select Reason from NDHistory"), "dec");
     EXPECT_EQ(read("select Reason from ZELNOV26..NDHistory"), "nov");
+    EXPECT_EQ(read("select d.Reason from ZELNOV26..NDHistory n, NDHistory d"), "dec");
     sqlite3* outside = nullptr;
     sqlite3_open((server.serverPath("S") + "/ZELDEC26.sqlite").toUtf8().constData(), &outside);
     sqlite3_exec(outside, "ALTER TABLE NDHistory RENAME TO Renamed", nullptr, nullptr, nullptr);
     sqlite3_close(outside);
+    const char* kNoCompany = "Invalid object name 'CompanyMaster'.";
     const struct {
         const char* statement;
         const char* read;
     } cases[] = {
         {"select Reason from NDHistory", "Invalid object name 'NDHistory'."}, // prepared before the rename
         {"select Reason from NDHistory where Reason <> 'x'", "Invalid object name 'NDHistory'."},
+        {"select d.Reason from ZELNOV26..NDHistory n, NDHistory d", "Invalid object name 'NDHistory'."}, // prepared too
         {"select count(*) from NDHistory", "Invalid object name 'NDHistory'."},
         {"select Reason from ZELNOV26..NDHistory", "nov"},
         {"select Reason from Renamed", "dec"},
+        {"select top 1 c.CompanyName from ZELADMINCONFIG..tab_Settings s, CompanyMaster c", kNoCompany},
+        {"select c.CompanyName from ZELADMINCONFIG..tab_Settings s join CompanyMaster c on 1 = 1", kNoCompany},
+        {"select Name from ZELADMINCONFIG..tab_Settings union select CompanyName from CompanyMaster", kNoCompany},
+        {"select CompanyName from ZELADMINCONFIG..CompanyMaster where exists (select 1 from CompanyMaster)", kNoCompany},
+        {"select CmmpanyName from CompanyMaster", kNoCompany},
+        {"update CompanyMaster set CompanyName = 'X' where exists (select 1 from ZELADMINCONFIG..tab_Settings)", kNoCompany},
+        {"insert into CompanyMaster select Name from ZELADMINCONFIG..tab_Settings", kNoCompany},
+        {"insert into Renamed select CompanyName from ZELADMINCONFIG..tab_Settings, CompanyMaster", kNoCompany},
+        {"delete from CompanyMaster where exists (select 1 from ZELADMINCONFIG..tab_Settings)", kNoCompany},
+        {"select a.CompanyName from ZELADMINCONFIG..CompanyMaster a, Renamed r", "admin"},
+        {"select CompanyName from ZELADMINCONFIG..Companies", "admin"},
+        {"with C as (select CompanyName from ZELADMINCONFIG..CompanyMaster) select CompanyName from C", "admin"},
+        {"select count(*) from ZELADMINCONFIG..CompanyMaster where CompanyName = 'admin'", "1"},
     };
     for (const auto& k : cases)
         EXPECT_EQ(read(k.statement), k.read) << k.statement;

@@ -5,36 +5,49 @@
 namespace db {
 namespace {
 
-// The databases the statement being prepared or stepped names, and the table last refused.
-thread_local const QStringList* t_named = nullptr;
+// The tables the statement being prepared or stepped names, and the table last refused.
+thread_local const WrittenNames* t_names = nullptr;
 thread_local QString t_refusedTable;
 
-bool hasTable(sqlite3* db, const char* schema, const char* table)
+// SQLITE_OK where the schema has the table, SQLITE_ERROR where it has none; else why it cannot tell.
+int lookUp(sqlite3* db, const char* schema, const char* table)
 {
-    return sqlite3_table_column_metadata(db, schema, table, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
-           == SQLITE_OK;
+    return sqlite3_table_column_metadata(db, schema, table, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
+
+bool hasTable(sqlite3* db, const char* schema, const char* table) { return lookUp(db, schema, table) == SQLITE_OK; }
+
+bool hasOwnTable(sqlite3* db, const char* table) { return hasTable(db, "main", table) || hasTable(db, "temp", table); }
 
 // A table the statement names without a database that SQLite found in another attached database
 // only: the connection's own has no such table (nor the connection's temporary one).
-bool foundElsewhereOnly(sqlite3* db, const char* table)
+bool foundElsewhereOnly(sqlite3* db, const char* table) { return !hasOwnTable(db, table) && hasTable(db, nullptr, table); }
+
+// Whether a table SQLite found in an attached database is reached as the statement named it: the
+// statement names that database, and does not name the table without a database where the
+// connection has none of that name.
+bool reachedAsNamed(sqlite3* db, const char* database, const char* table)
 {
-    return !hasTable(db, "main", table) && !hasTable(db, "temp", table) && hasTable(db, nullptr, table);
+    if (!t_names->databases.contains(QString::fromUtf8(database)))
+        return false;
+    return !t_names->tablesWithoutDatabase.contains(QString::fromUtf8(table), Qt::CaseInsensitive)
+           || hasOwnTable(db, table);
 }
 
-int authorize(void* db, int action, const char* table, const char* column, const char* database, const char*)
+int authorize(void* handle, int action, const char* table, const char* column, const char* database, const char*)
 {
     if (action != SQLITE_READ && action != SQLITE_INSERT && action != SQLITE_UPDATE && action != SQLITE_DELETE)
         return SQLITE_OK;
-    if (!t_named || qstrcmp(database, "main") == 0 || qstrcmp(database, "temp") == 0)
+    if (!t_names || qstrcmp(database, "main") == 0 || qstrcmp(database, "temp") == 0)
         return SQLITE_OK;
+    auto* db = static_cast<sqlite3*>(handle);
     // A table read for none of its columns (count(*)) comes with the database as the statement
     // wrote it, not the one SQLite found it in.
     const bool readNamedAsWritten = action == SQLITE_READ && column && !*column;
     if (!database) {
-        if (!readNamedAsWritten || !foundElsewhereOnly(static_cast<sqlite3*>(db), table))
+        if (!readNamedAsWritten || !foundElsewhereOnly(db, table))
             return SQLITE_OK;
-    } else if (t_named->contains(QLatin1String(database))) {
+    } else if (reachedAsNamed(db, database, table)) {
         return SQLITE_OK;
     }
     t_refusedTable = QString::fromUtf8(table);
@@ -45,13 +58,22 @@ int authorize(void* db, int action, const char* table, const char* column, const
 
 void NameScope::watch(sqlite3* db) { sqlite3_set_authorizer(db, authorize, db); }
 
-NameScope::Use::Use(const QStringList& named) : m_outer(t_named) { t_named = &named; }
+NameScope::Use::Use(const WrittenNames& names) : m_outer(t_names) { t_names = &names; }
 
-NameScope::Use::~Use() { t_named = m_outer; }
+NameScope::Use::~Use() { t_names = m_outer; }
 
-DbError NameScope::refusal()
+void NameScope::refuseTablesNotOwn(sqlite3* db)
 {
-    return DbError::invalidObjectName(t_refusedTable);
+    if (!t_names)
+        return;
+    for (const QString& table : t_names->tablesWithoutDatabase) {
+        const QByteArray name = table.toUtf8();
+        // where SQLite cannot tell, preparing the statement says why
+        if (lookUp(db, "main", name.constData()) == SQLITE_ERROR && lookUp(db, "temp", name.constData()) == SQLITE_ERROR)
+            throw DbError::invalidObjectName(table);
+    }
 }
+
+DbError NameScope::refusal() { return DbError::invalidObjectName(t_refusedTable); }
 
 } // namespace db

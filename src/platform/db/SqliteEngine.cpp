@@ -47,6 +47,7 @@ bool step(sqlite3* db, sqlite3_stmt* stmt, BusyHandler* busyHandler = nullptr)
 
 sqlite3_stmt* prepare(sqlite3* db, const QString& sql)
 {
+    NameScope::refuseTablesNotOwn(db);
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr); rc != SQLITE_OK)
@@ -109,8 +110,9 @@ struct ResetOnExit {
 // Reads the rows of its own statement a batch at a time.
 class SqliteRowReader final : public RowReader {
 public:
-    SqliteRowReader(sqlite3* db, const QString& sql, const QStringList& named, std::shared_ptr<BusyHandler> busyHandler)
-        : m_named(named), m_busyHandler(std::move(busyHandler)), m_db(db), m_stmt(prepared(db, sql, m_named)), m_rows(m_stmt)
+    SqliteRowReader(sqlite3* db, const QString& sql, WrittenNames names, std::shared_ptr<BusyHandler> busyHandler)
+        : m_names(std::move(names)), m_busyHandler(std::move(busyHandler)), m_db(db), m_stmt(prepared(db, sql, m_names)),
+          m_rows(m_stmt)
     {
     }
     ~SqliteRowReader() override { sqlite3_finalize(m_stmt); }
@@ -120,7 +122,7 @@ public:
 
     int fetch(RowStore& rows, int count) override
     {
-        NameScope::Use use(m_named);
+        NameScope::Use use(m_names);
         const BusyHandler::Call underWay(*m_busyHandler);
         int read = 0;
         while (!m_atEnd && read < count) {
@@ -135,13 +137,13 @@ public:
     }
 
 private:
-    static sqlite3_stmt* prepared(sqlite3* db, const QString& sql, const QStringList& named)
+    static sqlite3_stmt* prepared(sqlite3* db, const QString& sql, const WrittenNames& names)
     {
-        NameScope::Use use(named);
+        NameScope::Use use(names);
         return prepare(db, sql);
     }
 
-    QStringList m_named; // the attached databases its statement names
+    WrittenNames m_names; // the tables its statement names
     std::shared_ptr<BusyHandler> m_busyHandler; // lives as long as the connection its reader keeps
     sqlite3* m_db;
     sqlite3_stmt* m_stmt;
@@ -408,10 +410,12 @@ SqliteEngine::Prepared* SqliteEngine::prepared(const QString& shape, const std::
         m_texts.clear();
         m_prepared.clear();
     }
-    NameScope::Use use(m_named);
     // A shape whose values cannot be parameters is remembered too, so it is not tried again.
-    Prepared entry{std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter>(text ? prepare(m_db, *text) : nullptr),
-                   adapted.kind, m_named};
+    Prepared entry{nullptr, adapted.kind, writtenNames(adapted.tokens, m_named)};
+    if (text) {
+        NameScope::Use use(entry.names);
+        entry.statement.reset(prepare(m_db, *text));
+    }
     return &m_prepared.emplace(shape, std::move(entry)).first->second;
 }
 
@@ -425,9 +429,9 @@ ResultSet SqliteEngine::runProcedure(const AdaptedStatement& call)
 
 ResultSet SqliteEngine::runPrepared(Prepared& kept, const QVariantList& values, qint64* changes)
 {
-    reattach(kept.named);
+    reattach(kept.names.databases);
     sqlite3_stmt* stmt = kept.statement.get();
-    NameScope::Use use(kept.named);
+    NameScope::Use use(kept.names);
     ResetOnExit reset{stmt};
     bindValues(stmt, values);
     bool row = step(m_db, stmt, m_busyHandler.get());
@@ -459,8 +463,8 @@ ResultSet SqliteEngine::run(const std::vector<Token>& statement, qint64* changes
         return runPrepared(*kept, parameterized.values, changes);
     m_named.clear();
     const AdaptedStatement adapted = adaptStatement(statement, *this);
-    const QStringList named = m_named;
-    NameScope::Use use(named);
+    const WrittenNames names = writtenNames(adapted.tokens, m_named);
+    NameScope::Use use(names);
     Statement once(m_db, joinTokens(adapted.tokens));
     *kind = adapted.kind;
     ResultSet result = readRows(m_db, once.get(), m_busyHandler.get());
@@ -537,7 +541,8 @@ std::unique_ptr<RowReader> SqliteEngine::openReader(const QString& sql)
         const AdaptedStatement adapted = adaptStatement(std::move(statement), *this);
         if (adapted.kind != AdaptedStatement::Query)
             throw DbError(DbErrorKind::Syntax, QStringLiteral("A row reader takes exactly one query."));
-        return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), m_named, m_busyHandler);
+        return std::make_unique<SqliteRowReader>(m_db, joinTokens(adapted.tokens), writtenNames(adapted.tokens, m_named),
+                                                 m_busyHandler);
     });
 }
 

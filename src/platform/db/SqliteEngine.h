@@ -6,6 +6,7 @@
 #include "platform/db/SqliteRows.h"
 #include "platform/db/StatementTemplate.h"
 #include "platform/db/TsqlAdapter.h"
+#include "platform/db/WrittenNames.h"
 
 #include <QHash>
 #include <memory>
@@ -68,7 +69,7 @@ private:
     struct Prepared {
         std::unique_ptr<sqlite3_stmt, sqlite3_stmt_deleter> statement;
         AdaptedStatement::Kind kind;
-        QStringList named;              // the attached databases it names
+        WrittenNames names;             // the tables it names
         std::optional<RowDecoder> rows; // its result columns, described on first run
         int reprepared = 0;             // SQLite's count of its re-preparations when they were described
     };
