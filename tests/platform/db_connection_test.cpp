@@ -476,8 +476,8 @@ TEST(Connection, ADamagedDatabaseIsNamedNotTheOneAStatementReaches)
 
 // What the server cannot run is refused in its words, naming what the statement named, and nothing
 // of it runs: a NUL outside a quoted value (SQLite would read the text only up to it), a name that
-// is no column (never read as a text), a table that is not there. A NUL inside a quoted value is
-// part of the value.
+// is no column (never read as a text, nor a column's default), a table that is not there. A NUL
+// inside a quoted value is part of the value.
 TEST(Connection, WhatCannotRunIsRefusedInTheServersWords)
 {
     TempServer server;
@@ -500,6 +500,10 @@ TEST(Connection, WhatCannotRunIsRefusedInTheServersWords)
         {"select count(*) from T where Name = \"a\"", "Invalid column name 'a'."},
         {"select N from Other..Missing", "Invalid object name 'Other..Missing'."},
         {"select count(*) from Missing", "Invalid object name 'Missing'."},
+        {"insert into T (Id, Nosuch) values (4, 'd')", "Invalid column name 'Nosuch'."},
+        {"create table N (a int default \"nosuch\")",
+         "The name \"nosuch\" is not permitted in this context. Valid expressions are constants, constant expressions, "
+         "and (in some contexts) variables. Column names are not permitted."},
     };
     for (const auto& k : cases) {
         try {

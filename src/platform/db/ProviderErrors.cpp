@@ -100,8 +100,13 @@ DbError providerError(sqlite3* db)
 DbError inProviderWords(const DbError& error, const std::function<QString(const QString& schema)>& databaseOf)
 {
     static const QRegularExpression missing(QStringLiteral("^no such (table|column): (?:([a-z0-9_]+)\\.)?(.+)$"));
+    static const QRegularExpression notInserted(QStringLiteral("^table \\S+ has no column named (.+)$"));
+    if (error.kind() != DbErrorKind::Syntax)
+        return error;
+    if (const QRegularExpressionMatch listed = notInserted.match(error.description()); listed.hasMatch())
+        return DbError::invalidColumnName(listed.captured(1));
     const QRegularExpressionMatch match = missing.match(error.description());
-    if (error.kind() != DbErrorKind::Syntax || !match.hasMatch())
+    if (!match.hasMatch())
         return error;
     const QString name = match.captured(3);
     if (match.captured(1) == u"column")

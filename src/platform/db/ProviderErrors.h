@@ -13,9 +13,10 @@ namespace db {
 // database), else in SQLite's own.
 DbError providerError(sqlite3* db);
 
-// A failure of SQLite's that names a table or column it does not have, in the server's words: the
-// table as the statement named it (`databaseOf` gives the database a statement named for a schema
-// name of SQLite's, empty for the connection's own), the column alone. Any other failure as it is.
+// A failure of SQLite's that names a table or column it does not have (a column an INSERT lists
+// too), in the server's words: the table as the statement named it (`databaseOf` gives the database
+// a statement named for a schema name of SQLite's, empty for the connection's own), the column
+// alone. Any other failure as it is.
 DbError inProviderWords(const DbError& error, const std::function<QString(const QString& schema)>& databaseOf);
 
 } // namespace db
