@@ -1,5 +1,7 @@
 #include "platform/db/NameScope.h"
 
+#include "platform/db/SqlText.h"
+
 #include <sqlite3.h>
 
 namespace db {
@@ -9,13 +11,23 @@ namespace {
 thread_local const WrittenNames* t_names = nullptr;
 thread_local QString t_refusedTable;
 
-// SQLITE_OK where the schema has the table, SQLITE_ERROR where it has none; else why it cannot tell.
-int lookUp(sqlite3* db, const char* schema, const char* table)
+bool hasTable(sqlite3* db, const char* schema, const char* table)
 {
-    return sqlite3_table_column_metadata(db, schema, table, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    return sqlite3_table_column_metadata(db, schema, table, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
+           == SQLITE_OK;
 }
 
-bool hasTable(sqlite3* db, const char* schema, const char* table) { return lookUp(db, schema, table) == SQLITE_OK; }
+// Whether the schema has no such table by its schema as it is in the file: SQLite's copy may be
+// older than another connection's change, and preparing a statement that reads the table reads it
+// again before saying the table is missing. A failure for another cause tells nothing.
+bool lacksTable(sqlite3* db, const QString& schema, const QString& table)
+{
+    const QByteArray sql = QStringLiteral("SELECT 1 FROM %1.%2").arg(schema, sqliteName(table)).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr);
+    sqlite3_finalize(stmt);
+    return rc == SQLITE_ERROR;
+}
 
 bool hasOwnTable(sqlite3* db, const char* table) { return hasTable(db, "main", table) || hasTable(db, "temp", table); }
 
@@ -67,9 +79,8 @@ void NameScope::refuseTablesNotOwn(sqlite3* db)
     if (!t_names)
         return;
     for (const QString& table : t_names->tablesWithoutDatabase) {
-        const QByteArray name = table.toUtf8();
-        // where SQLite cannot tell, preparing the statement says why
-        if (lookUp(db, "main", name.constData()) == SQLITE_ERROR && lookUp(db, "temp", name.constData()) == SQLITE_ERROR)
+        if (!hasOwnTable(db, table.toUtf8().constData()) && lacksTable(db, QStringLiteral("main"), table)
+            && lacksTable(db, QStringLiteral("temp"), table))
             throw DbError::invalidObjectName(table);
     }
 }
