@@ -23,8 +23,8 @@ namespace {
 QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
 // Steps a prepared statement once; false at its end. Inside a transaction SQLite does not wait
-// for the write lock of a database the transaction has read: the busy handler, where given, waits for
-// it then, as SQLite waits for any other lock, unless another connection has written that
+// for the write lock of a database the transaction has read: the busy handler, where given, waits
+// for it then, as SQLite waits for any other lock, unless another connection has written that
 // database since the transaction read it.
 bool step(sqlite3* db, sqlite3_stmt* stmt, BusyHandler* busyHandler = nullptr)
 {
