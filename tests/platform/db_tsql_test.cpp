@@ -348,6 +348,11 @@ TEST_F(TsqlTest, StatementsThatDifferOnlyInValuesEachGetTheirOwnAnswer)
         EXPECT_EQ(rows("select convert(varchar(4), 'abcdef') AS 'Cut', convert(decimal(10,2), '1.5')"), QStringList{"abcd|1.5"});
         EXPECT_EQ(rows("select RunsheetNo from RunsheetDetails where RunsheetNo in (11, 13) order by RunsheetNo"), (QStringList{"11", "13"}));
     }
+    // a definition keeps its values: a default, a check and a view's condition
+    month.execute("create table Fees (Kind varchar(5) default 'std' check (Kind <> 'zz'), Amount int default 10)");
+    month.execute("create view StdFees as select Amount from Fees where Kind = 'std'");
+    month.execute("insert into Fees (Kind) values ('std')");
+    EXPECT_EQ(rows("select * from StdFees"), QStringList{"10"});
     Recordset rs;
     rs.open("select 'x' AS 'First', 'y' AS 'Second'", month);
     EXPECT_EQ(rs.fieldNames(), (QStringList{"First", "Second"}));

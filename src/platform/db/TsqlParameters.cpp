@@ -34,6 +34,8 @@ public:
     bool isValue(const Lexeme& t)
     {
         const Lexeme* prev = m_seen > 0 ? &back(1) : nullptr;
+        if (m_seen == 0)
+            m_definition = t.isWord("CREATE") || t.isWord("ALTER");
         if (t.isPunct("("))
             ++m_depth;
         else if (t.isPunct(")") && --m_depth < m_orderDepth)
@@ -45,14 +47,15 @@ public:
             m_inOrderList = false;
         }
 
-        bool value = t.kind == Token::String || t.kind == Token::Number;
+        // a definition (a default, a check, a view) keeps its values: SQLite binds none there
+        bool value = !m_definition && (t.kind == Token::String || t.kind == Token::Number);
         if (t.kind == Token::String && prev && prev->isWord("AS"))
             value = false;
         if (t.kind == Token::Number && prev) {
             const bool typeLength = (prev->isPunct("(") && m_seen >= 2 && isTypeWithLength(back(2)))
                                     || (prev->isPunct(",") && m_seen >= 4 && back(3).isPunct("(") && isTypeWithLength(back(4)));
             const bool columnPosition = m_inOrderList && (prev->isWord("BY") || prev->isPunct(","));
-            value = !typeLength && !columnPosition;
+            value = value && !typeLength && !columnPosition;
         }
         m_back[m_seen++ % kKept] = t;
         return value;
@@ -68,6 +71,7 @@ private:
 
     Lexeme m_back[kKept];
     size_t m_seen = 0;
+    bool m_definition = false;  // a CREATE or ALTER statement
     bool m_inOrderList = false; // within ORDER BY / GROUP BY, where a number names a column
     int m_orderDepth = 0;
     int m_depth = 0;
