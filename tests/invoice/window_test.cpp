@@ -463,6 +463,20 @@ TEST_F(InvoiceBookings, GridShowsTheHeadingsFormatsAndMaskedFifthLines)
     EXPECT_EQ(grid->cellText(0, 14), "12.250");
 }
 
+// A value drawn on one line shows each line break and tab as one blank, as a value written with one.
+TEST_F(InvoiceBookings, LineBreaksAndTabsInACellShowAsBlanks)
+{
+    const ui::BoundGrid* grid = window().dgdQuery;
+    QImage blank;
+    for (const QString value : {"AAAA BBBB", "AAAA\nBBBB", "AAAA\rBBBB", "AAAA\r\nBBBB", "AAAA\tBBBB"}) {
+        execute(kMonth, "UPDATE Invoice SET FromAddress1=" + db::sqlQuote(value) + " WHERE ConsignmentNo=101");
+        window().cmdShow->click();
+        QCoreApplication::processEvents();
+        const QImage shown = grid->viewport()->grab(grid->visualRect(grid->model()->index(0, 3))).toImage();
+        EXPECT_EQ(shown, blank.isNull() ? (blank = shown) : blank) << value.toStdString();
+    }
+}
+
 } // namespace
 
 namespace {

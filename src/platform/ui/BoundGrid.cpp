@@ -198,6 +198,7 @@ BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setItemDelegate(new FittingItemDelegate(this));
+    setWordWrap(false);
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &BoundGrid::onScrollAction);

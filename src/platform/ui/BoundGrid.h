@@ -109,10 +109,10 @@ private:
     int m_index;
 };
 
-// The read-only data grid. It cannot add, delete or change rows. A value or heading wider than its
-// cell is drawn elided, its whole text a tooltip away. Ctrl+End, and the scroll bar's thumb dragged
-// or sent to its end, read all the rows before moving; the arrow keys, the wheel and the page steps
-// read the next batch as they reach it.
+// The read-only data grid. It cannot add, delete or change rows. A cell shows its value on one line
+// (OneLineText.h); a value or heading wider than its cell is drawn elided, its whole text a tooltip
+// away. Ctrl+End, and the scroll bar's thumb dragged or sent to its end, read all the rows before
+// moving; the arrow keys, the wheel and the page steps read the next batch as they reach it.
 class BoundGrid : public QTableView {
     Q_OBJECT
 public:
