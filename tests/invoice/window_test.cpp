@@ -521,7 +521,8 @@ TEST_F(InvoiceBookings, ThePointerRestingOnACutHeadingShowsItsWholeCaption)
 }
 
 // The clerk clicks a row of a result longer than a batch and goes to its end: with Ctrl+End, the
-// thumb of the scroll bar dragged to the bottom or its End key. Each shows the last row.
+// thumb of the scroll bar dragged to the bottom or its End key. Each shows the last row. Esc and the
+// query run again from the From date show the new result from its first booking and column.
 TEST_F(InvoiceBookings, TheEndOfTheGridIsTheLastRowOfTheResult)
 {
     execute(kMonth, sevenHundredBookings());
@@ -546,6 +547,11 @@ TEST_F(InvoiceBookings, TheEndOfTheGridIsTheLastRowOfTheResult)
         const QRect last = grid->visualRect(grid->model()->index(703, 1));
         EXPECT_TRUE(last.isValid() && last.top() >= 0 && last.bottom() < grid->viewport()->height()); // shown whole
         EXPECT_EQ(grid->cellText(703, 1), "300699");
+        press(grid, Qt::Key_Escape);
+        for (int enter = 0; enter < 3; ++enter)
+            press(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(grid->indexAt({0, 0}), grid->model()->index(0, 0));
     }
 }
 

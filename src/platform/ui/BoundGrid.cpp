@@ -204,6 +204,14 @@ BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent)
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &BoundGrid::onScrollAction);
 }
 
+void BoundGrid::reset()
+{
+    QTableView::reset();
+    // The scroll bars would keep the place reached in the last result.
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
 QModelIndex BoundGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     if (cursorAction == MoveEnd && (modifiers & Qt::ControlModifier))

@@ -131,6 +131,9 @@ public:
 
     void Refresh() { viewport()->update(); }
 
+    // A new result, bound or refreshed, shows from its first row and first column.
+    void reset() override;
+
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
