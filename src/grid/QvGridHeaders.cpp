@@ -2,6 +2,8 @@
 #include "grid/QvGrid.h"
 #include "grid/RoundHalfEven.h"
 
+#include "platform/ui/ElidedText.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
@@ -166,10 +168,7 @@ bool QvGrid::headingCut(qint32 Position) const
     const qint32 lines = std::max<qint32>(m_props.ColumnHeaderLines, 1);
     const QStringList shown =
         lines > 1 ? FitTextToWidth(metrics, heading, room, -1).split(QStringLiteral("\r\n")) : QStringList{heading};
-    if (shown.size() > lines)
-        return true;
-    return std::any_of(shown.begin(), shown.end(),
-                       [&](const QString& line) { return metrics.horizontalAdvance(line) > room; });
+    return ui::linesCut(metrics, shown, room, lines);
 }
 
 QRect QvGrid::cellPartRect(qint32 Row, qint32 Col, qint32 Y, CellPart Part) const

@@ -26,19 +26,13 @@ int stackedIndexAt(int offset, int count, const std::function<int(int)>& size)
 
 } // namespace
 
-FlexFixedHeader::CellText FlexFixedHeader::cellText(const QRect& rect, const FlexGrid& grid, int row, int col)
+DrawnText FlexFixedHeader::drawnText(const QRect& rect, const FlexGrid& grid, int row, int col)
 {
     const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
     const QString& text = grid.m_cells.text(row, col);
-    return {rect.adjusted(margin, 0, -margin, 0), grid.cellFont(row, col).value_or(grid.font()),
+    return {grid.wordWrap() ? text : shownOnOneLine(text), grid.cellFont(row, col).value_or(grid.font()),
             int(grid.cellQtAlignment(row, col)) | (grid.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine),
-            grid.wordWrap() ? text : shownOnOneLine(text)};
-}
-
-bool FlexFixedHeader::drawnCut(const QSize& size, const FlexGrid& grid, int row, int col)
-{
-    const CellText text = cellText(QRect(QPoint(), size), grid, row, col);
-    return ui::drawnCut(QFontMetrics(text.font), text.text, text.flags, text.rect);
+            rect.adjusted(margin, 0, -margin, 0)};
 }
 
 void FlexFixedHeader::paintCell(QPainter& painter, const QRect& rect, const FlexGrid& grid, int row, int col)
@@ -46,7 +40,7 @@ void FlexFixedHeader::paintCell(QPainter& painter, const QRect& rect, const Flex
     painter.save();
     painter.setClipRect(rect);
     painter.fillRect(rect, grid.cellBackground(row, col));
-    const CellText text = cellText(rect, grid, row, col);
+    const DrawnText text = drawnText(rect, grid, row, col);
     painter.setFont(text.font);
     painter.setPen(grid.cellForeground(row, col));
     painter.drawText(text.rect, text.flags, fittedText(painter.fontMetrics(), text.text, text.flags, text.rect.width()));

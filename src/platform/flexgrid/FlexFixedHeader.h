@@ -5,6 +5,7 @@
 namespace ui {
 
 class FlexGrid;
+struct DrawnText;
 
 // Draws the fixed cells of a flex grid. The horizontal header holds the fixed rows (one section
 // per scrolling column, the fixed rows stacked in it); the vertical header holds the fixed columns
@@ -19,23 +20,14 @@ public:
     // Paints one fixed cell: its colours, font, text (elided where it does not fit) and the lines on
     // its right and bottom.
     static void paintCell(QPainter& painter, const QRect& rect, const FlexGrid& grid, int row, int col);
-    // Whether a fixed cell painted in a rectangle of `size` shows less than its whole text.
-    static bool drawnCut(const QSize& size, const FlexGrid& grid, int row, int col);
+    // How a fixed cell in `rect` draws its text: the text before it is fitted (on one line unless
+    // the grid wraps), in which font, with which flags and where.
+    static DrawnText drawnText(const QRect& rect, const FlexGrid& grid, int row, int col);
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
-    // How a fixed cell in `rect` draws its text: where, in which font and with which flags, and the
-    // text before it is fitted (on one line unless the grid wraps).
-    struct CellText {
-        QRect rect;
-        QFont font;
-        int flags;
-        QString text;
-    };
-    static CellText cellText(const QRect& rect, const FlexGrid& grid, int row, int col);
-
     FlexGrid* m_grid;
 };
 

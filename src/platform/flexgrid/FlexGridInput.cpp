@@ -5,11 +5,11 @@
 
 #include "platform/flexgrid/FlexFixedHeader.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/ElidedText.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 namespace ui {
 
@@ -107,10 +107,11 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ToolTip: {
         const auto* help = static_cast<QHelpEvent*>(event);
         int row = -1, col = -1;
-        if (cellAt(watched, help->pos(), row, col)
-            && FlexFixedHeader::drawnCut(QSize(columnPixels(col), rowPixels(row)), *this, row, col)) {
-            QToolTip::showText(help->globalPos(), m_cells.text(row, col), static_cast<QWidget*>(watched));
-            return true;
+        if (cellAt(watched, help->pos(), row, col)) {
+            const DrawnText drawn =
+                FlexFixedHeader::drawnText(QRect(0, 0, columnPixels(col), rowPixels(row)), *this, row, col);
+            if (showWholeTextWhereCut(*help, static_cast<QWidget*>(watched), {}, drawn, m_cells.text(row, col)))
+                return true;
         }
         break;
     }

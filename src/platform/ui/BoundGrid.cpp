@@ -11,7 +11,6 @@
 #include <QHelpEvent>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
-#include <QToolTip>
 #include <limits>
 
 namespace ui {
@@ -36,19 +35,20 @@ protected:
         if (event->type() == QEvent::ToolTip) {
             const auto* help = static_cast<QHelpEvent*>(event);
             const int section = logicalIndexAt(help->pos());
-            QStyleOptionHeader heading;
-            if (section >= 0 && drawnCut(section, heading)) {
-                QToolTip::showText(help->globalPos(), heading.text, viewport(), heading.rect);
-                return true;
+            if (section >= 0) {
+                QStyleOptionHeader heading;
+                const DrawnText drawn = drawnHeading(section, heading);
+                if (showWholeTextWhereCut(*help, viewport(), heading.rect, drawn, heading.text))
+                    return true;
             }
         }
         return QHeaderView::viewportEvent(event);
     }
 
 private:
-    // Whether the heading of a section shows less than its caption, measured as the style lays
-    // the label out (a heading of a selected column is drawn bold).
-    bool drawnCut(int section, QStyleOptionHeader& heading) const
+    // How the heading of a section draws its caption, as the style lays the label out (a heading
+    // of a selected column is drawn bold).
+    DrawnText drawnHeading(int section, QStyleOptionHeader& heading) const
     {
         initStyleOption(&heading);
         initStyleOptionForIndex(&heading, section);
@@ -56,8 +56,8 @@ private:
         QFont font = this->font();
         if (heading.state & QStyle::State_On)
             font.setBold(true);
-        const QRect label = style()->subElementRect(QStyle::SE_HeaderLabel, &heading, this);
-        return ui::drawnCut(QFontMetrics(font), heading.text, int(heading.textAlignment), label);
+        return {heading.text, font, int(heading.textAlignment),
+                style()->subElementRect(QStyle::SE_HeaderLabel, &heading, this)};
     }
 };
 

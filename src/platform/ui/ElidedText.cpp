@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -40,13 +42,30 @@ QString fittedText(const QFontMetrics& metrics, const QString& text, int flags, 
     return metrics.elidedText(text, mode, std::max(width, 0), measure);
 }
 
-bool drawnCut(const QFontMetrics& metrics, const QString& text, int flags, const QRect& rect)
+bool drawnCut(const DrawnText& drawn)
 {
-    if (!(flags & Qt::TextWordWrap) && !text.contains(QLatin1Char('\n')))
-        return fittedText(metrics, text, flags, rect.width()) != text;
+    const QFontMetrics metrics(drawn.font);
+    if (!(drawn.flags & Qt::TextWordWrap) && !drawn.text.contains(QLatin1Char('\n')))
+        return fittedText(metrics, drawn.text, drawn.flags, drawn.rect.width()) != drawn.text;
     // lines are not elided: they are clipped at the rectangle's edges
-    const QSize needed = metrics.boundingRect(rect, flags, text).size();
-    return needed.width() > rect.width() || needed.height() > rect.height();
+    const QSize needed = metrics.boundingRect(drawn.rect, drawn.flags, drawn.text).size();
+    return needed.width() > drawn.rect.width() || needed.height() > drawn.rect.height();
+}
+
+bool linesCut(const QFontMetrics& metrics, const QStringList& lines, int width, int maxLines)
+{
+    return lines.size() > maxLines || std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+               return metrics.horizontalAdvance(line) > width;
+           });
+}
+
+bool showWholeTextWhereCut(const QHelpEvent& event, QWidget* widget, const QRect& area, const DrawnText& drawn,
+                           const QString& whole)
+{
+    if (!drawnCut(drawn))
+        return false;
+    QToolTip::showText(event.globalPos(), whole, widget, area);
+    return true;
 }
 
 void FittingStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
@@ -83,11 +102,10 @@ bool FittingItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, 
     if (event->type() == QEvent::ToolTip && index.isValid()) {
         initStyleOption(&item, index);
         const bool wraps = item.features & QStyleOptionViewItem::WrapText;
-        const int flags = int(item.displayAlignment) | (wraps ? Qt::TextWordWrap : 0);
-        if (drawnCut(QFontMetrics(item.font), wraps ? item.text : shownOnOneLine(item.text), flags, textRect(item))) {
-            QToolTip::showText(event->globalPos(), item.text, view->viewport(), option.rect);
+        const DrawnText drawn{wraps ? item.text : shownOnOneLine(item.text), item.font,
+                              int(item.displayAlignment) | (wraps ? Qt::TextWordWrap : 0), textRect(item)};
+        if (showWholeTextWhereCut(*event, view->viewport(), option.rect, drawn, item.text))
             return true;
-        }
     }
     return QStyledItemDelegate::helpEvent(event, view, option, index);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QProxyStyle>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 class QFontMetrics;
+class QHelpEvent;
 
 namespace ui {
 
@@ -16,9 +19,29 @@ namespace ui {
 // drawing flags (alignment, mnemonics, wrapping).
 QString fittedText(const QFontMetrics& metrics, const QString& text, int flags, int width);
 
-// Whether a text drawn fitted as above in `rect` shows less than the whole of it: elided, or, when
-// it wraps or has several lines, clipped at the rectangle's edges.
-bool drawnCut(const QFontMetrics& metrics, const QString& text, int flags, const QRect& rect);
+// A text as a heading or a cell draws it: the text drawn (a cell that does not wrap in its one-line
+// form, OneLineText.h), its font, the drawing flags and the rectangle it is drawn in.
+struct DrawnText {
+    QString text;
+    QFont font;
+    int flags;
+    QRect rect;
+};
+
+// Whether a text drawn fitted as above shows less than the whole of it: elided, or, when it wraps
+// or has several lines, clipped at the rectangle's edges.
+bool drawnCut(const DrawnText& drawn);
+
+// Whether a text that its drawing lays out in `lines` of its own, each drawn at its advance (as the
+// grid control draws), shows less than the whole of it in a room `width` pixels wide that holds
+// `maxLines` lines: more lines than the room holds, or a line wider than the room.
+bool linesCut(const QFontMetrics& metrics, const QStringList& lines, int width, int maxLines);
+
+// The pointer resting on a heading or cell (the tooltip event at it): where it is drawn cut, its
+// whole text shows as a tooltip while the pointer stays in `area` of `widget` (anywhere on the
+// widget when empty). False where it is drawn whole: no tooltip.
+bool showWholeTextWhereCut(const QHelpEvent& event, QWidget* widget, const QRect& area, const DrawnText& drawn,
+                           const QString& whole);
 
 // The application's style: every caption drawn through the style (labels, buttons, frames) is
 // fitted to its rectangle as above instead of being clipped.
