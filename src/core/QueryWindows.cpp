@@ -15,6 +15,8 @@ QHash<QString, QueryWindows::Factory>& factories()
 
 void QueryWindows::add(const QString& name, Factory factory) { factories().insert(name, std::move(factory)); }
 
+void QueryWindows::remove(const QString& name) { factories().remove(name); }
+
 QWidget* QueryWindows::load(const QString& name)
 {
     const auto found = factories().constFind(name);

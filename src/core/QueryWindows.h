@@ -24,6 +24,10 @@ public:
         add(name, []() -> QWidget& { return ui::DefaultInstance<Window>::get(); });
     }
 
+    // Forgets the window of that name: a factory holding what ends before the program does is
+    // removed before that goes.
+    static void remove(const QString& name);
+
     // The window's instance, loaded when it was not. A name without a registered window gives
     // nullptr and a warning.
     static QWidget* load(const QString& name);

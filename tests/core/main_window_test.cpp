@@ -53,6 +53,8 @@ protected:
     {
         ui::DefaultInstance<core::mdiQuery>::unload();
         ui::DefaultInstance<core::frmChangeMonth>::unload();
+        for (const char* name : kQueryWindows)
+            core::QueryWindows::remove(name);
         for (const QPointer<QWidget>& window : std::as_const(windows))
             delete window.data();
         CoreFixture::TearDown();
