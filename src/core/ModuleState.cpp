@@ -1,5 +1,7 @@
 #include "core/ModuleState.h"
 
+#include "core/clsMaster.h"
+
 namespace core {
 
 QString ConnectionText(const QString& database)
@@ -10,6 +12,7 @@ QString ConnectionText(const QString& database)
 
 void ResetModuleState()
 {
+    ReleaseMaster();
     if (grsShared.state() == db::ObjectState::Open)
         grsShared.close();
     for (db::Connection* c : {&gcnnServer, &gcnnAdmin, &gcnnMonth})

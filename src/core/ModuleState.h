@@ -54,7 +54,7 @@ inline db::Recordset grsShared;
 QString ConnectionText(const QString& database);
 
 // Puts every value above back as the program starts: texts empty, switches off, connections and
-// the shared recordset closed.
+// the shared recordset closed, and the shared table-access object (gobjMaster) not yet made.
 void ResetModuleState();
 
 } // namespace core

@@ -95,12 +95,21 @@ int clsMaster::DeleteRecord(const QString& Table, const QString& Field1, const Q
     }
 }
 
-clsMaster& gobjMaster()
+namespace {
+std::unique_ptr<clsMaster>& sharedMaster()
 {
     static std::unique_ptr<clsMaster> instance;
-    if (!instance)
-        instance = std::make_unique<clsMaster>();
-    return *instance;
+    return instance;
 }
+} // namespace
+
+clsMaster& gobjMaster()
+{
+    if (!sharedMaster())
+        sharedMaster() = std::make_unique<clsMaster>();
+    return *sharedMaster();
+}
+
+void ReleaseMaster() { sharedMaster().reset(); }
 
 } // namespace core

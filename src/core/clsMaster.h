@@ -56,5 +56,7 @@ private:
 
 // The shared instance, made on first use.
 clsMaster& gobjMaster();
+// Closes the shared instance; the next use makes it again, on the month then current.
+void ReleaseMaster();
 
 } // namespace core

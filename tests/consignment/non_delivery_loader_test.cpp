@@ -37,8 +37,6 @@ protected:
         WindowFixture::SetUp();
         install(QDate(2026, 6, 15));
         openMonth(kMonth);
-        // The shared city lookup keeps the connection of the first test that used it: every test
-        // gives its month the same cities.
         execute(kMonth, "INSERT INTO CityMaster VALUES ('NFD','Northfield'),('OHR','O''Hara')");
         execute(kMonth, "INSERT INTO Run_ReasonMaster VALUES ('DL','Door locked'),('CD','Consignee''s door locked'),"
                         "('D''L','Door latched')");
