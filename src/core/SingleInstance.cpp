@@ -3,20 +3,32 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <memory>
 
 namespace core {
 
+namespace {
+std::unique_ptr<QLockFile>& instanceLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+} // namespace
+
 bool AnotherInstanceRunning()
 {
+    std::unique_ptr<QLockFile>& lock = instanceLock();
+    if (lock && lock->isLocked())
+        return false;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
     QDir().mkpath(folder);
-    static QLockFile lock(folder + QStringLiteral("/quorvel.lock"));
-    if (lock.isLocked())
-        return false;
-    lock.setStaleLockTime(0);
-    return !lock.tryLock(0);
+    lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvel.lock"));
+    lock->setStaleLockTime(0);
+    return !lock->tryLock(0);
 }
+
+void ReleaseInstanceLock() { instanceLock().reset(); }
 
 } // namespace core

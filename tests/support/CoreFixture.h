@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 
 #include "core/ModuleState.h"
+#include "core/SingleInstance.h"
 #include "installer/Installer.h"
 
 #include "platform/db/ServerClock.h"
@@ -36,6 +37,7 @@ protected:
     void TearDown() override
     {
         core::ResetModuleState();
+        core::ReleaseInstanceLock();
         ui::MessageBoxSeam::stopAnswering();
         runtime::Clock::reset();
         db::ServerClock::reset();
