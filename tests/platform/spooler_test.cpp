@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override
     {
-        Printer::current().endDoc();
+        Printer::current().reset();
         qunsetenv("QUORVEL_ROOT");
         qunsetenv("QUORVEL_NO_SYSTEM_PRINTERS");
     }

@@ -39,6 +39,7 @@ protected:
     }
     void TearDown() override
     {
+        spooler::Printer::current().reset();
         qputenv("TMPDIR", m_tmp);
         qunsetenv("QUORVEL_ROOT");
         qunsetenv("QUORVEL_NO_SYSTEM_PRINTERS");

@@ -73,6 +73,7 @@ protected:
     void TearDown() override
     {
         PrintDialogSeam::setStandIn({});
+        printer().reset();
         qunsetenv("QUORVEL_ROOT");
         qunsetenv("QUORVEL_NO_SYSTEM_PRINTERS");
     }

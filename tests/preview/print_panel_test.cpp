@@ -60,6 +60,7 @@ protected:
         if (window)
             window->close();
         QDir(pages.path()).removeRecursively();
+        spooler::Printer::current().reset();
         ui::MessageBoxSeam::stopAnswering();
         qunsetenv("QUORVEL_ROOT");
         qunsetenv("QUORVEL_NO_SYSTEM_PRINTERS");

@@ -11,6 +11,7 @@
 
 #include "platform/db/ServerClock.h"
 #include "platform/runtime/Clock.h"
+#include "platform/spooler/Printer.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowHost.h"
 
@@ -38,6 +39,7 @@ protected:
     {
         core::ResetModuleState();
         core::ReleaseInstanceLock();
+        spooler::Printer::current().reset();
         ui::MessageBoxSeam::stopAnswering();
         runtime::Clock::reset();
         db::ServerClock::reset();

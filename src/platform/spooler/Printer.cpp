@@ -176,4 +176,19 @@ void Printer::endDoc()
         job->finish();
 }
 
+void Printer::reset()
+{
+    painter_.reset();
+    job_.reset();
+    chosenDevice().clear();
+    formDevice_.clear();
+    form_ = {};
+    orientation_.reset();
+    copies_.reset();
+    monochrome_.reset();
+    nextDocumentFile_.reset();
+    fontName_ = kFirstFont;
+    currentY_ = 0;
+}
+
 } // namespace spooler

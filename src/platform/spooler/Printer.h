@@ -73,6 +73,9 @@ public:
     // A document the printer cannot take raises the printer error with its cause: a PDF file that
     // cannot be written whole is named with the system's reason, and no part of it is left.
     void endDoc();
+    // Puts the object back as the program starts: the default device with its own paper and page
+    // settings, the first font at the top of a sheet; an open document is dropped unprinted.
+    void reset();
 
 private:
     Printer();
@@ -85,7 +88,8 @@ private:
     std::optional<int> copies_;
     std::optional<bool> monochrome_;
     std::optional<QString> nextDocumentFile_;
-    QString fontName_ = QStringLiteral("Draft 10Cpi");
+    static inline const QString kFirstFont = QStringLiteral("Draft 10Cpi");
+    QString fontName_ = kFirstFont;
     double currentY_ = 0;
     // The open document.
     std::unique_ptr<PrintJob> job_;
