@@ -188,8 +188,9 @@ TEST_F(ExcelExportTest, GridWithoutRowsGivesTheTitlesAlone)
 TEST_F(ExcelExportTest, PastedTextsBecomeTheSameCellsAsTheSpreadsheetMakesOfThem)
 {
     // one case per grid row, in column A; column B is always empty, so every line ends with a tab
+    using namespace std::literals;
     struct Case {
-        const char* text;
+        std::string_view text;
         const char* type; // as read back: text, number, date or empty
         QJsonValue value; // null: the text itself
         const char* format;
@@ -219,6 +220,11 @@ TEST_F(ExcelExportTest, PastedTextsBecomeTheSameCellsAsTheSpreadsheetMakesOfThem
         {"   ", "text", QJsonValue(), "General"},
         {"<&\"'>", "text", QJsonValue(), "General"},
         {"\"QUOTED\" NAME", "text", QJsonValue(), "General"},
+        {"NUL1\0NUL2"sv, "text", QJsonValue(), "General"},
+        {"\0NUL"sv, "text", QJsonValue(), "General"},
+        {"NUL\0"sv, "text", QJsonValue(), "General"},
+        {"a\x01z\x1fz\uFFFEz\uFFFF", "text", QJsonValue(), "General"},
+        {"_x0041_ _x00e9__x005F_", "text", QJsonValue(), "General"},
         {"", "empty", QJsonValue(), ""},
     };
     const int count = int(std::size(cases));

@@ -297,6 +297,7 @@ TEST_F(CustomerCareReport, AFailedQueryIsShownAndTheWindowStaysUsable)
 TEST_F(CustomerCareReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
 {
     frmCCNos_Rpt& w = window();
+    execute(kMonth, "UPDATE Invoice SET FromAddress1 = 'NUL1' || CHAR(0) || 'NUL2' WHERE ConsignmentNo = 101");
     range(kFifth, kSixth);
     QTest::mouseClick(w.cmdShow, Qt::LeftButton);
     choose(w.cboTMode, "AIR"); // the titles take what the lists hold
@@ -312,6 +313,7 @@ TEST_F(CustomerCareReport, TheExportWritesTheGridUnderTheRangeAndTheChoices)
     EXPECT_EQ(value("A3").toString(), " Tran Mode : AIR");
     EXPECT_EQ(value("A5").toString(), "BK Date");
     EXPECT_EQ(cells["B6"].toObject()["type"].toString(), "number");
+    EXPECT_EQ(value("F6").toString(), QStringLiteral("NUL1\0NUL2"));
     EXPECT_EQ(value("F7").toString(), "SUNRISE BOOKS\r\nAND STATIONERY");
     EXPECT_EQ(value("B10").toDouble(), 108);
     EXPECT_EQ(value("H10").toDouble(), 2.5);

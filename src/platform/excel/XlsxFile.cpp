@@ -97,13 +97,58 @@ private:
     std::vector<Known> m_formats; // a sheet uses a handful
 };
 
+bool isHexDigit(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+
+// Whether "_xHHHH_" begins at the position: the form in which the workbook writes a character.
+bool isEscapeAt(QStringView text, qsizetype at)
+{
+    return at + 7 <= text.size() && text[at] == u'_' && text[at + 1] == u'x' && isHexDigit(text[at + 2])
+        && isHexDigit(text[at + 3]) && isHexDigit(text[at + 4]) && isHexDigit(text[at + 5]) && text[at + 6] == u'_';
+}
+
+// Characters XML cannot hold that the writer leaves as they are: NUL would end its C string, and
+// U+FFFE and U+FFFF are not characters. It writes the other control characters as "_xHHHH_" itself.
+bool isLeftUnescaped(char16_t c) { return c == 0 || c >= 0xFFFE; }
+
+// The first character from `from` on that must be written as "_xHHHH_", or the text's size.
+qsizetype nextToEscape(QStringView text, qsizetype from)
+{
+    for (qsizetype at = from; at < text.size(); ++at)
+        if (isLeftUnescaped(text[at].unicode()) || isEscapeAt(text, at))
+            return at;
+    return text.size();
+}
+
+// A text cell's UTF-8 for the writer, so that a spreadsheet reads back the text as it stands: a
+// character the writer leaves unescaped written as "_xHHHH_", and the underscore of a literal
+// "_xHHHH_" as "_x005F_".
+QByteArray cellText(const QString& text)
+{
+    QByteArray utf8 = text.toUtf8();
+    // a quick look at the bytes first: most texts hold no underscore, NUL or character from U+F000
+    // on (whose UTF-8 begins with 0xEF)
+    const bool mayNeedEscapes = utf8.contains('_') || utf8.contains('\0') || utf8.contains('\xEF');
+    qsizetype at = mayNeedEscapes ? nextToEscape(text, 0) : text.size();
+    if (at == text.size())
+        return utf8;
+    QString escaped;
+    qsizetype done = 0;
+    for (; at < text.size(); at = nextToEscape(text, done)) {
+        escaped += QStringView(text).sliced(done, at - done);
+        escaped += QString::asprintf("_x%04X_", unsigned(text[at].unicode()));
+        done = at + 1;
+    }
+    escaped += QStringView(text).sliced(done);
+    return escaped.toUtf8();
+}
+
 lxw_error writeCell(lxw_worksheet* sheet, int row, int column, const Cell& cell, lxw_format* format)
 {
     const lxw_row_t r = lxw_row_t(row - 1);
     const lxw_col_t c = lxw_col_t(column - 1);
     switch (cell.value.typeId()) {
     case QMetaType::QString:
-        return worksheet_write_string(sheet, r, c, cell.value.toString().toUtf8().constData(), format);
+        return worksheet_write_string(sheet, r, c, cellText(cell.value.toString()).constData(), format);
     case QMetaType::Double:
         return worksheet_write_number(sheet, r, c, cell.value.toDouble(), format);
     case QMetaType::QDateTime: {
