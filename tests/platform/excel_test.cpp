@@ -97,6 +97,9 @@ TEST(PastedTextTest, RowsEndAtAnyLineBreakAndCellsAtTabs)
     EXPECT_EQ(splitPastedText("a\rb\nc"), (Rows{{"a"}, {"b"}, {"c"}}));
     EXPECT_EQ(splitPastedText("a\t\tb\r"), (Rows{{"a", "", "b"}}));
     EXPECT_EQ(splitPastedText("\r\nx"), (Rows{{""}, {"x"}}));
+    EXPECT_EQ(splitPastedText("\"a\tb\"c\td"), (Rows{{"a\tbc", "d"}}));
+    EXPECT_EQ(splitPastedText("\"a\"\"b\""), (Rows{{"a\"b"}}));
+    EXPECT_EQ(splitPastedText("\"a\tb\rc"), (Rows{{"\"a", "b"}, {"c"}}));
     EXPECT_TRUE(splitPastedText(QString()).isEmpty());
 }
 
