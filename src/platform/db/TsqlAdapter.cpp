@@ -23,6 +23,25 @@ constexpr int kMaxNesting = 256;
                                      .arg(kMaxNesting));
 }
 
+// A column's DEFAULT in a table's definition is a constant, NULL or a call, never a name: SQLite
+// would take a name there for a text.
+void refuseNameAsDefault(const Tokens& t)
+{
+    if (!t.front().isWord("CREATE") && !t.front().isWord("ALTER"))
+        return;
+    for (size_t i = 0; i + 1 < t.size(); ++i) {
+        const Token& value = t[i + 1];
+        if (!t[i].isWord("DEFAULT") || !isName(value) || value.isWord("NULL") || value.isWord("CURRENT_TIMESTAMP")
+            || (i + 2 < t.size() && t[i + 2].isPunct("(")))
+            continue;
+        throw DbError(DbErrorKind::Syntax,
+                      QStringLiteral("The name \"%1\" is not permitted in this context. Valid expressions are constants, "
+                                     "constant expressions, and (in some contexts) variables. Column names are not "
+                                     "permitted.")
+                          .arg(value.text));
+    }
+}
+
 void refuseDeepNesting(const Tokens& t)
 {
     int parens = 0, cases = 0;
@@ -710,6 +729,7 @@ AdaptedStatement adaptStatement(Tokens t, NameResolver& resolver)
     if (t.empty())
         throw DbError(DbErrorKind::Syntax, QStringLiteral("The statement is empty."));
     refuseDeepNesting(t);
+    refuseNameAsDefault(t);
     if (t[0].isWord("EXEC") || t[0].isWord("EXECUTE"))
         return procedureCall(t);
 

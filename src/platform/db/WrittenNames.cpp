@@ -1,6 +1,5 @@
 #include "platform/db/WrittenNames.h"
 
-#include "platform/db/DbError.h"
 #include "platform/db/TsqlTokens.h"
 
 #include <QSet>
@@ -39,29 +38,10 @@ QSet<QString> commonTableNames(const Tokens& t)
     return names;
 }
 
-// A column's DEFAULT in a table's definition is a constant, NULL or a call, never a name.
-void refuseNameAsDefault(const Tokens& t)
-{
-    if (t.empty() || (!t.front().isWord("CREATE") && !t.front().isWord("ALTER")))
-        return;
-    for (size_t i = 0; i + 1 < t.size(); ++i) {
-        const Token& value = t[i + 1];
-        if (!t[i].isWord("DEFAULT") || !isName(value) || value.isWord("NULL") || value.isWord("CURRENT_TIMESTAMP")
-            || (i + 2 < t.size() && t[i + 2].isPunct("(")))
-            continue;
-        throw DbError(DbErrorKind::Syntax,
-                      QStringLiteral("The name \"%1\" is not permitted in this context. Valid expressions are constants, "
-                                     "constant expressions, and (in some contexts) variables. Column names are not "
-                                     "permitted.")
-                          .arg(value.text));
-    }
-}
-
 } // namespace
 
 WrittenNames writtenNames(const Tokens& t, const QStringList& databases)
 {
-    refuseNameAsDefault(t);
     WrittenNames names{databases, {}};
     const QSet<QString> commonTables = commonTableNames(t);
     std::vector<bool> inFromList{false}; // for each open parenthesis

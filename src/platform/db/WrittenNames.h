@@ -15,8 +15,7 @@ struct WrittenNames {
 
 // The names of a statement in SQLite's dialect that names these attached databases. A table is
 // named after FROM, JOIN, INSERT INTO and a statement's UPDATE, and after each comma of a FROM
-// list; a common table expression's name is no table's. A name standing for a column's default is
-// refused as the server refuses it: SQLite would take it for a text.
+// list; a common table expression's name is no table's.
 WrittenNames writtenNames(const std::vector<Token>& statement, const QStringList& databases);
 
 } // namespace db
