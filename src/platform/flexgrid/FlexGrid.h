@@ -59,11 +59,9 @@ public:
     // The current cell's text; setting it with FillStyle repeat fills the whole selection.
     QString text() const;
     void setText(const QString& text);
-    // The selection's texts, cells separated by tab and rows by carriage return; setting it fills
-    // the selection from its top-left cell.
-    QString clip() const;
-    // The same, each cell written by appendCell.
-    QString clip(FlexCellStore::CellWriter appendCell) const;
+    // The selection's texts, cells separated by tab and rows by carriage return, each cell written
+    // by appendCell (as it is, by default); setting it fills the selection from its top-left cell.
+    QString clip(FlexCellStore::CellWriter appendCell = FlexCellStore::appendCellText) const;
     void setClip(const QString& clip);
     // The same, the clip written piece by piece: a fill of many rows makes no text of them all.
     void setClipFrom(const std::function<void(FlexClipPaste&)>& write);

@@ -147,8 +147,6 @@ void FlexGrid::setText(const QString& text)
     applyToCells([&](int row, int col) { m_cells.setText(row, col, text); });
 }
 
-QString FlexGrid::clip() const { return clip(FlexCellStore::appendCellText); }
-
 QString FlexGrid::clip(FlexCellStore::CellWriter appendCell) const
 {
     if (rows() == 0 || cols() == 0)
